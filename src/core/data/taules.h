@@ -1,0 +1,54 @@
+#pragma once
+// The constant chemistry tables: the element catalogue, the multiplying prefixes and the
+// initial letters before which "de" is contracted. Built once when the program loads.
+
+#include <array>
+#include <string>
+
+namespace quimerix {
+
+// Columns of Taula_elements.
+enum Columna : int {
+    Tipus = 0,
+    Nom = 1,
+    Símbol = 2,
+    València1 = 3,
+    València2 = 4,
+    València3 = 5,
+    València4 = 6,
+    València_característica = 7,
+    Hidrur_invers = 8,
+    Arrel_ur = 9,
+    Arrel_àcid = 10,
+    Electronegativitat = 11,
+    Àcid_especial = 12,
+    Arrel_oxoanió = 13,
+};
+
+inline constexpr int Nombre_elements = 41;
+inline constexpr int Fila_hidrogen = 26;
+inline constexpr int Fila_oxigen = 34;
+
+struct Taules {
+    // Row 0 is never filled; rows 1..41 are the elements. Empty text means "absent".
+    std::array<std::array<std::string, 14>, 42> Taula_elements{};
+    // Prefixos[n][f]: n = 1..7, f = 1 capitalised, 2 lower case, 3/4 elided forms (n = 4..7).
+    std::array<std::array<std::string, 5>, 8> Prefixos{};
+    // Vocals[1..6]: "a", "e", "", "o", "u", "h"; slot 0 and slot 3 stay empty.
+    std::array<std::string, 7> Vocals{};
+
+    // Fills the three tables; the result never changes afterwards.
+    static Taules carrega();
+
+    const std::string& cel(int fila, int columna) const { return Taula_elements.at(fila).at(columna); }
+    const std::string& nom(int fila) const { return cel(fila, Nom); }
+    const std::string& símbol(int fila) const { return cel(fila, Símbol); }
+    bool és_metall(int fila) const { return cel(fila, Tipus) == "Metall"; }
+    bool és_no_metall(int fila) const { return cel(fila, Tipus) == "No metall"; }
+    // A metal with more than one valence is named with a Roman numeral.
+    bool diverses_valències(int fila) const { return !cel(fila, València2).empty(); }
+    // Number of filled valence columns (1..4).
+    int nombre_valències(int fila) const;
+};
+
+} // namespace quimerix

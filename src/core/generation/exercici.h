@@ -1,0 +1,55 @@
+#pragma once
+// The exercise in hand: expected formula, expected name, family code, professor's comment,
+// and the shape of the formula (which answer boxes exist, whether the group is bracketed).
+
+#include <array>
+#include <string>
+
+namespace quimerix {
+
+// The seven formula boxes, left to right.
+enum Caixa : int {
+    Símbol1 = 0,
+    Subíndex1,
+    Símbol2,
+    Subíndex2,
+    Símbol3,
+    Subíndex3,
+    Subíndex_grup,
+};
+inline constexpr int Nombre_caixes = 7;
+
+struct Exercici {
+    // Expected text of each formula box; a subscript of 1 is "".
+    std::array<std::string, Nombre_caixes> caixes{};
+    std::string Nom_compost;
+    std::string Codi_exercici;
+    std::string Comentari;
+    // Which answer boxes the student sees for this formula. A binary compound uses positions
+    // 2 and 3 only; the builders of each family say what they hide.
+    std::array<bool, Nombre_caixes> visibles{true, true, true, true, true, true, true};
+    // Brackets around positions 2 and 3 (question, answer boxes and correction row).
+    bool claudàtors = false;
+
+    const std::string& operator[](Caixa c) const { return caixes[c]; }
+    std::string& operator[](Caixa c) { return caixes[c]; }
+
+    // Binary shape: position 1, the group subscript and the brackets are hidden.
+    void forma_binària() {
+        visibles = {false, false, true, true, true, true, false};
+        claudàtors = false;
+    }
+    // Formula written plainly: NaCl, Fe2O3, Ca(OH)2, HCl(aq).
+    std::string fórmula() const;
+
+    bool operator==(const Exercici&) const = default;
+};
+
+// Which (element row, valence column) a builder works on.
+struct Parell {
+    int element = 0; // row 1..41 of Taula_elements
+    int columna = 0; // valence column 3..6
+    bool operator==(const Parell&) const = default;
+};
+
+} // namespace quimerix
