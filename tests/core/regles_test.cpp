@@ -7,8 +7,10 @@ using namespace quimerix;
 
 TEST(Taules, FilesBuidesIExtrems) {
     const Taules t = Taules::carrega();
-    for (int c = 0; c < 14; ++c) EXPECT_EQ(t.cel(0, c), "");
-    for (int f = 0; f < 5; ++f) EXPECT_EQ(t.Prefixos[0][f], "");
+    for (int c = 0; c < 14; ++c)
+        EXPECT_EQ(t.cel(0, c), "");
+    for (int f = 0; f < 5; ++f)
+        EXPECT_EQ(t.Prefixos[0][f], "");
     EXPECT_EQ(t.Vocals[0], "");
     EXPECT_EQ(t.Vocals[3], "");
     EXPECT_EQ(t.símbol(Fila_oxigen), "O");
@@ -36,8 +38,9 @@ TEST(Taules, FilesBuidesIExtrems) {
 
 TEST(Taules, ElectronegativitatComparadaComATextOrdenaComElsNombres) {
     const Taules t = Taules::carrega();
-    const char* ordre[] = {"Si", "B", "Sb", "As", "Te", "P", "H", "Se", "C", "S", "I", "Br", "N", "Cl", "O", "F"};
-    auto fila = [&](const std::string& s) {
+    const char *ordre[] = {"Si", "B", "Sb", "As", "Te", "P",  "H", "Se",
+                           "C",  "S", "I",  "Br", "N",  "Cl", "O", "F"};
+    auto fila = [&](const std::string &s) {
         for (int f = 26; f <= 41; ++f)
             if (t.símbol(f) == s) return f;
         return 0;
@@ -74,12 +77,12 @@ TEST(Regles, SimplificacioSuccessiva) {
 TEST(Regles, ContraccioDeINumerals) {
     const Taules t = Taules::carrega();
     struct Cas {
-        const char* paraula;
-        const char* preposició;
+        const char *paraula;
+        const char *preposició;
     };
-    for (const Cas c : {Cas{"alumini", "d'"}, Cas{"or", "d'"}, Cas{"estany", "d'"}, Cas{"sodi", "de "}, Cas{"iode", "de "},
-                        Cas{"hidrogen", "d'"}, Cas{"argent", "d'"}, Cas{"urani", "d'"}, Cas{"òxid", "de "},
-                        Cas{"Or", "de "}, Cas{"", "de "}})
+    for (const Cas c : {Cas{"alumini", "d'"}, Cas{"or", "d'"}, Cas{"estany", "d'"}, Cas{"sodi", "de "},
+                        Cas{"iode", "de "}, Cas{"hidrogen", "d'"}, Cas{"argent", "d'"}, Cas{"urani", "d'"},
+                        Cas{"òxid", "de "}, Cas{"Or", "de "}, Cas{"", "de "}})
         EXPECT_EQ(preposició_de(t, c.paraula), c.preposició) << c.paraula;
     EXPECT_EQ(numeral_romà(1), " (I)");
     EXPECT_EQ(numeral_romà(4), " (IV)");

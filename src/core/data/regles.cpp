@@ -4,7 +4,7 @@
 
 namespace quimerix {
 
-int enter(const std::string& text) {
+int enter(const std::string &text) {
     int valor = 0;
     std::from_chars(text.data(), text.data() + text.size(), valor);
     return valor;
@@ -26,24 +26,32 @@ void simplifica_successiu(std::span<int> valors) {
         for (int v : valors)
             if (v % i != 0 || v / i < 1 || v / i > 7) encaixa = false;
         if (!encaixa) continue;
-        for (int& v : valors) v /= i;
+        for (int &v : valors)
+            v /= i;
     }
 }
 
-std::string subíndex(int n) { return n == 1 ? std::string() : std::to_string(n); }
-std::string subíndex(const std::string& n) { return n == "1" ? std::string() : n; }
+std::string subíndex(int n) {
+    return n == 1 ? std::string() : std::to_string(n);
+}
+std::string subíndex(const std::string &n) {
+    return n == "1" ? std::string() : n;
+}
 
-std::string primer_caràcter(const std::string& paraula) {
+std::string primer_caràcter(const std::string &paraula) {
     if (paraula.empty()) return {};
     const unsigned char c = static_cast<unsigned char>(paraula[0]);
     std::size_t llargada = 1;
-    if (c >= 0xF0) llargada = 4;
-    else if (c >= 0xE0) llargada = 3;
-    else if (c >= 0xC0) llargada = 2;
+    if (c >= 0xF0)
+        llargada = 4;
+    else if (c >= 0xE0)
+        llargada = 3;
+    else if (c >= 0xC0)
+        llargada = 2;
     return paraula.substr(0, llargada);
 }
 
-bool comença_per_vocal(const Taules& t, const std::string& paraula) {
+bool comença_per_vocal(const Taules &t, const std::string &paraula) {
     const std::string primer = primer_caràcter(paraula);
     if (primer.empty()) return false;
     for (int k = 1; k <= 6; ++k)
@@ -51,21 +59,22 @@ bool comença_per_vocal(const Taules& t, const std::string& paraula) {
     return false;
 }
 
-std::string preposició_de(const Taules& t, const std::string& paraula) {
+std::string preposició_de(const Taules &t, const std::string &paraula) {
     return comença_per_vocal(t, paraula) ? "d'" : "de ";
 }
 
 std::string numeral_romà(int valència) {
-    static const char* const kNumerals[8] = {"", " (I)", " (II)", " (III)", " (IV)", " (V)", " (VI)", " (VII)"};
+    static const char *const kNumerals[8] = {"",      " (I)", " (II)", " (III)",
+                                             " (IV)", " (V)", " (VI)", " (VII)"};
     return (valència >= 1 && valència <= 7) ? kNumerals[valència] : "";
 }
 
-std::string sufix_valència(const Taules& t, int fila, const std::string& valència) {
+std::string sufix_valència(const Taules &t, int fila, const std::string &valència) {
     return t.diverses_valències(fila) ? numeral_romà(enter(valència)) : std::string();
 }
 
-std::string arrel_ur(const Taules& t, int fila) {
-    const std::string& arrel = t.cel(fila, Arrel_ur);
+std::string arrel_ur(const Taules &t, int fila) {
+    const std::string &arrel = t.cel(fila, Arrel_ur);
     return arrel.empty() ? t.nom(fila) : arrel;
 }
 

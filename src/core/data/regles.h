@@ -12,7 +12,7 @@ namespace quimerix {
 inline const std::string CRLF = "\r\n";
 
 // Whole number from a valence or subscript cell ("" counts as 0).
-int enter(const std::string& text);
+int enter(const std::string &text);
 
 // Subscript simplification of a binary formula: for every divisor i from 1 to 7 and quotients
 // j, k from 1 to 7, whenever x / i == j and y / i == k exactly (x, y as crossed), the pair becomes
@@ -26,24 +26,24 @@ void simplifica_successiu(std::span<int> valors);
 
 // Blank subscript 1: a subscript of 1 is never written.
 std::string subíndex(int n);
-std::string subíndex(const std::string& n);
+std::string subíndex(const std::string &n);
 
 // First character (a whole UTF-8 code point) of a word, as text.
-std::string primer_caràcter(const std::string& paraula);
+std::string primer_caràcter(const std::string &paraula);
 
 // True when the first character of the word equals one of Vocals[1..6] (exact comparison).
-bool comença_per_vocal(const Taules& t, const std::string& paraula);
+bool comença_per_vocal(const Taules &t, const std::string &paraula);
 
 // "d'" before a word that begins with a letter of Vocals, "de " otherwise.
-std::string preposició_de(const Taules& t, const std::string& paraula);
+std::string preposició_de(const Taules &t, const std::string &paraula);
 
 // Roman numeral suffix of a valence, with its leading space: 3 -> " (III)".
 std::string numeral_romà(int valència);
 
 // Roman numeral of the valence when the metal has more than one valence; "" otherwise.
-std::string sufix_valència(const Taules& t, int fila, const std::string& valència);
+std::string sufix_valència(const Taules &t, int fila, const std::string &valència);
 
 // Stem for names in -ur: Arrel_ur, or Nom when that column is empty.
-std::string arrel_ur(const Taules& t, int fila);
+std::string arrel_ur(const Taules &t, int fila);
 
 } // namespace quimerix

@@ -40,9 +40,9 @@ struct Taules {
     // Fills the three tables; the result never changes afterwards.
     static Taules carrega();
 
-    const std::string& cel(int fila, int columna) const { return Taula_elements.at(fila).at(columna); }
-    const std::string& nom(int fila) const { return cel(fila, Nom); }
-    const std::string& símbol(int fila) const { return cel(fila, Símbol); }
+    const std::string &cel(int fila, int columna) const { return Taula_elements.at(fila).at(columna); }
+    const std::string &nom(int fila) const { return cel(fila, Nom); }
+    const std::string &símbol(int fila) const { return cel(fila, Símbol); }
     bool és_metall(int fila) const { return cel(fila, Tipus) == "Metall"; }
     bool és_no_metall(int fila) const { return cel(fila, Tipus) == "No metall"; }
     // A metal with more than one valence is named with a Roman numeral.

@@ -8,7 +8,7 @@
 namespace quimerix {
 
 class FontAleatoria {
-public:
+  public:
     virtual ~FontAleatoria() = default;
     virtual double següent() = 0;
     // Integer part of (random × n) + 1: a whole number from 1 to n.
@@ -19,12 +19,12 @@ public:
 };
 
 class FontRellotge final : public FontAleatoria {
-public:
+  public:
     FontRellotge();
     explicit FontRellotge(std::uint64_t llavor) : motor_(llavor) {}
     double següent() override { return distribució_(motor_); }
 
-private:
+  private:
     std::mt19937_64 motor_;
     std::uniform_real_distribution<double> distribució_{0.0, 1.0};
 };

@@ -8,18 +8,18 @@
 
 namespace quimerix {
 
-Exercici formularÒXIDS(const Taules& t, Parell p, int Mode_actual);
-Exercici formularHIDRURS(const Taules& t, Parell p, int Mode_actual);
-Exercici formularHIDRURSHIDRÀCIDS(const Taules& t, Parell p, int Mode_actual);
+Exercici formularÒXIDS(const Taules &t, Parell p, int Mode_actual);
+Exercici formularHIDRURS(const Taules &t, Parell p, int Mode_actual);
+Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, int Mode_actual);
 // a: the metal, b: the non-metal.
-Exercici formularSALSBINÀRIES(const Taules& t, Parell a, Parell b, int Mode_actual);
+Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, int Mode_actual);
 // a: the less electronegative non-metal, b: the more electronegative one.
-Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules& t, Parell a, Parell b, int Mode_actual);
-Exercici formularHIDRÒXIDS(const Taules& t, Parell p, int Mode_actual);
-Exercici formularOXIÀCIDS(const Taules& t, Parell p, int Mode_actual);
-Exercici formularOXIÀCIDSESPECIALS(const Taules& t, Parell p, int Mode_actual);
+Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Parell b, int Mode_actual);
+Exercici formularHIDRÒXIDS(const Taules &t, Parell p, int Mode_actual);
+Exercici formularOXIÀCIDS(const Taules &t, Parell p, int Mode_actual);
+Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, int Mode_actual);
 // a: the acid-forming non-metal, b: the metal.
-Exercici formularOXISALS(const Taules& t, Parell a, Parell b, int Mode_actual);
-Exercici formularOXISALSESPECIALS(const Taules& t, Parell a, Parell b, int Mode_actual);
+Exercici formularOXISALS(const Taules &t, Parell a, Parell b, int Mode_actual);
+Exercici formularOXISALSESPECIALS(const Taules &t, Parell a, Parell b, int Mode_actual);
 
 } // namespace quimerix

@@ -31,8 +31,8 @@ struct Exercici {
     // Brackets around positions 2 and 3 (question, answer boxes and correction row).
     bool claudàtors = false;
 
-    const std::string& operator[](Caixa c) const { return caixes[c]; }
-    std::string& operator[](Caixa c) { return caixes[c]; }
+    const std::string &operator[](Caixa c) const { return caixes[c]; }
+    std::string &operator[](Caixa c) { return caixes[c]; }
 
     // Binary shape: position 1, the group subscript and the brackets are hidden.
     void forma_binària() {
@@ -42,14 +42,14 @@ struct Exercici {
     // Formula written plainly: NaCl, Fe2O3, Ca(OH)2, HCl(aq).
     std::string fórmula() const;
 
-    bool operator==(const Exercici&) const = default;
+    bool operator==(const Exercici &) const = default;
 };
 
 // Which (element row, valence column) a builder works on.
 struct Parell {
     int element = 0; // row 1..41 of Taula_elements
     int columna = 0; // valence column 3..6
-    bool operator==(const Parell&) const = default;
+    bool operator==(const Parell &) const = default;
 };
 
 } // namespace quimerix

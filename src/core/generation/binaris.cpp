@@ -1,0 +1,115 @@
+// Binary salts of a metal and a non-metal ("MX") and compounds of two non-metals ("XX").
+
+#include "generation/binaris_comu.h"
+#include "generation/constructors.h"
+
+namespace quimerix {
+
+using namespace binaris;
+
+namespace {
+
+// Crossed and simplified formula of A then B: A takes B's valence, B takes A's.
+Exercici creuament(const Taules &t, const char *codi, Parell a, Parell b) {
+    const auto [subíndex_a, subíndex_b] = simplifica(enter(valència(t, b)), enter(valència(t, a)));
+    return exercici_binari(codi, t.símbol(a.element), subíndex(subíndex_a), t.símbol(b.element),
+                           subíndex(subíndex_b));
+}
+
+const std::string kSubíndexsEnBlanc =
+    "   Recorda que quan als subíndexs hi correspon un 1 s'han de deixar en blanc.";
+
+} // namespace
+
+Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, int Mode_actual) {
+    const std::string &vA = valència(t, a);
+    const std::string &vB = valència(t, b);
+    const std::string &nomA = t.nom(a.element);
+    const std::string &nomB = t.nom(b.element);
+    const std::string &símbolA = t.símbol(a.element);
+    const std::string &símbolB = t.símbol(b.element);
+
+    Exercici ex = creuament(t, "MX", a, b);
+    ex.Nom_compost = arrel_ur(t, b.element) + "ur " + de(t, nomA) + sufix_valència(t, a.element, vA);
+
+    std::string &c = ex.Comentari;
+    c = "   És tracta d'una sal binària en la què es combinen un element metal·lic, " + nomA + " [" +
+        símbolA + "] que actua amb valència [" + vA + "] i un element no metàl·lic, " + nomB + " [" +
+        símbolB + "] que actua sempre amb la valència característica del grup [" + vB + "]." + CRLF + CRLF;
+    if (Mode_actual == 1) {
+        c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbolA +
+             "] amb el subíndex [" + vB +
+             "], que correspon a la valència característica del no metall. Després s'escriu el símbol del no "
+             "metall [" +
+             símbolB + "] amb el subíndex [" + vA + "] que correspon a la valència del metall " + nomA + "." +
+             CRLF + CRLF;
+        if (ex[Subíndex2].empty() || ex[Subíndex3].empty()) c += kSubíndexsEnBlanc;
+    }
+    if (Mode_actual == 2) {
+        if (t.diverses_valències(a.element))
+            c += "   S'anomena seguint l'estructura:   [element no metàl·lic]+ur de [element metàl·lic] "
+                 "(valència "
+                 "del metall)" +
+                 CRLF + CRLF + "   Cal indicar la valència de l'element metal·lic " + nomA +
+                 " entre parèntesi i amb nombres romans perquè pot actuar amb més d'una.";
+        else
+            c += "   S'anomena seguint l'estructura:   [element no metàl·lic]+ur de [element metàl·lic]" +
+                 CRLF + CRLF + "   No cal indicar la valència de l'element metal·lic " + nomA +
+                 " perquè únicament pot actuar amb aquesta.";
+    }
+    return ex;
+}
+
+Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Parell b, int Mode_actual) {
+    const std::string &vA = valència(t, a);
+    const std::string &vB = valència(t, b);
+    const std::string &nomA = t.nom(a.element);
+    const std::string &nomB = t.nom(b.element);
+    const std::string &símbolA = t.símbol(a.element);
+    const std::string &símbolB = t.símbol(b.element);
+
+    Exercici ex = creuament(t, "XX", a, b);
+    const std::string &Label18 = ex[Subíndex2];
+    const std::string &Label20 = ex[Subíndex3];
+    const int n_a = Label18.empty() ? 1 : enter(Label18);
+    const int n_b = Label20.empty() ? 1 : enter(Label20);
+
+    // Mono is always omitted; the prefixes count the simplified subscripts.
+    const std::string arrel_b = arrel_ur(t, b.element);
+    ex.Nom_compost =
+        prefix(t, n_b, true, arrel_b) + arrel_b + "ur " + de(t, prefix(t, n_a, false, nomA) + nomA);
+
+    std::string &c = ex.Comentari;
+    c = "   És tracta d'una compost binari no metall-no metall en el què es combinen dos elements no "
+        "metàl·lics: " +
+        nomA + " [" + símbolA + "] i " + nomB + " [" + símbolB +
+        "]. El no metall més electronegatiu (el de més a la dreta) sempre actua amb la valència "
+        "característica "
+        "del grup." +
+        CRLF + CRLF;
+    if (Mode_actual == 1) {
+        c += "   Es formula escrivint primer el símbol de l'element menys electronegatiu [" + símbolA +
+             "] amb el subíndex [" + vB +
+             "], que correspon a la valència característica del no metall més electronegatiu (" + nomB +
+             "). Després s'escriu el símbol de l'element més electronegatiu [" + símbolB +
+             "] amb el subíndex [" + vA + "] que correspon a la valència de l'altre element (" + nomA + ")." +
+             CRLF + CRLF;
+        if (Label18 != vB && Label20 != vA && vA != "1" && vB != "1")
+            c += "   Un cop formulat cal simplificar els subíndexs." + CRLF + CRLF;
+        if (Label18.empty() || Label20.empty()) c += kSubíndexsEnBlanc;
+    }
+    if (Mode_actual == 2) {
+        c += "   S'anomena seguint l'estructura:   [prefix]+[element més electronegatiu]+ur de "
+             "[prefix]+[element menys electronegatiu]" +
+             CRLF + CRLF + "   Recorda que l'element més electronegatiu és el que està a la dreta (" +
+             símbolB + ") i el menys electronegatiu el que hi ha a l'esquerra (" + símbolA + ")." + CRLF +
+             CRLF +
+             "   Els prefixos fan referència als subíndexs que acompanyen el símbol de cada element un cop "
+             "simplificats (si ha estat necessari) i no pas a les valències pròpies.";
+        if (Label18.empty() || Label20.empty())
+            c += " Recorda que el prefix mono s'omet sempre en els compostos binaris no metall-no metall.";
+    }
+    return ex;
+}
+
+} // namespace quimerix

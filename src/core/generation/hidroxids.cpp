@@ -1,0 +1,72 @@
+// Hydroxides ("OH"): a metal with the hydroxide group, bracketed when the valence is above 1.
+
+#include "generation/binaris_comu.h"
+#include "generation/constructors.h"
+
+namespace quimerix {
+
+using namespace binaris;
+
+Exercici formularHIDRÒXIDS(const Taules &t, Parell p, int Mode_actual) {
+    const int e = p.element;
+    const std::string &v = valència(t, p);
+    const std::string &nom = t.nom(e);
+    const std::string &símbol = t.símbol(e);
+
+    Exercici ex;
+    ex.Codi_exercici = "OH";
+    ex[Símbol1] = símbol;
+    ex[Subíndex1] = "";
+    ex[Símbol2] = t.símbol(Fila_oxigen);
+    ex[Subíndex2] = "";
+    ex[Símbol3] = t.símbol(Fila_hidrogen);
+    ex[Subíndex3] = "";
+    ex[Subíndex_grup] = subíndex(v);
+    if (v == "1") {
+        // NaOH: no brackets, and no answer boxes for the subscripts of O and H.
+        ex.visibles = {true, true, true, false, true, false, true};
+        ex.claudàtors = false;
+    } else {
+        ex.visibles = {true, true, true, true, true, true, true};
+        ex.claudàtors = true;
+    }
+    ex.Nom_compost = "Hidròxid " + de(t, nom) + sufix_valència(t, e, v);
+
+    std::string &c = ex.Comentari;
+    c = "   És tracta d'un hidròxid. Aquest és un compost ternari en el què es combinen un metall, l'oxigen "
+        "i "
+        "l'hidrogen. L'element metàl·lic " +
+        nom + " [" + símbol + "] que actua amb valència [" + v +
+        "] es combina amb l'ió hidroxil [OH-] que globalment actua sempre amb valència [1]." + CRLF + CRLF;
+    if (Mode_actual == 1) {
+        if (v == "1")
+            c += "   Es formula escrivint primer el símbol de l'element metàl·lic seguit del grup hidroxil." +
+                 CRLF + CRLF +
+                 "   No s'ha d'escriure la valència del metall com a subíndex ni la del grup hidroxil perquè "
+                 "són 1 "
+                 "i aquestes s'ometen. Si es desitja es pot posar el grup hidroxil entre parèntesi tot i que "
+                 "no "
+                 "és obligatori." +
+                 CRLF + CRLF;
+        else
+            c += "   Es formula escrivint primer el símbol de l'element metàl·lic seguit del grup hidroxil "
+                 "entre "
+                 "parèntesi i la valència del metall es posa com a subíndex fora del parèntesi. La valència "
+                 "del "
+                 "grup hidroxil (OH) s'omet perquè actua amb 1." +
+                 CRLF + CRLF;
+    }
+    if (Mode_actual == 2) {
+        if (t.diverses_valències(e))
+            c += "   S'anomena seguint l'estructura:   hidròxid de [element] (valència)" + CRLF + CRLF +
+                 "   Cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " + nom +
+                 " en té més d'una.";
+        else
+            c += "   S'anomena seguint l'estructura:   hidròxid de [element]" + CRLF + CRLF +
+                 "   No s'ha indicar la valència del metall entre parèntesi i amb nombres romans perquè " +
+                 nom + " només en té una.";
+    }
+    return ex;
+}
+
+} // namespace quimerix

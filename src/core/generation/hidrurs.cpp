@@ -1,0 +1,171 @@
+// Hydrides of metals ("HM") and of non-metals ("HX"), and hydracids ("HXA").
+
+#include <array>
+#include <utility>
+
+#include "generation/binaris_comu.h"
+#include "generation/constructors.h"
+
+namespace quimerix {
+
+using namespace binaris;
+
+namespace {
+
+// Non-metal hydrides known by their traditional name, by symbol.
+constexpr std::array<std::pair<const char *, const char *>, 8> kNomsTradicionals{{
+    {"B", "Borà"},
+    {"C", "Metà"},
+    {"Si", "Silà"},
+    {"N", "Amoníac"},
+    {"P", "Fosfina"},
+    {"As", "Arsina"},
+    {"Sb", "Estibina"},
+    {"O", "Aigua"},
+}};
+
+const char *nom_tradicional(const std::string &símbol) {
+    for (const auto &[s, nom] : kNomsTradicionals)
+        if (símbol == s) return nom;
+    return nullptr;
+}
+
+const std::string kNomTradicionalExplicat =
+    "   El nom d'aquest compost no segueix les regles de formulació d'aquest tipus de compostos ja que els "
+    "hidrurs no metàl·lics que es formen al combinar-se els elements B, C, Si, N, P, As, Sb i O prenen el "
+    "nom tradicional.";
+
+const std::string kValènciaCaracterística =
+    "   Com que sempre actua amb la valència característica del grup no és necessari indicar-la ni amb "
+    "prefixos ni entre parèntesi i amb nombres romans.";
+
+Exercici hidrur_metàllic(const Taules &t, Parell p, int Mode_actual) {
+    const int e = p.element;
+    const std::string &v = valència(t, p);
+    const std::string &nom = t.nom(e);
+    const std::string &símbol = t.símbol(e);
+
+    Exercici ex = exercici_binari("HM", símbol, "", t.símbol(Fila_hidrogen), subíndex(v));
+    ex.Nom_compost = "Hidrur " + de(t, nom) + sufix_valència(t, e, v);
+
+    std::string &c = ex.Comentari;
+    c = "   És un hidrur metàl·lic en el què es combinen " + nom + " [" + símbol + "] amb valència " + v +
+        " i hidrogen [H] que sempre actua amb valència 1." + CRLF + CRLF;
+    if (Mode_actual == 1) {
+        if (v == "1")
+            c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbol +
+                 "] sense subíndex (perquè la valència de l'hidrogen és 1) i a continuació el símbol de "
+                 "l'hidrogen [H] sense subíndex perquè l'element " +
+                 nom + " actua amb valència 1." + CRLF + CRLF;
+        else
+            c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbol +
+                 "] sense subíndex (perquè la valència de l'hidrogen és 1) i a continuació el símbol de "
+                 "l'hidrogen [H] amb el subíndex [" +
+                 v + "] que correpon a la valència de l'element " + nom + ".";
+    }
+    if (Mode_actual == 2) {
+        if (t.diverses_valències(e))
+            c += "   S'anomena seguint l'estructura:   hidrur de [element] (valència)" + CRLF + CRLF +
+                 "   Cal indicar la valència de l'element " + nom +
+                 " entre parèntesi i amb nombres romans perquè pot actuar amb més d'una.";
+        else
+            c += "   S'anomena seguint l'estructura:   hidrur de [element]" + CRLF + CRLF +
+                 "   No cal indicar la valència de l'element " + nom +
+                 " perquè només pot actuar amb aquesta.";
+    }
+    return ex;
+}
+
+Exercici hidrur_no_metàllic(const Taules &t, Parell p, int Mode_actual) {
+    const int e = p.element;
+    const std::string &v = valència(t, p);
+    const std::string &nom = t.nom(e);
+    const std::string &símbol = t.símbol(e);
+    const std::string &H = t.símbol(Fila_hidrogen);
+
+    // Hydrogen goes first for the elements flagged "hidrur invers".
+    Exercici ex = t.cel(e, Hidrur_invers) == "hidrur invers"
+                      ? exercici_binari("HX", H, subíndex(v), símbol, "")
+                      : exercici_binari("HX", símbol, "", H, subíndex(v));
+    const char *tradicional = nom_tradicional(símbol);
+    ex.Nom_compost = tradicional ? std::string(tradicional) : arrel_ur(t, e) + "ur d'hidrogen";
+
+    std::string &c = ex.Comentari;
+    c = "   És un hidrur no metàl·lic en el què es combinen " + nom + " [" + símbol + "] " +
+        " i hidrogen [H] que sempre actua amb valència 1." + CRLF + CRLF +
+        "   En els hidrurs no metàl·lics, l'element (" + nom +
+        ") actua sempre amb la valència característica del grup que en aquest cas és la " + v + "." + CRLF +
+        CRLF;
+    if (Mode_actual == 1) {
+        if (tradicional)
+            c += kNomTradicionalExplicat + " " + CRLF + CRLF +
+                 "   Es formula escrivint primer el símbol de l'element menys electronegatiu [" + símbol +
+                 "] sense subíndex (perquè la valència de l'hidrogen és 1) i a continuació el símbol de "
+                 "l'hidrogen [H] (element més electronegatiu) amb el subíndex [" +
+                 v + "] que correpon a la valència característica de l'element " + nom + ".";
+        else if (v == "1")
+            c += "   Es formula escrivint primer el símbol de l'hidrogen [H] (element menys electronegatiu) "
+                 "sense "
+                 "subíndex (perquè la valència de l'element " +
+                 nom + " és 1) i a continuació el símbol de l'element " + nom + " [" + símbol +
+                 "] sense subíndex perquè l'hidrogen actua amb valència 1.";
+        else
+            c += "   Es formula escrivint primer el símbol de l'hidrogen [H] (element menys electronegatiu) "
+                 "amb la "
+                 "valència de l'element " +
+                 nom + " com a subíndex [" + v + "] i a continuació el símbol de l'element " + nom + " [" +
+                 símbol + "] sense subíndex perquè l'hidrogen actua amb valència 1.";
+    }
+    if (Mode_actual == 2) {
+        if (tradicional)
+            c += kNomTradicionalExplicat + " No hi ha més remei que aprendre-se'ls";
+        else
+            c += "   S'anomena seguint l'estructura:   [element]+ur d'hidrogen" + CRLF + CRLF +
+                 kValènciaCaracterística;
+    }
+    return ex;
+}
+
+} // namespace
+
+Exercici formularHIDRURS(const Taules &t, Parell p, int Mode_actual) {
+    return t.és_metall(p.element) ? hidrur_metàllic(t, p, Mode_actual)
+                                  : hidrur_no_metàllic(t, p, Mode_actual);
+}
+
+Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, int Mode_actual) {
+    const int e = p.element;
+    const std::string &v = valència(t, p);
+    const std::string &nom = t.nom(e);
+    const std::string &símbol = t.símbol(e);
+
+    Exercici ex = exercici_binari("HXA", t.símbol(Fila_hidrogen), subíndex(v), símbol, "(aq)");
+    ex.Nom_compost = "Àcid " + arrel_ur(t, e) + "hídric";
+
+    std::string &c = ex.Comentari;
+    c = "   És tracta d'un hidrur no metàl·lic que es troba en dissolució aquosa." + CRLF + CRLF;
+    if (Mode_actual == 1) {
+        if (v == "1")
+            c += "   Es formula igual que el corresponent hidrur no metàl·lic, és a dir, escrivint primer el "
+                 "símbol "
+                 "de l'hidrogen [H] (element menys electronegatiu) sense subíndex (perquè la valència de "
+                 "l'element " +
+                 nom + " és 1) i a continuació el símbol de l'element " + nom + " [" + símbol +
+                 "] sense subíndex perquè l'hidrogen actua amb valència 1.";
+        else
+            c += "   Es formula igual que el corresponent hidrur no metàl·lic, es a dir, escrivint primer el "
+                 "símbol "
+                 "de l'hidrogen [H] (element menys electronegatiu) amb la valència de l'element " +
+                 nom + " com a subíndex [" + v + "] i a continuació el símbol de l'element " + nom + " [" +
+                 símbol + "] sense subíndex perquè l'hidrogen actua amb valència 1.";
+        c +=
+            " Seguidament s'afegeix \"(aq)\" com si fós un subíndex per tal de diferenciar-lo de l'hidrur no "
+            "metàl·lic del mateix element que no es troba en dissolució aquosa.";
+    }
+    if (Mode_actual == 2)
+        c += "   S'anomena seguint l'estructura:   àcid [element]+hídric" + CRLF + CRLF +
+             kValènciaCaracterística;
+    return ex;
+}
+
+} // namespace quimerix

@@ -1,0 +1,81 @@
+// Oxides of metals ("OM") and of non-metals ("OX").
+
+#include "generation/binaris_comu.h"
+#include "generation/constructors.h"
+
+namespace quimerix {
+
+using namespace binaris;
+
+Exercici formularÒXIDS(const Taules &t, Parell p, int Mode_actual) {
+    const int e = p.element;
+    const std::string &v = valència(t, p);
+    const std::string &nom = t.nom(e);
+    const std::string &símbol = t.símbol(e);
+
+    // Crossing: the element takes oxygen's 2, oxygen takes the element's valence; then simplify.
+    const auto [oxigen, element] = simplifica(enter(v), 2);
+    const bool metall = t.és_metall(e);
+    Exercici ex = exercici_binari(metall ? "OM" : "OX", símbol, subíndex(element), t.símbol(Fila_oxigen),
+                                  subíndex(oxigen));
+    const std::string &Label18 = ex[Subíndex2];
+    const std::string &Label20 = ex[Subíndex3];
+    // The element's subscript is no longer oxygen's 2.
+    const bool Simplificat = Label18 != "2";
+    const bool algun_en_blanc = Label18.empty() || Label20.empty();
+
+    if (metall) {
+        ex.Nom_compost = "Òxid " + de(t, nom) + sufix_valència(t, e, v);
+    } else {
+        // Mono is written only before "òxid" ("Mon"), never before the element.
+        const std::string prefix_oxigen = oxigen == 1 ? t.Prefixos[1][1].substr(0, 3) : t.Prefixos[oxigen][1];
+        ex.Nom_compost = prefix_oxigen + "òxid " + de(t, prefix(t, element, false, nom) + nom);
+    }
+
+    std::string &c = ex.Comentari;
+    if (metall) {
+        c = "   És un òxid metàl·lic en el què es combinen " + nom + " [" + símbol + "] amb valència " + v +
+            " i oxigen [O] que sempre té valència 2." + CRLF + CRLF;
+        if (Mode_actual == 1) {
+            c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbol +
+                 "] amb el subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb "
+                 "la valència de l'element " +
+                 nom + " [" + v + "]" + " com a subíndex." + CRLF + CRLF;
+            if (Simplificat) c += "   Un cop formulat cal simplificar els subíndexs.";
+            if (algun_en_blanc) c += " Els subíndexs 1 es deixen en blanc.";
+        }
+        if (Mode_actual == 2) {
+            if (!t.diverses_valències(e))
+                c += "   S'anomena seguint l'estructura:   òxid de [element]" + CRLF + CRLF +
+                     "   No cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " +
+                     nom + " només en té una.";
+            else
+                c += "   S'anomena seguint l'estructura:   òxid de [element] (valència)" + CRLF + CRLF +
+                     "   Cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " +
+                     nom + " en té més d'una.";
+            if (Simplificat) c += " Cal estar alerta a possibles simplificacions que s'hagin pogut fer.";
+        }
+    } else {
+        c = "   És un òxid no metàl·lic en el què es combinen " + nom + " [" + símbol + "] amb valència " +
+            v + " i oxigen [O] que sempre actua amb valència 2." + CRLF + CRLF;
+        if (Mode_actual == 1) {
+            c += "   Es formula escrivint primer el símbol de l'element no metàl·lic [" + símbol +
+                 "] amb el subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb "
+                 "la valència de l'element " +
+                 nom + " [" + v + "]." + " com a subíndex." + CRLF + CRLF;
+            if (Simplificat) c += "   Un cop formulat cal simplificar els subíndexs.";
+            if (algun_en_blanc) c += " Els subíndexs 1 es deixen en blanc.";
+        }
+        if (Mode_actual == 2) {
+            c += "   S'anomena seguint l'estructura:   [prefix]+òxid de [prefix]+[element]" + CRLF + CRLF +
+                 "   Els prefixos fan referència als subíndexs que acompanyen el símbol de cada element un "
+                 "cop "
+                 "simplificats (si ha estat necessari) i no pas a les valències pròpies.";
+            if (Label18.empty())
+                c += " Recorda que el prefix mono s'omet si va davant l'element no metàl·lic.";
+        }
+    }
+    return ex;
+}
+
+} // namespace quimerix
