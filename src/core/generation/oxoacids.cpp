@@ -1,0 +1,321 @@
+// Oxoacids: the element's oxide plus water. The ordinary family takes one molecule of water (the
+// "meta" acids of B, P, As and Sb among them); the special family takes three.
+
+#include "generation/oxoacids.h"
+
+#include <array>
+#include <utility>
+
+#include "data/regles.h"
+#include "generation/constructors.h"
+
+namespace quimerix {
+
+namespace {
+
+const std::string kRecorda = "Recorda que els subíndexs que tenen valor 1 cal deixar-los en blanc.";
+const std::string kUnCop = "   Un cop formulat cal simplificar els subíndexs.";
+const std::string kMeta =
+    "   El prefix [meta] indica que és un oxoàcid especial (els de [B], [P], [As] i [Sb]) i que "
+    "aquí es forma amb una sola molècula d'aigua.";
+
+// Valence paragraph: middle and end by (n, p), n = 2..4.
+struct Paràgraf_valència {
+    int n, p;
+    const char *mig;
+    const char *final;
+};
+constexpr Paràgraf_valència kParàgrafsValència[] = {
+    {2, 1, " pot actuar amb dues valències diferents. En aquest cas sabem que actua amb la primera [",
+     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ós] que ens ho indica."},
+    {2, 2, " pot actuar amb dues valències diferents. En aquest cas sabem que actua amb la segona [",
+     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ic] que ens ho indica."},
+    {3, 1, " pot actuar amb tres valències diferents. En aquest cas sabem que actua amb la primera [",
+     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el prefix [hipo] i el sufix [-ós] que "
+     "ens "
+     "ho indica."},
+    {3, 2, " pot actuar amb tres valències diferents. En aquest cas sabem que actua amb la segona [",
+     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ós] que ens ho indica."},
+    {3, 3, " pot actuar amb tres valències diferents. En aquest cas sabem que actua amb la tercera [",
+     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ic] que ens ho indica."},
+    {4, 1, " pot actuar amb quatre valències diferents. En aquest cas sabem que actua amb la primera [",
+     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el prefix [hipo] i el sufix [ós] que "
+     "ens "
+     "ho indica."},
+    {4, 2, " pot actuar amb quatre valències diferents. En aquest cas sabem que actua amb la segona [",
+     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ós] que ens ho indica."},
+    {4, 3, " pot actuar amb quatre valències diferents. En aquest cas sabem que actua amb la tercera [",
+     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ic] que ens ho indica."},
+    {4, 4, " pot actuar amb quatre valències diferents. En aquest cas sabem que actua amb la quarta [",
+     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el prefix [per] i el sufix [ic] que "
+     "ens "
+     "ho indica."},
+};
+
+// "   L'element ..." for (n, p); "" when there is no paragraph for that count.
+std::string paràgraf_valència(const std::string &nom, int n, int p, const std::string &v) {
+    for (const auto &f : kParàgrafsValència)
+        if (f.n == n && f.p == p) return "   L'element " + nom + f.mig + v + f.final + CRLF + CRLF;
+    return {};
+}
+
+// The "Com que l'element ..." case of the prefix and suffix paragraph, runs of spaces counted.
+struct Cas_prefix_sufix {
+    int n, p;
+    const char *frase;
+    int espais1;
+    const char *prefix;
+    int espais2;
+    const char *sufix;
+};
+constexpr Cas_prefix_sufix kCasos[] = {
+    {1, 1, " només pot actuar amb aquesta valència, es té que:", 65, "[prefix] = no n'hi ha", 20,
+     "[sufix] = ic"},
+    {2, 1, " pot actuar amb dues valències diferents i aquesta, és la primera es té que:", 35,
+     "[prefix] = no n'hi ha", 20, "[sufix] = ós"},
+    {2, 2, " pot actuar amb dues valències diferents i aquesta, és la segona es té que:", 36,
+     "[prefix] = no n'hi ha", 20, "[sufix] = ic"},
+    {3, 1, " pot actuar amb tres valències diferents i aquesta, és la primera es té que:", 35,
+     "[prefix] = hipo", 26, "[sufix] = ós"},
+    {3, 2, " pot actuar amb tres valències diferents i aquesta, és la segona es té que:", 36,
+     "[prefix] = no n'hi ha", 20, "[sufix] = ós"},
+    {3, 3, " pot actuar amb tres valències diferents i aquesta, és la tercera es té que:", 35,
+     "[prefix] = no n'hi ha", 20, "[sufix] = ic"},
+    {4, 1, " pot actuar amb quatre valències diferents i aquesta, és la primera es té que:", 33,
+     "[prefix] = hipo", 26, "[sufix] = ós"},
+    {4, 2, " pot actuar amb quatre valències diferents i aquesta, és la segona es té que:", 34,
+     "[prefix] = no n'hi ha", 20, "[sufix] = ós"},
+    {4, 3, " pot actuar amb quatre valències diferents i aquesta, és la tercera es té que:", 33,
+     "[prefix] = no n'hi ha", 20, "[sufix] = ic"},
+    {4, 4, " pot actuar amb quatre valències diferents i aquesta, és la quarta es té que:", 34,
+     "[prefix] = per", 27, "[sufix] = ic"},
+};
+
+// "   Per saber el prefix i el sufix ..." for (n, p); "" when the count has no case.
+std::string paràgraf_prefix_sufix(const std::string &nom, int n, int p, const std::string &v) {
+    for (const auto &c : kCasos)
+        if (c.n == n && c.p == p)
+            return "   Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què "
+                   "actua "
+                   "l'element " +
+                   nom + " en ordre creixent. En aquest cas actua amb la valència [" + v +
+                   "]. Com que l'element " + nom + c.frase + std::string(c.espais1, ' ') + c.prefix +
+                   std::string(c.espais2, ' ') + c.sufix + CRLF + CRLF;
+    return {};
+}
+
+// The "Recorda" sentence: joined to "Un cop formulat ..." when the hydrogen was simplified.
+std::string recorda(const Exercici &e) {
+    if (!e[Subíndex1].empty() && !e[Subíndex2].empty() && !e[Subíndex3].empty()) return {};
+    return (e[Subíndex1] != "2" ? " " : "   ") + kRecorda + CRLF;
+}
+
+bool és_especial(const Taules &t, int fila) {
+    return t.cel(fila, Àcid_especial) == "àcid especial";
+}
+
+bool símbol_especial(const std::string &s) {
+    return s == "P" || s == "B" || s == "As" || s == "Sb";
+}
+
+using Correcció = std::pair<const char *, const char *>;
+
+constexpr Correcció kAccentsOxoàcids[] = {
+    {"Àcid metaboric", "Àcid metabòric"},       {"Àcid carbonic", "Àcid carbònic"},
+    {"Àcid silicic", "Àcid silícic"},           {"Àcid nitric", "Àcid nítric"},
+    {"Àcid metafosforic", "Àcid metafosfòric"}, {"Àcid metarsenic", "Àcid metarsènic"},
+    {"Àcid metantimonic", "Àcid metantimònic"}, {"Àcid sulfuric", "Àcid sulfúric"},
+    {"Àcid selenic", "Àcid selènic"},           {"Àcid tel·luric", "Àcid tel·lúric"},
+    {"Àcid fluoric", "Àcid fluòric"},           {"Àcid cloric", "Àcid clòric"},
+    {"Àcid percloric", "Àcid perclòric"},       {"Àcid bromic", "Àcid bròmic"},
+    {"Àcid perbromic", "Àcid perbròmic"},       {"Àcid iodic", "Àcid iòdic"},
+    {"Àcid periodic", "Àcid periòdic"},
+};
+
+constexpr Correcció kAccentsEspecials[] = {
+    {"Àcid boric", "Àcid bòric"},
+    {"Àcid fosforic", "Àcid fosfòric"},
+    {"Àcid arsenic", "Àcid arsènic"},
+    {"Àcid antimonic", "Àcid antimònic"},
+};
+
+template <std::size_t N> std::string amb_accents(const std::string &nom, const Correcció (&taula)[N]) {
+    for (const auto &[sense, amb] : taula)
+        if (nom == sense) return amb;
+    return nom;
+}
+
+// Formula boxes and shape shared by both families: H, X, O with their subscripts, no brackets and
+// no group subscript.
+Exercici exercici_àcid(const Taules &t, Parell p, int aigües) {
+    Exercici e;
+    e.Codi_exercici = "HXO";
+    const Subíndexs_oxoàcid s = subíndexs_oxoàcid(t, p, aigües);
+    e[Símbol1] = t.símbol(Fila_hidrogen);
+    e[Subíndex1] = subíndex(s.hidrogen);
+    e[Símbol2] = t.símbol(p.element);
+    e[Subíndex2] = subíndex(s.element);
+    e[Símbol3] = t.símbol(Fila_oxigen);
+    e[Subíndex3] = subíndex(s.oxigen);
+    e.visibles = {true, true, true, true, true, true, false};
+    e.claudàtors = false;
+    return e;
+}
+
+} // namespace
+
+Subíndexs_oxoàcid subíndexs_oxoàcid(const Taules &t, Parell p, int aigües) {
+    // The element takes oxygen's valence, oxygen the element's.
+    std::array<int, 2> òxid{enter(t.cel(p.element, p.columna)), enter(t.cel(Fila_oxigen, València1))};
+    simplifica_successiu(òxid);
+    std::array<int, 3> àcid{òxid[0] + aigües, òxid[1], 2 * aigües};
+    simplifica_successiu(àcid);
+    return {àcid[2], àcid[1], àcid[0]};
+}
+
+std::string prefix_oxoàcid(int n, int p) {
+    if ((n == 3 || n == 4) && p == 1) return "hipo";
+    if (n == 4 && p == 4) return "per";
+    return {};
+}
+
+bool acaba_en_ós(int n, int p) {
+    switch (n) {
+    case 2:
+        return p == 1;
+    case 3:
+    case 4:
+        return p == 1 || p == 2;
+    default:
+        return false;
+    }
+}
+
+std::string nom_oxoàcid_sense_accents(const Taules &t, Parell p, bool meta) {
+    const int e = p.element;
+    std::string cap = "Àcid ";
+    if (meta && és_especial(t, e)) {
+        cap = "Àcid meta";
+        if (primer_caràcter(t.nom(e)) == "a" && t.cel(e, p.columna) != t.cel(e, València1)) cap = "Àcid met";
+    }
+    const std::string &arrel_àcid = t.cel(e, Arrel_àcid);
+    const std::string arrel = arrel_àcid.empty() ? t.nom(e) : arrel_àcid;
+    const int n = t.nombre_valències(e), pos = posició_valència(p);
+    std::string final;
+    if (acaba_en_ós(n, pos))
+        final = "ós";
+    else
+        final = (!arrel.empty() && arrel.back() == 'i') ? "c" : "ic";
+    return cap + prefix_oxoàcid(n, pos) + arrel + final;
+}
+
+Exercici formularOXIÀCIDS(const Taules &t, Parell p, int Mode_actual) {
+    Exercici e = exercici_àcid(t, p, 1);
+    e.Nom_compost = amb_accents(nom_oxoàcid_sense_accents(t, p, true), kAccentsOxoàcids);
+
+    const int fila = p.element;
+    const std::string &nom = t.nom(fila);
+    const std::string &símbol = t.símbol(fila);
+    const std::string &v = t.cel(fila, p.columna);
+    const int n = t.nombre_valències(fila), pos = posició_valència(p);
+    const bool meta = símbol_especial(símbol);
+
+    std::string &c = e.Comentari;
+    c = "   És tracta d'un oxoàcid que és un compost format per combinació d'un òxid no metàl·lic amb aigua. "
+        "En ell "
+        "es combinen el no metall " +
+        nom + " [" + símbol + "] que actua amb valència [" + v + "] i una molècula d'aigua [H2O].";
+    if (Mode_actual == 1) {
+        c += CRLF;
+        c += paràgraf_valència(nom, n, pos, v);
+        c +=
+            "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + símbol +
+            "] i sumar-li una molècula d'aigua [H2O] (es sumen els subíndexs dels elements iguals). S'escriu "
+            "sempre seguint l'ordre:   [H] [subíndex]   [" +
+            símbol + "] [subíndex]   [O] [subíndex]." + CRLF + CRLF;
+        if (e[Subíndex1] != "2") c += kUnCop;
+        c += recorda(e);
+        if (meta) c += kMeta + CRLF;
+    } else if (Mode_actual == 2) {
+        if (!meta)
+            c += " Per saber amb quina valència actua cal restar una molècula d'aigua (H2O) al compost i "
+                 "veure "
+                 "quin és el subíndex que acompanya a l'oxigen [O]. En el cas que no obtinguem valències "
+                 "coherents cal estar alerta a possibles simplificacions que s'hagin pogut fer tant a "
+                 "l'oxoàcid "
+                 "com a l'òxid prèvi. Es pot agafar com a referència que l'oxoàcid sense simplificar hauria "
+                 "de "
+                 "tenir un [2] com a subíndex de l'hidrogen [H] i l'òxid no simplificat hauria de tenir un "
+                 "[2] "
+                 "com a subíndex de l'element " +
+                 nom + ". Per anomenar-los es segueix l'estructura:" + std::string(59, ' ') + "àcid" +
+                 std::string(3, ' ') + "[prefix]+[element]+[sufix]" + CRLF;
+        else
+            c +=
+                " Per saber amb quina valència actua es resta una molècula d'aigua (H2O) al compost i es "
+                "mira "
+                "quin és el subíndex de l'oxigen [O]. En el cas que no obtinguem valències coherents cal "
+                "estar "
+                "alerta a possibles simplificacions que s'hagin pogut fer tant a l'oxoàcid com a l'òxid "
+                "prèvi. "
+                "Es pot agafar com a referència que l'oxoàcid sense simplificar hauria de tenir un [2] com a "
+                "subíndex de l'hidrogen [H] i l'òxid no simplificat hauria de tenir un [2] com a subíndex de "
+                "l'element " +
+                nom + ". Per anomenar-los es segueix l'estructura:" + std::string(10, ' ') + "àcid" +
+                std::string(3, ' ') + "meta[prefix]+[element]+[sufix]" + CRLF + kMeta + CRLF;
+        c += paràgraf_prefix_sufix(nom, n, pos, v);
+    }
+    return e;
+}
+
+Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, int Mode_actual) {
+    const int fila = p.element;
+    // Three molecules of water for B, P, As and Sb; any other element would take one.
+    Exercici e = exercici_àcid(t, p, és_especial(t, fila) ? 3 : 1);
+    e.Nom_compost = amb_accents(nom_oxoàcid_sense_accents(t, p, false), kAccentsEspecials);
+
+    const std::string &nom = t.nom(fila);
+    const std::string &símbol = t.símbol(fila);
+    const std::string &v = t.cel(fila, p.columna);
+    const int n = t.nombre_valències(fila), pos = posició_valència(p);
+
+    std::string &c = e.Comentari;
+    c = "   És un oxoàcid especial (els de bor, fòsfor, arsènic i antimoni) que éstà format per combinació "
+        "d'un òxid "
+        "no metàl·lic amb aigua. En ell es combinen el no metall " +
+        nom + " [" + símbol + "] que actua amb valència [" + v + "] i tres molècules d'aigua [H2O].";
+    if (Mode_actual == 1) {
+        c += CRLF;
+        if (n == 3) c += paràgraf_valència(nom, n, pos, v);
+        c += "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + símbol +
+             "] i sumar-li tres molècules d'aigua [H2O] (es sumen els subíndexs dels elements iguals). "
+             "S'escriu "
+             "sempre seguint l'ordre:   [H] [subíndex]   [" +
+             símbol + "] [subíndex]   [O] [subíndex]." + CRLF + CRLF;
+        c += "   Hem de sumar-hi tres molècules d'aigua enlloc d'una perquè és un oxoàcid especial i no "
+             "porta el "
+             "prefix [meta]." +
+             CRLF;
+        if (e[Subíndex1] != "6") c += kUnCop;
+        c += recorda(e);
+    } else if (Mode_actual == 2) {
+        c += " Per saber amb quina valència actua es resten tres molècula d'aigua (H2O) al compost i es mira "
+             "quin "
+             "és el subíndex de l'oxigen [O]. En el cas que no obtinguem valències coherents cal estar "
+             "alerta a "
+             "possibles simplificacions que s'hagin pogut fer tant a l'oxoàcid com a l'òxid prèvi. Es té com "
+             "a "
+             "referència que l'oxoàcid sense simplificar hauria de tenir un [6] com a subíndex de l'hidrogen "
+             "[H] "
+             "i l'òxid no simplificat hauria de tenir un [2] com a subíndex de l'element " +
+             nom + ". S'anomenen segons l'estructura:   àcid   [prefix]+[element]+[sufix]" + CRLF;
+        c += "   No s'ha de posar el prefix [meta] per diferenciar-lo de l'oxoàcid del mateix element que es "
+             "forma "
+             "amb una sola molècula d'aigua." +
+             CRLF;
+        if (n == 1 || n == 3) c += paràgraf_prefix_sufix(nom, n, pos, v);
+    }
+    return e;
+}
+
+} // namespace quimerix
