@@ -1,0 +1,335 @@
+// Oxosalts: a metal in place of the hydrogen of an oxoacid. The ordinary family takes the
+// one-water acids (named "Meta..." for the special elements); the special family the three-water
+// acids of boron and phosphorus.
+
+#include <array>
+#include <string>
+
+#include "data/regles.h"
+#include "data/taules.h"
+#include "generation/constructors.h"
+
+namespace quimerix {
+
+namespace {
+
+// The material of one salt, with the formula already simplified.
+struct Sal {
+    int X = 0;     // row of the acid-forming non-metal
+    int M = 0;     // row of the metal
+    std::string v; // valence of X
+    std::string w; // valence of M
+    int n = 0;     // number of valences of X
+    int p = 0;     // position of v among them, 1 = the lowest
+    Exercici e;
+};
+
+// Position of a valence among the element's valence cells (1..4); 0 when absent.
+int posició_valència(const Taules &t, int fila, const std::string &valència) {
+    for (int k = 0; k < 4; ++k)
+        if (t.cel(fila, València1 + k) == valència) return k + 1;
+    return 0;
+}
+
+// Formula of the salt. aigües: molecules of water added to the oxide (1 ordinary, 3 special).
+Sal prepara(const Taules &t, Parell a, Parell b, int aigües) {
+    Sal s;
+    s.X = a.element;
+    s.M = b.element;
+    s.v = t.cel(s.X, a.columna);
+    s.w = t.cel(s.M, b.columna);
+    s.n = t.nombre_valències(s.X);
+    s.p = posició_valència(t, s.X, s.v);
+
+    // The oxide X2Ov, simplified.
+    auto [oxigen, element] = simplifica(enter(s.v), 2);
+    // The acid: water added, the metal takes the place of the hydrogen.
+    std::array<int, 3> àcid{oxigen + aigües, element, 2 * aigües};
+    simplifica_successiu(àcid);
+    // The salt: the metal's valence goes to the group, against the anion's charge.
+    std::array<int, 2> sal{enter(s.w), àcid[2]};
+    simplifica_successiu(sal);
+
+    Exercici &e = s.e;
+    e.Codi_exercici = "MHX";
+    e[Símbol1] = t.símbol(s.M);
+    e[Subíndex1] = subíndex(sal[1]);
+    e[Símbol2] = t.símbol(s.X);
+    e[Subíndex2] = subíndex(àcid[1]);
+    e[Símbol3] = t.símbol(Fila_oxigen);
+    e[Subíndex3] = subíndex(àcid[0]);
+    e[Subíndex_grup] = subíndex(sal[0]);
+    if (e[Subíndex_grup].empty()) {
+        e.visibles = {true, true, true, true, true, true, false};
+        e.claudàtors = false;
+    } else {
+        e.visibles = {true, true, true, true, true, true, true};
+        e.claudàtors = true;
+    }
+    return s;
+}
+
+// The anion's word: "hipo"/"per" and "it"/"at" by the number and position of the valences.
+std::string paraula_anió(const Taules &t, const Sal &s) {
+    const std::string &arrel_anió = t.cel(s.X, Arrel_oxoanió);
+    const std::string arrel = arrel_anió.empty() ? t.nom(s.X) : arrel_anió;
+    switch (s.n) {
+    case 1:
+        return arrel + "at";
+    case 2:
+        return arrel + (s.p == 1 ? "it" : "at");
+    case 3:
+        if (s.p == 1) return "hipo" + arrel + "it";
+        return arrel + (s.p == 2 ? "it" : "at");
+    default:
+        if (s.p == 1) return "hipo" + arrel + "it";
+        if (s.p == 2) return arrel + "it";
+        if (s.p == 3) return arrel + "at";
+        return "per" + arrel + "at";
+    }
+}
+
+// " de metall" with the Roman numeral when the metal has more than one valence.
+std::string part_metall(const Taules &t, const Sal &s) {
+    return " " + preposició_de(t, t.nom(s.M)) + t.nom(s.M) + sufix_valència(t, s.M, s.w);
+}
+
+bool és_element_especial(const std::string &símbol) {
+    return símbol == "P" || símbol == "B" || símbol == "As" || símbol == "Sb";
+}
+
+// Why the non-metal acts with this valence, after "és [v".
+std::string raó_valència(int n, int p) {
+    static const std::string kAt =
+        "] perquè l'anió té el sufix [at] que equival al sufix [ic] dels oxoàcids.";
+    static const std::string kIt =
+        "] perquè l'anió té el sufix [it] que equival al sufix [ós] dels oxoàcids.";
+    static const std::string kHipo =
+        "] perquè l'anió té el prefix [hipo] i el sufix [it] que equival al sufix [ós] dels oxoàcids.";
+    static const std::string kPer =
+        "] perquè l'anió té el prefix [per] i el sufix [at] que equival al sufix [ic] dels oxoàcids.";
+    if (n == 1)
+        return kAt +
+               " Com que aquest element només pot actuar amb aquesta valència no pot haver-hi confusió.";
+    if (n == 2) {
+        if (p == 1)
+            return kIt +
+                   " Com que aquest element pot actuar amb dues valències, aquest sufix ens indica que serà "
+                   "la primera d'elles.";
+        return kAt +
+               " Com que aquest element pot actuar amb dues valències, aquest sufix ens indica que serà la "
+               "segona d'elles.";
+    }
+    if (n == 3) {
+        if (p == 1)
+            return kHipo + " Com que aquest element pot actuar amb tres valències, aquest prefix i sufix ens "
+                           "indica que serà la primera d'elles.";
+        if (p == 2)
+            return kIt +
+                   " Com que aquest element pot actuar amb tres valències, aquest sufix ens indica que serà "
+                   "la segona d'elles.";
+        return kAt +
+               " Com que aquest element pot actuar amb tres valències, aquest sufix ens indica que serà la "
+               "tercera d'elles.";
+    }
+    if (p == 1)
+        return kHipo + " Com que aquest element pot actuar amb quatre valències, aquest prefix i sufix ens "
+                       "indica que serà la primera d'elles.";
+    if (p == 2)
+        return kIt + " Com que aquest element pot actuar amb quatres valències, aquest sufix ens indica que "
+                     "serà la segona d'elles.";
+    if (p == 3)
+        return kAt +
+               " Com que aquest element pot actuar amb quatre valències, aquest sufix ens indica que serà "
+               "la tercera d'elles.";
+    return kPer + " Com que aquest element pot actuar amb quatre valències, aquest prefix i sufix ens indica "
+                  "que serà la quarta d'elles.";
+}
+
+// The prefix and suffix paragraph that tells how the anion is named; no line break after it.
+std::string paràgraf_prefix_sufix(const Taules &t, const Sal &s) {
+    static const std::string kCap = " pot actuar amb ";
+    static const std::string kCap1 = " valències diferents i aquesta, és la ";
+    static const std::string kSense = "   [prefix] = no n'hi ha   [sufix] = ";
+    std::string cas;
+    auto diverses = [&](const char *quantes, const char *quina, const std::string &resta) {
+        return kCap + quantes + kCap1 + quina + " es té que:" + resta;
+    };
+    if (s.n == 1) {
+        cas = " només pot actuar amb aquesta valència, es té que:" + kSense + "at";
+    } else if (s.n == 2) {
+        cas =
+            s.p == 1 ? diverses("dues", "primera", kSense + "it") : diverses("dues", "segona", kSense + "at");
+    } else {
+        const char *quantes = s.n == 3 ? "tres" : "quatre";
+        if (s.p == 1)
+            cas = diverses(quantes, "primera", "   [prefix] = hipo   [sufix] = it");
+        else if (s.p == 2)
+            cas = diverses(quantes, "segona", kSense + "it");
+        else if (s.p == 3)
+            cas = diverses(quantes, "tercera", kSense + "at");
+        else
+            cas = diverses(quantes, "quarta", "   [prefix] = per   [sufix] = at");
+    }
+    const std::string &NX = t.nom(s.X);
+    return " Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua "
+           "l'element " +
+           NX + " en ordre creixent. En aquest cas actua amb la valència [" + s.v + "]. Com que l'element " +
+           NX + cas;
+}
+
+// What the name says about the metal's valence.
+std::string frase_metall(const Taules &t, const Sal &s) {
+    const std::string cap = "L'element " + t.nom(s.M) + " [" + t.símbol(s.M) + "] ";
+    if (!t.diverses_valències(s.M))
+        return cap + "només actua amb valència, [" + s.w +
+               "] i com que no pot actuar amb cap més, no cal indicar-la.";
+    return cap + "actua amb valència, [" + s.w + "] i com que pot actuar amb més d'una, cal indicar-la.";
+}
+
+std::string comentari_oxosal(const Taules &t, const Sal &s, int Mode_actual) {
+    const std::string &NX = t.nom(s.X);
+    const std::string &SX = t.símbol(s.X);
+    const std::string &NM = t.nom(s.M);
+    const std::string &SM = t.símbol(s.M);
+    const Exercici &e = s.e;
+
+    std::string c =
+        "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic.";
+    if (Mode_actual == 1) {
+        c += " Per formular aquests tipus de compostos primer cal formular l'oxoàcid corresponent a "
+             "l'element no "
+             "metàl·lic i seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La "
+             "valència del metall es posa com a subíndex de tot l'ió que prové de l'oxoàcid." +
+             CRLF;
+        c += "   Aquí l'oxosal prové de l'oxoàcid de l'element " + NX + " [" + SX + "] amb valència [" + s.v +
+             "] i el metall " + NM + " [" + SM + "] amb valència [" + s.w + "]." + CRLF;
+        c +=
+            "   La valència del no metall " + NX + " [" + SX + "] és [" + s.v + raó_valència(s.n, s.p) + CRLF;
+        if (és_element_especial(SX))
+            c += "   El prefix [meta] indica que és una oxosal especial (les de [B], [P], [As] i [Sb]). "
+                 "Aquesta "
+                 "prové de l'oxoàcid de l'element " +
+                 NX + " [" + SX + "] i ens informa que s'ha format amb una sola molècula d'aigua.";
+        else
+            c += "  ";
+        if (e[Subíndex_grup] != s.w && s.w != "1")
+            c += " Cal simplificar els subíndexs de l'element " + SM +
+                 " amb el subíndex de l'ió provenent de "
+                 "l'oxoàcid.";
+        if (e[Subíndex1].empty() || e[Subíndex_grup].empty())
+            c += " Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
+                 "correspon "
+                 "al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi.";
+    } else if (Mode_actual == 2) {
+        if (!és_element_especial(SX)) {
+            c += " La valència amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula "
+                 "d'aigua (H2O) i es mira quin és el subíndex de l'oxigen [O]. Si no obtenim valències "
+                 "coherents "
+                 "cal estar alerta a possibles simplificacions que s'hagin fet a l'oxoàcid o a l'òxid prèvi. "
+                 "Com "
+                 "a referència es té que l'oxoàcid sense simplificar ha de tenir un subíndex [2] a "
+                 "l'hidrogen [H] "
+                 "i l'òxid no simplificat ha de tenir un subíndex [2] a l'element " +
+                 NX +
+                 ". La valència amb què actua el metall és el subíndex que acompanya l'ió provinent de "
+                 "l'oxoàcid "
+                 "vigilant també possibles simplificacions.";
+            c += " Per anomenar-los es segueix l'estructura:   [prefix]+[no metall]+[sufix] de [metall]";
+            if (t.diverses_valències(s.M)) c += "   (valència del metall)";
+            c += CRLF + "   " + frase_metall(t, s) + CRLF + "  ";
+        } else {
+            c += " La valència del no metall s'obté de restar a l'oxoàcid previ una molècula d'aigua (H2O) i "
+                 "mirar "
+                 "el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal vigilar possibles "
+                 "simplificacions que s'hagin fet a l'oxoàcid o a l'òxid prèvi. Com a referència es té que "
+                 "l'oxoàcid sense simplificar ha de tenir un subíndex [2] a l'hidrogen [H] i l'òxid no "
+                 "simplificat un subíndex [2] a l'element " +
+                 NX +
+                 ". La valència del metall serà el subíndex que acompanya l'ió provinent de l'oxoàcid "
+                 "vigilant "
+                 "també possibles simplificacions.";
+            c +=
+                " Per anomenar-los es segueix l'estructura:   meta[prefix]+[no metall]+[sufix] de [metall]   "
+                "(valència del metall) " +
+                CRLF +
+                "   El prefix [meta] indica oxoàcid especial ([B],[P],[As] i [Sb]) i que aquí es forma amb "
+                "una "
+                "molècula d'aigua.";
+            c += " " + frase_metall(t, s);
+        }
+        c += paràgraf_prefix_sufix(t, s);
+    }
+    return c;
+}
+
+std::string comentari_oxosal_especial(const Taules &t, const Sal &s, int Mode_actual) {
+    const std::string &NX = t.nom(s.X);
+    const std::string &SX = t.símbol(s.X);
+    const std::string &NM = t.nom(s.M);
+    const std::string &SM = t.símbol(s.M);
+    const Exercici &e = s.e;
+    const bool amb_paràgraf = s.n == 1 || s.n == 3;
+
+    std::string c =
+        "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid "
+        "especial i un element metàl·lic.";
+    if (Mode_actual == 1) {
+        c += " Primer es formula l'oxoàcid especial corresponent a l'element no metàl·lic i després s'hi "
+             "substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall es posa "
+             "com a "
+             "subíndex de tot l'ió que prové de l'oxoàcid.";
+        c += " Aquí l'oxosal prové de l'oxoàcid especial de l'element " + NX + " [" + SX +
+             "] amb valència [" + s.v + "] i del metall " + NM + " [" + SM + "] amb valència [" + s.w + "].";
+        c += " Recorda que els oxoàcids especials es formaven al sumar 3 molècules d'aigua a l'òxid "
+             "corresponent "
+             "enlloc d'una.";
+        if (amb_paràgraf)
+            c += " La valència del no metall " + NX + " [" + SX + "] és [" + s.v + raó_valència(s.n, s.p);
+        c += " No porta el prefix [meta] i això ens informa que l'oxoàcid especial del què prové aquesta "
+             "oxosal "
+             "especial s'ha format amb tres molècules d'aigua.";
+        if (e[Subíndex_grup] != s.w && s.w != "1")
+            c += " Cal simplificar els subíndexs de l'element " + SM +
+                 " amb el subíndex de l'ió provinent de l'oxoàcid especial.";
+        if (e[Subíndex1].empty() || e[Subíndex_grup].empty())
+            c += " Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
+                 "correspon "
+                 "al subíndex de l'ió provinent de l'oxoàcid especial no cal posar l'ió entre parèntesi.";
+    } else if (Mode_actual == 2) {
+        c += " S'anomenen segons l'estructura:   [prefix]+[no metall]+[sufix] de [metall]   (valència del "
+             "metall) " +
+             CRLF;
+        c += "   És un oxoàcid especial i al no portar el prefix [meta] indica que s'ha format amb tres "
+             "molècules "
+             "d'aigua.";
+        c += " " + frase_metall(t, s);
+        if (amb_paràgraf) c += paràgraf_prefix_sufix(t, s);
+    }
+    return c;
+}
+
+} // namespace
+
+Exercici formularOXISALS(const Taules &t, Parell a, Parell b, int Mode_actual) {
+    Sal s = prepara(t, a, b, 1);
+    std::string nom = paraula_anió(t, s);
+    if (t.cel(s.X, Àcid_especial) == "àcid especial")
+        nom = (primer_caràcter(t.nom(s.X)) == "a" ? "Met" : "Meta") + nom;
+    s.e.Nom_compost = nom + part_metall(t, s);
+    s.e.Comentari = comentari_oxosal(t, s, Mode_actual);
+    return s.e;
+}
+
+Exercici formularOXISALSESPECIALS(const Taules &t, Parell a, Parell b, int Mode_actual) {
+    Sal s = prepara(t, a, b, 3);
+    std::string nom = paraula_anió(t, s) + part_metall(t, s);
+    // The salts of the phosphorus acid of valence 3 are phosphonites.
+    static const std::string kFosfit = "fosfit";
+    if (nom.compare(0, kFosfit.size(), kFosfit) == 0) nom = "fosfonit" + nom.substr(kFosfit.size());
+    s.e.Nom_compost = nom;
+    s.e.Comentari = comentari_oxosal_especial(t, s, Mode_actual);
+    return s.e;
+}
+
+} // namespace quimerix
