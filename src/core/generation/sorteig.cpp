@@ -1,0 +1,350 @@
+#include "generation/sorteig.h"
+
+#include <algorithm>
+#include <string>
+
+#include "data/regles.h"
+#include "generation/constructors.h"
+
+namespace quimerix {
+
+namespace {
+
+// Bands of Tipus_exercici, check box, Comptador index and cap, in Tipus_compost order.
+constexpr std::array<DadesTipus, Nombre_tipus> kDades = {{
+    {1, 10, 0, 0, 164},
+    {11, 17, 1, 1, 164},
+    {18, 18, 1, 2, 164},
+    {19, 45, 2, 3, 518},
+    {46, 58, 3, 4, 236},
+    {59, 62, 4, 5, 164},
+    {63, 65, 5, 6, 164},
+    {66, 66, 5, 8, 164},
+    {67, 94, 6, 7, 592},
+    {95, 100, 6, 9, 111},
+}};
+
+bool és_doble(Tipus_compost t) {
+    return t == Tipus_compost::Sal_binària || t == Tipus_compost::Binari_no_metall ||
+           t == Tipus_compost::Oxosal || t == Tipus_compost::Oxosal_especial;
+}
+
+bool té_disponible(Tipus_compost t) {
+    return t == Tipus_compost::Hidròxid || t == Tipus_compost::Oxoàcid ||
+           t == Tipus_compost::Oxoàcid_especial;
+}
+
+const std::string &valència(const Taules &t, Parell p) {
+    return t.cel(p.element, p.columna);
+}
+
+// A non-metal other than hydrogen and oxygen.
+bool no_metall_comú(const Taules &t, int fila) {
+    return t.és_no_metall(fila) && fila != Fila_hidrogen && fila != Fila_oxigen;
+}
+
+// (symbol, valence) exclusion lists; "*" stands for every valence of the element.
+struct Exclusió {
+    const char *símbol;
+    const char *valència;
+};
+
+template <std::size_t N> bool exclòs(const Taules &t, Parell p, const Exclusió (&llista)[N]) {
+    for (const Exclusió &e : llista)
+        if (t.símbol(p.element) == e.símbol &&
+            (std::string(e.valència) == "*" || valència(t, p) == e.valència))
+            return true;
+    return false;
+}
+
+bool metall_amb_valència(const Taules &t, Parell p) {
+    return t.és_metall(p.element) && !valència(t, p).empty();
+}
+
+} // namespace
+
+const DadesTipus &dades(Tipus_compost t) {
+    return kDades[static_cast<int>(t)];
+}
+
+Tipus_compost tipus_de_banda(int Tipus_exercici) {
+    for (int i = 0; i < Nombre_tipus; ++i)
+        if (Tipus_exercici >= kDades[i].banda_inici && Tipus_exercici <= kDades[i].banda_final)
+            return static_cast<Tipus_compost>(i);
+    return Tipus_compost::Oxosal_especial;
+}
+
+Baralla Generació_exercicis(FontAleatoria &font) {
+    Baralla b;
+    for (int i = 1; i <= Mida_baralla; ++i) {
+        Parell p;
+        bool repetit = true;
+        while (repetit) {
+            p.element = font.entre_1_i(Nombre_elements);
+            p.columna = font.entre_1_i(4) + 2;
+            repetit = std::find(b.parells.begin() + 1, b.parells.begin() + i, p) != b.parells.begin() + i;
+        }
+        b.parells[i] = p;
+    }
+    return b;
+}
+
+bool disponible_hidròxid(const Taules &t, Parell p) {
+    return metall_amb_valència(t, p);
+}
+
+bool disponible_oxoàcid(const Taules &t, Parell p) {
+    static constexpr Exclusió kExclosos[] = {{"C", "2"},  {"N", "1"},  {"P", "1"}, {"P", "3"},  {"As", "*"},
+                                             {"Sb", "*"}, {"Te", "*"}, {"S", "2"}, {"Se", "2"}, {"F", "1"},
+                                             {"Br", "3"}, {"Br", "7"}, {"I", "3"}};
+    return no_metall_comú(t, p.element) && !valència(t, p).empty() && !exclòs(t, p, kExclosos);
+}
+
+bool disponible_oxoàcid_especial(const Taules &t, Parell p) {
+    static constexpr Exclusió kExclosos[] = {{"As", "1"}, {"Sb", "*"}};
+    return t.és_no_metall(p.element) && t.cel(p.element, Àcid_especial) == "àcid especial" &&
+           !valència(t, p).empty() && !exclòs(t, p, kExclosos);
+}
+
+bool disponible_sal_binària(const Taules &t, Parell a, Parell b) {
+    return metall_amb_valència(t, a) && no_metall_comú(t, b.element) && !valència(t, b).empty() &&
+           valència(t, b) == t.cel(b.element, València_característica);
+}
+
+bool disponible_binari_no_metall(const Taules &t, Parell a, Parell b) {
+    if (!no_metall_comú(t, a.element) || !no_metall_comú(t, b.element)) return false;
+    if (t.símbol(a.element) == t.símbol(b.element)) return false;
+    if (valència(t, a).empty() || valència(t, b).empty()) return false;
+    if (!(t.cel(a.element, Electronegativitat) < t.cel(b.element, Electronegativitat))) return false;
+    if (valència(t, b) != t.cel(b.element, València_característica)) return false;
+    const bool nitrogen_5 = t.símbol(a.element) == "N" && valència(t, a) == "5";
+    return !(nitrogen_5 && (t.símbol(b.element) == "F" || t.símbol(b.element) == "Cl"));
+}
+
+bool disponible_oxosal(const Taules &t, Parell a, Parell b) {
+    static constexpr Exclusió kExclosos[] = {{"B", "*"}, {"As", "*"}, {"Sb", "*"}, {"Se", "*"}, {"Te", "*"},
+                                             {"C", "2"}, {"Si", "2"}, {"N", "1"},  {"P", "1"},  {"P", "3"},
+                                             {"S", "2"}, {"F", "1"},  {"Br", "3"}, {"Br", "7"}, {"I", "3"}};
+    return no_metall_comú(t, a.element) && !valència(t, a).empty() && !exclòs(t, a, kExclosos) &&
+           metall_amb_valència(t, b);
+}
+
+bool disponible_oxosal_especial(const Taules &t, Parell a, Parell b) {
+    static constexpr Exclusió kExclosos[] = {{"P", "1"}, {"As", "*"}, {"Sb", "*"}};
+    return no_metall_comú(t, a.element) && t.cel(a.element, Àcid_especial) == "àcid especial" &&
+           !valència(t, a).empty() && !exclòs(t, a, kExclosos) && metall_amb_valència(t, b);
+}
+
+bool usable_òxid(const Taules &t, Parell p) {
+    return p.element != Fila_oxigen && p.element != Fila_hidrogen && !valència(t, p).empty();
+}
+
+bool usable_hidrur(const Taules &t, Parell p) {
+    if (p.element == Fila_hidrogen || valència(t, p).empty()) return false;
+    return t.és_metall(p.element) || valència(t, p) == t.cel(p.element, València_característica);
+}
+
+bool usable_hidràcid(const Taules &t, Parell p) {
+    static const std::array<std::string, 7> kSímbols = {"S", "Se", "Te", "F", "Cl", "Br", "I"};
+    if (valència(t, p).empty()) return false;
+    if (std::find(kSímbols.begin(), kSímbols.end(), t.símbol(p.element)) == kSímbols.end()) return false;
+    return valència(t, p) == t.cel(p.element, València_característica);
+}
+
+namespace {
+
+bool pren_simple(const Taules &t, Tipus_compost tipus, Parell p) {
+    switch (tipus) {
+    case Tipus_compost::Òxid:
+        return usable_òxid(t, p);
+    case Tipus_compost::Hidrur:
+        return usable_hidrur(t, p);
+    case Tipus_compost::Hidràcid:
+        return usable_hidràcid(t, p);
+    case Tipus_compost::Hidròxid:
+        return disponible_hidròxid(t, p);
+    case Tipus_compost::Oxoàcid:
+        return disponible_oxoàcid(t, p);
+    case Tipus_compost::Oxoàcid_especial:
+        return disponible_oxoàcid_especial(t, p);
+    default:
+        return false;
+    }
+}
+
+bool pren_doble(const Taules &t, Tipus_compost tipus, Parell a, Parell b) {
+    switch (tipus) {
+    case Tipus_compost::Sal_binària:
+        return disponible_sal_binària(t, a, b);
+    case Tipus_compost::Binari_no_metall:
+        return disponible_binari_no_metall(t, a, b);
+    case Tipus_compost::Oxosal:
+        return disponible_oxosal(t, a, b);
+    case Tipus_compost::Oxosal_especial:
+        return disponible_oxosal_especial(t, a, b);
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+Exercici construeix(const Taules &t, Tipus_compost tipus, Parell a, Parell b, int Mode_actual) {
+    switch (tipus) {
+    case Tipus_compost::Òxid:
+        return formularÒXIDS(t, a, Mode_actual);
+    case Tipus_compost::Hidrur:
+        return formularHIDRURS(t, a, Mode_actual);
+    case Tipus_compost::Hidràcid:
+        return formularHIDRURSHIDRÀCIDS(t, a, Mode_actual);
+    case Tipus_compost::Sal_binària:
+        return formularSALSBINÀRIES(t, a, b, Mode_actual);
+    case Tipus_compost::Binari_no_metall:
+        return formularCOMPOSTOSBINÀRISNoMetallNoMetall(t, a, b, Mode_actual);
+    case Tipus_compost::Hidròxid:
+        return formularHIDRÒXIDS(t, a, Mode_actual);
+    case Tipus_compost::Oxoàcid:
+        return formularOXIÀCIDS(t, a, Mode_actual);
+    case Tipus_compost::Oxoàcid_especial:
+        return formularOXIÀCIDSESPECIALS(t, a, Mode_actual);
+    case Tipus_compost::Oxosal:
+        return formularOXISALS(t, a, b, Mode_actual);
+    case Tipus_compost::Oxosal_especial:
+        return formularOXISALSESPECIALS(t, a, b, Mode_actual);
+    }
+    return {};
+}
+
+std::vector<Entrada_catàleg> catàleg(const Taules &t) {
+    std::vector<Entrada_catàleg> llista;
+    auto parells = [] {
+        std::vector<Parell> tots;
+        for (int e = 1; e <= Nombre_elements; ++e)
+            for (int c = València1; c <= València4; ++c)
+                tots.push_back({e, c});
+        return tots;
+    }();
+    for (int i = 0; i < Nombre_tipus; ++i) {
+        const auto tipus = static_cast<Tipus_compost>(i);
+        for (Parell a : parells) {
+            if (!és_doble(tipus)) {
+                if (pren_simple(t, tipus, a)) llista.push_back({tipus, a, {}});
+                continue;
+            }
+            for (Parell b : parells)
+                if (pren_doble(t, tipus, a, b)) llista.push_back({tipus, a, b});
+        }
+    }
+    return llista;
+}
+
+Generador::Generador(const Taules &t, FontAleatoria &font) : t_(t), font_(font) {
+    using T = Tipus_compost;
+    // The fourteen decks, each an independent shuffle, in their fixed order; each availability
+    // table right after its decks.
+    const std::array<T, 10> ordre = {
+        T::Òxid,     T::Hidrur,  T::Hidràcid, T::Sal_binària,      T::Binari_no_metall,
+        T::Hidròxid, T::Oxoàcid, T::Oxosal,   T::Oxoàcid_especial, T::Oxosal_especial};
+    for (T tipus : ordre) {
+        const int i = static_cast<int>(tipus);
+        baralles_[i][0] = Generació_exercicis(font_);
+        if (és_doble(tipus)) {
+            baralles_[i][1] = Generació_exercicis(font_);
+            for (int a = 1; a <= Mida_baralla; ++a)
+                for (int b = 1; b <= Mida_baralla; ++b)
+                    disponibles_[i].posa(
+                        a, b, pren_doble(t_, tipus, baralles_[i][0].parells[a], baralles_[i][1].parells[b]));
+        } else if (té_disponible(tipus)) {
+            for (int p = 1; p <= Mida_baralla; ++p)
+                disponible_[i][p] = pren_simple(t_, tipus, baralles_[i][0].parells[p]);
+        }
+    }
+}
+
+bool Generador::ple(Tipus_compost t) const {
+    const DadesTipus &d = dades(t);
+    return comptador_[d.comptador] >= d.límit;
+}
+
+int Generador::disponibles_restants(Tipus_compost t) const {
+    const int i = static_cast<int>(t);
+    int n = 0;
+    if (és_doble(t)) {
+        for (int a = 1; a <= Mida_baralla; ++a)
+            for (int b = 1; b <= Mida_baralla; ++b)
+                n += disponibles_[i].at(a, b);
+    } else {
+        for (int p = 1; p <= Mida_baralla; ++p)
+            n += disponible_[i][p];
+    }
+    return n;
+}
+
+const Baralla &Generador::baralla(Tipus_compost t, int quina) const {
+    return baralles_[static_cast<int>(t)][quina];
+}
+
+std::optional<Exercici> Generador::Sorteig_tipus_exercici(const Caselles &caselles, int Mode_actual) {
+    // Draw → builder → draw again is a loop: each round either builds, or consumes deck positions,
+    // or (two-pair walks that find nothing) leaves the family as it was for a later round.
+    for (;;) {
+        tipus_exercici_ = font_.entre_1_i(100);
+        bool queda = false;
+        for (int i = 0; i < Nombre_tipus; ++i) {
+            const auto t = static_cast<Tipus_compost>(i);
+            if (caselles[dades(t).casella] && !ple(t)) queda = true;
+        }
+        if (!queda) {
+            exhaurits_ = true;
+            return std::nullopt;
+        }
+        const Tipus_compost tipus = tipus_de_banda(tipus_exercici_);
+        if (ple(tipus) || !caselles[dades(tipus).casella]) continue;
+        if (auto exercici = construeix_família(tipus, Mode_actual)) return exercici;
+    }
+}
+
+std::optional<Exercici> Generador::construeix_família(Tipus_compost t, int Mode_actual) {
+    return és_doble(t) ? camí_doble(t, Mode_actual) : camí_simple(t, Mode_actual);
+}
+
+std::optional<Exercici> Generador::camí_simple(Tipus_compost tipus, int Mode_actual) {
+    const int i = static_cast<int>(tipus);
+    int &cursor = comptador_[dades(tipus).comptador];
+    for (;;) {
+        ++cursor;
+        if (cursor > Mida_baralla) {
+            cursor = Mida_baralla;
+            return std::nullopt;
+        }
+        const Parell p = baralles_[i][0].parells[cursor];
+        const bool pren = té_disponible(tipus) ? disponible_[i][cursor] : pren_simple(t_, tipus, p);
+        if (pren) return construeix(t_, tipus, p, {}, Mode_actual);
+    }
+}
+
+std::optional<Exercici> Generador::camí_doble(Tipus_compost tipus, int Mode_actual) {
+    const int i = static_cast<int>(tipus);
+    const DadesTipus &d = dades(tipus);
+    int &cursor = comptador_[d.comptador];
+    if (cursor > d.límit) {
+        cursor = d.límit;
+        return std::nullopt;
+    }
+    int a = font_.entre_1_i(Mida_baralla);
+    int b = font_.entre_1_i(Mida_baralla);
+    // Along the row of a first; from the 164th miss on, one row and one column a step.
+    int fallades = 0, files = 0;
+    while (!disponibles_[i].at(a, b)) {
+        b = b % Mida_baralla + 1;
+        if (++fallades >= Mida_baralla) {
+            a = a % Mida_baralla + 1;
+            if (++files == Mida_baralla) return std::nullopt;
+        }
+    }
+    ++cursor;
+    disponibles_[i].posa(a, b, false);
+    return construeix(t_, tipus, baralles_[i][0].parells[a], baralles_[i][1].parells[b], Mode_actual);
+}
+
+} // namespace quimerix

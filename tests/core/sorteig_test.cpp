@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "font_guionada.h"
+#include "generation/sorteig.h"
+
+using namespace quimerix;
+using T = Tipus_compost;
+
+namespace {
+
+const Taules &taules() {
+    static const Taules t = Taules::carrega();
+    return t;
+}
+
+Caselles només(int casella) {
+    Caselles c{};
+    c[casella] = true;
+    return c;
+}
+
+int fila(const std::string &símbol) {
+    for (int f = 1; f <= Nombre_elements; ++f)
+        if (taules().símbol(f) == símbol) return f;
+    return 0;
+}
+
+Parell par(const std::string &símbol, int valència) {
+    const int f = fila(símbol);
+    for (int c = València1; c <= València4; ++c)
+        if (taules().cel(f, c) == std::to_string(valència)) return {f, c};
+    return {f, 0};
+}
+
+} // namespace
+
+TEST(Sorteig, BarallaEsUnaPermutacioDelsParells) {
+    FontRellotge font(7);
+    const Baralla b = Generació_exercicis(font);
+    std::set<std::pair<int, int>> vistos;
+    for (int i = 1; i <= Mida_baralla; ++i) {
+        const Parell p = b.parells[i];
+        EXPECT_GE(p.element, 1);
+        EXPECT_LE(p.element, 41);
+        EXPECT_GE(p.columna, 3);
+        EXPECT_LE(p.columna, 6);
+        vistos.insert({p.element, p.columna});
+    }
+    EXPECT_EQ(vistos.size(), 164u);
+}
+
+TEST(Sorteig, TaulesDeDisponibilitatEnCarregar) {
+    FontRellotge font(3);
+    const Generador g(taules(), font);
+    const std::pair<T, int> esperat[] = {
+        {T::Hidròxid, 37},          {T::Oxoàcid, 20}, {T::Oxoàcid_especial, 6}, {T::Sal_binària, 518},
+        {T::Binari_no_metall, 236}, {T::Oxosal, 592}, {T::Oxosal_especial, 111}};
+    for (const auto &[tipus, n] : esperat)
+        EXPECT_EQ(g.disponibles_restants(tipus), n) << static_cast<int>(tipus);
+}
+
+TEST(Sorteig, CatalegPerFamilia) {
+    std::map<T, int> n;
+    for (const Entrada_catàleg &e : catàleg(taules()))
+        ++n[e.tipus];
+    const std::map<T, int> esperat = {{T::Òxid, 76},
+                                      {T::Hidrur, 52},
+                                      {T::Hidràcid, 7},
+                                      {T::Sal_binària, 518},
+                                      {T::Binari_no_metall, 236},
+                                      {T::Hidròxid, 37},
+                                      {T::Oxoàcid, 20},
+                                      {T::Oxoàcid_especial, 6},
+                                      {T::Oxosal, 592},
+                                      {T::Oxosal_especial, 111}};
+    EXPECT_EQ(n, esperat);
+}
+
+TEST(Sorteig, ReglesDeDisponibilitat) {
+    const Taules &t = taules();
+    // The first deck of the non-metal pairs holds the less electronegative element.
+    EXPECT_TRUE(disponible_binari_no_metall(t, par("Si", 4), par("Cl", 1)));
+    EXPECT_FALSE(disponible_binari_no_metall(t, par("Cl", 1), par("Si", 4)));
+    EXPECT_FALSE(disponible_binari_no_metall(t, par("N", 5), par("F", 1)));
+    EXPECT_FALSE(disponible_binari_no_metall(t, par("N", 5), par("Cl", 1)));
+    EXPECT_TRUE(disponible_binari_no_metall(t, par("N", 5), par("Br", 1)) ==
+                (t.cel(fila("N"), Electronegativitat) < t.cel(fila("Br"), Electronegativitat)));
+    EXPECT_FALSE(disponible_binari_no_metall(t, par("S", 2), par("S", 2)));
+    EXPECT_TRUE(disponible_sal_binària(t, par("Na", 1), par("Cl", 1)));
+    EXPECT_FALSE(disponible_sal_binària(t, par("Na", 1), par("Cl", 3)));
+    EXPECT_FALSE(disponible_sal_binària(t, par("Na", 1), par("O", 2)));
+    EXPECT_TRUE(disponible_oxoàcid(t, par("Cl", 7)));
+    EXPECT_FALSE(disponible_oxoàcid(t, par("Br", 7)));
+    EXPECT_FALSE(disponible_oxoàcid(t, par("Te", 6)));
+    EXPECT_TRUE(disponible_oxoàcid_especial(t, par("As", 3)));
+    EXPECT_FALSE(disponible_oxoàcid_especial(t, par("As", 1)));
+    EXPECT_FALSE(disponible_oxosal_especial(t, par("P", 1), par("Na", 1)));
+    EXPECT_TRUE(disponible_oxosal_especial(t, par("P", 3), par("Na", 1)));
+    EXPECT_FALSE(usable_òxid(t, par("O", 2)));
+    EXPECT_FALSE(usable_òxid(t, par("H", 1)));
+    EXPECT_FALSE(usable_hidrur(t, par("N", 5)));
+    EXPECT_TRUE(usable_hidrur(t, par("N", 3)));
+    EXPECT_TRUE(usable_hidràcid(t, par("S", 2)));
+    EXPECT_FALSE(usable_hidràcid(t, par("S", 4)));
+    EXPECT_FALSE(usable_hidràcid(t, par("N", 3)));
+}
+
+TEST(Sorteig, BandesDelTipus) {
+    const std::pair<int, T> casos[] = {{1, T::Òxid},
+                                       {10, T::Òxid},
+                                       {11, T::Hidrur},
+                                       {17, T::Hidrur},
+                                       {18, T::Hidràcid},
+                                       {19, T::Sal_binària},
+                                       {46, T::Binari_no_metall},
+                                       {62, T::Hidròxid},
+                                       {63, T::Oxoàcid},
+                                       {66, T::Oxoàcid_especial},
+                                       {67, T::Oxosal},
+                                       {95, T::Oxosal_especial},
+                                       {100, T::Oxosal_especial}};
+    for (const auto &[n, tipus] : casos)
+        EXPECT_EQ(tipus_de_banda(n), tipus) << n;
+}
+
+TEST(Sorteig, TipusForcatAmbFontGuionada) {
+    FontGuionada font(5);
+    Generador g(taules(), font);
+    // Only "Hidrurs" ticked: 18 gives a hydracid, 11..17 a hydride; an unticked band is drawn again.
+    font.afegeix({valor_per(18, 100), valor_per(12, 100), valor_per(30, 100), valor_per(17, 100)});
+    EXPECT_EQ(g.Sorteig_tipus_exercici(només(1), 1)->Codi_exercici, "HXA");
+    const std::string codi = g.Sorteig_tipus_exercici(només(1), 1)->Codi_exercici;
+    EXPECT_TRUE(codi == "HM" || codi == "HX") << codi;
+    EXPECT_EQ(g.Sorteig_tipus_exercici(només(1), 1)->Codi_exercici.substr(0, 1), "H");
+    EXPECT_EQ(g.Tipus_exercici(), 17);
+    EXPECT_EQ(font.pendents(), 0u);
+}
+
+TEST(Sorteig, HidracidsUnCopCadaSetHidrurs) {
+    int hidràcids = 0, hidrurs = 0;
+    for (unsigned llavor = 1; llavor <= 100; ++llavor) {
+        FontRellotge font(llavor);
+        Generador g(taules(), font);
+        for (int i = 0; i < 20; ++i) {
+            const auto e = g.Sorteig_tipus_exercici(només(1), 1);
+            ASSERT_TRUE(e);
+            if (g.ple(T::Hidràcid) || g.ple(T::Hidrur)) break;
+            (e->Codi_exercici == "HXA" ? hidràcids : hidrurs) += 1;
+        }
+    }
+    const double proporció = static_cast<double>(hidrurs) / hidràcids;
+    EXPECT_GT(proporció, 5.5);
+    EXPECT_LT(proporció, 8.5);
+}
+
+TEST(Sorteig, FamiliaDeDuesParellesPlenaAlSeuLimit) {
+    FontRellotge font(11);
+    Generador g(taules(), font);
+    int n = 0;
+    while (g.Sorteig_tipus_exercici(només(2), 1))
+        ++n;
+    EXPECT_EQ(n, 518);
+    EXPECT_TRUE(g.ple(T::Sal_binària));
+    EXPECT_EQ(g.Comptador()[3], 518);
+    EXPECT_EQ(g.disponibles_restants(T::Sal_binària), 0);
+    EXPECT_TRUE(g.Exhaurits());
+}
+
+TEST(Sorteig, NomesOxoacidsExhauritsALaPeticio27) {
+    FontRellotge font(13);
+    Generador g(taules(), font);
+    for (int i = 1; i <= 26; ++i) {
+        const auto e = g.Sorteig_tipus_exercici(només(5), 2);
+        ASSERT_TRUE(e) << i;
+        EXPECT_EQ(e->Codi_exercici, "HXO");
+        EXPECT_FALSE(g.Exhaurits());
+    }
+    EXPECT_FALSE(g.Sorteig_tipus_exercici(només(5), 2));
+    EXPECT_TRUE(g.Exhaurits());
+    EXPECT_EQ(g.Comptador()[6], 164);
+    EXPECT_EQ(g.Comptador()[8], 164);
+}
+
+TEST(Sorteig, TotElCatalegUnCopIAcaba) {
+    using Clau = std::tuple<std::string, std::string, std::string>;
+    std::multiset<Clau> esperat;
+    for (const Entrada_catàleg &e : catàleg(taules())) {
+        const Exercici ex = construeix(taules(), e.tipus, e.a, e.b, 1);
+        esperat.insert({ex.Codi_exercici, ex.fórmula(), ex.Nom_compost});
+    }
+    ASSERT_EQ(esperat.size(), 1655u);
+    FontRellotge font(17);
+    Generador g(taules(), font);
+    Caselles totes;
+    totes.fill(true);
+    std::multiset<Clau> obtingut;
+    while (const auto e = g.Sorteig_tipus_exercici(totes, 1))
+        obtingut.insert({e->Codi_exercici, e->fórmula(), e->Nom_compost});
+    EXPECT_TRUE(g.Exhaurits());
+    EXPECT_EQ(obtingut, esperat);
+    EXPECT_FALSE(g.Sorteig_tipus_exercici(totes, 1));
+}
