@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "proves.h"
+
 #include <array>
 #include <string>
 
@@ -11,21 +13,6 @@ using namespace quimerix;
 
 namespace {
 
-const Taules &taules() {
-    static const Taules t = Taules::carrega();
-    return t;
-}
-
-// The pair of an element (by symbol) acting with a valence (by value).
-Parell parell(const std::string &símbol, const std::string &valència) {
-    const Taules &t = taules();
-    for (int f = 1; f <= Nombre_elements; ++f)
-        if (t.símbol(f) == símbol)
-            for (int c = València1; c <= València4; ++c)
-                if (t.cel(f, c) == valència) return {f, c};
-    ADD_FAILURE() << símbol << " " << valència;
-    return {};
-}
 
 const std::string kCRLF = "\r\n";
 const std::string kUnCopRecorda =

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "proves.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -11,21 +13,6 @@ using namespace quimerix;
 
 namespace {
 
-const Taules &taules() {
-    static const Taules t = Taules::carrega();
-    return t;
-}
-
-// The (row, valence column) pair of an element acting with a valence.
-Parell parell(const std::string &símbol, const std::string &valència) {
-    const Taules &t = taules();
-    for (int f = 1; f <= Nombre_elements; ++f)
-        if (t.símbol(f) == símbol)
-            for (int c = València1; c <= València4; ++c)
-                if (t.cel(f, c) == valència) return {f, c};
-    ADD_FAILURE() << símbol << " " << valència;
-    return {};
-}
 
 using Caixes = std::array<std::string, Nombre_caixes>;
 

@@ -7,16 +7,12 @@
 
 #include "font_guionada.h"
 #include "generation/sorteig.h"
+#include "proves.h"
 
 using namespace quimerix;
 using T = Tipus_compost;
 
 namespace {
-
-const Taules &taules() {
-    static const Taules t = Taules::carrega();
-    return t;
-}
 
 Caselles només(int casella) {
     Caselles c{};
@@ -25,16 +21,11 @@ Caselles només(int casella) {
 }
 
 int fila(const std::string &símbol) {
-    for (int f = 1; f <= Nombre_elements; ++f)
-        if (taules().símbol(f) == símbol) return f;
-    return 0;
+    return parell(símbol, "1").element;
 }
 
 Parell par(const std::string &símbol, int valència) {
-    const int f = fila(símbol);
-    for (int c = València1; c <= València4; ++c)
-        if (taules().cel(f, c) == std::to_string(valència)) return {f, c};
-    return {f, 0};
+    return parell(símbol, std::to_string(valència));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "data/regles.h"
 #include "data/taules.h"
 #include "generation/constructors.h"
+#include "generation/oxoacids.h"
 
 namespace quimerix {
 
@@ -69,24 +70,11 @@ Sal prepara(const Taules &t, Parell a, Parell b, int aigües) {
     return s;
 }
 
-// The anion's word: "hipo"/"per" and "it"/"at" by the number and position of the valences.
+// The anion's word: the acid's "hipo"/"per", and "it" where the acid ends in "ós", "at" for "ic".
 std::string paraula_anió(const Taules &t, const Sal &s) {
     const std::string &arrel_anió = t.cel(s.X, Arrel_oxoanió);
     const std::string arrel = arrel_anió.empty() ? t.nom(s.X) : arrel_anió;
-    switch (s.n) {
-    case 1:
-        return arrel + "at";
-    case 2:
-        return arrel + (s.p == 1 ? "it" : "at");
-    case 3:
-        if (s.p == 1) return "hipo" + arrel + "it";
-        return arrel + (s.p == 2 ? "it" : "at");
-    default:
-        if (s.p == 1) return "hipo" + arrel + "it";
-        if (s.p == 2) return arrel + "it";
-        if (s.p == 3) return arrel + "at";
-        return "per" + arrel + "at";
-    }
+    return prefix_oxoàcid(s.n, s.p) + arrel + (acaba_en_ós(s.n, s.p) ? "it" : "at");
 }
 
 // " de metall" with the Roman numeral when the metal has more than one valence.

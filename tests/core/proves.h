@@ -1,0 +1,26 @@
+#pragma once
+// Shared set-up of the core tests: the tables, and a pair named by symbol and valence.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data/taules.h"
+#include "generation/exercici.h"
+
+inline const quimerix::Taules &taules() {
+    static const quimerix::Taules t = quimerix::Taules::carrega();
+    return t;
+}
+
+// The (row, valence column) pair of an element acting with a valence.
+inline quimerix::Parell parell(const std::string &símbol, const std::string &valència) {
+    using namespace quimerix;
+    const Taules &t = taules();
+    for (int f = 1; f <= Nombre_elements; ++f)
+        if (t.símbol(f) == símbol)
+            for (int c = València1; c <= València4; ++c)
+                if (t.cel(f, c) == valència) return {f, c};
+    ADD_FAILURE() << símbol << " " << valència;
+    return {};
+}
