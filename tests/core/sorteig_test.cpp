@@ -196,3 +196,24 @@ TEST(Sorteig, TotElCatalegUnCopIAcaba) {
     EXPECT_EQ(obtingut, esperat);
     EXPECT_FALSE(g.Sorteig_tipus_exercici(totes, 1));
 }
+
+TEST(Sorteig, PasseigDeDuesParellesRenunciaDespresDe327Fallades) {
+    // From (1, 1): the rest of row 1, then (2, 1), (3, 2) … (164, 163): 327 cells in all.
+    struct Cas {
+        int a, b;
+        bool trobada;
+    };
+    for (const Cas c : {Cas{1, 1, true}, Cas{1, 164, true}, Cas{2, 1, true}, Cas{100, 99, true},
+                        Cas{164, 163, true}, Cas{2, 2, false}, Cas{164, 164, false}, Cas{3, 1, false}}) {
+        Disponibles d;
+        d.posa(c.a, c.b, true);
+        const auto cel = passeig_disponibles(d, 1, 1);
+        EXPECT_EQ(cel.has_value(), c.trobada) << c.a << "," << c.b;
+        if (cel) EXPECT_EQ(*cel, std::make_pair(c.a, c.b));
+    }
+    EXPECT_FALSE(passeig_disponibles(Disponibles{}, 57, 120));
+    // The row wraps from 164 back to 1.
+    Disponibles d;
+    d.posa(80, 3, true);
+    EXPECT_EQ(passeig_disponibles(d, 80, 100), std::make_pair(80, 3));
+}

@@ -323,6 +323,18 @@ std::optional<Exercici> Generador::camí_simple(Tipus_compost tipus, int Mode_ac
     }
 }
 
+std::optional<std::pair<int, int>> passeig_disponibles(const Disponibles &d, int a, int b) {
+    int fallades = 0, files = 0;
+    while (!d.at(a, b)) {
+        b = b % Mida_baralla + 1;
+        if (++fallades >= Mida_baralla) {
+            a = a % Mida_baralla + 1;
+            if (++files == Mida_baralla) return std::nullopt;
+        }
+    }
+    return std::pair{a, b};
+}
+
 std::optional<Exercici> Generador::camí_doble(Tipus_compost tipus, int Mode_actual) {
     const int i = static_cast<int>(tipus);
     const DadesTipus &d = dades(tipus);
@@ -331,17 +343,11 @@ std::optional<Exercici> Generador::camí_doble(Tipus_compost tipus, int Mode_act
         cursor = d.límit;
         return std::nullopt;
     }
-    int a = font_.entre_1_i(Mida_baralla);
-    int b = font_.entre_1_i(Mida_baralla);
-    // Along the row of a first; from the 164th miss on, one row and one column a step.
-    int fallades = 0, files = 0;
-    while (!disponibles_[i].at(a, b)) {
-        b = b % Mida_baralla + 1;
-        if (++fallades >= Mida_baralla) {
-            a = a % Mida_baralla + 1;
-            if (++files == Mida_baralla) return std::nullopt;
-        }
-    }
+    const int a0 = font_.entre_1_i(Mida_baralla);
+    const int b0 = font_.entre_1_i(Mida_baralla);
+    const auto cel = passeig_disponibles(disponibles_[i], a0, b0);
+    if (!cel) return std::nullopt;
+    const auto [a, b] = *cel;
     ++cursor;
     disponibles_[i].posa(a, b, false);
     return construeix(t_, tipus, baralles_[i][0].parells[a], baralles_[i][1].parells[b], Mode_actual);

@@ -73,6 +73,21 @@ struct Entrada_catàleg {
 };
 std::vector<Entrada_catàleg> catàleg(const Taules &t);
 
+// Availability of the two-pair families: cell (a, b) stands for position a of the first deck
+// with position b of the second; positions 1..164.
+class Disponibles {
+  public:
+    bool at(int a, int b) const { return cel[a * 165 + b]; }
+    void posa(int a, int b, bool v) { cel[a * 165 + b] = v; }
+
+  private:
+    std::vector<bool> cel = std::vector<bool>(165 * 165, false);
+};
+
+// The walk of the two-pair families from the cell (a, b): along the row of a first; from the
+// 164th miss on, one row and one column a step; nothing after 327 misses.
+std::optional<std::pair<int, int>> passeig_disponibles(const Disponibles &d, int a, int b);
+
 class Generador {
   public:
     // Shuffles the fourteen decks in their fixed order and builds each availability table
@@ -92,12 +107,6 @@ class Generador {
     const Baralla &baralla(Tipus_compost t, int quina = 0) const;
 
   private:
-    struct Taula2D {
-        std::vector<bool> cel = std::vector<bool>(165 * 165, false);
-        bool at(int a, int b) const { return cel[a * 165 + b]; }
-        void posa(int a, int b, bool v) { cel[a * 165 + b] = v; }
-    };
-
     std::optional<Exercici> construeix_família(Tipus_compost t, int Mode_actual);
     std::optional<Exercici> camí_simple(Tipus_compost t, int Mode_actual);
     std::optional<Exercici> camí_doble(Tipus_compost t, int Mode_actual);
@@ -107,7 +116,7 @@ class Generador {
     // Index by Tipus_compost; the two-pair families use both, the others the first.
     std::array<std::array<Baralla, 2>, Nombre_tipus> baralles_{};
     std::array<std::array<bool, 165>, Nombre_tipus> disponible_{};
-    std::array<Taula2D, Nombre_tipus> disponibles_{};
+    std::array<Disponibles, Nombre_tipus> disponibles_{};
     std::array<int, Nombre_tipus> comptador_{};
     bool exhaurits_ = false;
     int tipus_exercici_ = 0;
