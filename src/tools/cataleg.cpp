@@ -1,4 +1,4 @@
-#include "cataleg.h"
+#include "ordres.h"
 
 #include <iostream>
 #include <string>

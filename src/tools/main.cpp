@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "cataleg.h"
+#include "ordres.h"
 
 namespace {
 
 void ús() {
-    std::cerr << "Ús: quimerix-eines cataleg [--json]\n";
+    std::cerr << "Ús: quimerix-eines cataleg [--json]\n"
+                 "    quimerix-eines corregeix --esperat NOM --resposta TEXT [--assistent]\n";
 }
 
 } // namespace
@@ -21,6 +22,7 @@ int main(int argc, char **argv) {
     const std::string ordre = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (ordre == "cataleg") return ordre_cataleg(args);
+    if (ordre == "corregeix") return ordre_corregeix(args);
     std::cerr << "quimerix-eines: ordre desconeguda: " << ordre << "\n";
     ús();
     return 2;

@@ -1,0 +1,106 @@
+#include "checking/correccio.h"
+
+#include "checking/assistent.h"
+#include "checking/normalitza.h"
+#include "checking/utf8.h"
+#include "data/regles.h"
+
+namespace quimerix {
+namespace {
+
+std::string espais(long long n) {
+    return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string();
+}
+
+long long llargada_caixes(const std::array<std::string, Nombre_caixes> &caixes) {
+    long long total = 0;
+    for (const auto &c : caixes)
+        total += static_cast<long long>(longitud(c));
+    return total;
+}
+
+bool acaba_en(const std::u32string &s, const std::u32string &final) {
+    return s.size() >= final.size() && s.compare(s.size() - final.size(), final.size(), final) == 0;
+}
+
+} // namespace
+
+bool corregeix_fórmula(const std::array<std::string, Nombre_caixes> &resposta, const Exercici &esperat) {
+    for (int c = 0; c < Nombre_caixes; ++c)
+        if (resposta[c] != esperat.caixes[c]) return false;
+    return true;
+}
+
+Correcció_nom corregeix_nom(const std::string &Text1, const std::string &esperat, bool assistent) {
+    Correcció_nom r;
+    std::u32string s = a_caràcters(normalitza_entrada(Text1));
+    if (!s.empty() && (s.back() == U'ç' || s.back() == U'Ç')) s.pop_back();
+    if (acaba_en(s, U" ç") || acaba_en(s, U" Ç")) s.resize(s.size() - 2);
+    r.resposta_mostrada = a_utf8(s);
+
+    std::string text = Canvi_MAJÚSCULES_minúscules2(r.resposta_mostrada);
+    if (assistent) text = Suprimir_espais(text);
+    r.Nom_amb_accents = esperat;
+    std::string label22 = esperat;
+    if (assistent) {
+        text = Canvi_accents(text);
+        label22 = Canvi_accents_esperat(label22);
+    }
+    const std::string plata = "de plata";
+    if (text.size() >= plata.size() && text.compare(text.size() - plata.size(), plata.size(), plata) == 0)
+        text.replace(text.size() - plata.size(), plata.size(), "d'argent");
+    text = Apostrofa(text);
+
+    r.resposta_comparada = text;
+    r.esperat_comparat = label22;
+    r.correcte = text == label22;
+    r.Label22 = r.correcte ? label22 : r.Nom_amb_accents;
+    return r;
+}
+
+std::string fórmula_amb_espais(const std::array<std::string, Nombre_caixes> &c, bool claudàtors) {
+    if (claudàtors)
+        return c[Símbol1] + c[Subíndex1] + " " + "(" + c[Símbol2] + c[Subíndex2] + " " + c[Símbol3] +
+               c[Subíndex3] + ")" + c[Subíndex_grup];
+    return c[Símbol1] + c[Subíndex1] + " " + c[Símbol2] + c[Subíndex2] + " " + c[Símbol3] + c[Subíndex3] +
+           c[Subíndex_grup];
+}
+
+std::string línia_registre_fórmula(int N, const std::string &Label7, const Exercici &esperat,
+                                   const std::array<std::string, Nombre_caixes> &resposta, bool correcte) {
+    const std::string n = std::to_string(N);
+    std::string línia = N < 10 ? " " + n + "   " : N < 1000 ? " " + n + "  " : n + "  ";
+    const bool text11 = esperat.visibles[Símbol1];
+    línia += Label7 + espais(38 - static_cast<long long>(longitud(Label7)));
+    if (text11) línia += " ";
+    línia += fórmula_amb_espais(resposta, esperat.claudàtors);
+    línia += espais(38 - llargada_caixes(resposta) - 2 - (esperat.claudàtors ? 2 : 0));
+    if (correcte)
+        línia += text11 ? "CORRECTE" : " CORRECTE";
+    else
+        línia += fórmula_amb_espais(esperat.caixes, esperat.claudàtors);
+    return línia + CRLF;
+}
+
+std::string línia_registre_nom(int N, const Exercici &pregunta, const std::string &resposta,
+                               const std::string &Label7, bool correcte) {
+    const std::string n = std::to_string(N);
+    std::string línia = N < 10 ? " " + n + "  " : N < 1000 ? " " + n + " " : n + " ";
+    const bool label8 = pregunta.visibles[Símbol1];
+    if (label8) línia += " ";
+    línia += fórmula_amb_espais(pregunta.caixes, pregunta.claudàtors);
+    línia += espais(38 - llargada_caixes(pregunta.caixes) - 2 - (pregunta.claudàtors ? 2 : 0));
+    línia += " ";
+    if (!label8) línia += " ";
+    línia += resposta + espais(38 - static_cast<long long>(longitud(resposta)));
+    línia += correcte ? "CORRECTE" : Label7;
+    return línia + CRLF;
+}
+
+bool Registre::afegeix(std::string línia) {
+    if (línies_.size() >= Màxim) return false;
+    línies_.push_back(std::move(línia));
+    return true;
+}
+
+} // namespace quimerix

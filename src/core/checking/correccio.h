@@ -1,0 +1,70 @@
+#pragma once
+// Correction of an answer and the record line of each answered exercise.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "generation/exercici.h"
+
+namespace quimerix {
+
+// What the student typed: the seven formula boxes (Text11, Text12, Text2, Text3, Text4, Text5,
+// Text13) and the name box (Text1).
+struct Resposta {
+    std::array<std::string, Nombre_caixes> caixes{};
+    std::string nom;
+    bool operator==(const Resposta &) const = default;
+};
+
+inline constexpr int Resultat_incorrecte = 1;
+inline constexpr int Resultat_correcte = 2;
+
+// Formula task: seven exact, case-sensitive comparisons in box order; the first mismatch decides.
+bool corregeix_fórmula(const std::array<std::string, Nombre_caixes> &resposta, const Exercici &esperat);
+
+struct Correcció_nom {
+    bool correcte = false;
+    std::string resposta_mostrada;  // the answer as typed, trailing "ç" removed (back into Text1)
+    std::string resposta_comparada; // the typed name after every normalisation
+    std::string esperat_comparat;   // the expected name as compared (Label22 after the accents)
+    std::string Nom_amb_accents;    // the expected name before the accent step
+    // Caption of Label22 after the correction: Nom_amb_accents when wrong, the compared text when right.
+    std::string Label22;
+};
+
+// Name task: the trailing "ç", lower-casing, the assistant's passes when it is on, the "de plata"
+// alias and the elision, then the exact comparison. `esperat` is the caption of Label22.
+Correcció_nom corregeix_nom(const std::string &Text1, const std::string &esperat, bool assistent);
+
+// The formula written box by box: "Fe2 O3 ", or "Ca (O H)2" when bracketed.
+std::string fórmula_amb_espais(const std::array<std::string, Nombre_caixes> &caixes, bool claudàtors);
+
+// Record line of a formula exercise. `Label7` is the question; `esperat` gives the expected boxes,
+// which boxes are visible and the brackets. Ends in CR LF.
+std::string línia_registre_fórmula(int N, const std::string &Label7, const Exercici &esperat,
+                                   const std::array<std::string, Nombre_caixes> &resposta, bool correcte);
+
+// Record line of a name exercise. `Label7` is the expected name as generated; `resposta` the
+// answer as typed. Ends in CR LF.
+std::string línia_registre_nom(int N, const Exercici &pregunta, const std::string &resposta,
+                               const std::string &Label7, bool correcte);
+
+// Registre_exercicis: at most 1700 lines, Nombre_registres the index of the newest.
+class Registre {
+  public:
+    static constexpr std::size_t Màxim = 1700;
+    // Appends a line; false (and nothing stored) when the record is full.
+    bool afegeix(std::string línia);
+    void buida() { línies_.clear(); }
+    int Nombre_registres() const { return static_cast<int>(línies_.size()); }
+    // Line i, 1..Nombre_registres.
+    const std::string &Registre_exercicis(int i) const { return línies_.at(static_cast<std::size_t>(i - 1)); }
+    const std::vector<std::string> &línies() const { return línies_; }
+
+  private:
+    std::vector<std::string> línies_;
+};
+
+} // namespace quimerix

@@ -1,0 +1,141 @@
+#include "checking/estadistiques.h"
+
+#include <initializer_list>
+
+#include "data/regles.h"
+
+namespace quimerix {
+
+const std::array<const char *, Nombre_codis> Codis_exercici{"OM", "OX", "HM", "HX",  "HXA",
+                                                            "MX", "XX", "OH", "HXO", "MHX"};
+
+const std::array<const char *, Nombre_cel> Títols_cel{
+    "Òxids",           "metàl·lics",    "no metàl·lics",
+    "Hidrurs",         "metàl·lics",    "no metàl·lics",
+    "àcids hidràcids", "Sals binàries", "Compostos binàris no metall-no metall",
+    "Hidròxids",       "Oxoàcids",      "Oxosals"};
+
+namespace {
+
+// The counters that feed each cell, Label65..Label76; -1 ends a shorter list.
+const std::array<std::array<int, 3>, Nombre_cel> Codis_cel{{
+    {0, 1, -1},
+    {0, -1, -1},
+    {1, -1, -1},
+    {2, 3, 4},
+    {2, -1, -1},
+    {3, -1, -1},
+    {4, -1, -1},
+    {5, -1, -1},
+    {6, -1, -1},
+    {7, -1, -1},
+    {8, -1, -1},
+    {9, -1, -1},
+}};
+
+Color color_de(int encerts, int total) {
+    return 2 * encerts < total ? Color::Vermell : Color::Blau;
+}
+
+} // namespace
+
+int índex_codi(const std::string &Codi_exercici) {
+    for (int k = 0; k < Nombre_codis; ++k)
+        if (Codi_exercici == Codis_exercici[k]) return k;
+    return -1;
+}
+
+int percentatge(int encerts, int total) {
+    if (total <= 0) return 0;
+    const long long num = 100LL * encerts;
+    long long q = num / total;
+    const long long r = num % total;
+    if (2 * r > total || (2 * r == total && q % 2 != 0)) ++q;
+    return static_cast<int>(q);
+}
+
+void Estadístiques::reinicia() {
+    Encerts_per_tipus.fill(0);
+    Errors_per_tipus.fill(0);
+    Encerts_totals = Exercicis_totals = Percentatge = 0;
+    for (auto &c : cel)
+        c.text = "-----";
+    Label78.text = "0 / 0";
+    Label90.text = "----";
+}
+
+void Estadístiques::compta(const std::string &Codi_exercici, int Resultat) {
+    const int k = índex_codi(Codi_exercici);
+    if (k >= 0 && Resultat == 2) ++Encerts_per_tipus[k];
+    if (k >= 0 && Resultat == 1) ++Errors_per_tipus[k];
+
+    for (int i = 0; i < Nombre_cel; ++i) {
+        int r = 0, t = 0;
+        for (int codi : Codis_cel[i]) {
+            if (codi < 0) break;
+            r += Encerts_per_tipus[codi];
+            t += Encerts_per_tipus[codi] + Errors_per_tipus[codi];
+        }
+        if (t == 0) continue;
+        cel[i] = {std::to_string(r) + " / " + std::to_string(t), color_de(r, t)};
+    }
+
+    Encerts_totals = Exercicis_totals = 0;
+    for (int i = 0; i < Nombre_codis; ++i) {
+        Encerts_totals += Encerts_per_tipus[i];
+        Exercicis_totals += Encerts_per_tipus[i] + Errors_per_tipus[i];
+    }
+    if (Exercicis_totals == 0) return; // nothing counted yet: the score keeps its caption
+    Percentatge = percentatge(Encerts_totals, Exercicis_totals);
+    const Color c = color_de(Encerts_totals, Exercicis_totals);
+    Label78 = {std::to_string(Encerts_totals) + " / " + std::to_string(Exercicis_totals), c};
+    Label90 = {std::to_string(Percentatge) + " %", c};
+}
+
+std::array<std::string, 14> Estadístiques::Text_estadístiques() const {
+    std::array<std::string, 14> r;
+    for (int i = 0; i < Nombre_cel; ++i)
+        r[i] = cel[i].text;
+    r[12] = "Encerts sobre el total:";
+    r[13] = Label78.text;
+    return r;
+}
+
+void Historial::afegeix(const std::string &exercici, const std::string &resposta,
+                        const std::string &correcció) {
+    for (auto *columna : {&Línies_exercici, &Línies_resposta, &Línies_correcció}) {
+        (*columna)[2] = (*columna)[1];
+        (*columna)[1] = (*columna)[0];
+    }
+    Línies_exercici[0] = exercici;
+    Línies_resposta[0] = resposta;
+    Línies_correcció[0] = correcció;
+}
+
+namespace {
+std::string uneix(const std::array<std::string, 3> &l) {
+    return l[0] + CRLF + l[1] + CRLF + l[2];
+}
+} // namespace
+
+std::string Historial::Label79() const {
+    return uneix(Línies_exercici);
+}
+std::string Historial::Label82() const {
+    return uneix(Línies_resposta);
+}
+std::string Historial::Label83() const {
+    return uneix(Línies_correcció);
+}
+
+Línies_historial línies_historial(int Mode, int N, const Exercici &e, const Resposta &r,
+                                  const std::string &Label22, bool correcte) {
+    const std::string n = std::to_string(N);
+    const std::string fórmula = fórmula_amb_espais(e.caixes, e.claudàtors);
+    if (Mode == 1)
+        return {n + "  " + Label22, fórmula_amb_espais(r.caixes, e.claudàtors),
+                correcte ? "Correcte" : fórmula};
+    return {n + "  " + fórmula, r.nom, correcte ? "Correcte" : Label22};
+}
+
+} // namespace quimerix

@@ -1,0 +1,79 @@
+#pragma once
+// Statistics by family code and the history of the last three exercises.
+
+#include <array>
+#include <string>
+
+#include "checking/correccio.h"
+#include "generation/exercici.h"
+
+namespace quimerix {
+
+enum class Color { Negre, Vermell, Blau };
+
+// A caption with its text colour.
+struct Cel {
+    std::string text;
+    Color color = Color::Negre;
+    bool operator==(const Cel &) const = default;
+};
+
+inline constexpr int Nombre_codis = 10;
+// "OM", "OX", "HM", "HX", "HXA", "MX", "XX", "OH", "HXO", "MHX", in counter order.
+extern const std::array<const char *, Nombre_codis> Codis_exercici;
+// Counter index of a family code; -1 for any other text.
+int índex_codi(const std::string &Codi_exercici);
+
+inline constexpr int Nombre_cel = 12;
+// Row captions of the twelve cells Label65..Label76.
+extern const std::array<const char *, Nombre_cel> Títols_cel;
+
+class Estadístiques {
+  public:
+    Estadístiques() { reinicia(); }
+    // Session start: counters 0, cells "-----", Label78 "0 / 0", Label90 "----".
+    void reinicia();
+    // Counts one corrected answer (Resultat 1 wrong, 2 right) and refreshes cells and score.
+    void compta(const std::string &Codi_exercici, int Resultat);
+
+    std::array<int, Nombre_codis> Encerts_per_tipus{};
+    std::array<int, Nombre_codis> Errors_per_tipus{};
+    int Encerts_totals = 0;
+    int Exercicis_totals = 0;
+    int Percentatge = 0;
+    std::array<Cel, Nombre_cel> cel{}; // Label65..Label76
+    Cel Label78;                       // "Encerts_totals / Exercicis_totals"
+    Cel Label90;                       // "Percentatge %"
+
+    // The fourteen captions Label65..Label78 (Label77 is "Encerts sobre el total:").
+    std::array<std::string, 14> Text_estadístiques() const;
+};
+
+// Rounded to nearest, halves to the even neighbour: 12.5 -> 12, 87.5 -> 88.
+int percentatge(int encerts, int total);
+
+// The three history columns, line 0 the newest.
+class Historial {
+  public:
+    // Shifts every column down and puts the new lines on top.
+    void afegeix(const std::string &exercici, const std::string &resposta, const std::string &correcció);
+    // Caption of each column: three lines joined by CR LF.
+    std::string Label79() const;
+    std::string Label82() const;
+    std::string Label83() const;
+
+    std::array<std::string, 3> Línies_exercici{};
+    std::array<std::string, 3> Línies_resposta{};
+    std::array<std::string, 3> Línies_correcció{};
+};
+
+// The three new history lines of an exercise just corrected, for its own task (1 formula, 2 name).
+struct Línies_historial {
+    std::string exercici, resposta, correcció;
+    bool operator==(const Línies_historial &) const = default;
+};
+// `Label22` is the expected name as the correction left it (with its accents after a wrong name).
+Línies_historial línies_historial(int Mode, int N, const Exercici &e, const Resposta &r,
+                                  const std::string &Label22, bool correcte);
+
+} // namespace quimerix

@@ -1,0 +1,302 @@
+#include "session/sessio.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "checking/assistent.h"
+#include "checking/normalitza.h"
+#include "checking/utf8.h"
+
+namespace quimerix {
+namespace {
+
+// Maximum characters of each formula box (Text11, Text12, Text2, Text3, Text4, Text5, Text13)
+// and of the name box Text1.
+constexpr std::array<std::size_t, Nombre_caixes> Mida_caixa{2, 1, 2, 1, 2, 4, 1};
+constexpr std::size_t Mida_nom = 36;
+
+std::string retalla(const std::string &text, std::size_t màxim) {
+    std::u32string s = a_caràcters(text);
+    if (s.size() <= màxim) return text;
+    s.resize(màxim);
+    return a_utf8(s);
+}
+
+} // namespace
+
+std::array<int, Nombre_caselles> compostos_per_casella(const Taules &t) {
+    std::array<int, Nombre_caselles> r{};
+    for (const auto &e : catàleg(t))
+        ++r[dades(e.tipus).casella];
+    return r;
+}
+
+std::string format_temps(long long segons) {
+    if (segons < 0) segons = 0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", segons / 3600, segons / 60 % 60, segons % 60);
+    return text;
+}
+
+Sessió::Sessió(FontAleatoria &font, Missatges &missatges)
+    : taules_(Taules::carrega()), font_(font), missatges_(missatges), mode_actual_(font.entre_1_i(2)),
+      generador_(std::make_unique<Generador>(taules_, font)) {
+    per_casella_ = compostos_per_casella(taules_);
+    recalcula_combinacions();
+}
+
+// ---- Options ----
+
+void Sessió::recalcula_combinacions() {
+    nombre_combinacions_ = 0;
+    for (int i = 0; i < Nombre_caselles; ++i)
+        if (opcions_.famílies[i]) nombre_combinacions_ += per_casella_[i];
+}
+
+void Sessió::posa_família(int casella, bool marcada) {
+    if (estat_ != Estat::Inactiu || casella < 0 || casella >= Nombre_caselles) return;
+    if (opcions_.famílies[casella] == marcada) return;
+    opcions_.famílies[casella] = marcada;
+    recalcula_combinacions();
+    if (nombre_combinacions_ == 0) {
+        missatges_.avisa(Títol_atenció, "Cal seleccionar algun tipus d'exercici", Icona::Exclamació);
+        return;
+    }
+    if (opcions_.nombre_exercicis >= nombre_combinacions_) opcions_.nombre_exercicis = nombre_combinacions_;
+}
+
+void Sessió::posa_tasca(Opció_tasca tasca) {
+    if (estat_ == Estat::Inactiu) opcions_.tasca = tasca;
+}
+
+void Sessió::posa_nombre_exercicis(int n) {
+    if (estat_ != Estat::Inactiu) return;
+    if (n >= nombre_combinacions_) n = nombre_combinacions_;
+    opcions_.nombre_exercicis = std::max(n, 1);
+}
+void Sessió::augmenta_exercicis() {
+    posa_nombre_exercicis(opcions_.nombre_exercicis + 1);
+}
+void Sessió::disminueix_exercicis() {
+    posa_nombre_exercicis(opcions_.nombre_exercicis - 1);
+}
+
+void Sessió::posa_segons(int s) {
+    if (estat_ == Estat::Inactiu) opcions_.segons = std::clamp(s, 1, Segons_màxim);
+}
+void Sessió::augmenta_temps() {
+    posa_segons(opcions_.segons + 1);
+}
+void Sessió::disminueix_temps() {
+    posa_segons(opcions_.segons - 1);
+}
+
+void Sessió::posa_assistent(bool v) {
+    if (estat_ == Estat::Inactiu) opcions_.assistent = v;
+}
+void Sessió::posa_consulta(bool v) {
+    if (estat_ == Estat::Inactiu) opcions_.consulta = v;
+}
+void Sessió::posa_límit_temps(bool v) {
+    if (estat_ != Estat::Inactiu) return;
+    opcions_.límit_temps = v;
+    if (!v) crono_ = false;
+}
+void Sessió::posa_arxiu_actiu(bool v) {
+    arxiu_actiu_ = v;
+}
+
+std::string Sessió::Temps_Estimat() const {
+    return format_temps(static_cast<long long>(opcions_.nombre_exercicis) * opcions_.segons);
+}
+
+// ---- Start ----
+
+bool Sessió::comença(const std::string &nom, const std::string &data) {
+    if (estat_ != Estat::Inactiu || nombre_combinacions_ == 0) return false;
+    if (!arxiu_actiu_ &&
+        !missatges_.pregunta(Títol_atenció,
+                             "No es crearà cap arxiu de dades amb els exercicis. Vols continuar?",
+                             Icona::Informació))
+        return false;
+    if (nom.empty() &&
+        !missatges_.pregunta(Títol_atenció, "No has posat el teu 'NOM i COGNOMS'. Vols continuar?",
+                             Icona::Informació))
+        return false;
+    if (data.empty() &&
+        !missatges_.pregunta(Títol_atenció, "El camp 'DATA' està buit. Vols continuar?", Icona::Informació))
+        return false;
+
+    const auto llarg = static_cast<long long>(longitud(nom));
+    capçalera_ = "Nom i cognoms: " + nom +
+                 std::string(llarg < 66 ? static_cast<std::size_t>(66 - llarg) : 0, ' ') + "  Data: " + data;
+    registre_.buida();
+    estadístiques_.reinicia();
+    text_estadístiques_ = estadístiques_.Text_estadístiques();
+    if (arxiu_actiu_ && en_desar) en_desar(*this);
+
+    estat_ = Estat::Iniciada;
+    iniciada_ = true;
+    temps_resposta_ = opcions_.segons;
+    exercici_.Codi_exercici.clear();
+    if (!opcions_.límit_temps) {
+        crono_ = false;
+        Següent();
+    }
+    return true;
+}
+
+// ---- Cycle ----
+
+std::string Sessió::Instrucció() const {
+    if (pantalla_ == "Formular") return "Formula:";
+    if (pantalla_ == "Anomenar") return "Anomena:";
+    return "";
+}
+
+void Sessió::Següent() {
+    if (estat_ != Estat::Iniciada && estat_ != Estat::Corregit) return;
+    historial_visible_ = historial_pendent_;
+    exercici_ = Exercici{};
+    label7_.clear();
+    label22_.clear();
+    resposta_ = Resposta{};
+
+    if (generador_->Exhaurits()) {
+        Fi_exercicis2();
+        return;
+    }
+    switch (opcions_.tasca) {
+    case Opció_tasca::Formular:
+        mode_actual_ = 1;
+        break;
+    case Opció_tasca::Anomenar:
+        mode_actual_ = 2;
+        break;
+    case Opció_tasca::Alternat:
+        break;
+    case Opció_tasca::Aleatori:
+        mode_actual_ = font_.entre_1_i(2);
+        break;
+    }
+    mode_exercici_ = mode_actual_;
+    pantalla_ = mode_actual_ == 1 ? "Formular" : "Anomenar";
+
+    auto nou = generador_->Sorteig_tipus_exercici(opcions_.famílies, mode_actual_);
+    if (!nou) {
+        // Every ticked family is used up: nothing was built, so nothing is shown or counted.
+        Fi_exercicis2();
+        return;
+    }
+    exercici_ = std::move(*nou);
+    exercici_.Nom_compost = Canvi_MAJÚSCULES_minúscules(exercici_.Nom_compost);
+    label7_ = label22_ = exercici_.Nom_compost;
+    ++número_;
+    estat_ = Estat::Pregunta;
+    segons_restants_ = temps_resposta_;
+    vermell_ = false;
+    crono_ = opcions_.límit_temps;
+
+    if (número_ > opcions_.nombre_exercicis) {
+        --número_;
+        Fi_exercicis2();
+        return;
+    }
+    if (opcions_.tasca == Opció_tasca::Alternat) mode_actual_ = 3 - mode_actual_;
+}
+
+void Sessió::Fi_exercicis2() {
+    estat_ = Estat::Acabada;
+    opcions_.límit_temps = false;
+    crono_ = false;
+    if (missatges_.pregunta(Títol_informació,
+                            "Has completat tots els exercicits. Vols imprimir-ne un informe?",
+                            Icona::Informació) &&
+        en_imprimir)
+        en_imprimir(*this);
+}
+
+void Sessió::corregeix() {
+    if (estat_ == Estat::Pregunta) Corregir();
+}
+
+void Sessió::continua() {
+    if (estat_ == Estat::Pregunta)
+        Corregir();
+    else if (estat_ == Estat::Iniciada || estat_ == Estat::Corregit)
+        Següent();
+}
+
+void Sessió::Corregir() {
+    crono_ = false;
+    bool correcte = false;
+    std::string línia;
+    if (mode_exercici_ == 1) {
+        correcte = corregeix_fórmula(resposta_.caixes, exercici_);
+        línia = línia_registre_fórmula(número_, label7_, exercici_, resposta_.caixes, correcte);
+    } else {
+        const Correcció_nom c = corregeix_nom(resposta_.nom, label22_, opcions_.assistent);
+        correcte = c.correcte;
+        label22_ = c.Label22;
+        resposta_.nom = c.resposta_mostrada;
+        línia = línia_registre_nom(número_, exercici_, resposta_.nom, label7_, correcte);
+    }
+    resultat_ = correcte ? Resultat_correcte : Resultat_incorrecte;
+    registre_.afegeix(std::move(línia));
+    estat_ = Estat::Corregit;
+
+    const Línies_historial h =
+        línies_historial(mode_exercici_, número_, exercici_, resposta_, label22_, correcte);
+    historial_.afegeix(h.exercici, h.resposta, h.correcció);
+    historial_pendent_ = {historial_.Label79(), historial_.Label82(), historial_.Label83()};
+
+    estadístiques_.compta(exercici_.Codi_exercici, resultat_);
+    if (arxiu_actiu_) {
+        text_estadístiques_ = estadístiques_.Text_estadístiques();
+        if (en_desar) en_desar(*this);
+    }
+}
+
+void Sessió::tic() {
+    if (!opcions_.límit_temps) crono_ = false;
+    if (!iniciada_ || !crono_) return;
+    --segons_restants_;
+    if (segons_restants_ <= 5) vermell_ = true;
+    if (segons_restants_ <= 0) {
+        segons_restants_ = 0;
+        crono_ = false;
+        if (estat_ == Estat::Pregunta) Corregir();
+        missatges_.avisa(Títol_atenció, "S'ha acabat el temps!", Icona::Informació);
+    }
+}
+
+// ---- Answer ----
+
+void Sessió::posa_nom(const std::string &text) {
+    if (estat_ == Estat::Pregunta && mode_exercici_ == 2)
+        resposta_.nom = retalla(normalitza_entrada(text), Mida_nom);
+}
+
+void Sessió::posa_caixa(Caixa caixa, const std::string &text) {
+    if (estat_ != Estat::Pregunta || mode_exercici_ != 1 || caixa < 0 || caixa >= Nombre_caixes) return;
+    if (!exercici_.visibles[caixa]) return;
+    resposta_.caixes[caixa] = retalla(text, Mida_caixa[caixa]);
+}
+
+// ---- View ----
+
+bool Sessió::mostra_claudàtors_esperats() const {
+    return mostra_fórmula_esperada() && !exercici_.caixes[Subíndex_grup].empty();
+}
+
+int Sessió::inici_línies_correcte() const {
+    if (!mostra_correcte()) return 0;
+    return mode_exercici_ == 1 ? 440 : 416;
+}
+
+bool Sessió::ofereix_consulta() const {
+    return opcions_.consulta &&
+           (estat_ == Estat::Iniciada || estat_ == Estat::Pregunta || estat_ == Estat::Corregit);
+}
+
+} // namespace quimerix

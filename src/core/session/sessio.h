@@ -1,0 +1,256 @@
+#pragma once
+// The practice session with no widgets: options, start, the exercise cycle, the countdown and the
+// end of a set. The window turns its events into calls on Sessió and shows what Sessió holds.
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "checking/correccio.h"
+#include "checking/estadistiques.h"
+#include "data/taules.h"
+#include "generation/aleatori.h"
+#include "generation/exercici.h"
+#include "generation/sorteig.h"
+
+namespace quimerix {
+
+enum class Icona { Informació, Exclamació };
+
+inline const std::string Títol_atenció = " Atenció !";
+inline const std::string Títol_informació = " Informació !";
+
+// Modal questions and notices; the program answers them with message boxes, tests with a script.
+class Missatges {
+  public:
+    virtual ~Missatges() = default;
+    // A Yes/No question; true for Yes.
+    virtual bool pregunta(const std::string &títol, const std::string &text, Icona icona) = 0;
+    // A notice with an OK button.
+    virtual void avisa(const std::string &títol, const std::string &text, Icona icona) = 0;
+};
+
+// The task option buttons Option1..Option4.
+enum class Opció_tasca { Formular = 1, Anomenar = 2, Alternat = 3, Aleatori = 4 };
+
+// Where the session stands; decides what "continue" (Enter) means.
+enum class Estat {
+    Inactiu,  // options editable, no session yet
+    Iniciada, // started, waiting for the first Següent
+    Pregunta, // an exercise is shown and waits for its correction
+    Corregit, // the answer has been corrected; Següent asks the next one
+    Acabada,  // the set has ended; final for the run
+};
+
+struct Opcions {
+    Caselles famílies{true, true, true, true, true, true, true}; // Check1..Check7
+    Opció_tasca tasca = Opció_tasca::Alternat;                   // Option1..Option4
+    int nombre_exercicis = 25;                                   // Label45
+    int segons = 30;                                             // Label46
+    bool assistent = true;                                       // Check8
+    bool consulta = true;                                        // Check10
+    bool límit_temps = true;                                     // Check11
+};
+
+inline constexpr int Segons_màxim = 120;
+
+// Compounds each family box can give (Check1..Check7), counted from the catalogue.
+std::array<int, Nombre_caselles> compostos_per_casella(const Taules &t);
+// "hh:mm:ss" of a number of seconds; the hours may pass 23 (55:10:00).
+std::string format_temps(long long segons);
+
+class Sessió {
+  public:
+    // Loads the tables, draws the first task and shuffles the decks, in that order, from `font`.
+    Sessió(FontAleatoria &font, Missatges &missatges);
+    Sessió(const Sessió &) = delete;
+    Sessió &operator=(const Sessió &) = delete;
+
+    // ---- Options (changes are ignored once the session has started) ----
+
+    // The options as they stand.
+    const Opcions &opcions() const { return opcions_; }
+    // Ticks or unticks a family box (0..6 = Check1..Check7); warns when none is left ticked.
+    void posa_família(int casella, bool marcada);
+    // Selects one of the four task options.
+    void posa_tasca(Opció_tasca tasca);
+    // Command2 / Command1: one exercise more / fewer, within 1..Nombre_combinacions.
+    void augmenta_exercicis();
+    void disminueix_exercicis();
+    // Command3 / Command4: one second more / fewer per answer, within 1..120.
+    void augmenta_temps();
+    void disminueix_temps();
+    // Sets the number of exercises, clamped to 1..Nombre_combinacions.
+    void posa_nombre_exercicis(int n);
+    // Sets the seconds per answer, clamped to 1..120.
+    void posa_segons(int s);
+    // Check8: the spelling assistant.
+    void posa_assistent(bool v);
+    // Check10: theory notes, symbols and valences may be consulted.
+    void posa_consulta(bool v);
+    // Check11: time limit per answer (unticking stops the countdown).
+    void posa_límit_temps(bool v);
+    // Whether a session data file has been chosen (set by the file part when it saves).
+    void posa_arxiu_actiu(bool v);
+    bool Arxiu_actiu() const { return arxiu_actiu_; }
+    // Label47: different compounds the ticked families can give.
+    int Nombre_combinacions() const { return nombre_combinacions_; }
+    // Label44: estimated time of the set, "hh:mm:ss".
+    std::string Temps_Estimat() const;
+    // Label48 shown and the start button hidden: no family is ticked.
+    bool cal_seleccionar_família() const { return nombre_combinacions_ == 0; }
+
+    // ---- Start ----
+
+    // "D'acord": asks about the missing file, name and date (each may refuse, leaving everything
+    // as it was), then clears records and statistics, freezes the options and starts. True when
+    // the session started. Without a time limit the first exercise is shown at once.
+    bool comença(const std::string &nom, const std::string &data);
+    // "Nom i cognoms: " + name padded to 66 characters + "  Data: " + date.
+    const std::string &Capçalera_sessió() const { return capçalera_; }
+    // Set by the start; the countdown only runs after it.
+    bool Sessió_iniciada() const { return iniciada_; }
+    // Seconds per answer fixed at the start.
+    int Temps_resposta() const { return temps_resposta_; }
+
+    // ---- Cycle (each call does nothing in a state where it has no meaning) ----
+
+    // Where the session stands.
+    Estat estat() const { return estat_; }
+    // cmdSegüent: draws and shows the next exercise, or ends the set.
+    void Següent();
+    // cmdCorregir: corrects the answer as it stands in resposta().
+    void corregeix();
+    // Enter: corrects when an answer is pending, asks the next exercise when one was corrected.
+    void continua();
+    // One tick of the 1-second timer: counts down and corrects when the time is up.
+    void tic();
+
+    // ---- The answer as typed ----
+
+    // Text1, the name box.
+    void posa_nom(const std::string &text);
+    // One of the seven formula boxes.
+    void posa_caixa(Caixa caixa, const std::string &text);
+    // The answer boxes; after a name correction `nom` holds the answer as typed, without a final ç.
+    const Resposta &resposta() const { return resposta_; }
+    // Whether the answer boxes accept typing (an exercise is waiting for its correction).
+    bool resposta_activa() const { return estat_ == Estat::Pregunta; }
+
+    // ---- What the window shows ----
+
+    // Task of the next exercise as the draw sees it (1 formula, 2 name).
+    int Mode_actual() const { return mode_actual_; }
+    // Task of the exercise on screen (1 formula, 2 name); 0 before the first.
+    int Mode_exercici() const { return mode_exercici_; }
+    // "Formular" or "Anomenar"; empty before the first exercise.
+    const std::string &Pantalla_actual() const { return pantalla_; }
+    // Label85: "Formula:" or "Anomena:".
+    std::string Instrucció() const;
+    // The exercise in hand: expected boxes, visible boxes, brackets, code, comment.
+    const Exercici &Exercici_actual() const { return exercici_; }
+    // Label7: the name asked on the formula screen (first letter small).
+    const std::string &Label7() const { return label7_; }
+    // Label22: the expected name shown after a wrong name (with its accents).
+    const std::string &Label22() const { return label22_; }
+    // Last correction: 0 none yet, 1 wrong, 2 right.
+    int Resultat() const { return resultat_; }
+    // Label6 "CORRECTE" / Label5 "INCORRECTE" shown (only once the exercise is corrected).
+    bool mostra_correcte() const { return estat_ == Estat::Corregit && resultat_ == Resultat_correcte; }
+    bool mostra_incorrecte() const { return estat_ == Estat::Corregit && resultat_ == Resultat_incorrecte; }
+    // Label15..Label21 (the expected formula) shown: a wrong formula.
+    bool mostra_fórmula_esperada() const { return mostra_incorrecte() && mode_exercici_ == 1; }
+    // Label3, Label4 (brackets of the expected formula): a wrong formula with a group subscript.
+    bool mostra_claudàtors_esperats() const;
+    // Label22 shown: a wrong name.
+    bool mostra_nom_esperat() const { return mostra_incorrecte() && mode_exercici_ == 2; }
+    // Start x of Line29 and Line30 in design pixels after a right answer (440 formula, 416 name);
+    // 0 while the full frame is drawn.
+    int inici_línies_correcte() const;
+    // cmdAjuda (the professor's comment) offered: the last answer was wrong.
+    bool ofereix_professor() const { return mostra_incorrecte(); }
+    // cmdTeoria, cmdValències, cmdSímbols offered.
+    bool ofereix_consulta() const;
+
+    // Label24: number of the exercise in hand, 0 before the first.
+    int Label24() const { return número_; }
+    // Label27: number of exercises requested.
+    int Label27() const { return opcions_.nombre_exercicis; }
+    // Label28: seconds left for the answer.
+    int Label28() const { return segons_restants_; }
+    // Label28 painted red (5 seconds or fewer).
+    bool Label28_vermell() const { return vermell_; }
+    // The countdown counts (the window may keep its timer running; tic() decides).
+    bool crono_actiu() const { return crono_; }
+    // Label80 "S'han completat tots els exercicis" shown.
+    bool Label80() const { return estat_ == Estat::Acabada; }
+
+    // Counters, cells Label65..Label76, Label78, Label90.
+    const Estadístiques &estadístiques() const { return estadístiques_; }
+    // Text_estadístiques: the fourteen captions Label65..Label78 kept for the session file.
+    const std::array<std::string, 14> &Text_estadístiques() const { return text_estadístiques_; }
+    // The history as shown: Label79 (exercises), Label82 (answers), Label83 (corrections).
+    const std::array<std::string, 3> &historial_visible() const { return historial_visible_; }
+    // The captions of the last correction, shown with the next exercise.
+    const std::array<std::string, 3> &Historial_pendent() const { return historial_pendent_; }
+    // The history lines behind the captions.
+    const Historial &historial() const { return historial_; }
+    // Registre_exercicis and Nombre_registres.
+    const Registre &registre() const { return registre_; }
+    // The tables the exercises are built from.
+    const Taules &taules() const { return taules_; }
+    // The draw (counters, Exhaurits).
+    const Generador &generador() const { return *generador_; }
+
+    // ---- Hooks for the session file and the report ----
+
+    // Called after the start and after each correction when Arxiu_actiu: rewrite the file.
+    std::function<void(const Sessió &)> en_desar;
+    // Called when the student answers Yes to printing the report at the end of the set.
+    std::function<void(const Sessió &)> en_imprimir;
+
+  private:
+    void recalcula_combinacions();
+    void Fi_exercicis2();
+    void Corregir();
+
+    Taules taules_;
+    FontAleatoria &font_;
+    Missatges &missatges_;
+    int mode_actual_;
+    std::unique_ptr<Generador> generador_;
+    std::array<int, Nombre_caselles> per_casella_{};
+
+    Opcions opcions_;
+    int nombre_combinacions_ = 0;
+    bool arxiu_actiu_ = false;
+
+    Estat estat_ = Estat::Inactiu;
+    bool iniciada_ = false;
+    std::string capçalera_;
+    int temps_resposta_ = 0;
+
+    Exercici exercici_;
+    std::string label7_;
+    std::string label22_;
+    std::string pantalla_;
+    int mode_exercici_ = 0;
+    Resposta resposta_;
+    int resultat_ = 0;
+
+    int número_ = 0;
+    int segons_restants_ = 0;
+    bool crono_ = false;
+    bool vermell_ = false;
+
+    Estadístiques estadístiques_;
+    std::array<std::string, 14> text_estadístiques_{};
+    Historial historial_;
+    std::array<std::string, 3> historial_visible_{};
+    std::array<std::string, 3> historial_pendent_{};
+    Registre registre_;
+};
+
+} // namespace quimerix

@@ -1,0 +1,438 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "checking/assistent.h"
+#include "checking/utf8.h"
+#include "font_guionada.h"
+#include "session/sessio.h"
+
+using namespace quimerix;
+
+namespace {
+
+// Answers the questions from a script (No once it runs out) and keeps every text shown.
+class MissatgesGuionats final : public Missatges {
+  public:
+    std::deque<bool> respostes;
+    std::vector<std::string> preguntes, avisos;
+    bool pregunta(const std::string &títol, const std::string &text, Icona) override {
+        preguntes.push_back(títol + "|" + text);
+        if (respostes.empty()) return false;
+        const bool r = respostes.front();
+        respostes.pop_front();
+        return r;
+    }
+    void avisa(const std::string &títol, const std::string &text, Icona) override {
+        avisos.push_back(títol + "|" + text);
+    }
+};
+
+const std::string Q_arxiu = " Atenció !|No es crearà cap arxiu de dades amb els exercicis. Vols continuar?";
+const std::string Q_nom = " Atenció !|No has posat el teu 'NOM i COGNOMS'. Vols continuar?";
+const std::string Q_data = " Atenció !|El camp 'DATA' està buit. Vols continuar?";
+const std::string Q_fi = " Informació !|Has completat tots els exercicits. Vols imprimir-ne un informe?";
+const std::string A_temps = " Atenció !|S'ha acabat el temps!";
+const std::string A_família = " Atenció !|Cal seleccionar algun tipus d'exercici";
+
+std::string pad(std::string s, std::size_t amplada) {
+    const std::size_t n = longitud(s);
+    if (n < amplada) s.append(amplada - n, ' ');
+    return s;
+}
+
+std::string amb_espais(const std::array<std::string, 7> &c, bool claudàtors) {
+    const std::string o = claudàtors ? "(" : "", t = claudàtors ? ")" : "";
+    return c[0] + c[1] + " " + o + c[2] + c[3] + " " + c[4] + c[5] + t + c[6];
+}
+
+// Types the expected formula into the visible boxes.
+void escriu_fórmula(Sessió &s, bool bé) {
+    const Exercici &e = s.Exercici_actual();
+    bool primer = true;
+    for (int c = 0; c < Nombre_caixes; ++c) {
+        if (!e.visibles[c]) continue;
+        std::string text = e.caixes[c];
+        if (!bé && primer) text = Canvi_MAJÚSCULES_minúscules2(text); // "fe" for "Fe"
+        primer = false;
+        s.posa_caixa(static_cast<Caixa>(c), text);
+    }
+}
+
+} // namespace
+
+TEST(Sessio, OpcionsPerDefecteIComptesDelCataleg) {
+    FontGuionada font(5);
+    MissatgesGuionats m;
+    Sessió s(font, m);
+    EXPECT_EQ(compostos_per_casella(s.taules()), (std::array<int, 7>{76, 59, 518, 236, 37, 26, 703}));
+    EXPECT_EQ(s.Nombre_combinacions(), 1655);
+    EXPECT_EQ(s.opcions().nombre_exercicis, 25);
+    EXPECT_EQ(s.opcions().segons, 30);
+    EXPECT_EQ(s.opcions().tasca, Opció_tasca::Alternat);
+    EXPECT_TRUE(s.opcions().assistent && s.opcions().consulta && s.opcions().límit_temps);
+    EXPECT_EQ(s.Temps_Estimat(), "00:12:30");
+    EXPECT_EQ(s.estat(), Estat::Inactiu);
+    EXPECT_FALSE(s.Sessió_iniciada());
+    EXPECT_EQ(s.Label24(), 0);
+}
+
+TEST(Sessio, TempsEstimat) {
+    const std::pair<long long, std::string> casos[] = {
+        {0, "00:00:00"},     {750, "00:12:30"},        {86399, "23:59:59"},
+        {86400, "24:00:00"}, {1655 * 120, "55:10:00"}, {3600 * 100 + 61, "100:01:01"},
+    };
+    for (const auto &[segons, text] : casos)
+        EXPECT_EQ(format_temps(segons), text);
+
+    FontGuionada font(5);
+    MissatgesGuionats m;
+    Sessió s(font, m);
+    s.posa_nombre_exercicis(5000);
+    s.posa_segons(500);
+    EXPECT_EQ(s.opcions().nombre_exercicis, 1655);
+    EXPECT_EQ(s.opcions().segons, 120);
+    EXPECT_EQ(s.Temps_Estimat(), "55:10:00");
+}
+
+TEST(Sessio, LimitsDelsBotonsDePas) {
+    FontGuionada font(5);
+    MissatgesGuionats m;
+    Sessió s(font, m);
+    for (int i = 0; i < 200; ++i)
+        s.augmenta_temps();
+    EXPECT_EQ(s.opcions().segons, 120);
+    for (int i = 0; i < 200; ++i)
+        s.disminueix_temps();
+    EXPECT_EQ(s.opcions().segons, 1);
+    for (int i = 0; i < 30; ++i)
+        s.disminueix_exercicis();
+    EXPECT_EQ(s.opcions().nombre_exercicis, 1);
+    EXPECT_EQ(s.Temps_Estimat(), "00:00:01");
+    s.posa_nombre_exercicis(-4);
+    EXPECT_EQ(s.opcions().nombre_exercicis, 1);
+}
+
+TEST(Sessio, CasellesDeFamilia) {
+    FontGuionada font(5);
+    MissatgesGuionats m;
+    Sessió s(font, m);
+    s.posa_nombre_exercicis(38);
+    // Only "Hidròxids" left: 37, and 38 exercises drop to 37.
+    for (int c : {0, 1, 2, 3, 5, 6})
+        s.posa_família(c, false);
+    EXPECT_EQ(s.Nombre_combinacions(), 37);
+    EXPECT_EQ(s.opcions().nombre_exercicis, 37);
+    EXPECT_TRUE(m.avisos.empty());
+    s.augmenta_exercicis();
+    EXPECT_EQ(s.opcions().nombre_exercicis, 37);
+    // None ticked: warning, start refused; ticking one again brings the start back.
+    s.posa_família(4, false);
+    EXPECT_EQ(s.Nombre_combinacions(), 0);
+    EXPECT_TRUE(s.cal_seleccionar_família());
+    EXPECT_EQ(m.avisos, std::vector<std::string>{A_família});
+    EXPECT_FALSE(s.comença("Anna", "1/1/2024"));
+    EXPECT_TRUE(m.preguntes.empty());
+    s.posa_família(5, true);
+    EXPECT_FALSE(s.cal_seleccionar_família());
+    EXPECT_EQ(s.Nombre_combinacions(), 26);
+    EXPECT_EQ(s.opcions().nombre_exercicis, 26);
+    s.posa_família(5, false);
+    EXPECT_EQ(m.avisos.size(), 2u);
+}
+
+TEST(Sessio, PreguntesDInici) {
+    struct Cas {
+        bool arxiu;
+        std::string nom, data;
+        std::deque<bool> respostes;
+        std::vector<std::string> preguntes;
+        bool comença;
+    } casos[] = {
+        {false, "", "", {true, true, true}, {Q_arxiu, Q_nom, Q_data}, true},
+        {false, "", "", {false}, {Q_arxiu}, false},
+        {false, "", "", {true, false}, {Q_arxiu, Q_nom}, false},
+        {false, "", "", {true, true, false}, {Q_arxiu, Q_nom, Q_data}, false},
+        {true, "Anna", "1/1/2024", {}, {}, true},
+        {true, "", "1/1/2024", {true}, {Q_nom}, true},
+        {false, "Anna", "", {true, true}, {Q_arxiu, Q_data}, true},
+    };
+    for (const auto &c : casos) {
+        FontGuionada font(5);
+        MissatgesGuionats m;
+        m.respostes = c.respostes;
+        Sessió s(font, m);
+        s.posa_arxiu_actiu(c.arxiu);
+        int desats = 0;
+        s.en_desar = [&](const Sessió &) { ++desats; };
+        EXPECT_EQ(s.comença(c.nom, c.data), c.comença) << c.nom << c.data << c.arxiu;
+        EXPECT_EQ(m.preguntes, c.preguntes);
+        EXPECT_EQ(s.Sessió_iniciada(), c.comença);
+        EXPECT_EQ(s.estat(), c.comença ? Estat::Iniciada : Estat::Inactiu);
+        EXPECT_EQ(desats, c.comença && c.arxiu ? 1 : 0);
+        // Refused: the options stay editable.
+        s.augmenta_temps();
+        EXPECT_EQ(s.opcions().segons, c.comença ? 30 : 31);
+    }
+}
+
+TEST(Sessio, CapcaleraAmbNomDe66) {
+    const std::pair<std::string, std::string> casos[] = {
+        {"Anna", "Nom i cognoms: Anna" + std::string(62, ' ') + "  Data: 3/4/2024"},
+        {"Àngel Çà", "Nom i cognoms: Àngel Çà" + std::string(58, ' ') + "  Data: 3/4/2024"},
+        {std::string(66, 'x'), "Nom i cognoms: " + std::string(66, 'x') + "  Data: 3/4/2024"},
+        {std::string(70, 'x'), "Nom i cognoms: " + std::string(70, 'x') + "  Data: 3/4/2024"},
+    };
+    for (const auto &[nom, capçalera] : casos) {
+        FontGuionada font(5);
+        MissatgesGuionats m;
+        Sessió s(font, m);
+        s.posa_arxiu_actiu(true);
+        ASSERT_TRUE(s.comença(nom, "3/4/2024"));
+        EXPECT_EQ(s.Capçalera_sessió(), capçalera);
+    }
+}
+
+TEST(Sessio, SenseLimitDeTempsComencaDirectamentIElRellotgeNoCompta) {
+    FontGuionada font(5);
+    MissatgesGuionats m;
+    Sessió s(font, m);
+    s.posa_límit_temps(false);
+    s.posa_arxiu_actiu(true);
+    ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
+    EXPECT_EQ(s.estat(), Estat::Pregunta);
+    EXPECT_EQ(s.Label24(), 1);
+    const int abans = s.Label28();
+    for (int i = 0; i < 200; ++i)
+        s.tic();
+    EXPECT_EQ(s.Label28(), abans);
+    EXPECT_EQ(s.estat(), Estat::Pregunta);
+    EXPECT_FALSE(s.crono_actiu());
+}
+
+TEST(Sessio, CompteEnreraIFiDelTemps) {
+    FontGuionada font(5);
+    MissatgesGuionats m;
+    Sessió s(font, m);
+    s.posa_arxiu_actiu(true);
+    s.posa_tasca(Opció_tasca::Anomenar);
+    ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
+    s.tic(); // before the first exercise nothing counts
+    EXPECT_EQ(s.Label24(), 0);
+    s.Següent();
+    s.posa_nom("òxid");
+    EXPECT_EQ(s.Label28(), 30);
+    EXPECT_FALSE(s.Label28_vermell());
+    // Tick by tick: value after the tick, red, corrected.
+    for (int t = 1; t <= 30; ++t) {
+        s.tic();
+        EXPECT_EQ(s.Label28(), 30 - t);
+        EXPECT_EQ(s.Label28_vermell(), 30 - t <= 5) << t;
+        EXPECT_EQ(s.estat(), t < 30 ? Estat::Pregunta : Estat::Corregit) << t;
+    }
+    EXPECT_EQ(m.avisos, std::vector<std::string>{A_temps});
+    EXPECT_EQ(s.Resultat(), Resultat_incorrecte);
+    EXPECT_EQ(s.resposta().nom, "òxid");
+    ASSERT_EQ(s.registre().Nombre_registres(), 1);
+    // Later ticks change nothing.
+    for (int i = 0; i < 5; ++i)
+        s.tic();
+    EXPECT_EQ(m.avisos.size(), 1u);
+    EXPECT_EQ(s.registre().Nombre_registres(), 1);
+    // The next exercise starts black from the full time.
+    s.Següent();
+    EXPECT_EQ(s.Label28(), 30);
+    EXPECT_FALSE(s.Label28_vermell());
+    EXPECT_TRUE(s.crono_actiu());
+    s.corregeix();
+    EXPECT_FALSE(s.crono_actiu());
+}
+
+TEST(Sessio, DobleEnterNoCorregeixDuesVegadesNiSaltaExercicis) {
+    FontGuionada font(5);
+    MissatgesGuionats m;
+    Sessió s(font, m);
+    s.posa_arxiu_actiu(true);
+    ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
+    s.continua(); // first exercise
+    EXPECT_EQ(s.Label24(), 1);
+    s.continua();
+    s.corregeix(); // a second correction of the same exercise is ignored
+    EXPECT_EQ(s.estat(), Estat::Corregit);
+    EXPECT_EQ(s.registre().Nombre_registres(), 1);
+    EXPECT_EQ(s.estadístiques().Exercicis_totals, 1);
+    s.continua();
+    EXPECT_EQ(s.Label24(), 2);
+    EXPECT_EQ(s.estat(), Estat::Pregunta);
+    s.Següent(); // no skipping while an answer is pending
+    EXPECT_EQ(s.Label24(), 2);
+    // Options are frozen.
+    s.posa_família(0, false);
+    s.posa_tasca(Opció_tasca::Formular);
+    EXPECT_TRUE(s.opcions().famílies[0]);
+    EXPECT_EQ(s.opcions().tasca, Opció_tasca::Alternat);
+}
+
+// 25 exercises, alternating, assistant on: a known mix of right and wrong answers in both tasks,
+// exercise 13 left empty until the time runs out.
+TEST(Sessio, SessioGuionadaDe25) {
+    FontGuionada font(2024);
+    MissatgesGuionats m;
+    m.respostes = {true}; // no data file: go on
+    Sessió s(font, m);
+    ASSERT_TRUE(s.comença("Anna Puig", "12/03/2024"));
+    EXPECT_TRUE(m.preguntes.size() == 1 && m.preguntes[0] == Q_arxiu);
+
+    std::array<int, 10> encerts{}, errors{};
+    std::array<std::string, 3> exercicis{}, respostes{}, correccions{};
+    std::array<std::string, 3> pendent{};
+    const int primer_mode = s.Mode_actual();
+    for (int n = 1; n <= 25; ++n) {
+        s.continua();
+        ASSERT_EQ(s.estat(), Estat::Pregunta);
+        ASSERT_EQ(s.Label24(), n);
+        EXPECT_EQ(s.historial_visible(), pendent) << n;
+        const int mode = n % 2 == 1 ? primer_mode : 3 - primer_mode;
+        ASSERT_EQ(s.Mode_exercici(), mode);
+        EXPECT_EQ(s.Pantalla_actual(), mode == 1 ? "Formular" : "Anomenar");
+        const Exercici e = s.Exercici_actual();
+        const std::string nom = e.Nom_compost;
+        EXPECT_EQ(nom, Canvi_MAJÚSCULES_minúscules(nom));
+        EXPECT_EQ(s.Label7(), nom);
+
+        const bool bé = n % 4 != 0 && n != 13;
+        std::string escrit;
+        if (n == 13) {
+            for (int t = 0; t < 30; ++t)
+                s.tic();
+            EXPECT_EQ(m.avisos.back(), A_temps);
+        } else {
+            if (mode == 1) {
+                escriu_fórmula(s, bé);
+            } else {
+                // Right answers typed in capitals without accents (the assistant forgives them),
+                // wrong ones with an extra word.
+                escrit = bé ? Canvi_accents(nom) : "xx " + nom;
+                if (bé && n % 3 == 0)
+                    for (auto &c : escrit)
+                        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+                s.posa_nom(escrit);
+            }
+            s.continua();
+        }
+        ASSERT_EQ(s.estat(), Estat::Corregit);
+        EXPECT_EQ(s.Resultat(), bé ? 2 : 1) << n << " " << nom << " [" << escrit << "]";
+        EXPECT_EQ(s.mostra_correcte(), bé);
+        EXPECT_EQ(s.mostra_incorrecte(), !bé);
+        EXPECT_EQ(s.ofereix_professor(), !bé);
+
+        // The record line, column by column.
+        const std::string correcció = mode == 1 ? amb_espais(e.caixes, e.claudàtors) : nom;
+        std::string línia;
+        if (mode == 1) {
+            const auto &r = s.resposta().caixes;
+            línia = pad(" " + std::to_string(n), 5) + pad(nom, 38) + (e.visibles[0] ? " " : "") +
+                    pad(amb_espais(r, e.claudàtors), 38) +
+                    (bé ? (e.visibles[0] ? "CORRECTE" : " CORRECTE") : correcció) + "\r\n";
+            EXPECT_EQ(s.mostra_fórmula_esperada(), !bé);
+        } else {
+            línia = pad(" " + std::to_string(n), 4) + (e.visibles[0] ? " " : "") +
+                    pad(amb_espais(e.caixes, e.claudàtors), 38) + " " + (e.visibles[0] ? "" : " ") +
+                    pad(escrit, 38) + (bé ? "CORRECTE" : nom) + "\r\n";
+            EXPECT_EQ(s.resposta().nom, escrit);
+            EXPECT_EQ(s.mostra_nom_esperat(), !bé);
+            if (!bé) {
+                EXPECT_EQ(s.Label22(), nom);
+            }
+        }
+        ASSERT_EQ(s.registre().Nombre_registres(), n);
+        EXPECT_EQ(s.registre().Registre_exercicis(n), línia) << n;
+
+        // History of the exercise's own task, shown with the next exercise.
+        const std::string fórmula = amb_espais(e.caixes, e.claudàtors);
+        const std::string ex = std::to_string(n) + "  " + (mode == 1 ? nom : fórmula);
+        const std::string re = mode == 1 ? amb_espais(s.resposta().caixes, e.claudàtors) : escrit;
+        const std::string co = bé ? "Correcte" : correcció;
+        for (auto *col : {&exercicis, &respostes, &correccions}) {
+            (*col)[2] = (*col)[1];
+            (*col)[1] = (*col)[0];
+        }
+        exercicis[0] = ex;
+        respostes[0] = re;
+        correccions[0] = co;
+        auto uneix = [](const std::array<std::string, 3> &l) { return l[0] + "\r\n" + l[1] + "\r\n" + l[2]; };
+        pendent = {uneix(exercicis), uneix(respostes), uneix(correccions)};
+        EXPECT_EQ(s.Historial_pendent(), pendent) << n;
+        EXPECT_NE(s.historial_visible(), pendent) << n;
+
+        // Statistics.
+        const int k = índex_codi(e.Codi_exercici);
+        ASSERT_GE(k, 0) << e.Codi_exercici;
+        (bé ? encerts : errors)[k]++;
+        EXPECT_EQ(s.estadístiques().Encerts_per_tipus, encerts);
+        EXPECT_EQ(s.estadístiques().Errors_per_tipus, errors);
+    }
+    // 25 answers: 6 wrong (4, 8, 12, 16, 20, 24) and one run out of time (13).
+    const auto &est = s.estadístiques();
+    EXPECT_EQ(est.Label78, (Cel{"18 / 25", Color::Blau}));
+    EXPECT_EQ(est.Label90, (Cel{"72 %", Color::Blau}));
+    const std::array<std::vector<int>, 12> grups{
+        {{0, 1}, {0}, {1}, {2, 3, 4}, {2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}}};
+    for (int i = 0; i < 12; ++i) {
+        int r = 0, t = 0;
+        for (int k : grups[i])
+            r += encerts[k], t += encerts[k] + errors[k];
+        const Cel esperat = t == 0 ? Cel{"-----", Color::Negre}
+                                   : Cel{std::to_string(r) + " / " + std::to_string(t),
+                                         2 * r < t ? Color::Vermell : Color::Blau};
+        EXPECT_EQ(est.cel[i], esperat) << i;
+    }
+
+    // The extra draw ends the set with the number back at 25.
+    m.respostes = {false};
+    s.continua();
+    EXPECT_EQ(s.estat(), Estat::Acabada);
+    EXPECT_EQ(s.Label24(), 25);
+    EXPECT_TRUE(s.Label80());
+    EXPECT_EQ(m.preguntes.back(), Q_fi);
+    EXPECT_EQ(s.historial_visible(), pendent);
+    EXPECT_FALSE(s.opcions().límit_temps);
+    EXPECT_EQ(s.registre().Nombre_registres(), 25);
+    s.continua();
+    s.tic();
+    EXPECT_EQ(s.Label24(), 25);
+    EXPECT_EQ(m.preguntes.size(), 2u);
+}
+
+TEST(Sessio, TotsElsCompostosIAcabaQuanTotesLesFamiliesSonPlenes) {
+    FontGuionada font(77);
+    MissatgesGuionats m;
+    Sessió s(font, m);
+    s.posa_arxiu_actiu(true);
+    s.posa_límit_temps(false);
+    s.posa_tasca(Opció_tasca::Formular);
+    s.posa_nombre_exercicis(s.Nombre_combinacions());
+    ASSERT_EQ(s.opcions().nombre_exercicis, 1655);
+    int imprès = 0;
+    s.en_imprimir = [&](const Sessió &) { ++imprès; };
+    m.respostes = {true};
+    ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
+    std::map<std::string, int> vistos;
+    while (s.estat() == Estat::Pregunta) {
+        ++vistos[s.Exercici_actual().fórmula() + "|" + s.Exercici_actual().Nom_compost];
+        escriu_fórmula(s, true);
+        s.continua();
+        ASSERT_EQ(s.Resultat(), 2) << s.Label24();
+        s.continua();
+    }
+    EXPECT_EQ(s.estat(), Estat::Acabada);
+    EXPECT_EQ(s.Label24(), 1655);
+    EXPECT_EQ(s.registre().Nombre_registres(), 1655);
+    EXPECT_TRUE(s.generador().Exhaurits());
+    EXPECT_EQ(vistos.size(), 1655u);
+    EXPECT_EQ(s.estadístiques().Label78.text, "1655 / 1655");
+    EXPECT_EQ(imprès, 1);
+}
