@@ -1,16 +1,32 @@
 #include "missatges.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace quimerix::ui {
 
-bool MissatgesQt::pregunta(const QString& títol, const QString& text) {
-    return QMessageBox::question(pare_, títol, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+namespace {
+
+QMessageBox::Icon icona_qt(Icona icona) {
+    return icona == Icona::Exclamació ? QMessageBox::Warning : QMessageBox::Information;
 }
 
-void MissatgesQt::avisa(const QString& títol, const QString& text) {
-    QMessageBox::information(pare_, títol, text);
+} // namespace
+
+bool MissatgesQt::pregunta(const std::string &títol, const std::string &text, Icona icona) {
+    QMessageBox caixa(icona_qt(icona), QString::fromStdString(títol), QString::fromStdString(text),
+                      QMessageBox::Yes | QMessageBox::No, pare_);
+    caixa.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
+    caixa.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    caixa.setDefaultButton(QMessageBox::No);
+    return caixa.exec() == QMessageBox::Yes;
+}
+
+void MissatgesQt::avisa(const std::string &títol, const std::string &text, Icona icona) {
+    QMessageBox caixa(icona_qt(icona), QString::fromStdString(títol), QString::fromStdString(text),
+                      QMessageBox::Ok, pare_);
+    caixa.button(QMessageBox::Ok)->setText(QStringLiteral("D'acord"));
+    caixa.exec();
 }
 
 } // namespace quimerix::ui

@@ -1,30 +1,24 @@
 #pragma once
 // Modal questions and notices. The program answers them with QMessageBox; tests answer them
-// with a script.
+// with a script. The interface is the session's own, so the window and the session share it.
 
-#include <QString>
+#include "session/sessio.h"
 
 class QWidget;
 
 namespace quimerix::ui {
 
-class Missatges {
-public:
-    virtual ~Missatges() = default;
-    // A Yes/No question; true for Yes.
-    virtual bool pregunta(const QString& títol, const QString& text) = 0;
-    // A notice with an OK button.
-    virtual void avisa(const QString& títol, const QString& text) = 0;
-};
+using Missatges = quimerix::Missatges;
 
 class MissatgesQt final : public Missatges {
-public:
-    explicit MissatgesQt(QWidget* pare) : pare_(pare) {}
-    bool pregunta(const QString& títol, const QString& text) override;
-    void avisa(const QString& títol, const QString& text) override;
+  public:
+    explicit MissatgesQt(QWidget *pare = nullptr) : pare_(pare) {}
+    void posa_pare(QWidget *pare) { pare_ = pare; }
+    bool pregunta(const std::string &títol, const std::string &text, Icona icona) override;
+    void avisa(const std::string &títol, const std::string &text, Icona icona) override;
 
-private:
-    QWidget* pare_;
+  private:
+    QWidget *pare_;
 };
 
 } // namespace quimerix::ui

@@ -173,6 +173,8 @@ TEST(Sessio, PreguntesDInici) {
         EXPECT_EQ(s.Sessió_iniciada(), c.comença);
         EXPECT_EQ(s.estat(), c.comença ? Estat::Iniciada : Estat::Inactiu);
         EXPECT_EQ(desats, c.comença && c.arxiu ? 1 : 0);
+        // The countdown shows the seconds per answer until the first exercise.
+        EXPECT_EQ(s.Label28(), c.comença ? 30 : 0);
         // Refused: the options stay editable.
         s.augmenta_temps();
         EXPECT_EQ(s.opcions().segons, c.comença ? 30 : 31);

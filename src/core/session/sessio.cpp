@@ -138,6 +138,7 @@ bool Sessió::comença(const std::string &nom, const std::string &data) {
     estat_ = Estat::Iniciada;
     iniciada_ = true;
     temps_resposta_ = opcions_.segons;
+    segons_restants_ = temps_resposta_;
     exercici_.Codi_exercici.clear();
     if (!opcions_.límit_temps) {
         crono_ = false;

@@ -1,0 +1,49 @@
+#pragma once
+// Proportional layout of the main window: the window is drawn for an 800 x 600 screen and every
+// control keeps its share of the window when the window changes size. All lengths are twips
+// (15 to a pixel of the 800 x 600 design).
+
+namespace quimerix::disposicio {
+
+inline constexpr int Twips_per_píxel = 15;
+inline constexpr int Amplada_disseny = 800 * Twips_per_píxel;
+inline constexpr int Alçada_disseny = 600 * Twips_per_píxel;
+// Controls parked outside the window (negative left) are recorded shifted by this much.
+inline constexpr int Desplaçament_aparcat = 75000;
+// A window whose top is this low or lower is parked off the screen and left alone.
+inline constexpr int Límit_finestra_aparcada = 30000;
+
+enum class Tipus {
+    Ordinari, // left, top, width and height
+    Línia,    // two end points x1, y1, x2, y2
+    Fix,      // timers, images, menus: never moved
+    Combo,    // left, top and width; the height follows the font
+};
+
+// Four numbers: left, top, width, height; for a line x1, y1, x2, y2.
+struct Rectangle {
+    int a = 0, b = 0, c = 0, d = 0;
+    bool operator==(const Rectangle &) const = default;
+};
+
+// What the record keeps of a control's design geometry: a negative horizontal position is
+// stored plus Desplaçament_aparcat, so that every stored number is positive.
+Rectangle registra(Tipus tipus, Rectangle disseny);
+
+// Whole percentage of the current inner size over the recorded one:
+// (current x 100, rounded) integer-divided by the recorded size.
+int percentatge(double actual, int registrat);
+
+struct Col·locació {
+    bool mou = false;       // false: the control keeps whatever geometry it has
+    bool amb_alçada = true; // false for a combo box
+    Rectangle on;
+};
+
+// Where a control goes for the given percentages. `aparcat_a` and `aparcat_c` say whether the
+// control's current left (a line's current x1 and x2) is negative: a parked control stays outside
+// the window at every size. `etiqueta_fixa` is a control whose tag is "1": it is not moved.
+Col·locació col·loca(Tipus tipus, Rectangle registre, int percent_amplada, int percent_alçada, bool aparcat_a,
+                     bool aparcat_c, bool etiqueta_fixa);
+
+} // namespace quimerix::disposicio

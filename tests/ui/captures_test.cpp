@@ -1,0 +1,135 @@
+// Checks that nothing the window shows is clipped or lies on top of another control, in each
+// state a student meets, at the design size and at 1280 x 1024. With QUIMERIX_CAPTURES set to a
+// folder it also saves a picture of each state there (tests/ui/captures.sh runs it under Xvfb).
+
+#include <QtTest>
+
+class Captures : public QObject {
+    Q_OBJECT
+  private slots:
+    void design_size();
+    void large_size();
+};
+
+#ifndef Q_MOC_RUN
+#include <QDir>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include "linia.h"
+#include "suport.h"
+#endif
+
+using namespace prova;
+
+namespace {
+
+// Single-line labels and buttons whose text is wider than the control.
+QStringList retallats(QWidget *superfície) {
+    QStringList fora;
+    for (QLabel *l : superfície->findChildren<QLabel *>()) {
+        if (!l->isVisible() || l->wordWrap() || l->text().isEmpty()) continue;
+        const QFontMetrics m(l->font());
+        const QStringList línies = l->text().split('\n');
+        int amplada = 0;
+        for (const QString &línia : línies)
+            amplada = std::max(amplada, m.horizontalAdvance(línia));
+        const int alçada = m.height() * static_cast<int>(línies.size());
+        if (amplada > l->contentsRect().width() || alçada > l->contentsRect().height() + 2)
+            fora << l->objectName();
+    }
+    for (QAbstractButton *b : superfície->findChildren<QAbstractButton *>()) {
+        if (!b->isVisible() || b->width() < 30) // a frozen option keeps only its tick mark
+            continue;
+        QString text = b->text();
+        text.remove('&');
+        const int marge = qobject_cast<QPushButton *>(b) ? 8 : 22; // button border, tick mark
+        if (QFontMetrics(b->font()).horizontalAdvance(text) + marge > b->width()) fora << b->objectName();
+    }
+    return fora;
+}
+
+// Visible controls laid on the window that overlap one another (frames and lines excepted).
+QStringList encavalcats(QWidget *superfície) {
+    QList<QWidget *> controls;
+    for (QObject *o : superfície->children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w || !w->isVisible() || qobject_cast<QGroupBox *>(w) || dynamic_cast<quimerix::ui::Línia *>(w))
+            continue;
+        controls << w;
+    }
+    QStringList parells;
+    for (int i = 0; i < controls.size(); ++i)
+        for (int j = i + 1; j < controls.size(); ++j)
+            if (controls[i]->geometry().intersects(controls[j]->geometry()))
+                parells << controls[i]->objectName() + "/" + controls[j]->objectName();
+    return parells;
+}
+
+void comprova(Banc &b, const QString &nom) {
+    QWidget *s = b.finestra.centralWidget();
+    QApplication::processEvents();
+    const QString carpeta = qEnvironmentVariable("QUIMERIX_CAPTURES");
+    if (!carpeta.isEmpty()) {
+        QDir().mkpath(carpeta);
+        const QString fitxer =
+            QString("%1/%2-%3x%4.png").arg(carpeta, nom).arg(b.finestra.width()).arg(b.finestra.height());
+        b.finestra.grab().save(fitxer);
+    }
+    QVERIFY2(retallats(s).isEmpty(), qPrintable(nom + ": " + retallats(s).join(", ")));
+    QVERIFY2(encavalcats(s).isEmpty(), qPrintable(nom + ": " + encavalcats(s).join(", ")));
+}
+
+void respon_malament(Banc &b) {
+    auto &f = b.finestra;
+    if (f.sessió().Mode_exercici() == 2)
+        QTest::keyClicks(f.Text1, "nom equivocat");
+    else
+        QTest::keyClicks(f.Text2, "Xx");
+    f.cmdCorregir->click();
+}
+
+void recorre(QSize mida) {
+    Banc b;
+    auto &f = b.finestra;
+    f.resize(mida);
+    QApplication::processEvents();
+    QCOMPARE(f.size(), mida);
+    comprova(b, "1-inactiu");
+    if (QTest::currentTestFailed()) return;
+    b.comença(f.Option3, true);
+    comprova(b, "2-exercici");
+    respon_malament(b);
+    comprova(b, "3-correccio");
+    f.cmdAjuda->click();
+    comprova(b, "4-professor");
+    f.cmdSegüent->click();
+    comprova(b, "5-exercici");
+    respon_malament(b);
+    comprova(b, "6-correccio");
+    f.cmdSegüent->click();
+    if (f.sessió().Mode_exercici() == 1)
+        b.escriu_fórmula_correcta();
+    else
+        QTest::keyClicks(f.Text1, qs(f.sessió().Exercici_actual().Nom_compost));
+    f.cmdCorregir->click();
+    comprova(b, "7-correcte");
+    f.cmdSegüent->click();
+    comprova(b, "8-estadistiques");
+}
+
+} // namespace
+
+void Captures::design_size() {
+    recorre(QSize(800, 600));
+}
+void Captures::large_size() {
+    const QRect àrea = QGuiApplication::primaryScreen()->availableGeometry();
+    if (àrea.width() < 1280 || àrea.height() < 1024) QSKIP("the screen is smaller than 1280 x 1024");
+    recorre(QSize(1280, 1024));
+}
+
+PROVA_MAIN(Captures)
+#include "captures_test.moc"

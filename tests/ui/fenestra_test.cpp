@@ -1,0 +1,767 @@
+// The main window driven as a student would: options, start, exercises, correction, timer,
+// statistics, keyboard, resizing and exit.
+
+#include <QtTest>
+
+class FinestraTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void controls_data();
+    void controls();
+    void defaults_and_idle_state();
+    void families();
+    void start_refused_then_accepted_data();
+    void start_refused_then_accepted();
+    void formula_right_then_wrong();
+    void name_with_assistant_data();
+    void name_with_assistant();
+    void time_out_with_empty_answer();
+    void alternating_mode();
+    void random_mode_data();
+    void random_mode();
+    void end_of_set_statistics_and_history();
+    void professor_text_is_read_only();
+    void keyboard_only_set();
+    void held_enter_does_not_skip();
+    void resize_scales_controls();
+    void window_kept_inside_work_area();
+    void date_in_future_asks();
+    void exit_question_data();
+    void exit_question();
+};
+
+#ifndef Q_MOC_RUN
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include "linia.h"
+#include "suport.h"
+#endif
+
+using namespace prova;
+using quimerix::Estat;
+using quimerix::Icona;
+
+namespace {
+
+template <typename T> T *control(QWidget &finestra, const char *nom) {
+    return finestra.findChild<T *>(QString::fromUtf8(nom));
+}
+
+// A name without its accents, in capitals: what a hurried student types.
+QString sense_accents_majúscules(const QString &nom) {
+    QString d = nom.normalized(QString::NormalizationForm_D);
+    QString r;
+    for (QChar c : d)
+        if (c.category() != QChar::Mark_NonSpacing) r += c;
+    return r.toUpper();
+}
+
+bool té_accents(const std::string &nom) {
+    return sense_accents_majúscules(qs(nom)) != qs(nom).toUpper();
+}
+
+void escriu_i_prem_enter(const QString &text) {
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClicks(focus, text);
+}
+
+void enter() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+} // namespace
+
+// ---- Captions, tooltips and maximum lengths ----
+
+void FinestraTest::controls_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("consell");
+    QTest::addColumn<int>("màxim");
+    QTest::newRow("Check1") << "Check1"
+                            << "Òxids"
+                            << "Assenyala aquesta casella si vols exercicis d'òxids" << -1;
+    QTest::newRow("Check2") << "Check2"
+                            << "Hidrurs"
+                            << "Assenyala aquesta casella si vols exercicis d'hidrurs" << -1;
+    QTest::newRow("Check3") << "Check3"
+                            << "Sals binàries"
+                            << "Assenyala aquesta casella si vols exercicis de sals binàries" << -1;
+    QTest::newRow("Check4")
+        << "Check4"
+        << "Compostos binàris no metall-no metall"
+        << "Assenyala aquesta casella si vols exercicis de compostos binàris No metall-No metall" << -1;
+    QTest::newRow("Check5") << "Check5"
+                            << "Hidròxids"
+                            << "Assenyala aquesta casella si vols exercicis d'hidròxids" << -1;
+    QTest::newRow("Check6") << "Check6"
+                            << "Oxoàcids"
+                            << "Assenyala aquesta casella si vols exercicis d'oxoàcids" << -1;
+    QTest::newRow("Check7") << "Check7"
+                            << "Oxosals"
+                            << "Assenyala aquesta casella si vols exercicis d'oxosals" << -1;
+    QTest::newRow("Check8")
+        << "Check8"
+        << "Assistent ortogràfic"
+        << "Assenyala aquesta casella si vols que l'ordinador corregeixi automàticament petites "
+           "errades com els accents, majúscules, etc."
+        << -1;
+    QTest::newRow("Check11") << "Check11"
+                             << "Limitar temps per resposta"
+                             << "Assenyala aquesta casella si vols tenir un temps limitat per respota" << -1;
+    QTest::newRow("Option1") << "Option1"
+                             << "Formular"
+                             << "Assenyala aquesta opció si només vols exercicis de FORMULAR" << -1;
+    QTest::newRow("Option2") << "Option2"
+                             << "Anomenar"
+                             << "Assenyala aquesta opció si només vols exercicis d'ANOMENAR (Nomenclatura)"
+                             << -1;
+    QTest::newRow("Option3")
+        << "Option3"
+        << "Formular i anomenar (alternat)"
+        << "Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma alterna" << -1;
+    QTest::newRow("Option4")
+        << "Option4"
+        << "Formular i anomenar (aleatori)"
+        << "Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma aleatoria" << -1;
+    QTest::newRow("Command1") << "Command1"
+                              << "-"
+                              << "Disminueix el nombre d'exercicis" << -1;
+    QTest::newRow("Command2") << "Command2"
+                              << "+"
+                              << "Augmenta el nombre d'exercicis" << -1;
+    QTest::newRow("Command3") << "Command3"
+                              << "+"
+                              << "Augmenta el temps de resposta de cada exercici" << -1;
+    QTest::newRow("Command4") << "Command4"
+                              << "-"
+                              << "Disminueix el temps de resposta de cada exercici" << -1;
+    QTest::newRow("cmdComençar") << "cmdComençar"
+                                 << "D'acord"
+                                 << "" << -1;
+    QTest::newRow("cmdCorregir") << "cmdCorregir"
+                                 << "Corregir"
+                                 << "Corregir l'exercici" << -1;
+    QTest::newRow("cmdInforme") << "cmdInforme"
+                                << "&Estadístiques"
+                                << "Estadístiques dels resultats obtinguts fins el moment" << -1;
+    QTest::newRow("cmdAjuda") << "cmdAjuda"
+                              << "&Professor"
+                              << "" << -1;
+    QTest::newRow("Text11") << "Text11"
+                            << ""
+                            << "Element" << 2;
+    QTest::newRow("Text12") << "Text12"
+                            << ""
+                            << "Subíndex" << 1;
+    QTest::newRow("Text2") << "Text2"
+                           << ""
+                           << "Element" << 2;
+    QTest::newRow("Text3") << "Text3"
+                           << ""
+                           << "Subíndex" << 1;
+    QTest::newRow("Text4") << "Text4"
+                           << ""
+                           << "Element" << 2;
+    QTest::newRow("Text5") << "Text5"
+                           << ""
+                           << "Suníndex" << 4;
+    QTest::newRow("Text13") << "Text13"
+                            << ""
+                            << "Subíndex" << 1;
+    QTest::newRow("Text1") << "Text1"
+                           << ""
+                           << "Escriu el nom del compost" << 36;
+    QTest::newRow("Label5") << "Label5"
+                            << "INCORRECTE"
+                            << "" << -1;
+    QTest::newRow("Label6") << "Label6"
+                            << "CORRECTE"
+                            << "" << -1;
+    QTest::newRow("Label48") << "Label48"
+                             << "Selecciona algun tipus d'exercici"
+                             << "" << -1;
+    QTest::newRow("Label49") << "Label49"
+                             << "Previsió de temps aproximat per completar els exercicis (hh:mm:ss):"
+                             << "" << -1;
+    QTest::newRow("Label50") << "Label50"
+                             << "Nombre màxim de compostos diferents que es poden generar:"
+                             << "" << -1;
+    QTest::newRow("Label64") << "Label64"
+                             << "ESTADÍSTIQUES"
+                             << "" << -1;
+    QTest::newRow("Label73") << "Label60"
+                             << "Compostos binàris no metall-no metall"
+                             << "" << -1;
+    QTest::newRow("Label77") << "Label77"
+                             << "Encerts sobre el total:"
+                             << "" << -1;
+    QTest::newRow("Label78") << "Label78"
+                             << "0 / 0"
+                             << "" << -1;
+    QTest::newRow("Label91") << "Label91"
+                             << "Encerts:"
+                             << "" << -1;
+    QTest::newRow("Label90") << "Label90"
+                             << "----"
+                             << "" << -1;
+    QTest::newRow("Label80") << "Label80"
+                             << "S'han completat tots els exercicis"
+                             << "" << -1;
+    QTest::newRow("Label23") << "Label23"
+                             << "Exercici"
+                             << "" << -1;
+    QTest::newRow("Label1") << "Label1"
+                            << "("
+                            << "" << -1;
+    QTest::newRow("Label4") << "Label4"
+                            << ")"
+                            << "" << -1;
+}
+
+void FinestraTest::controls() {
+    QFETCH(QString, nom);
+    QFETCH(QString, text);
+    QFETCH(QString, consell);
+    QFETCH(int, màxim);
+    Banc b;
+    QWidget *w = b.finestra.findChild<QWidget *>(nom);
+    QVERIFY2(w, qPrintable(nom));
+    QCOMPARE(w->toolTip(), consell);
+    if (auto *l = qobject_cast<QLabel *>(w)) QCOMPARE(l->text(), text);
+    if (auto *a = qobject_cast<QAbstractButton *>(w)) QCOMPARE(a->text(), text);
+    if (auto *t = qobject_cast<QLineEdit *>(w)) {
+        QCOMPARE(t->maxLength(), màxim);
+        QVERIFY(!t->accessibleName().isEmpty());
+    }
+}
+
+// ---- Load ----
+
+void FinestraTest::defaults_and_idle_state() {
+    Banc b;
+    auto &f = b.finestra;
+    QCOMPARE(f.windowTitle(), QString("QUIMERIX"));
+    QCOMPARE(f.Label47->text(), QString("1655"));
+    QCOMPARE(f.Label45->text(), QString("25"));
+    QCOMPARE(f.Label46->text(), QString("30"));
+    QCOMPARE(f.Label44->text(), QString("00:12:30"));
+    QCOMPARE(f.Text14->text(), quimerix::ui::frmQUIMERIX::data_avui());
+    QVERIFY(!f.Text14->text().isEmpty());
+    for (QCheckBox *c :
+         {f.Check1, f.Check2, f.Check3, f.Check4, f.Check5, f.Check6, f.Check7, f.Check8, f.Check11})
+        QVERIFY2(c->isChecked() && c->isEnabled() && c->isVisible(), qPrintable(c->objectName()));
+    QVERIFY(f.Option3->isChecked());
+    QVERIFY(f.sessió().Mode_actual() == 1 || f.sessió().Mode_actual() == 2);
+    QVERIFY(f.cmdComençar->isVisible());
+    QCOMPARE(f.Label87->text(), QString("Configura les opcions i prem \"D'acord\""));
+    QVERIFY(f.Label87->isVisible());
+    QVERIFY(f.cmdSortir->isVisible());
+    QVERIFY(!f.crono->isActive());
+    // Idle: nothing of a session, nothing that would do nothing.
+    for (const char *nom :
+         {"cmdCorregir", "cmdSegüent", "cmdInforme", "cmdAjuda", "txtProfessor", "Label23",
+          "Label24",     "Label27",    "Label28",    "Label48",  "Label64",      "Label65",
+          "Label77",     "Label78",    "Label79",    "Label80",  "Label85",      "Label90",
+          "Line31",      "Line22",     "Label5",     "Label6",   "Text1",        "Text11",
+          "Label7",      "Label29",    "Check10",    "cmdPrint", "cmdTeoria",    "cmdSave"}) {
+        QWidget *w = f.findChild<QWidget *>(QString::fromUtf8(nom));
+        QVERIFY2(!w || !w->isVisible(), nom);
+    }
+}
+
+// ---- Options ----
+
+void FinestraTest::families() {
+    Banc b;
+    auto &f = b.finestra;
+    QCheckBox *famílies[] = {f.Check1, f.Check2, f.Check3, f.Check4, f.Check6, f.Check7, f.Check5};
+    for (QCheckBox *c : famílies)
+        c->click();
+    QCOMPARE(b.missatges.rebuts.size(), std::size_t{1});
+    QCOMPARE(b.missatges.rebuts[0].text, std::string("Cal seleccionar algun tipus d'exercici"));
+    QCOMPARE(b.missatges.rebuts[0].títol, std::string(" Atenció !"));
+    QVERIFY(b.missatges.rebuts[0].icona == Icona::Exclamació);
+    QVERIFY(!f.cmdComençar->isVisible());
+    QVERIFY(f.Label48->isVisible());
+    QVERIFY(!f.Label87->isVisible());
+    QCOMPARE(f.Label47->text(), QString("0"));
+
+    f.Check5->click(); // hydroxides alone
+    QVERIFY(f.cmdComençar->isVisible());
+    QVERIFY(!f.Label48->isVisible());
+    QCOMPARE(f.Label47->text(), QString("37"));
+    for (int i = 0; i < 20; ++i)
+        f.Command2->click();
+    QCOMPARE(f.Label45->text(), QString("37"));
+    QCOMPARE(f.Label44->text(), QString("00:18:30"));
+    for (int i = 0; i < 200; ++i)
+        f.Command3->click();
+    QCOMPARE(f.Label46->text(), QString("120"));
+    for (int i = 0; i < 200; ++i) {
+        f.Command4->click();
+        f.Command1->click();
+    }
+    QCOMPARE(f.Label46->text(), QString("1"));
+    QCOMPARE(f.Label45->text(), QString("1"));
+    QCOMPARE(f.Label44->text(), QString("00:00:01"));
+
+    f.Check11->click(); // no time limit: the time controls go
+    QVERIFY(!f.Label46->isVisible() && !f.Command3->isVisible() && !f.Command4->isVisible());
+    QVERIFY(!f.Label44->isVisible());
+    QCOMPARE(b.missatges.rebuts.size(), std::size_t{1});
+}
+
+// ---- Start ----
+
+void FinestraTest::start_refused_then_accepted_data() {
+    QTest::addColumn<int>("preguntes"); // questions asked before the No
+    QTest::newRow("no file") << 1;
+    QTest::newRow("no name") << 2;
+    QTest::newRow("no date") << 3;
+}
+
+void FinestraTest::start_refused_then_accepted() {
+    QFETCH(int, preguntes);
+    Banc b;
+    auto &f = b.finestra;
+    f.Text14->clear();
+    for (int i = 1; i < preguntes; ++i)
+        b.missatges.respostes.push_back(true);
+    b.missatges.respostes.push_back(false);
+    f.cmdComençar->click();
+    const std::vector<std::string> esperades = {Pregunta_arxiu, Pregunta_nom, Pregunta_data};
+    QCOMPARE(b.missatges.textos(),
+             std::vector<std::string>(esperades.begin(), esperades.begin() + preguntes));
+    for (const auto &m : b.missatges.rebuts) {
+        QCOMPARE(m.títol, std::string(" Atenció !"));
+        QVERIFY(m.pregunta && m.icona == Icona::Informació);
+    }
+    // Refused: the options stay editable.
+    QVERIFY(f.cmdComençar->isVisible() && f.cmdComençar->isEnabled());
+    QVERIFY(f.Check1->isEnabled() && f.Text10->isVisible() && !f.Label29->isVisible());
+    QVERIFY(!f.cmdSegüent->isVisible());
+
+    b.missatges.rebuts.clear();
+    f.cmdComençar->click(); // all Yes
+    QCOMPARE(b.missatges.textos(), esperades);
+    QVERIFY(!f.cmdComençar->isVisible());
+    QVERIFY(!f.Check1->isEnabled() && f.Check1->isChecked());
+    QVERIFY(f.Label29->isVisible());
+    QCOMPARE(f.Label29->text(), QString("Òxids"));
+    QVERIFY(!f.Text10->isVisible() && !f.Text14->isVisible() && !f.Label45->isVisible());
+    QVERIFY(f.cmdSegüent->isVisible());
+    QVERIFY(f.cmdInforme->isVisible() && !f.cmdInforme->isEnabled());
+    QVERIFY(!f.cmdAjuda->isVisible());
+    QCOMPARE(f.Label87->text(), QString("Prem Següent per començar el primer exercici"));
+    QCOMPARE(f.Label27->text(), QString("25"));
+    QCOMPARE(f.Label28->text(), QString("30"));
+    QCOMPARE(f.Label24->text(), QString("0"));
+    QVERIFY(f.Label64->isVisible() && f.Label65->isVisible());
+    QCOMPARE(f.Label65->text(), QString("-----"));
+}
+
+// ---- Exercises ----
+
+void FinestraTest::formula_right_then_wrong() {
+    Banc b;
+    auto &f = b.finestra;
+    b.comença(f.Option1);
+    QCOMPARE(f.Label24->text(), QString("1"));
+    QCOMPARE(f.Label85->text(), QString("Formula:"));
+    QVERIFY(f.Label7->isVisible() && !f.Label7->text().isEmpty());
+    QVERIFY(!f.Text1->isVisible());
+    QVERIFY(f.cmdCorregir->isVisible() && !f.cmdSegüent->isVisible());
+    QVERIFY(!f.Line22->isVisible() && !f.Label5->isVisible() && !f.Label6->isVisible());
+    const auto &x = f.sessió().Exercici_actual();
+    const auto caixes = b.caixes();
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(caixes[i]->isVisible(), x.visibles[i]);
+    QCOMPARE(f.Label1->isVisible(), x.claudàtors);
+
+    b.escriu_fórmula_correcta();
+    f.cmdCorregir->click();
+    QVERIFY(f.Label6->isVisible() && !f.Label5->isVisible());
+    QVERIFY(!f.cmdCorregir->isVisible() && f.cmdSegüent->isVisible());
+    QVERIFY(!f.cmdAjuda->isVisible());
+    for (quimerix::ui::Línia *l : {f.Line22, f.Line26, f.Line29, f.Line30})
+        QVERIFY2(l->isVisible(), qPrintable(l->objectName()));
+    for (quimerix::ui::Línia *l : {f.Line23, f.Line24, f.Line25, f.Line27, f.Line28})
+        QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
+    QCOMPARE(f.Line29->x1(), 440);
+    QCOMPARE(f.Line30->x1(), 440);
+    QVERIFY(!f.Label15->isVisible() && !f.Label17->isVisible());
+    for (QLineEdit *c : caixes)
+        QVERIFY(!c->isEnabled());
+
+    f.cmdSegüent->click();
+    QCOMPARE(f.Label24->text(), QString("2"));
+    QVERIFY(!f.Label6->isVisible() && !f.Line22->isVisible());
+    const auto &y = f.sessió().Exercici_actual();
+    QTest::keyClicks(f.Text2, "Xx");
+    f.cmdCorregir->click();
+    QVERIFY(f.Label5->isVisible() && !f.Label6->isVisible());
+    for (quimerix::ui::Línia *l :
+         {f.Line22, f.Line23, f.Line24, f.Line25, f.Line26, f.Line27, f.Line28, f.Line29, f.Line30})
+        QVERIFY2(l->isVisible(), qPrintable(l->objectName()));
+    const QLabel *esperades[] = {f.Label15, f.Label16, f.Label17, f.Label18, f.Label19, f.Label20, f.Label21};
+    for (int i = 0; i < 7; ++i) {
+        QCOMPARE(esperades[i]->isVisible(), y.visibles[i]);
+        QCOMPARE(esperades[i]->text(), qs(y.caixes[i]));
+    }
+    QCOMPARE(f.Label3->isVisible(), y.claudàtors && !y.caixes[quimerix::Subíndex_grup].empty());
+    QCOMPARE(f.Text2->text(), QString("Xx"));
+
+    // The professor's comment, and back to the statistics.
+    QVERIFY(f.cmdAjuda->isVisible() && f.cmdAjuda->isEnabled());
+    f.cmdAjuda->click();
+    QVERIFY(f.txtProfessor->isVisible());
+    QString comentari = qs(y.Comentari);
+    comentari.replace("\r\n", "\n");
+    QCOMPARE(f.txtProfessor->toPlainText(), comentari);
+    QVERIFY(comentari.startsWith("   "));
+    QVERIFY(!f.Label64->isVisible() && !f.Label65->isVisible() && !f.Line31->isVisible());
+    QVERIFY(!f.cmdAjuda->isEnabled());
+    QVERIFY(f.cmdInforme->isEnabled());
+    f.cmdInforme->click();
+    QVERIFY(!f.txtProfessor->isVisible() && f.Label64->isVisible());
+    QVERIFY(!f.cmdInforme->isEnabled() && f.cmdAjuda->isEnabled());
+    // The next exercise hides the comment again.
+    f.cmdAjuda->click();
+    f.cmdSegüent->click();
+    QVERIFY(!f.txtProfessor->isVisible() && !f.cmdAjuda->isVisible() && f.Label64->isVisible());
+}
+
+void FinestraTest::name_with_assistant_data() {
+    QTest::addColumn<bool>("assistent");
+    QTest::newRow("assistant on") << true;
+    QTest::newRow("assistant off") << false;
+}
+
+void FinestraTest::name_with_assistant() {
+    QFETCH(bool, assistent);
+    Banc b;
+    auto &f = b.finestra;
+    if (!assistent) f.Check8->click();
+    b.comença(f.Option2);
+    // Pass over exercises until one whose name carries accents.
+    for (int i = 0; i < 20 && !té_accents(f.sessió().Exercici_actual().Nom_compost); ++i) {
+        f.cmdCorregir->click();
+        f.cmdSegüent->click();
+    }
+    const auto &x = f.sessió().Exercici_actual();
+    QVERIFY(té_accents(x.Nom_compost));
+    QCOMPARE(f.Label85->text(), QString("Anomena:"));
+    QVERIFY(f.Text1->isVisible() && !f.Text11->isVisible() && !f.Label7->isVisible());
+    const QLabel *pregunta[] = {f.Label8, f.Label9, f.Label10, f.Label11, f.Label12, f.Label13, f.Label14};
+    for (int i = 0; i < 7; ++i) {
+        QCOMPARE(pregunta[i]->text(), qs(x.caixes[i]));
+        QCOMPARE(pregunta[i]->isVisible(), x.visibles[i]);
+    }
+    // Subscripts are drawn smaller than their symbols.
+    QVERIFY(f.Label11->font().pointSize() < f.Label10->font().pointSize());
+
+    const QString escrit = sense_accents_majúscules(qs(x.Nom_compost));
+    QTest::keyClicks(f.Text1, escrit);
+    f.cmdCorregir->click();
+    QCOMPARE(f.Label6->isVisible(), assistent);
+    QCOMPARE(f.Label5->isVisible(), !assistent);
+    QCOMPARE(f.Text1->text(), escrit);
+    QCOMPARE(f.Label22->isVisible(), !assistent);
+    if (!assistent) {
+        QCOMPARE(f.Label22->text(), qs(x.Nom_compost));
+        QVERIFY(f.cmdAjuda->isVisible());
+    }
+}
+
+void FinestraTest::time_out_with_empty_answer() {
+    Banc b;
+    auto &f = b.finestra;
+    for (int i = 0; i < 24; ++i)
+        f.Command4->click();
+    QCOMPARE(f.Label46->text(), QString("6"));
+    b.comença(f.Option1, true);
+    QCOMPARE(f.crono->interval(), 1000);
+    QVERIFY(f.crono->isActive());
+    QCOMPARE(f.Label28->text(), QString("6"));
+    QCOMPARE(f.Label28->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    bool corregit_al_darrere = false;
+    b.missatges.en_avís = [&] { corregit_al_darrere = f.Label5->isVisible(); };
+    f.tic_crono();
+    QCOMPARE(f.Label28->text(), QString("5"));
+    QCOMPARE(f.Label28->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    for (int i = 0; i < 4; ++i)
+        f.tic_crono();
+    QCOMPARE(f.Label28->text(), QString("1"));
+    QVERIFY(f.cmdCorregir->isVisible());
+    QVERIFY(b.missatges.rebuts.size() == 1); // the file question only
+    f.tic_crono();
+    QCOMPARE(f.Label28->text(), QString("0"));
+    QVERIFY(f.Label5->isVisible());
+    QVERIFY(f.cmdSegüent->isVisible() && !f.cmdCorregir->isVisible());
+    QCOMPARE(b.missatges.rebuts.back().text, std::string("S'ha acabat el temps!"));
+    QCOMPARE(b.missatges.rebuts.back().títol, std::string(" Atenció !"));
+    QVERIFY(!b.missatges.rebuts.back().pregunta);
+    QVERIFY(corregit_al_darrere);
+    QVERIFY(!f.crono->isActive());
+    f.tic_crono(); // a late tick corrects nothing more
+    QCOMPARE(b.missatges.rebuts.size(), std::size_t{2});
+    QCOMPARE(f.sessió().registre().Nombre_registres(), 1);
+}
+
+void FinestraTest::alternating_mode() {
+    Banc b;
+    auto &f = b.finestra;
+    b.comença(f.Option3);
+    const bool primer_nom = f.Text1->isVisible();
+    for (int i = 0; i < 4; ++i) {
+        const bool nom = (i % 2 == 0) == primer_nom;
+        QCOMPARE(f.Text1->isVisible(), nom);
+        QCOMPARE(f.Label7->isVisible(), !nom);
+        QCOMPARE(f.Label85->text(), nom ? QString("Anomena:") : QString("Formula:"));
+        f.cmdCorregir->click();
+        f.cmdSegüent->click();
+    }
+}
+
+void FinestraTest::random_mode_data() {
+    QTest::addColumn<double>("atzar");
+    QTest::addColumn<bool>("nom");
+    QTest::newRow("draw 0.1: formula") << 0.1 << false;
+    QTest::newRow("draw 0.9: name") << 0.9 << true;
+}
+
+void FinestraTest::random_mode() {
+    QFETCH(double, atzar);
+    QFETCH(bool, nom);
+    Banc b;
+    auto &f = b.finestra;
+    b.font.constant = atzar;
+    b.comença(f.Option4);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(f.Text1->isVisible(), nom);
+        QCOMPARE(f.Label7->isVisible(), !nom);
+        f.cmdCorregir->click();
+        f.cmdSegüent->click();
+    }
+}
+
+void FinestraTest::end_of_set_statistics_and_history() {
+    Banc b;
+    auto &f = b.finestra;
+    for (int i = 0; i < 22; ++i)
+        f.Command1->click();
+    QCOMPARE(f.Label45->text(), QString("3"));
+    b.comença(f.Option1);
+    QCOMPARE(f.Label27->text(), QString("3"));
+    for (int n = 1; n <= 3; ++n) {
+        QCOMPARE(f.Label24->text(), QString::number(n));
+        if (n != 2) b.escriu_fórmula_correcta();
+        f.cmdCorregir->click();
+        QCOMPARE(f.Label6->isVisible(), n != 2);
+        // The history lags one exercise behind the correction.
+        QCOMPARE(f.Label79->text().isEmpty(), n == 1);
+        f.cmdSegüent->click();
+    }
+    QVERIFY(f.Label80->isVisible());
+    QCOMPARE(f.Label24->text(), QString("3"));
+    QCOMPARE(b.missatges.rebuts.back().text,
+             std::string("Has completat tots els exercicits. Vols imprimir-ne un informe?"));
+    QCOMPARE(b.missatges.rebuts.back().títol, std::string(" Informació !"));
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{f.cmdSegüent, f.cmdCorregir, f.Text1, f.Text11, f.Text2, f.Label7,
+                                          f.Label8, f.cmdAjuda, f.txtProfessor, f.Label25, f.Label28})
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    QVERIFY(!f.Check11->isChecked());
+    QVERIFY(!f.crono->isActive());
+    QVERIFY(f.cmdInforme->isVisible());
+
+    // Statistics: two right out of three.
+    QCOMPARE(f.Label78->text(), QString("2 / 3"));
+    QCOMPARE(f.Label78->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(f.Label90->text(), QString("67 %"));
+    int comptats = 0;
+    for (int k = 0; k < 12; ++k) {
+        QLabel *cel = f.cel_estadístiques[k];
+        QCOMPARE(cel->objectName(), QString("Label%1").arg(65 + k));
+        QVERIFY(cel->isVisible() && f.títols_estadístiques[k]->isVisible());
+        if (cel->text() != "-----") ++comptats;
+    }
+    QVERIFY(comptats >= 1);
+    // History: three lines per column, newest first.
+    const QStringList exercicis = f.Label79->text().split('\n');
+    const QStringList correccions = f.Label83->text().split('\n');
+    QCOMPARE(exercicis.size(), 3);
+    QVERIFY(exercicis[0].startsWith("3  ") && exercicis[1].startsWith("2  ") &&
+            exercicis[2].startsWith("1  "));
+    QCOMPARE(correccions[0], QString("Correcte"));
+    QVERIFY(correccions[1] != "Correcte");
+    QCOMPARE(correccions[2], QString("Correcte"));
+    QCOMPARE(f.Label82->text().split('\n').size(), 3);
+    QCOMPARE(f.Label51[0]->text(), QString("Exercicis anteriors"));
+    QCOMPARE(f.Label51[1]->text(), QString("Resposta"));
+    QCOMPARE(f.Label51[2]->text(), QString("Correcció"));
+}
+
+void FinestraTest::professor_text_is_read_only() {
+    Banc b;
+    auto &f = b.finestra;
+    b.comença(f.Option1);
+    f.cmdCorregir->click(); // empty: wrong
+    f.cmdAjuda->click();
+    const QString abans = f.txtProfessor->toPlainText();
+    QVERIFY(!abans.isEmpty());
+    f.txtProfessor->setFocus();
+    QTest::keyClicks(f.txtProfessor, "abc");
+    QTest::keyClick(f.txtProfessor, Qt::Key_Backspace);
+    QTest::keyClick(f.txtProfessor, Qt::Key_Delete);
+    QCOMPARE(f.txtProfessor->toPlainText(), abans);
+}
+
+void FinestraTest::keyboard_only_set() {
+    Banc b;
+    auto &f = b.finestra;
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    for (int i = 0; i < 23; ++i)
+        f.Command1->click();
+    b.comença(f.Option1);
+    for (int n = 1; n <= 2; ++n) {
+        const auto &x = f.sessió().Exercici_actual();
+        const auto caixes = b.caixes();
+        bool primera = true;
+        for (int i = 0; i < 7; ++i) {
+            if (!x.visibles[i]) continue;
+            if (primera)
+                QCOMPARE(QApplication::focusWidget(), caixes[i]); // the first box has the focus
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            primera = false;
+            QCOMPARE(QApplication::focusWidget(), caixes[i]);
+            escriu_i_prem_enter(qs(x.caixes[i]));
+        }
+        enter();
+        QVERIFY2(f.Label6->isVisible(), qPrintable(QString::number(n)));
+        QCOMPARE(f.sessió().registre().Nombre_registres(), n);
+        enter();
+    }
+    QVERIFY(f.Label80->isVisible());
+    QCOMPARE(f.Label24->text(), QString("2"));
+    QCOMPARE(f.sessió().estadístiques().Encerts_totals, 2);
+}
+
+void FinestraTest::held_enter_does_not_skip() {
+    Banc b;
+    auto &f = b.finestra;
+    b.comença(f.Option1);
+    QKeyEvent premut(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", false);
+    QKeyEvent repetit(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+    QApplication::sendEvent(f.Text2, &premut);
+    QCOMPARE(f.sessió().estat(), Estat::Corregit);
+    QApplication::sendEvent(f.cmdSegüent, &repetit);
+    QApplication::sendEvent(f.cmdSegüent, &repetit);
+    QCOMPARE(f.sessió().estat(), Estat::Corregit);
+    QCOMPARE(f.Label24->text(), QString("1"));
+    QCOMPARE(f.sessió().registre().Nombre_registres(), 1);
+    QApplication::sendEvent(f.cmdSegüent, &premut);
+    QCOMPARE(f.Label24->text(), QString("2"));
+    QCOMPARE(f.sessió().estat(), Estat::Pregunta);
+}
+
+// ---- Layout ----
+
+void FinestraTest::resize_scales_controls() {
+    Banc b;
+    auto &f = b.finestra;
+    const int punts = f.cmdSortir->font().pointSize();
+    QCOMPARE(f.disposició().percent_amplada(), 100);
+    QCOMPARE(f.cmdSortir->geometry(), QRect(698, 562, 94, 32));
+    f.resize(1024, 768);
+    QApplication::processEvents();
+    QCOMPARE(f.centralWidget()->size(), QSize(1024, 768));
+    QCOMPARE(f.disposició().percent_amplada(), 128);
+    QCOMPARE(f.disposició().percent_alçada(), 128);
+    // 698 px = 10470 twips -> 13401 twips; 562 px = 8430 -> 10790.
+    QCOMPARE(f.disposició().actual(f.cmdSortir).a, 13401);
+    QCOMPARE(f.cmdSortir->geometry(),
+             QRect(13401 / 15, 10790 / 15, 94 * 15 * 128 / 100 / 15, 32 * 15 * 128 / 100 / 15));
+    QCOMPARE(f.Line25->y1(), 176 * 15 * 128 / 100 / 15);
+    QCOMPARE(f.Line25->x2(), 704 * 15 * 128 / 100 / 15);
+    QCOMPARE(f.cmdSortir->font().pointSize(), punts); // fonts are not scaled
+    f.resize(800, 600);
+    QApplication::processEvents();
+    QCOMPARE(f.cmdSortir->geometry(), QRect(698, 562, 94, 32));
+}
+
+void FinestraTest::window_kept_inside_work_area() {
+    Banc b;
+    auto &f = b.finestra;
+    const QRect àrea = f.screen()->availableGeometry();
+    f.resize(àrea.width() + 300, àrea.height() + 200);
+    QApplication::processEvents();
+    QVERIFY(f.frameGeometry().height() <= àrea.height());
+    QVERIFY(f.frameGeometry().width() <= àrea.width());
+}
+
+// ---- Date, exit ----
+
+void FinestraTest::date_in_future_asks() {
+    Banc b;
+    auto &f = b.finestra;
+    const QLocale l = QLocale::system();
+    const QString futur = l.toString(QDate::currentDate().addDays(40), QLocale::ShortFormat);
+    const QString passat = l.toString(QDate::currentDate().addDays(-40), QLocale::ShortFormat);
+    f.Text14->clear();
+    QTest::keyClicks(f.Text14, passat);
+    QVERIFY(b.missatges.rebuts.empty());
+    f.Text14->clear();
+    b.missatges.respostes = {true};
+    QTest::keyClicks(f.Text14, futur);
+    QVERIFY(!b.missatges.rebuts.empty());
+    QCOMPARE(b.missatges.rebuts.back().text,
+             std::string("La data introduida és superior a l'actual. Vols deixar aquesta?"));
+    QCOMPARE(b.missatges.rebuts.back().títol, std::string(" Atenció !"));
+    QCOMPARE(f.Text14->text(), futur);
+    b.missatges.respostes = {false};
+    QTest::keyClick(f.Text14, Qt::Key_End); // one more change while still in the future
+    QTest::keyClick(f.Text14, Qt::Key_Backspace);
+    QTest::keyClicks(f.Text14, futur.right(1));
+    QCOMPARE(f.Text14->text(), quimerix::ui::frmQUIMERIX::data_avui());
+}
+
+void FinestraTest::exit_question_data() {
+    QTest::addColumn<bool>("botó");
+    QTest::newRow("cmdSortir") << true;
+    QTest::newRow("close box") << false;
+}
+
+void FinestraTest::exit_question() {
+    QFETCH(bool, botó);
+    Banc b;
+    auto &f = b.finestra;
+    b.comença(f.Option1, true);
+    QTest::keyClicks(f.Text2, "O");
+    b.missatges.rebuts.clear();
+    b.missatges.respostes = {false};
+    if (botó)
+        f.cmdSortir->click();
+    else
+        f.close();
+    QCOMPARE(b.missatges.textos(), std::vector<std::string>{"Segur que vols sortir del programa?"});
+    QVERIFY(b.missatges.rebuts[0].icona == Icona::Exclamació && b.missatges.rebuts[0].pregunta);
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.Text2->text(), QString("O"));
+    QCOMPARE(f.sessió().estat(), Estat::Pregunta);
+    QVERIFY(f.crono->isActive());
+    b.missatges.respostes = {true};
+    if (botó)
+        f.cmdSortir->click();
+    else
+        f.close();
+    QVERIFY(!f.isVisible());
+    QCOMPARE(b.missatges.rebuts.size(), std::size_t{2});
+}
+
+PROVA_MAIN(FinestraTest)
+#include "fenestra_test.moc"

@@ -1,0 +1,139 @@
+#pragma once
+// What the window tests share: a scripted random source, scripted message boxes, and helpers
+// that drive the window as a student would.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "finestra.h"
+#include "generation/aleatori.h"
+#include "missatges.h"
+
+namespace prova {
+
+// Pseudo-random from a fixed seed; a constant can be forced for the draws a test must control.
+class FontProva final : public quimerix::FontAleatoria {
+  public:
+    explicit FontProva(std::uint64_t llavor = 20240611) : motor_(llavor) {}
+    double següent() override {
+        if (constant) return *constant;
+        return distribució_(motor_);
+    }
+    std::optional<double> constant;
+
+  private:
+    std::mt19937_64 motor_;
+    std::uniform_real_distribution<double> distribució_{0.0, 1.0};
+};
+
+struct Missatge {
+    std::string títol;
+    std::string text;
+    quimerix::Icona icona;
+    bool pregunta;
+};
+
+// Answers questions from a script (Yes when the script is empty) and keeps every box shown.
+class MissatgesProva final : public quimerix::Missatges {
+  public:
+    bool pregunta(const std::string &títol, const std::string &text, quimerix::Icona icona) override {
+        rebuts.push_back({títol, text, icona, true});
+        if (respostes.empty()) return true;
+        const bool r = respostes.front();
+        respostes.pop_front();
+        return r;
+    }
+    void avisa(const std::string &títol, const std::string &text, quimerix::Icona icona) override {
+        rebuts.push_back({títol, text, icona, false});
+        if (en_avís) en_avís();
+    }
+    // Called when a notice is shown, to look at the window behind it.
+    std::function<void()> en_avís;
+    std::vector<std::string> textos() const {
+        std::vector<std::string> t;
+        for (const auto &m : rebuts)
+            t.push_back(m.text);
+        return t;
+    }
+    std::deque<bool> respostes;
+    std::vector<Missatge> rebuts;
+};
+
+inline const std::string Pregunta_arxiu =
+    "No es crearà cap arxiu de dades amb els exercicis. Vols continuar?";
+inline const std::string Pregunta_nom = "No has posat el teu 'NOM i COGNOMS'. Vols continuar?";
+inline const std::string Pregunta_data = "El camp 'DATA' està buit. Vols continuar?";
+
+// A window on the 800 x 600 design, shown offscreen.
+struct Banc {
+    FontProva font;
+    MissatgesProva missatges;
+    quimerix::ui::frmQUIMERIX finestra{font, missatges};
+    Banc() {
+        finestra.resize(800, 600);
+        finestra.show();
+        QApplication::setActiveWindow(&finestra);
+    }
+    // Chooses the task option, fills the name and starts (answering Yes to the file question).
+    void comença(QRadioButton *tasca, bool amb_temps = false) {
+        tasca->click();
+        if (!amb_temps) finestra.Check11->click();
+        finestra.Text10->setText(QStringLiteral("Anna Puig"));
+        finestra.cmdComençar->click();
+        if (amb_temps) finestra.cmdSegüent->click();
+    }
+    // The answer boxes of the formula, in the order of the exercise's boxes.
+    std::array<QLineEdit *, 7> caixes() const {
+        auto &f = finestra;
+        return {f.Text11, f.Text12, f.Text2, f.Text3, f.Text4, f.Text5, f.Text13};
+    }
+    // Types the expected formula into the visible boxes.
+    void escriu_fórmula_correcta() {
+        const auto &x = finestra.sessió().Exercici_actual();
+        const auto c = caixes();
+        for (int i = 0; i < 7; ++i)
+            if (x.visibles[i]) QTest::keyClicks(c[i], QString::fromStdString(x.caixes[i]));
+    }
+};
+
+inline QString qs(const std::string &s) {
+    return QString::fromStdString(s);
+}
+
+// Offscreen runs get a 1280 x 1024 screen without window frames, so that the window can be
+// resized past 800 x 600 and its inner size is exactly what the test asks for.
+inline void prepara_pantalla() {
+    const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM");
+    if (plataforma != "offscreen") return;
+    const QString ruta = QDir::temp().filePath(QStringLiteral("quimerix-offscreen.json"));
+    QFile f(ruta);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": false,
+"screens": [{"name": "prova", "x": 0, "y": 0, "width": 1280, "height": 1024,
+"logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    f.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + ruta.toLocal8Bit());
+}
+
+} // namespace prova
+
+#define PROVA_MAIN(Classe)                                                                                   \
+    int main(int argc, char **argv) {                                                                        \
+        prova::prepara_pantalla();                                                                           \
+        QApplication app(argc, argv);                                                                        \
+        Classe t;                                                                                            \
+        return QTest::qExec(&t, argc, argv);                                                                 \
+    }
