@@ -209,7 +209,9 @@ TEST(Sorteig, PasseigDeDuesParellesRenunciaDespresDe327Fallades) {
         d.posa(c.a, c.b, true);
         const auto cel = passeig_disponibles(d, 1, 1);
         EXPECT_EQ(cel.has_value(), c.trobada) << c.a << "," << c.b;
-        if (cel) EXPECT_EQ(*cel, std::make_pair(c.a, c.b));
+        if (cel) {
+            EXPECT_EQ(*cel, std::make_pair(c.a, c.b));
+        }
     }
     EXPECT_FALSE(passeig_disponibles(Disponibles{}, 57, 120));
     // The row wraps from 164 back to 1.
