@@ -219,3 +219,18 @@ TEST(Sorteig, PasseigDeDuesParellesRenunciaDespresDe327Fallades) {
     d.posa(80, 3, true);
     EXPECT_EQ(passeig_disponibles(d, 80, 100), std::make_pair(80, 3));
 }
+
+TEST(Sorteig, LaBarrejaSorteigPrimerElementIDespresColumna) {
+    // Element = int(r × 41) + 1, then column = int(r × 4) + 3; a repeated pair is drawn again.
+    FontGuionada font(9);
+    font.afegeix({valor_per(5, 41), valor_per(2, 4), valor_per(5, 41), valor_per(2, 4), valor_per(7, 41),
+                  valor_per(1, 4)});
+    const Baralla b = Generació_exercicis(font);
+    EXPECT_EQ(b.parells[1], (Parell{5, 4}));
+    EXPECT_EQ(b.parells[2], (Parell{7, 3}));
+    // The oxide deck is the first one shuffled at load.
+    FontGuionada font2(9);
+    font2.afegeix({valor_per(30, 41), valor_per(3, 4)});
+    const Generador g(taules(), font2);
+    EXPECT_EQ(g.baralla(T::Òxid).parells[1], (Parell{30, 5}));
+}
