@@ -22,7 +22,11 @@ int ordre_corregeix(const std::vector<std::string> &args) {
                 std::cerr << "quimerix-eines corregeix: falta el valor de " << a << ".\n";
                 return 2;
             }
-            (a == "--esperat" ? esperat : resposta) = normalitza_entrada(args[++i]);
+            ++i;
+            if (a == "--esperat")
+                esperat = normalitza_entrada(args[i]);
+            else
+                resposta = nom_teclejat(args[i]);
         } else {
             std::cerr << "quimerix-eines corregeix: opció desconeguda: " << a << "\n"
                       << "Ús: quimerix-eines corregeix --esperat NOM --resposta TEXT [--assistent]\n";

@@ -54,6 +54,7 @@ TEST(Assistent, SuprimirEspais) {
     comprova(Suprimir_espais, {
                                   {"  òxid   de  ferro  ( III )  ", "òxid de ferro (III)"},
                                   {"òxid de ferro(III)", "òxid de ferro (III)"},
+                                  {"sodio(I)", "sodio (I)"}, // only "de" and "d'" are guarded by "io"
                                   {"(III)", "(III)"},
                                   {"clorur d' alumini", "clorur d'alumini"},
                                   {"clorur d 'alumini", "clorur d'alumini"},

@@ -104,14 +104,15 @@ bool precedit_de_io(const Text &s, std::size_t i) {
     return i >= 2 && s[i - 2] == U'i' && s[i - 1] == U'o';
 }
 
-// Inserts a space before every occurrence of `grup` that is not at the start, has no space
-// before it and is not preceded by "io".
-void espai_abans(Text &s, const Text &grup) {
+// Inserts a space before every occurrence of `grup` that is not at the start and has no space
+// before it; with `guarda_io`, not where "io" precedes it either (so "iode" stays whole).
+void espai_abans(Text &s, const Text &grup, bool guarda_io) {
     bool canvi = true;
     while (canvi) {
         canvi = false;
         for (std::size_t i = 1; i + grup.size() <= s.size(); ++i) {
-            if (s.compare(i, grup.size(), grup) == 0 && s[i - 1] != U' ' && !precedit_de_io(s, i)) {
+            if (s.compare(i, grup.size(), grup) == 0 && s[i - 1] != U' ' &&
+                !(guarda_io && precedit_de_io(s, i))) {
                 s.insert(i, 1, U' ');
                 canvi = true;
                 break;
@@ -145,11 +146,11 @@ std::string Suprimir_espais(const std::string &text) {
         s.pop_back();                 // 3
     substitueix_tot(s, U"( ", U"(");  // 4
     substitueix_tot(s, U" )", U")");  // 5
-    espai_abans(s, U"(");             // 6 (the "io" test never meets "(")
+    espai_abans(s, U"(", false);      // 6
     substitueix_tot(s, U"' ", U"'");  // 7
     substitueix_tot(s, U" '", U"'");  // 8
-    espai_abans(s, U"de");            // 9
-    espai_abans(s, U"d'");            // 10
+    espai_abans(s, U"de", true);      // 9
+    espai_abans(s, U"d'", true);      // 10
     for (bool canvi = true; canvi;) { // 11
         canvi = false;
         for (std::size_t i = 0; i + 2 <= s.size(); ++i) {

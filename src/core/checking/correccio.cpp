@@ -25,6 +25,10 @@ bool acaba_en(const std::u32string &s, const std::u32string &final) {
 
 } // namespace
 
+std::string nom_teclejat(const std::string &text) {
+    return primers_caràcters(normalitza_entrada(text), Mida_nom);
+}
+
 bool corregeix_fórmula(const std::array<std::string, Nombre_caixes> &resposta, const Exercici &esperat) {
     for (int c = 0; c < Nombre_caixes; ++c)
         if (resposta[c] != esperat.caixes[c]) return false;

@@ -21,6 +21,11 @@ struct Resposta {
 inline constexpr int Resultat_incorrecte = 1;
 inline constexpr int Resultat_correcte = 2;
 
+// The name box takes at most 36 characters.
+inline constexpr std::size_t Mida_nom = 36;
+// A name as the name box holds it: typed text read in normal form, cut to Mida_nom characters.
+std::string nom_teclejat(const std::string &text);
+
 // Formula task: seven exact, case-sensitive comparisons in box order; the first mismatch decides.
 bool corregeix_fórmula(const std::array<std::string, Nombre_caixes> &resposta, const Exercici &esperat);
 

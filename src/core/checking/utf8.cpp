@@ -67,4 +67,11 @@ std::size_t longitud(const std::string &text) {
     return a_caràcters(text).size();
 }
 
+std::string primers_caràcters(const std::string &text, std::size_t n) {
+    std::u32string s = a_caràcters(text);
+    if (s.size() <= n) return text;
+    s.resize(n);
+    return a_utf8(s);
+}
+
 } // namespace quimerix

@@ -10,17 +10,8 @@
 namespace quimerix {
 namespace {
 
-// Maximum characters of each formula box (Text11, Text12, Text2, Text3, Text4, Text5, Text13)
-// and of the name box Text1.
+// Maximum characters of each formula box (Text11, Text12, Text2, Text3, Text4, Text5, Text13).
 constexpr std::array<std::size_t, Nombre_caixes> Mida_caixa{2, 1, 2, 1, 2, 4, 1};
-constexpr std::size_t Mida_nom = 36;
-
-std::string retalla(const std::string &text, std::size_t màxim) {
-    std::u32string s = a_caràcters(text);
-    if (s.size() <= màxim) return text;
-    s.resize(màxim);
-    return a_utf8(s);
-}
 
 } // namespace
 
@@ -162,11 +153,6 @@ void Sessió::Següent() {
     label7_.clear();
     label22_.clear();
     resposta_ = Resposta{};
-
-    if (generador_->Exhaurits()) {
-        Fi_exercicis2();
-        return;
-    }
     switch (opcions_.tasca) {
     case Opció_tasca::Formular:
         mode_actual_ = 1;
@@ -274,14 +260,13 @@ void Sessió::tic() {
 // ---- Answer ----
 
 void Sessió::posa_nom(const std::string &text) {
-    if (estat_ == Estat::Pregunta && mode_exercici_ == 2)
-        resposta_.nom = retalla(normalitza_entrada(text), Mida_nom);
+    if (estat_ == Estat::Pregunta && mode_exercici_ == 2) resposta_.nom = nom_teclejat(text);
 }
 
 void Sessió::posa_caixa(Caixa caixa, const std::string &text) {
     if (estat_ != Estat::Pregunta || mode_exercici_ != 1 || caixa < 0 || caixa >= Nombre_caixes) return;
     if (!exercici_.visibles[caixa]) return;
-    resposta_.caixes[caixa] = retalla(text, Mida_caixa[caixa]);
+    resposta_.caixes[caixa] = primers_caràcters(text, Mida_caixa[caixa]);
 }
 
 // ---- View ----
