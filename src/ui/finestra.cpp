@@ -1,5 +1,6 @@
 #include "finestra.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDate>
@@ -118,6 +119,7 @@ frmQUIMERIX::frmQUIMERIX(FontAleatoria &aleatori, Missatges &missatges, QWidget 
     superfície_->setObjectName(QStringLiteral("superficie"));
     setCentralWidget(superfície_);
     disposició_ = std::make_unique<Disposició>(superfície_);
+    superfície_->installEventFilter(this);
 
     construeix();
     connecta();
@@ -285,7 +287,7 @@ void frmQUIMERIX::construeix() {
     Label41 = etiqueta("Label41", QStringLiteral("Nom i cognoms:"), px(314, 396, 100, 20));
     Text10 = new QLineEdit(s);
     Text10->setObjectName(QStringLiteral("Text10"));
-    Text10->setMaxLength(60);
+    Text10->setMaxLength(100);
     d.registra(Text10, Tipus::Ordinari, px(414, 394, 272, 24));
     Label88 = etiqueta("Label88", QStringLiteral("Data:"), px(314, 426, 100, 20));
     Text14 = new QLineEdit(data_avui(), s);
@@ -890,6 +892,14 @@ void frmQUIMERIX::keyPressEvent(QKeyEvent *event) {
             event->accept();
             return;
         }
+        // Enter on a button the student has tabbed to presses that button, as Space does; the
+        // correction and next buttons mean what the session's state says.
+        auto *botó = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        if (botó && botó != cmdCorregir && botó != cmdSegüent && botó->isEnabled()) {
+            botó->click();
+            event->accept();
+            return;
+        }
         const Estat e = sessió_->estat();
         if (e == Estat::Iniciada || e == Estat::Pregunta || e == Estat::Corregit) {
             sessió_->continua();
@@ -913,10 +923,11 @@ void frmQUIMERIX::closeEvent(QCloseEvent *event) {
     }
 }
 
-void frmQUIMERIX::ajusta_a_pantalla() {
-    if (isMaximized()) return;
+// Keeps the window inside the screen's work area; true when it asked for a new size.
+bool frmQUIMERIX::ajusta_a_pantalla() {
+    if (isMaximized()) return false;
     QScreen *pantalla = screen();
-    if (!pantalla) return;
+    if (!pantalla) return false;
     const QRect àrea = pantalla->availableGeometry();
     const QRect marc = frameGeometry();
     const int vora_h = marc.height() - height();
@@ -924,22 +935,35 @@ void frmQUIMERIX::ajusta_a_pantalla() {
     QSize mida = size();
     if (marc.height() > àrea.height()) mida.setHeight(àrea.height() - vora_h);
     if (marc.width() > àrea.width()) mida.setWidth(àrea.width() - vora_a);
-    if (mida != size()) {
-        ajustant_ = true;
-        resize(mida);
-    }
+    if (mida == size() || mida == mida_demanada_) return false;
+    mida_demanada_ = mida;
+    resize(mida);
+    return true;
 }
 
 void frmQUIMERIX::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
-    if (ajustant_ || isMinimized()) return;
+    if (!isMinimized()) ajusta_a_pantalla();
+}
+
+void frmQUIMERIX::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    // The frame's size is known once the window is on screen.
     ajusta_a_pantalla();
-    ajustant_ = false;
-    // A window parked outside every screen is left as it is.
-    if (QScreen *pantalla = screen(); pantalla && !pantalla->virtualGeometry().intersects(frameGeometry()))
-        return;
-    disposició_->redimensiona();
-    aplica_línies();
+}
+
+// The controls follow the surface they sit on, whatever resized it: the user, the fit to the
+// work area or a change of window state.
+bool frmQUIMERIX::eventFilter(QObject *objecte, QEvent *event) {
+    if (objecte == superfície_ && event->type() == QEvent::Resize && disposició_ && !isMinimized()) {
+        // A window parked outside every screen is left as it is.
+        QScreen *pantalla = screen();
+        if (!pantalla || pantalla->virtualGeometry().intersects(frameGeometry())) {
+            disposició_->redimensiona();
+            aplica_línies();
+        }
+    }
+    return QMainWindow::eventFilter(objecte, event);
 }
 
 void frmQUIMERIX::changeEvent(QEvent *event) {

@@ -90,6 +90,8 @@ class frmQUIMERIX : public QMainWindow {
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *objecte, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
   private:
@@ -102,7 +104,7 @@ class frmQUIMERIX : public QMainWindow {
     void nou_exercici();
     void congela_opcions();
     void aplica_línies();
-    void ajusta_a_pantalla();
+    bool ajusta_a_pantalla();
     void data_canviada(const QString &text);
     void caixa_editada(Caixa caixa, const QString &text);
 
@@ -118,7 +120,9 @@ class frmQUIMERIX : public QMainWindow {
     Estat estat_vist_ = Estat::Inactiu;
     int número_vist_ = -1;
     bool congelat_ = false;
-    bool ajustant_ = false;
+    // The size last asked for to fit the work area, so that a window manager that refuses it is not
+    // asked again and again.
+    QSize mida_demanada_;
     bool refrescant_ = false;
 };
 

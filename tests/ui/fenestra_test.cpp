@@ -23,6 +23,8 @@ class FinestraTest : public QObject {
     void professor_text_is_read_only();
     void keyboard_only_set();
     void held_enter_does_not_skip();
+    void enter_on_a_focused_button_presses_it();
+    void long_name_gets_no_padding();
     void resize_scales_controls();
     void window_kept_inside_work_area();
     void date_in_future_asks();
@@ -667,6 +669,36 @@ void FinestraTest::held_enter_does_not_skip() {
     QApplication::sendEvent(f.cmdSegüent, &premut);
     QCOMPARE(f.Label24->text(), QString("2"));
     QCOMPARE(f.sessió().estat(), Estat::Pregunta);
+}
+
+void FinestraTest::enter_on_a_focused_button_presses_it() {
+    Banc b;
+    auto &f = b.finestra;
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    b.comença(f.Option1);
+    f.cmdCorregir->click(); // empty: wrong
+    f.cmdAjuda->setFocus();
+    QTest::keyClick(f.cmdAjuda, Qt::Key_Return);
+    QVERIFY(f.txtProfessor->isVisible()); // the comment, not the next exercise
+    QCOMPARE(f.Label24->text(), QString("1"));
+    QCOMPARE(f.sessió().estat(), Estat::Corregit);
+    b.missatges.respostes = {false};
+    f.cmdSortir->setFocus();
+    QTest::keyClick(f.cmdSortir, Qt::Key_Return);
+    QCOMPARE(b.missatges.textos().back(), std::string("Segur que vols sortir del programa?"));
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.sessió().estat(), Estat::Corregit);
+}
+
+void FinestraTest::long_name_gets_no_padding() {
+    Banc b;
+    auto &f = b.finestra;
+    const QString nom(70, QChar('x'));
+    QTest::keyClicks(f.Text10, nom);
+    QCOMPARE(f.Text10->text(), nom);
+    f.Check11->click();
+    f.cmdComençar->click();
+    QCOMPARE(qs(f.sessió().Capçalera_sessió()), "Nom i cognoms: " + nom + "  Data: " + f.Text14->text());
 }
 
 // ---- Layout ----

@@ -115,13 +115,15 @@ inline QString qs(const std::string &s) {
 
 // Offscreen runs get a 1280 x 1024 screen without window frames, so that the window can be
 // resized past 800 x 600 and its inner size is exactly what the test asks for.
-inline void prepara_pantalla() {
+inline void prepara_pantalla(bool amb_marcs = false) {
     const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM");
     if (plataforma != "offscreen") return;
-    const QString ruta = QDir::temp().filePath(QStringLiteral("quimerix-offscreen.json"));
+    const QString ruta = QDir::temp().filePath(amb_marcs ? QStringLiteral("quimerix-offscreen-marcs.json")
+                                                         : QStringLiteral("quimerix-offscreen.json"));
     QFile f(ruta);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": false,
+        f.write(QByteArray(R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": )") +
+                (amb_marcs ? "true" : "false") + R"(,
 "screens": [{"name": "prova", "x": 0, "y": 0, "width": 1280, "height": 1024,
 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     f.close();
