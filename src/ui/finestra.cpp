@@ -295,8 +295,12 @@ void frmQUIMERIX::construeix() {
     d.registra(Text14, Tipus::Ordinari, px(414, 424, 100, 24));
     cmdComençar = botó("cmdComençar", QStringLiteral("D'acord"), QString(), px(576, 470, 110, 32));
 
-    Label87 = etiqueta("Label87", QString(), px(152, 64, 540, 30));
-    Label48 = etiqueta("Label48", QStringLiteral("Selecciona algun tipus d'exercici"), px(152, 64, 540, 30));
+    // The title the idle window greets the student with.
+    Label86 = etiqueta("Label86", QStringLiteral("QUIMERIX"), px(152, 40, 540, 60));
+    mida_lletra(Label86, 28, true);
+    pinta(Label86, QColor(0, 0, 128));
+    Label87 = etiqueta("Label87", QString(), px(152, 130, 540, 30));
+    Label48 = etiqueta("Label48", QStringLiteral("Selecciona algun tipus d'exercici"), px(152, 130, 540, 30));
     Label80 = etiqueta("Label80", QStringLiteral("S'han completat tots els exercicis"), px(152, 64, 540, 30));
     mida_lletra(Label87, 11, true);
     mida_lletra(Label48, 11, true);
@@ -769,6 +773,7 @@ void frmQUIMERIX::refresca() {
         Label87->setVisible(false);
     }
     Frame4->setVisible(!inactiu);
+    Label86->setVisible(inactiu);
 
     // ---- Session figures ----
     for (QWidget *w : std::initializer_list<QWidget *>{Label23, Label24, Label26, Label27, Label77, Label78,

@@ -47,6 +47,7 @@ class frmQUIMERIX : public QMainWindow {
     QLabel *Label41, *Label88;
     QLineEdit *Text10, *Text14;
     QPushButton *cmdComençar;
+    QLabel *Label86;
     QLabel *Label87;
     // Frozen option captions, in the order Check1..Check8, Check10, Check11, Option1..Option4.
     QLabel *Label29, *Label30, *Label31, *Label32, *Label33, *Label34, *Label35, *Label36, *Label37, *Label38,

@@ -260,6 +260,7 @@ void FinestraTest::defaults_and_idle_state() {
     QVERIFY(f.cmdComençar->isVisible());
     QCOMPARE(f.Label87->text(), QString("Configura les opcions i prem \"D'acord\""));
     QVERIFY(f.Label87->isVisible());
+    QVERIFY(f.Label86->isVisible() && f.Label86->text() == QString("QUIMERIX"));
     QVERIFY(f.cmdSortir->isVisible());
     QVERIFY(!f.crono->isActive());
     // Idle: nothing of a session, nothing that would do nothing.
@@ -358,6 +359,7 @@ void FinestraTest::start_refused_then_accepted() {
     QVERIFY(f.cmdInforme->isVisible() && !f.cmdInforme->isEnabled());
     QVERIFY(!f.cmdAjuda->isVisible());
     QCOMPARE(f.Label87->text(), QString("Prem Següent per començar el primer exercici"));
+    QVERIFY(!f.Label86->isVisible());
     QCOMPARE(f.Label27->text(), QString("25"));
     QCOMPARE(f.Label28->text(), QString("30"));
     QCOMPARE(f.Label24->text(), QString("0"));
