@@ -628,9 +628,21 @@ void FinestraTest::keyboard_only_set() {
     Banc b;
     auto &f = b.finestra;
     QVERIFY(QTest::qWaitForWindowActive(&f));
+    // The options and the start, by keyboard too: Space on a box, Enter on a button.
+    f.Command1->setFocus();
     for (int i = 0; i < 23; ++i)
-        f.Command1->click();
-    b.comença(f.Option1);
+        QTest::keyClick(f.Command1, Qt::Key_Return);
+    QCOMPARE(f.Label45->text(), QString("2"));
+    f.Option1->setFocus();
+    QTest::keyClick(f.Option1, Qt::Key_Space);
+    f.Check11->setFocus();
+    QTest::keyClick(f.Check11, Qt::Key_Space);
+    QVERIFY(!f.Check11->isChecked());
+    f.Text10->setFocus();
+    QTest::keyClicks(f.Text10, "Anna Puig");
+    f.cmdComençar->setFocus();
+    QTest::keyClick(f.cmdComençar, Qt::Key_Return);
+    QCOMPARE(f.sessió().estat(), Estat::Pregunta);
     for (int n = 1; n <= 2; ++n) {
         const auto &x = f.sessió().Exercici_actual();
         const auto caixes = b.caixes();
