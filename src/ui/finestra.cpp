@@ -370,26 +370,26 @@ void frmQUIMERIX::construeix() {
 
     auto [resposta, fila_resposta] = fila("filaResposta", px(152, 106, 420, 44));
     fila_resposta_ = fila_resposta;
-    auto caixa = [&](const char *nom, const QString &consell, const QString &nom_accessible, int màxim,
+    auto caixa = [&](const char *nom, const QString &consell, const QString &nom_accessible, Caixa quina,
                      int amplada) {
         auto *t = new QLineEdit(resposta);
         t->setObjectName(QString::fromUtf8(nom));
         t->setToolTip(consell);
         t->setAccessibleName(nom_accessible);
-        t->setMaxLength(màxim);
+        t->setMaxLength(static_cast<int>(Mida_caixa[quina]));
         t->setFixedWidth(amplada);
         t->setAlignment(Qt::AlignCenter);
         return t;
     };
     const QString element = QStringLiteral("Element");
     const QString subíndex = QStringLiteral("Subíndex");
-    Text11 = caixa("Text11", element, element, 2, 34);
-    Text12 = caixa("Text12", subíndex, subíndex, 1, 22);
-    Text2 = caixa("Text2", element, element, 2, 34);
-    Text3 = caixa("Text3", subíndex, subíndex, 1, 22);
-    Text4 = caixa("Text4", element, element, 2, 34);
-    Text5 = caixa("Text5", QStringLiteral("Suníndex"), subíndex, 4, 40);
-    Text13 = caixa("Text13", subíndex, subíndex, 1, 22);
+    Text11 = caixa("Text11", element, element, Símbol1, 34);
+    Text12 = caixa("Text12", subíndex, subíndex, Subíndex1, 22);
+    Text2 = caixa("Text2", element, element, Símbol2, 34);
+    Text3 = caixa("Text3", subíndex, subíndex, Subíndex2, 22);
+    Text4 = caixa("Text4", element, element, Símbol3, 34);
+    Text5 = caixa("Text5", QStringLiteral("Suníndex"), subíndex, Subíndex3, 40);
+    Text13 = caixa("Text13", subíndex, subíndex, Subíndex_grup, 22);
     for (QLineEdit *t : {Text11, Text2, Text4})
         mida_lletra(t, 12, true);
     for (QLineEdit *t : {Text12, Text3, Text5, Text13})
@@ -428,7 +428,7 @@ void frmQUIMERIX::construeix() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setToolTip(QStringLiteral("Escriu el nom del compost"));
     Text1->setAccessibleName(QStringLiteral("Escriu el nom del compost"));
-    Text1->setMaxLength(36);
+    Text1->setMaxLength(static_cast<int>(Mida_nom));
     mida_lletra(Text1, 11);
     d.registra(Text1, Tipus::Ordinari, px(152, 112, 400, 28));
 

@@ -21,6 +21,8 @@ struct Resposta {
 inline constexpr int Resultat_incorrecte = 1;
 inline constexpr int Resultat_correcte = 2;
 
+// Characters each formula box takes (Text11, Text12, Text2, Text3, Text4, Text5, Text13).
+inline constexpr std::array<std::size_t, Nombre_caixes> Mida_caixa{2, 1, 2, 1, 2, 4, 1};
 // The name box takes at most 36 characters.
 inline constexpr std::size_t Mida_nom = 36;
 // A name as the name box holds it: typed text read in normal form, cut to Mida_nom characters.

@@ -8,12 +8,6 @@
 #include "checking/utf8.h"
 
 namespace quimerix {
-namespace {
-
-// Maximum characters of each formula box (Text11, Text12, Text2, Text3, Text4, Text5, Text13).
-constexpr std::array<std::size_t, Nombre_caixes> Mida_caixa{2, 1, 2, 1, 2, 4, 1};
-
-} // namespace
 
 std::array<int, Nombre_caselles> compostos_per_casella(const Taules &t) {
     std::array<int, Nombre_caselles> r{};
