@@ -1,6 +1,7 @@
 // Hydrides of metals ("HM") and of non-metals ("HX"), and hydracids ("HXA").
 
 #include <array>
+#include <string>
 #include <utility>
 
 #include "generation/binaris_comu.h"
@@ -11,6 +12,17 @@ namespace quimerix {
 using namespace binaris;
 
 namespace {
+
+// How a formula with hydrogen first is written, from "el símbol de l'hidrogen" on; shared by the
+// non-metal hydrides and the hydracids.
+std::string hidrogen_primer(const std::string &nom, const std::string &símbol, const std::string &v) {
+    const std::string subíndex_hidrogen =
+        v == "1" ? "sense subíndex (perquè la valència de l'element " + nom + " és 1)"
+                 : "amb la valència de l'element " + nom + " com a subíndex [" + v + "]";
+    return "el símbol de l'hidrogen [H] (element menys electronegatiu) " + subíndex_hidrogen +
+           " i a continuació el símbol de l'element " + nom + " [" + símbol +
+           "] sense subíndex perquè l'hidrogen actua amb valència 1.";
+}
 
 // Non-metal hydrides known by their traditional name, by symbol.
 constexpr std::array<std::pair<const char *, const char *>, 8> kNomsTradicionals{{
@@ -103,18 +115,8 @@ Exercici hidrur_no_metàllic(const Taules &t, Parell p, int Mode_actual) {
                  "] sense subíndex (perquè la valència de l'hidrogen és 1) i a continuació el símbol de "
                  "l'hidrogen [H] (element més electronegatiu) amb el subíndex [" +
                  v + "] que correpon a la valència característica de l'element " + nom + ".";
-        else if (v == "1")
-            c += "   Es formula escrivint primer el símbol de l'hidrogen [H] (element menys electronegatiu) "
-                 "sense "
-                 "subíndex (perquè la valència de l'element " +
-                 nom + " és 1) i a continuació el símbol de l'element " + nom + " [" + símbol +
-                 "] sense subíndex perquè l'hidrogen actua amb valència 1.";
         else
-            c += "   Es formula escrivint primer el símbol de l'hidrogen [H] (element menys electronegatiu) "
-                 "amb la "
-                 "valència de l'element " +
-                 nom + " com a subíndex [" + v + "] i a continuació el símbol de l'element " + nom + " [" +
-                 símbol + "] sense subíndex perquè l'hidrogen actua amb valència 1.";
+            c += "   Es formula escrivint primer " + hidrogen_primer(nom, símbol, v);
     }
     if (Mode_actual == 2) {
         if (tradicional)
@@ -145,19 +147,9 @@ Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, int Mode_actual) {
     std::string &c = ex.Comentari;
     c = "   És tracta d'un hidrur no metàl·lic que es troba en dissolució aquosa." + CRLF + CRLF;
     if (Mode_actual == 1) {
-        if (v == "1")
-            c += "   Es formula igual que el corresponent hidrur no metàl·lic, és a dir, escrivint primer el "
-                 "símbol "
-                 "de l'hidrogen [H] (element menys electronegatiu) sense subíndex (perquè la valència de "
-                 "l'element " +
-                 nom + " és 1) i a continuació el símbol de l'element " + nom + " [" + símbol +
-                 "] sense subíndex perquè l'hidrogen actua amb valència 1.";
-        else
-            c += "   Es formula igual que el corresponent hidrur no metàl·lic, es a dir, escrivint primer el "
-                 "símbol "
-                 "de l'hidrogen [H] (element menys electronegatiu) amb la valència de l'element " +
-                 nom + " com a subíndex [" + v + "] i a continuació el símbol de l'element " + nom + " [" +
-                 símbol + "] sense subíndex perquè l'hidrogen actua amb valència 1.";
+        // The text writes "és a dir" before a valence of 1 and "es a dir" before the others.
+        c += std::string("   Es formula igual que el corresponent hidrur no metàl·lic, ") +
+             (v == "1" ? "és" : "es") + " a dir, escrivint primer " + hidrogen_primer(nom, símbol, v);
         c +=
             " Seguidament s'afegeix \"(aq)\" com si fós un subíndex per tal de diferenciar-lo de l'hidrur no "
             "metàl·lic del mateix element que no es troba en dissolució aquosa.";
