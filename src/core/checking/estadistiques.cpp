@@ -45,13 +45,16 @@ int índex_codi(const std::string &Codi_exercici) {
     return -1;
 }
 
+long long divideix_arrodonit(long long num, long long den) {
+    long long q = num / den;
+    const long long r = num % den;
+    if (2 * r > den || (2 * r == den && q % 2 != 0)) ++q;
+    return q;
+}
+
 int percentatge(int encerts, int total) {
     if (total <= 0) return 0;
-    const long long num = 100LL * encerts;
-    long long q = num / total;
-    const long long r = num % total;
-    if (2 * r > total || (2 * r == total && q % 2 != 0)) ++q;
-    return static_cast<int>(q);
+    return static_cast<int>(divideix_arrodonit(100LL * encerts, total));
 }
 
 void Estadístiques::reinicia() {

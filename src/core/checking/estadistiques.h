@@ -49,6 +49,8 @@ class Estadístiques {
     std::array<std::string, 14> Text_estadístiques() const;
 };
 
+// num / den (den > 0, num >= 0) rounded to nearest, halves to the even neighbour.
+long long divideix_arrodonit(long long num, long long den);
 // Rounded to nearest, halves to the even neighbour: 12.5 -> 12, 87.5 -> 88.
 int percentatge(int encerts, int total);
 

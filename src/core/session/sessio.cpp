@@ -232,10 +232,8 @@ void Sessió::Corregir() {
     historial_pendent_ = {historial_.Label79(), historial_.Label82(), historial_.Label83()};
 
     estadístiques_.compta(exercici_.Codi_exercici, resultat_);
-    if (arxiu_actiu_) {
-        text_estadístiques_ = estadístiques_.Text_estadístiques();
-        if (en_desar) en_desar(*this);
-    }
+    text_estadístiques_ = estadístiques_.Text_estadístiques();
+    if (arxiu_actiu_ && en_desar) en_desar(*this);
 }
 
 void Sessió::tic() {
@@ -277,6 +275,16 @@ int Sessió::inici_línies_correcte() const {
 bool Sessió::ofereix_consulta() const {
     return opcions_.consulta &&
            (estat_ == Estat::Iniciada || estat_ == Estat::Pregunta || estat_ == Estat::Corregit);
+}
+
+DadesSessió Sessió::dades() const {
+    DadesSessió d;
+    d.capçalera = capçalera_;
+    d.registres = registre_.línies();
+    d.text_estadístiques = text_estadístiques_;
+    d.encerts = estadístiques_.Encerts_per_tipus;
+    d.errors = estadístiques_.Errors_per_tipus;
+    return d;
 }
 
 } // namespace quimerix

@@ -14,6 +14,7 @@
 #include "generation/aleatori.h"
 #include "generation/exercici.h"
 #include "generation/sorteig.h"
+#include "records/dades_sessio.h"
 
 namespace quimerix {
 
@@ -197,6 +198,8 @@ class Sessió {
     const std::array<std::string, 3> &Historial_pendent() const { return historial_pendent_; }
     // The history lines behind the captions.
     const Historial &historial() const { return historial_; }
+    // The set as plain data, for the session file, the report and the summary.
+    DadesSessió dades() const;
     // Registre_exercicis and Nombre_registres.
     const Registre &registre() const { return registre_; }
     // The tables the exercises are built from.
