@@ -4,45 +4,15 @@
 #include <string>
 
 #include "generation/sorteig.h"
+#include "text.h"
 
 using namespace quimerix;
+using eines::json;
 
 namespace {
 
-std::string json(const std::string &text) {
-    std::string sortida = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            sortida += "\\\"";
-            break;
-        case '\\':
-            sortida += "\\\\";
-            break;
-        case '\r':
-            sortida += "\\r";
-            break;
-        case '\n':
-            sortida += "\\n";
-            break;
-        case '\t':
-            sortida += "\\t";
-            break;
-        default:
-            sortida += c;
-        }
-    }
-    return sortida + "\"";
-}
-
-} // namespace
-
-int ordre_cataleg(const std::vector<std::string> &args) {
-    const bool en_json = args.size() == 1 && args[0] == "--json";
-    if (!args.empty() && !en_json) {
-        std::cerr << "quimerix-eines: opció desconeguda per a cataleg. Ús: quimerix-eines cataleg [--json]\n";
-        return 2;
-    }
+int cataleg(const eines::Arguments &args) {
+    const bool en_json = args.té("--json");
     const Taules t = Taules::carrega();
     std::string sortida;
     for (const Entrada_catàleg &e : catàleg(t)) {
@@ -64,3 +34,13 @@ int ordre_cataleg(const std::vector<std::string> &args) {
     std::cout << sortida;
     return 0;
 }
+
+} // namespace
+
+const eines::Ordre eines::ordre_cataleg{
+    .nom = "cataleg",
+    .ús = "[--json]",
+    .descripció = "escriu tots els compostos que el programa pot preguntar",
+    .opcions = {{.nom = "--json", .ajuda = "una línia JSON per compost, amb les caixes i els comentaris"}},
+    .executa = cataleg,
+};

@@ -1,11 +1,12 @@
 #pragma once
-// The subcommands of quimerix-eines. Each takes the arguments after its name and returns the
-// exit status.
+// The subcommands of quimerix-eines. Each is described once (options, help, what it runs); to add
+// one, define its `eines::Ordre` in its own file, declare it here and list it in main.cpp.
 
-#include <string>
-#include <vector>
+#include "arguments.h"
 
-// corregeix --esperat NOM --resposta TEXT [--assistent]
-int ordre_corregeix(const std::vector<std::string> &args);
-// cataleg [--json]
-int ordre_cataleg(const std::vector<std::string> &args);
+namespace eines {
+
+extern const Ordre ordre_cataleg;    // cataleg [--json]
+extern const Ordre ordre_corregeix;  // corregeix --esperat NOM --resposta TEXT [--assistent]
+
+} // namespace eines

@@ -1,0 +1,57 @@
+#pragma once
+// The small argument framework shared by every subcommand of quimerix-eines: each subcommand
+// describes its options once, and the framework parses, refuses bad use and prints the help.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace eines {
+
+struct Opció {
+    std::string nom{};            // "--esperat"
+    std::string valor{};          // placeholder of the value in the help ("NOM"); empty for a flag
+    std::string ajuda{};          // one line for the help
+    bool obligatòria = false;   // the subcommand cannot run without it
+    bool admet_buit = true;     // an empty value is accepted
+};
+
+class Arguments {
+public:
+    bool té(const std::string &opció) const { return valors_.count(opció) != 0; }
+    // The value of an option given with a value; nothing when it was not given.
+    std::optional<std::string> valor(const std::string &opció) const;
+    const std::vector<std::string> &posicionals() const { return posicionals_; }
+
+private:
+    friend struct Analitzador;
+    std::map<std::string, std::string> valors_;
+    std::vector<std::string> posicionals_;
+};
+
+struct Ordre {
+    std::string nom{};           // "corregeix"
+    std::string ús{};            // what follows the name in the usage line
+    std::string descripció{};    // one line
+    std::vector<Opció> opcions{};
+    std::string posicional{};    // placeholder of the operands ("FITXER.qxs"); empty when none
+    std::size_t mínim_posicionals = 0;
+    std::size_t màxim_posicionals = 0;
+    int (*executa)(const Arguments &) = nullptr;
+};
+
+// Parses `args` (what follows the subcommand's name) against `o` and runs it. Prints the help
+// and returns 0 for -h/--help; refuses bad use with a Catalan message and returns 2.
+int executa(const Ordre &o, const std::vector<std::string> &args);
+
+// The usage line and the help of a subcommand.
+std::string línia_ús(const Ordre &o);
+std::string ajuda(const Ordre &o);
+
+// A usage error of a subcommand: the message and the way to its help on standard error.
+// Returns 2, the status of a usage error.
+int error_ús(const Ordre &o, const std::string &missatge);
+
+} // namespace eines
