@@ -122,6 +122,7 @@ bool Sessió::comença(const std::string &nom, const std::string &data) {
 
     estat_ = Estat::Iniciada;
     iniciada_ = true;
+    panell_.mostra_estadístiques();
     temps_resposta_ = opcions_.segons;
     segons_restants_ = temps_resposta_;
     exercici_.Codi_exercici.clear();
@@ -161,6 +162,7 @@ void Sessió::Següent() {
         break;
     }
     mode_exercici_ = mode_actual_;
+    panell_.mostra_estadístiques();
     pantalla_ = mode_actual_ == 1 ? "Formular" : "Anomenar";
 
     auto nou = generador_->Sorteig_tipus_exercici(opcions_.famílies, mode_actual_);
@@ -188,6 +190,7 @@ void Sessió::Següent() {
 
 void Sessió::Fi_exercicis2() {
     estat_ = Estat::Acabada;
+    panell_.mostra_estadístiques();
     opcions_.límit_temps = false;
     crono_ = false;
     if (missatges_.pregunta(Títol_informació,
@@ -225,6 +228,7 @@ void Sessió::Corregir() {
     resultat_ = correcte ? Resultat_correcte : Resultat_incorrecte;
     registre_.afegeix(std::move(línia));
     estat_ = Estat::Corregit;
+    panell_.després_de_corregir();
 
     const Línies_historial h =
         línies_historial(mode_exercici_, número_, exercici_, resposta_, label22_, correcte);
@@ -272,9 +276,12 @@ int Sessió::inici_línies_correcte() const {
     return mode_exercici_ == 1 ? 440 : 416;
 }
 
-bool Sessió::ofereix_consulta() const {
-    return opcions_.consulta &&
-           (estat_ == Estat::Iniciada || estat_ == Estat::Pregunta || estat_ == Estat::Corregit);
+Situació_panell Sessió::situació_panell() const {
+    Situació_panell s;
+    s.fase = estat_ == Estat::Inactiu ? Fase::Inactiu : estat_ == Estat::Acabada ? Fase::Acabada : Fase::EnCurs;
+    s.consulta = opcions_.consulta;
+    s.incorrecte = mostra_incorrecte();
+    return s;
 }
 
 DadesSessió Sessió::dades() const {

@@ -15,6 +15,7 @@
 #include "generation/exercici.h"
 #include "generation/sorteig.h"
 #include "records/dades_sessio.h"
+#include "session/panell.h"
 
 namespace quimerix {
 
@@ -171,9 +172,22 @@ class Sessió {
     // 0 while the full frame is drawn.
     int inici_línies_correcte() const;
     // cmdAjuda (the professor's comment) offered: the last answer was wrong.
-    bool ofereix_professor() const { return mostra_incorrecte(); }
+    bool ofereix_professor() const { return botó(Botó::Ajuda).ofert; }
     // cmdTeoria, cmdValències, cmdSímbols offered.
-    bool ofereix_consulta() const;
+    bool ofereix_consulta() const { return botó(Botó::Teoria).ofert; }
+
+    // ---- The reference panel ----
+
+    // Which view the shared area shows, and the picture of the credits.
+    const Panell &panell() const { return panell_; }
+    // What the panel's rules read from the session.
+    Situació_panell situació_panell() const;
+    // Offered, enabled and pressed state of one of the panel's buttons.
+    EstatBotó botó(Botó b) const { return panell_.botó(b, situació_panell()); }
+    // A press on one of the panel's buttons; nothing happens when the button is not enabled.
+    void prem(Botó b) { panell_.prem(b, situació_panell()); }
+    // One tick of the credits' picture timer.
+    void tic_imatge() { panell_.tic_imatge(); }
 
     // Label24: number of the exercise in hand, 0 before the first.
     int Label24() const { return número_; }
@@ -254,6 +268,7 @@ class Sessió {
     std::array<std::string, 3> historial_visible_{};
     std::array<std::string, 3> historial_pendent_{};
     Registre registre_;
+    Panell panell_;
 };
 
 } // namespace quimerix
