@@ -1,0 +1,19 @@
+#pragma once
+// The reference tables of the panel: the valences of every element grouped by their pattern, and
+// the elements' names with their symbols. Both are fixed texts shown in a fixed-pitch font.
+
+#include <array>
+#include <string>
+
+namespace quimerix {
+
+// Label81: ten lines; the group valence of a non-metal is the one in brackets.
+const std::array<std::string, 10> &Taula_de_Valències();
+// Label92: nine lines of five columns, alphabetical by name down each column.
+const std::array<std::string, 9> &Símbols();
+// Label86: the about text, lines joined by CR LF.
+std::string Autor(const std::string &versió);
+// The version of the program, set by the build.
+const std::string &Versió();
+
+} // namespace quimerix
