@@ -39,6 +39,17 @@ Color color_de(int encerts, int total) {
 
 } // namespace
 
+Recompte recompte_cel(int i, const std::array<int, Nombre_codis> &Encerts_per_tipus,
+                      const std::array<int, Nombre_codis> &Errors_per_tipus) {
+    Recompte r;
+    for (int codi : Codis_cel.at(static_cast<std::size_t>(i))) {
+        if (codi < 0) break;
+        r.encerts += Encerts_per_tipus[codi];
+        r.total += Encerts_per_tipus[codi] + Errors_per_tipus[codi];
+    }
+    return r;
+}
+
 int índex_codi(const std::string &Codi_exercici) {
     for (int k = 0; k < Nombre_codis; ++k)
         if (Codi_exercici == Codis_exercici[k]) return k;
@@ -73,12 +84,7 @@ void Estadístiques::compta(const std::string &Codi_exercici, int Resultat) {
     if (k >= 0 && Resultat == 1) ++Errors_per_tipus[k];
 
     for (int i = 0; i < Nombre_cel; ++i) {
-        int r = 0, t = 0;
-        for (int codi : Codis_cel[i]) {
-            if (codi < 0) break;
-            r += Encerts_per_tipus[codi];
-            t += Encerts_per_tipus[codi] + Errors_per_tipus[codi];
-        }
+        const auto [r, t] = recompte_cel(i, Encerts_per_tipus, Errors_per_tipus);
         if (t == 0) continue;
         cel[i] = {std::to_string(r) + " / " + std::to_string(t), color_de(r, t)};
     }

@@ -28,6 +28,13 @@ inline constexpr int Nombre_cel = 12;
 // Row captions of the twelve cells Label65..Label76.
 extern const std::array<const char *, Nombre_cel> Títols_cel;
 
+// Right answers and all answers that feed cell `i` (0..11 = Label65..Label76).
+struct Recompte {
+    int encerts = 0, total = 0;
+};
+Recompte recompte_cel(int i, const std::array<int, Nombre_codis> &Encerts_per_tipus,
+                      const std::array<int, Nombre_codis> &Errors_per_tipus);
+
 class Estadístiques {
   public:
     Estadístiques() { reinicia(); }

@@ -1,0 +1,220 @@
+#include "records/informe.h"
+
+#include "checking/utf8.h"
+#include "data/regles.h"
+
+namespace quimerix {
+
+namespace {
+
+const std::string Títols_columnes = "Núm.    Exercici                               Resposta                        "
+                                    "      Correcció                   ";
+const std::string Títol_estadístiques = "|                                                 ESTADÍSTIQUES          "
+                                        "                                      |";
+const std::string Vora_inferior = "|                           |                           | ";
+// The statistics rows start with 13 spaces and the table's left edge.
+const std::string P = "             | ";
+// The footer's credit: the first part at 8 points, the program's name at 9 points in blue.
+const std::string Crèdit = "Informe elaborat amb el programa ";
+const std::string Crèdit_programa = "QUIMERIX";
+const std::string Abans_pàgina = std::string(68, ' ') + "pàgina ";
+const std::string Abans_nota = "                       NOTA: ";
+const std::string Final_correcte = "CORRECTE" + CRLF;
+
+std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+bool acaba_en(const std::string &t, const std::string &final) {
+    return t.size() >= final.size() && t.compare(t.size() - final.size(), final.size(), final) == 0;
+}
+
+Color color_per(int encerts, int total) {
+    if (total <= 0) return Color::Negre;
+    return 2 * encerts < total ? Color::Vermell : Color::Blau;
+}
+
+class Informe {
+  public:
+    Informe(const DadesSessió &d, Document_impressió &doc) : d_(d), r_(doc) {}
+
+    void escriu() {
+        const int N = static_cast<int>(d_.registres.size());
+        r_.negreta(true);
+        capçalera();
+        for (int i = 1; i <= N; ++i) {
+            if (i == límit_) {
+                r_.fi_línia();
+                peu();
+                r_.nova_pàgina();
+                capçalera();
+                límit_ += Línies_per_pàgina;
+                ++pàgina_;
+            }
+            línia_exercici(d_.registres[static_cast<std::size_t>(i - 1)]);
+        }
+        int finals = 0;
+        const bool pàgina_pròpia = límit_ - N < 12;
+        if (pàgina_pròpia) {
+            r_.fi_línia(límit_ - N);
+            peu();
+            ++pàgina_;
+            r_.nova_pàgina();
+            sense_títols_ = true;
+            capçalera();
+            finals = 27;
+        }
+        estadístiques();
+        resultat();
+        r_.negreta(false);
+        // The mark is printed at 16 points; the blank lines below it and the last footer go back to
+        // the size of every other page, so that the footer stays on the page.
+        r_.mida(10);
+        r_.fi_línia(pàgina_pròpia ? finals : límit_ - N - 12);
+        peu();
+    }
+
+  private:
+    void capçalera() {
+        r_.mida(12);
+        r_.subratllat(false);
+        r_.color(Color::Negre);
+        r_.fi_línia(4);
+        r_.espais(8);
+        r_.subratllat(true);
+        r_.text(d_.capçalera);
+        r_.fi_línia(4);
+        r_.mida(10);
+        r_.subratllat(false);
+        if (sense_títols_) {
+            sense_títols_ = false;
+            return;
+        }
+        r_.espais(12);
+        r_.subratllat(true);
+        r_.text(Títols_columnes);
+        r_.fi_línia(2);
+        r_.negreta(false);
+        r_.subratllat(false);
+    }
+
+    void peu() {
+        r_.fi_línia(2);
+        r_.mida(10);
+        r_.negreta(true);
+        r_.color(Color::Negre);
+        r_.mida(8);
+        r_.negreta(false);
+        r_.text(sp(11) + Crèdit);
+        r_.mida(9);
+        r_.color(Color::Blau);
+        r_.text(Crèdit_programa);
+        r_.color(Color::Negre);
+        r_.mida(10);
+        r_.negreta(true);
+        r_.text(Abans_pàgina + std::to_string(pàgina_));
+    }
+
+    void línia_exercici(const std::string &registre) {
+        r_.color(acaba_en(registre, Final_correcte) ? Color::Negre : Color::Vermell);
+        std::string línia = registre;
+        if (acaba_en(línia, CRLF)) línia.resize(línia.size() - CRLF.size());
+        r_.text(sp(12) + línia);
+        r_.fi_línia();
+    }
+
+    // A statistics cell: its caption right-aligned in 7 characters, coloured by its share.
+    void cel(int i) {
+        const std::string &text = d_.text_estadístiques[static_cast<std::size_t>(i)];
+        const auto llarg = static_cast<int>(longitud(text));
+        const Recompte c = recompte_cel(i, d_.encerts, d_.errors);
+        r_.color(color_per(c.encerts, c.total));
+        r_.text(sp(llarg < 7 ? 7 - llarg : 0) + text);
+        r_.color(Color::Negre);
+    }
+
+    void estadístiques() {
+        const auto &T = Títols_cel;
+        r_.negreta(true);
+        r_.color(Color::Negre);
+        r_.fi_línia();
+        for (const std::string &vora : {sp(112), Títol_estadístiques}) {
+            r_.espais(13);
+            r_.subratllat(true);
+            r_.text(vora);
+            r_.fi_línia();
+            r_.subratllat(false);
+        }
+        const std::string t0 = T[0], t1 = T[1], t2 = T[2], t3 = T[3], t4 = T[4], t5 = T[5], t7 = T[7],
+                          t9 = T[9], t10 = T[10];
+        r_.text(P + t0 + sp(13));
+        cel(0);
+        r_.text(" | " + t3 + sp(11));
+        cel(3);
+        r_.text(" | " + t7 + sp(5));
+        cel(7);
+        r_.text(" | " + t9 + sp(8));
+        cel(9);
+        r_.text(" | ");
+        r_.fi_línia();
+        r_.text(P + " " + t1 + sp(7));
+        cel(1);
+        r_.text(" |  " + t4 + sp(7));
+        cel(4);
+        r_.text(" | " + sp(25) + " | " + sp(24) + " | ");
+        r_.fi_línia();
+        r_.text(P + " " + t2 + sp(4));
+        cel(2);
+        r_.text(" |  " + t5 + sp(4));
+        cel(5);
+        r_.text(" | Comp. binàris X-X ");
+        cel(8);
+        r_.text(" | " + t10 + sp(9));
+        cel(10);
+        r_.text(" | ");
+        r_.fi_línia();
+        // The third row's second column starts one character later, after " |  ".
+        r_.text(P + sp(25) + " |  " + T[6] + sp(2));
+        cel(6);
+        r_.text(" | " + sp(25) + " | " + T[11] + sp(10));
+        cel(11);
+        r_.text(" |");
+        r_.fi_línia();
+        r_.espais(13);
+        r_.subratllat(true);
+        r_.text(Vora_inferior + sp(25) + " | " + sp(25) + "|");
+        r_.fi_línia();
+        r_.subratllat(false);
+    }
+
+    void resultat() {
+        const int encerts = encerts_totals(d_), total = exercicis_totals(d_);
+        const int pc = percentatge(encerts, total);
+        const char *tancament = pc >= 100 ? " %)" : pc >= 10 ? " %) " : " %)  ";
+        r_.text(sp(16) + d_.text_estadístiques[12] + "  " + d_.text_estadístiques[13] + "  (" +
+                std::to_string(pc) + tancament);
+        r_.mida(16);
+        r_.text(Abans_nota);
+        const int n = nota(encerts, total);
+        r_.color(n < 500 ? Color::Vermell : Color::Blau);
+        r_.text(text_nota(n));
+        r_.fi_línia();
+    }
+
+    const DadesSessió &d_;
+    Redactor_impressió r_;
+    int pàgina_ = 1;
+    int límit_ = Línies_per_pàgina + 1;
+    bool sense_títols_ = false;
+};
+
+} // namespace
+
+std::optional<Document_impressió> informe(const DadesSessió &d) {
+    if (exercicis_totals(d) <= 0) return std::nullopt;
+    Document_impressió doc;
+    doc.apaïsat = true;
+    doc.operacions.reserve(d.registres.size() * 3 + 400);
+    Informe(d, doc).escriu();
+    return doc;
+}
+
+} // namespace quimerix

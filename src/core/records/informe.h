@@ -1,0 +1,24 @@
+#pragma once
+// The printed report of a practice set: a header with the student's identification on every page,
+// 36 exercise lines a page (wrong ones in red), the statistics table, the share of right answers
+// and the mark out of 10, and a footer with the page number.
+
+#include <optional>
+#include <string>
+
+#include "records/dades_sessio.h"
+#include "records/impressio.h"
+
+namespace quimerix {
+
+inline const std::string Missatge_error_impressió =
+    "Hi ha hagut un problema i s'ha cancel·lat el procés d'impressió";
+
+// Exercise lines on each page.
+inline constexpr int Línies_per_pàgina = 36;
+
+// The report as print operations; nothing when the set has no exercises to share out
+// (Exercicis_totals 0): the caller then shows Missatge_error_impressió.
+std::optional<Document_impressió> informe(const DadesSessió &d);
+
+} // namespace quimerix
