@@ -1,0 +1,28 @@
+#pragma once
+// Paints a document of print operations on paper, in a print preview or into a PDF, in points:
+// "Courier New" (Liberation Mono where it is not installed: the same metrics), black ink for ordinary
+// text, pure red and blue. Every run of a line sits on one baseline; a line is as tall as the
+// largest size used on it. When a page's text is larger than the printable area, every page is
+// scaled down by the same factor, so that nothing runs off the paper and columns keep lining up.
+
+#include <QString>
+
+#include "records/impressio.h"
+
+class QPagedPaintDevice;
+
+namespace quimerix::impressio {
+
+// Paints `d` on a device that has not begun painting (a QPrinter, a QPdfWriter), page after page;
+// sets its orientation first. False when the device refuses to paint or to start a page, or when
+// a printer reports an error.
+bool pinta(const Document_impressió &d, QPagedPaintDevice &dispositiu);
+
+// Writes `d` to a PDF file (A4), replacing it only when the whole document has been written.
+bool desa_pdf(const Document_impressió &d, const QString &camí);
+
+// The family asked for and the one the system gives for it (Liberation Mono on Debian).
+QString família_demanada();
+QString família_obtinguda();
+
+} // namespace quimerix::impressio

@@ -1,0 +1,25 @@
+#pragma once
+// The application object a command-line tool needs to paint fonts and PDF pages, with no display:
+// the offscreen platform unless QT_QPA_PLATFORM names another one.
+
+#include <memory>
+
+class QGuiApplication;
+
+namespace quimerix::impressio {
+
+class AplicacióSensePantalla {
+  public:
+    AplicacióSensePantalla();
+    ~AplicacióSensePantalla();
+    AplicacióSensePantalla(const AplicacióSensePantalla &) = delete;
+    AplicacióSensePantalla &operator=(const AplicacióSensePantalla &) = delete;
+
+  private:
+    int argc_ = 1;
+    char nom_[16] = "quimerix-eines";
+    char *argv_[2] = {nom_, nullptr};
+    std::unique_ptr<QGuiApplication> aplicació_;
+};
+
+} // namespace quimerix::impressio
