@@ -1,0 +1,49 @@
+#include "desa.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace quimerix::ui {
+
+namespace {
+
+// Makes the rename of the new file into its folder durable.
+bool sincronitza_carpeta(const QString &carpeta) {
+    const int fd = ::open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool bé = ::fsync(fd) == 0;
+    ::close(fd);
+    return bé;
+}
+
+bool escriu_tot(QSaveFile &fitxer, const QByteArray &contingut) {
+    qint64 escrits = 0;
+    while (escrits < contingut.size()) {
+        const qint64 n = fitxer.write(contingut.constData() + escrits, contingut.size() - escrits);
+        if (n <= 0) return false;
+        escrits += n;
+    }
+    // The buffer must reach the file, and the file the disk, before it replaces the old one.
+    return fitxer.flush() && ::fsync(fitxer.handle()) == 0;
+}
+
+} // namespace
+
+bool desa_atòmicament(const QString &ruta, const QByteArray &contingut) {
+    QSaveFile fitxer(ruta);
+    // Never fall back to writing over the old file in place.
+    fitxer.setDirectWriteFallback(false);
+    if (!fitxer.open(QIODevice::WriteOnly)) return false;
+    if (!escriu_tot(fitxer, contingut)) {
+        // Without this, a failed write may still be committed as a short or empty file.
+        fitxer.cancelWriting();
+        fitxer.commit();
+        return false;
+    }
+    if (!fitxer.commit()) return false;
+    return sincronitza_carpeta(QFileInfo(ruta).absolutePath());
+}
+
+} // namespace quimerix::ui

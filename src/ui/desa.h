@@ -1,0 +1,16 @@
+#pragma once
+// Writing a whole file so that, whatever happens (full disk, folder gone, no permission, the
+// program killed half-way), the file holds either its previous content or the new one.
+
+#include <QByteArray>
+#include <QString>
+
+namespace quimerix::ui {
+
+// Writes `contingut` to `ruta` through a temporary file that replaces the old one only once every
+// byte has reached the disk, then makes the replacement itself durable. False when the file could
+// not be written (the previous file is then left as it was and no temporary file remains) or when
+// the folder could not be synchronised after the replacement.
+bool desa_atòmicament(const QString &ruta, const QByteArray &contingut);
+
+} // namespace quimerix::ui
