@@ -1,0 +1,183 @@
+#include "records/resum.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+#include <utility>
+
+#include "checking/assistent.h"
+#include "checking/utf8.h"
+
+namespace quimerix {
+
+const std::array<const char *, Nombre_codis> Noms_família{
+    "Òxids metàl·lics",       "Òxids no metàl·lics", "Hidrurs metàl·lics",
+    "Hidrurs no metàl·lics",  "Àcids hidràcids",     "Sals binàries",
+    "Compostos binaris no metall-no metall",       "Hidròxids",
+    "Oxoàcids",               "Oxosals"};
+
+const char *text_estat(Estat_fila e) {
+    switch (e) {
+    case Estat_fila::Correcte:
+        return "correcte";
+    case Estat_fila::No_quadra:
+        return "no quadra";
+    case Estat_fila::Il·legible:
+        break;
+    }
+    return "il·legible";
+}
+
+namespace {
+
+std::u32string retalla(std::u32string s) {
+    const auto no_espai = [](char32_t c) { return c != U' '; };
+    s.erase(std::find_if(s.rbegin(), s.rend(), no_espai).base(), s.end());
+    s.erase(s.begin(), std::find_if(s.begin(), s.end(), no_espai));
+    return s;
+}
+
+std::string sense_final_de_línia(std::string línia) {
+    while (!línia.empty() && (línia.back() == '\n' || línia.back() == '\r')) línia.pop_back();
+    return línia;
+}
+
+// A name has a word: three letters in a row that are small or not ASCII. A formula's pieces
+// (Fe2, O3, (aq)) never have one.
+bool té_paraula(const std::u32string &s) {
+    int seguides = 0;
+    for (const char32_t c : s) {
+        const bool lletra = (c >= U'a' && c <= U'z') || (c > 0x7F && c != 0xB7);
+        seguides = lletra ? seguides + 1 : 0;
+        if (seguides >= 3) return true;
+    }
+    return false;
+}
+
+// Compounds in the order a reader expects: letters without case or accent first, then bytes.
+std::string clau(const std::string &nom) { return Canvi_accents(Canvi_MAJÚSCULES_minúscules2(nom)); }
+
+} // namespace
+
+Nom_i_data llegeix_capçalera(const std::string &capçalera) {
+    const std::u32string text = a_caràcters(capçalera);
+    const std::u32string prefix = U"Nom i cognoms: ", separador = U"  Data: ";
+    if (text.rfind(prefix, 0) != 0) return {a_utf8(retalla(text)), ""};
+    // The name is padded to 66 characters; a longer one runs straight into the separator.
+    std::size_t on = prefix.size() + 66;
+    if (text.size() < on + separador.size() || text.compare(on, separador.size(), separador) != 0)
+        on = text.find(separador, prefix.size());
+    if (on == std::u32string::npos) return {a_utf8(retalla(text.substr(prefix.size()))), ""};
+    return {a_utf8(retalla(text.substr(prefix.size(), on - prefix.size()))),
+            a_utf8(retalla(text.substr(on + separador.size())))};
+}
+
+bool registre_correcte(const std::string &línia) {
+    const std::string l = sense_final_de_línia(línia);
+    const std::string correcte = "CORRECTE";
+    return l.size() >= correcte.size() && l.compare(l.size() - correcte.size(), correcte.size(), correcte) == 0;
+}
+
+std::optional<Compost_fallat> compost_del_registre(const std::string &línia) {
+    if (registre_correcte(línia)) return std::nullopt;
+    const std::u32string l = a_caràcters(sense_final_de_línia(línia));
+    // Number field: its width depends only on the number; then the question (38 columns), one
+    // column, the answer (38 columns) and the correction.
+    std::size_t i = 0;
+    while (i < l.size() && l[i] == U' ') ++i;
+    const std::size_t inici_número = i;
+    while (i < l.size() && l[i] >= U'0' && l[i] <= U'9') ++i;
+    const std::size_t xifres = i - inici_número;
+    if (xifres == 0 || xifres > 9) return std::nullopt;
+    const long número = std::stol(a_utf8(l.substr(inici_número, xifres)));
+    const std::size_t w = número < 10 ? 5 : número < 1000 ? xifres + 3 : xifres + 2;
+    if (l.size() <= w + 77 || l[w + 38] != U' ' || l[w + 76] != U' ') return std::nullopt;
+    const std::u32string pregunta = retalla(l.substr(w, 38));
+    const std::u32string correcció = retalla(l.substr(w + 77));
+    if (pregunta.empty() || correcció.empty()) return std::nullopt;
+    // Formula task: the question is the name and the correction the formula; name task: the other
+    // way round.
+    const bool formular = té_paraula(pregunta);
+    std::u32string fórmula = formular ? correcció : pregunta;
+    fórmula.erase(std::remove(fórmula.begin(), fórmula.end(), U' '), fórmula.end());
+    return Compost_fallat{a_utf8(formular ? pregunta : correcció), a_utf8(fórmula), 1};
+}
+
+namespace {
+
+Fila_resum fila(const Sessió_llegida &s, std::map<std::pair<std::string, std::string>, int> &fallats) {
+    Fila_resum f;
+    f.arxiu = s.arxiu;
+    if (!s.dades) {
+        f.estat = Estat_fila::Il·legible;
+        return f;
+    }
+    const DadesSessió &d = *s.dades;
+    const Nom_i_data nd = llegeix_capçalera(d.capçalera);
+    f.nom = nd.nom;
+    f.data = nd.data;
+    f.encerts = encerts_totals(d);
+    f.exercicis = exercicis_totals(d);
+    f.percentatge = f.exercicis > 0 ? percentatge(f.encerts, f.exercicis) : 0;
+    f.nota = nota(f.encerts, f.exercicis);
+    for (int k = 0; k < Nombre_codis; ++k) {
+        f.encerts_família[k] = d.encerts[k];
+        f.total_família[k] = d.encerts[k] + d.errors[k];
+    }
+    int correctes = 0;
+    for (const std::string &r : d.registres) {
+        if (registre_correcte(r)) ++correctes;
+        else if (const auto c = compost_del_registre(r)) ++fallats[{c->nom, c->fórmula}];
+    }
+    const bool quadra = static_cast<int>(d.registres.size()) == f.exercicis && correctes == f.encerts;
+    f.estat = quadra ? Estat_fila::Correcte : Estat_fila::No_quadra;
+    return f;
+}
+
+} // namespace
+
+Resum resumeix(const std::vector<Sessió_llegida> &sessions) {
+    Resum r;
+    std::map<std::pair<std::string, std::string>, int> fallats;
+    std::array<Quota_família, Nombre_codis> quotes{};
+    long long suma_notes = 0;
+    for (int k = 0; k < Nombre_codis; ++k) quotes[k].família = k;
+    for (const Sessió_llegida &s : sessions) {
+        r.files.push_back(fila(s, fallats));
+        const Fila_resum &f = r.files.back();
+        if (f.estat == Estat_fila::Il·legible) {
+            ++r.il·legibles;
+            continue;
+        }
+        ++r.alumnes;
+        if (f.exercicis > 0) {
+            ++r.alumnes_amb_nota;
+            suma_notes += f.nota;
+        }
+        for (int k = 0; k < Nombre_codis; ++k) {
+            quotes[k].encerts += f.encerts_família[k];
+            quotes[k].total += f.total_família[k];
+        }
+    }
+    if (r.alumnes_amb_nota > 0) r.nota_mitjana = static_cast<int>(divideix_arrodonit(suma_notes, r.alumnes_amb_nota));
+
+    // Weakest share first (compared exactly, not as rounded percentages); ties in counter order.
+    r.famílies.assign(quotes.begin(), quotes.end());
+    std::stable_sort(r.famílies.begin(), r.famílies.end(), [](const Quota_família &a, const Quota_família &b) {
+        if ((a.total == 0) != (b.total == 0)) return b.total == 0;
+        if (a.total == 0) return false;
+        return static_cast<long long>(a.encerts) * b.total < static_cast<long long>(b.encerts) * a.total;
+    });
+
+    for (const auto &[compost, vegades] : fallats) r.més_fallats.push_back({compost.first, compost.second, vegades});
+    std::sort(r.més_fallats.begin(), r.més_fallats.end(), [](const Compost_fallat &a, const Compost_fallat &b) {
+        if (a.vegades != b.vegades) return a.vegades > b.vegades;
+        const std::string ca = clau(a.nom), cb = clau(b.nom);
+        if (ca != cb) return ca < cb;
+        return std::tie(a.nom, a.fórmula) < std::tie(b.nom, b.fórmula);
+    });
+    if (r.més_fallats.size() > Màxim_fallats) r.més_fallats.resize(Màxim_fallats);
+    return r;
+}
+
+} // namespace quimerix

@@ -1,0 +1,81 @@
+#pragma once
+// The teacher's class summary: one row per session file, the class totals, the families ordered
+// weakest first and the compounds most often answered wrong.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/dades_sessio.h"
+
+namespace quimerix {
+
+// One file given to the summary: its contents, or nothing when it could not be read.
+struct Sessió_llegida {
+    std::string arxiu;
+    std::optional<DadesSessió> dades;
+};
+
+enum class Estat_fila { Correcte, No_quadra, Il·legible };
+// "correcte", "no quadra", "il·legible".
+const char *text_estat(Estat_fila e);
+
+struct Fila_resum {
+    std::string arxiu, nom, data;
+    int exercicis = 0, encerts = 0;
+    int percentatge = 0; // rounded as the statistics round it
+    int nota = 0;        // hundredths, as the report computes it
+    std::array<int, Nombre_codis> encerts_família{}, total_família{};
+    Estat_fila estat = Estat_fila::Correcte;
+    bool operator==(const Fila_resum &) const = default;
+};
+
+struct Quota_família {
+    int família = 0; // counter index
+    int encerts = 0, total = 0;
+    bool operator==(const Quota_família &) const = default;
+};
+
+struct Compost_fallat {
+    std::string nom, fórmula; // "Òxid de ferro (III)", "Fe2O3"
+    int vegades = 0;
+    bool operator==(const Compost_fallat &) const = default;
+};
+
+struct Resum {
+    std::vector<Fila_resum> files; // in the order the files were given
+    int alumnes = 0;               // files read
+    int il·legibles = 0;
+    int alumnes_amb_nota = 0;      // files read with at least one exercise
+    int nota_mitjana = 0;          // hundredths, mean over alumnes_amb_nota
+    std::vector<Quota_família> famílies; // weakest first; families nobody practised last
+    std::vector<Compost_fallat> més_fallats; // at most ten, most missed first
+};
+
+inline constexpr std::size_t Màxim_fallats = 10;
+// The family names of the summary, in counter order.
+extern const std::array<const char *, Nombre_codis> Noms_família;
+
+Resum resumeix(const std::vector<Sessió_llegida> &sessions);
+
+// Name and date from Capçalera_sessió ("Nom i cognoms: " + name padded to 66 + "  Data: " + date).
+struct Nom_i_data {
+    std::string nom, data;
+    bool operator==(const Nom_i_data &) const = default;
+};
+Nom_i_data llegeix_capçalera(const std::string &capçalera);
+
+// A record line whose correction is "CORRECTE" (as the report colours it).
+bool registre_correcte(const std::string &línia);
+// The compound of a wrong record line (its name and its plain formula); nothing for a right line
+// or a line that does not follow the record layout.
+std::optional<Compost_fallat> compost_del_registre(const std::string &línia);
+
+// The aligned table for a terminal, and the RFC 4180 CSV, both UTF-8. The texts are used as given.
+std::string taula_resum(const Resum &r);
+std::string csv_resum(const Resum &r);
+// The mark with a decimal point and no trailing zeros: 875 -> "8.75", 1000 -> "10".
+std::string nota_decimal(int nota);
+
+} // namespace quimerix

@@ -1,0 +1,125 @@
+// The class summary written out: an aligned table for a terminal and a CSV for a spreadsheet.
+#include <algorithm>
+
+#include "checking/utf8.h"
+#include "records/resum.h"
+
+namespace quimerix {
+
+namespace {
+
+std::string omple(const std::string &text, std::size_t ample, bool dreta) {
+    const std::size_t n = longitud(text);
+    const std::string espais(n < ample ? ample - n : 0, ' ');
+    return dreta ? espais + text : text + espais;
+}
+
+// A table of text cells; the columns flagged in `dreta` are aligned right.
+std::string alinea(const std::vector<std::vector<std::string>> &cel·les, const std::vector<bool> &dreta) {
+    std::vector<std::size_t> ample(dreta.size(), 0);
+    for (const auto &fila : cel·les)
+        for (std::size_t c = 0; c < fila.size(); ++c) ample[c] = std::max(ample[c], longitud(fila[c]));
+    std::string text;
+    for (const auto &fila : cel·les) {
+        std::string línia;
+        for (std::size_t c = 0; c < fila.size(); ++c)
+            línia += (c ? "  " : "") + omple(fila[c], ample[c], dreta[c]);
+        while (!línia.empty() && línia.back() == ' ') línia.pop_back();
+        text += línia + "\n";
+    }
+    return text;
+}
+
+std::string fracció(int encerts, int total) {
+    return total > 0 ? std::to_string(encerts) + "/" + std::to_string(total) : "-";
+}
+
+std::string taula_alumnes(const Resum &r) {
+    std::vector<std::vector<std::string>> cel·les;
+    std::vector<std::string> capçalera{"Arxiu", "Nom", "Data", "Exercicis", "Encerts", "%", "Nota"};
+    std::vector<bool> dreta{false, false, false, true, true, true, true};
+    for (const char *codi : Codis_exercici) {
+        capçalera.push_back(codi);
+        dreta.push_back(true);
+    }
+    capçalera.push_back("Estat");
+    dreta.push_back(false);
+    cel·les.push_back(capçalera);
+    for (const Fila_resum &f : r.files) {
+        std::vector<std::string> fila{f.arxiu, f.nom, f.data};
+        const bool llegida = f.estat != Estat_fila::Il·legible;
+        fila.push_back(llegida ? std::to_string(f.exercicis) : "");
+        fila.push_back(llegida ? std::to_string(f.encerts) : "");
+        fila.push_back(llegida && f.exercicis > 0 ? std::to_string(f.percentatge) : "");
+        fila.push_back(llegida && f.exercicis > 0 ? text_nota(f.nota) : "");
+        for (int k = 0; k < Nombre_codis; ++k)
+            fila.push_back(llegida ? fracció(f.encerts_família[k], f.total_família[k]) : "");
+        fila.push_back(text_estat(f.estat));
+        cel·les.push_back(fila);
+    }
+    return alinea(cel·les, dreta);
+}
+
+std::string vegades(int n) { return std::to_string(n) + (n == 1 ? " vegada" : " vegades"); }
+
+} // namespace
+
+std::string nota_decimal(int nota) {
+    std::string t = text_nota(nota);
+    std::replace(t.begin(), t.end(), '\'', '.');
+    return t;
+}
+
+std::string taula_resum(const Resum &r) {
+    std::string text = "Resum de la classe\n\nAlumnes: " + std::to_string(r.alumnes);
+    if (r.il·legibles > 0) text += "    Arxius il·legibles: " + std::to_string(r.il·legibles);
+    text += "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? text_nota(r.nota_mitjana) : std::string("-")) + "\n\n";
+    text += taula_alumnes(r);
+
+    text += "\nEncerts per família, de la més fluixa a la més forta:\n";
+    std::vector<std::vector<std::string>> famílies;
+    for (const Quota_família &q : r.famílies)
+        famílies.push_back({std::string("  ") + Noms_família[q.família], Codis_exercici[q.família],
+                            fracció(q.encerts, q.total),
+                            q.total > 0 ? std::to_string(percentatge(q.encerts, q.total)) + " %" : ""});
+    text += alinea(famílies, {false, false, true, true});
+
+    text += "\nCompostos més fallats:\n";
+    if (r.més_fallats.empty()) return text + "  cap\n";
+    std::vector<std::vector<std::string>> fallats;
+    for (std::size_t i = 0; i < r.més_fallats.size(); ++i) {
+        const Compost_fallat &c = r.més_fallats[i];
+        fallats.push_back({std::to_string(i + 1) + ".", c.nom, c.fórmula, vegades(c.vegades)});
+    }
+    return text + alinea(fallats, {true, false, false, true});
+}
+
+namespace {
+
+std::string camp_csv(const std::string &text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string camp = "\"";
+    for (const char c : text) camp += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return camp + "\"";
+}
+
+} // namespace
+
+std::string csv_resum(const Resum &r) {
+    std::string text = "arxiu,nom,data,exercicis,encerts,percentatge,nota,estat";
+    for (const char *codi : Codis_exercici) text += std::string(",") + codi + "_encerts," + codi + "_total";
+    text += "\r\n";
+    for (const Fila_resum &f : r.files) {
+        const bool llegida = f.estat != Estat_fila::Il·legible;
+        const auto nombre = [llegida](int n) { return llegida ? std::to_string(n) : std::string(); };
+        text += camp_csv(f.arxiu) + "," + camp_csv(f.nom) + "," + camp_csv(f.data) + "," + nombre(f.exercicis) + "," +
+                nombre(f.encerts) + "," + (llegida && f.exercicis > 0 ? std::to_string(f.percentatge) : "") + "," +
+                (llegida && f.exercicis > 0 ? nota_decimal(f.nota) : "") + "," + camp_csv(text_estat(f.estat));
+        for (int k = 0; k < Nombre_codis; ++k)
+            text += "," + nombre(f.encerts_família[k]) + "," + nombre(f.total_família[k]);
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace quimerix

@@ -1,0 +1,69 @@
+#pragma once
+// Sessions of known figures for the summary's tests, the tool's tests and the benchmark: record
+// lines written by the correction's own line builders for compounds of the catalogue.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "checking/correccio.h"
+#include "checking/utf8.h"
+#include "data/taules.h"
+#include "generation/sorteig.h"
+#include "records/dades_sessio.h"
+
+namespace prova {
+
+// A compound as both tasks build it.
+struct Compost {
+    quimerix::Exercici formular, anomenar;
+};
+
+// Every compound the program can ask, by its plain formula.
+inline const std::map<std::string, Compost> &compostos() {
+    using namespace quimerix;
+    static const std::map<std::string, Compost> c = [] {
+        const Taules t = Taules::carrega();
+        std::map<std::string, Compost> m;
+        for (const Entrada_catàleg &e : catàleg(t))
+            m[construeix(t, e.tipus, e.a, e.b, 1).fórmula()] = {construeix(t, e.tipus, e.a, e.b, 1),
+                                                                construeix(t, e.tipus, e.a, e.b, 2)};
+        return m;
+    }();
+    return c;
+}
+
+// The record line of exercise N as the correction writes it: a formula task (mode 1) answered with
+// a wrong element when wrong, or a name task (mode 2) answered "nom equivocat" when wrong.
+inline std::string registre(int N, const Compost &c, int mode, bool correcte) {
+    using namespace quimerix;
+    if (mode == 1) {
+        auto resposta = c.formular.caixes;
+        if (!correcte) resposta[Símbol2] = "Xy";
+        return línia_registre_fórmula(N, c.formular.Nom_compost, c.formular, resposta, correcte);
+    }
+    return línia_registre_nom(N, c.anomenar, correcte ? c.anomenar.Nom_compost : "nom equivocat",
+                              c.anomenar.Nom_compost, correcte);
+}
+
+struct Exercici_fet {
+    std::string fórmula;
+    int mode;
+    bool correcte;
+};
+
+// A session whose counters agree with its records.
+inline quimerix::DadesSessió sessió(const std::string &nom, const std::string &data,
+                                    const std::vector<Exercici_fet> &fets) {
+    using namespace quimerix;
+    DadesSessió d;
+    d.capçalera = "Nom i cognoms: " + nom + std::string(66 - longitud(nom), ' ') + "  Data: " + data;
+    for (const Exercici_fet &f : fets) {
+        const Compost &c = compostos().at(f.fórmula);
+        d.registres.push_back(registre(static_cast<int>(d.registres.size()) + 1, c, f.mode, f.correcte));
+        ++(f.correcte ? d.encerts : d.errors)[índex_codi(c.formular.Codi_exercici)];
+    }
+    return d;
+}
+
+} // namespace prova
