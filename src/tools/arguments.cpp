@@ -15,7 +15,9 @@ std::optional<std::string> Arguments::valor(const std::string &opció) const {
 
 namespace {
 
-bool és_ajuda(const std::string &a) { return a == "-h" || a == "--help"; }
+bool és_ajuda(const std::string &a) {
+    return a == "-h" || a == "--help";
+}
 
 const Opció *busca(const Ordre &o, const std::string &nom) {
     for (const Opció &op : o.opcions)
@@ -25,7 +27,9 @@ const Opció *busca(const Ordre &o, const std::string &nom) {
 
 } // namespace
 
-std::string línia_ús(const Ordre &o) { return "Ús: quimerix-eines " + o.nom + (o.ús.empty() ? "" : " " + o.ús); }
+std::string línia_ús(const Ordre &o) {
+    return "Ús: quimerix-eines " + o.nom + (o.ús.empty() ? "" : " " + o.ús);
+}
 
 std::string ajuda(const Ordre &o) {
     std::string text = línia_ús(o) + "\n" + o.descripció + "\n\nOpcions:\n";
@@ -33,7 +37,8 @@ std::string ajuda(const Ordre &o) {
     for (const Opció &op : o.opcions)
         ample = std::max(ample, amplada(op.nom + (op.valor.empty() ? "" : " " + op.valor)));
     for (const Opció &op : o.opcions)
-        text += "  " + omple(op.nom + (op.valor.empty() ? "" : " " + op.valor), ample) + "  " + op.ajuda + "\n";
+        text +=
+            "  " + omple(op.nom + (op.valor.empty() ? "" : " " + op.valor), ample) + "  " + op.ajuda + "\n";
     text += "  " + omple("-h, --help", ample) + "  mostra aquesta ajuda\n";
     return text;
 }

@@ -11,32 +11,32 @@
 namespace eines {
 
 struct Opció {
-    std::string nom{};            // "--esperat"
-    std::string valor{};          // placeholder of the value in the help ("NOM"); empty for a flag
-    std::string ajuda{};          // one line for the help
-    bool obligatòria = false;   // the subcommand cannot run without it
-    bool admet_buit = true;     // an empty value is accepted
+    std::string nom{};        // "--esperat"
+    std::string valor{};      // placeholder of the value in the help ("NOM"); empty for a flag
+    std::string ajuda{};      // one line for the help
+    bool obligatòria = false; // the subcommand cannot run without it
+    bool admet_buit = true;   // an empty value is accepted
 };
 
 class Arguments {
-public:
+  public:
     bool té(const std::string &opció) const { return valors_.count(opció) != 0; }
     // The value of an option given with a value; nothing when it was not given.
     std::optional<std::string> valor(const std::string &opció) const;
     const std::vector<std::string> &posicionals() const { return posicionals_; }
 
-private:
+  private:
     friend struct Analitzador;
     std::map<std::string, std::string> valors_;
     std::vector<std::string> posicionals_;
 };
 
 struct Ordre {
-    std::string nom{};           // "corregeix"
-    std::string ús{};            // what follows the name in the usage line
-    std::string descripció{};    // one line
+    std::string nom{};        // "corregeix"
+    std::string ús{};         // what follows the name in the usage line
+    std::string descripció{}; // one line
     std::vector<Opció> opcions{};
-    std::string posicional{};    // placeholder of the operands ("FITXER.qxs"); empty when none
+    std::string posicional{}; // placeholder of the operands ("FITXER.qxs"); empty when none
     std::size_t mínim_posicionals = 0;
     std::size_t màxim_posicionals = 0;
     int (*executa)(const Arguments &) = nullptr;

@@ -14,10 +14,12 @@ namespace {
 
 int corregeix(const eines::Arguments &args) {
     const std::string esperat = normalitza_entrada(*args.valor("--esperat"));
-    if (esperat.find_first_not_of(" ") == std::string::npos) return eines::error_ús(eines::ordre_corregeix, "el nom esperat és buit");
+    if (esperat.find_first_not_of(" ") == std::string::npos)
+        return eines::error_ús(eines::ordre_corregeix, "el nom esperat és buit");
     const std::string resposta = nom_teclejat(*args.valor("--resposta"));
     // The expected name as the exercise shows it, then the correction itself.
-    const Correcció_nom c = corregeix_nom(resposta, Canvi_MAJÚSCULES_minúscules(esperat), args.té("--assistent"));
+    const Correcció_nom c =
+        corregeix_nom(resposta, Canvi_MAJÚSCULES_minúscules(esperat), args.té("--assistent"));
     std::cout << (c.correcte ? "CORRECTE" : "INCORRECTE") << "\n"
               << eines::visible(c.resposta_comparada) << "\n"
               << eines::visible(c.esperat_comparat) << "\n";
@@ -30,9 +32,13 @@ const eines::Ordre eines::ordre_corregeix{
     .nom = "corregeix",
     .ús = "--esperat NOM --resposta TEXT [--assistent]",
     .descripció = "corregeix un nom teclejat com ho fa el programa",
-    .opcions = {{.nom = "--esperat", .valor = "NOM", .ajuda = "el nom correcte", .obligatòria = true,
-                 .admet_buit = false},
-                {.nom = "--resposta", .valor = "TEXT", .ajuda = "el que ha escrit l'alumne", .obligatòria = true},
-                {.nom = "--assistent", .ajuda = "amb l'assistent d'ortografia"}},
+    .opcions =
+        {{.nom = "--esperat",
+          .valor = "NOM",
+          .ajuda = "el nom correcte",
+          .obligatòria = true,
+          .admet_buit = false},
+         {.nom = "--resposta", .valor = "TEXT", .ajuda = "el que ha escrit l'alumne", .obligatòria = true},
+         {.nom = "--assistent", .ajuda = "amb l'assistent d'ortografia"}},
     .executa = corregeix,
 };

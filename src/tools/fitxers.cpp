@@ -54,8 +54,10 @@ std::optional<std::string> desa_fitxer(const std::string &camí, const std::stri
     for (std::size_t fet = 0; fet < contingut.size() && error == 0;) {
         const ssize_t n = ::write(fd, contingut.data() + fet, contingut.size() - fet);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) error = n < 0 ? errno : EIO;
-        else fet += static_cast<std::size_t>(n);
+        if (n <= 0)
+            error = n < 0 ? errno : EIO;
+        else
+            fet += static_cast<std::size_t>(n);
     }
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;

@@ -23,8 +23,10 @@ std::string ajuda_eina() {
     std::string text = "Ús: quimerix-eines ORDRE [OPCIONS]\n"
                        "Eines de QUIMERIX per al professorat i per a comprovacions.\n\nOrdres:\n";
     std::size_t ample = 0;
-    for (const Ordre *o : ordres) ample = std::max(ample, amplada(o->nom));
-    for (const Ordre *o : ordres) text += "  " + omple(o->nom, ample) + "  " + o->descripció + "\n";
+    for (const Ordre *o : ordres)
+        ample = std::max(ample, amplada(o->nom));
+    for (const Ordre *o : ordres)
+        text += "  " + omple(o->nom, ample) + "  " + o->descripció + "\n";
     text += "\nOpcions:\n"
             "  -h, --help  mostra aquesta ajuda\n"
             "  --version   mostra la versió\n\n"
@@ -58,12 +60,12 @@ int executa_eina(const std::vector<std::string> &args) {
 // Standard output is the tool's product: it goes straight to the file descriptor, and the first
 // write that fails is remembered with its reason.
 class Sortida : public std::streambuf {
-public:
+  public:
     Sortida() { setp(memòria_, memòria_ + sizeof memòria_); }
     int error() const { return error_; }
     bool buida() { return sync() == 0; }
 
-protected:
+  protected:
     int_type overflow(int_type c) override {
         if (sync() != 0) return traits_type::eof();
         if (!traits_type::eq_int_type(c, traits_type::eof())) sputc(traits_type::to_char_type(c));
@@ -74,14 +76,16 @@ protected:
         while (p < pptr() && error_ == 0) {
             const ssize_t n = ::write(STDOUT_FILENO, p, static_cast<std::size_t>(pptr() - p));
             if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) error_ = n < 0 ? errno : EIO;
-            else p += n;
+            if (n <= 0)
+                error_ = n < 0 ? errno : EIO;
+            else
+                p += n;
         }
         setp(memòria_, memòria_ + sizeof memòria_);
         return error_ == 0 ? 0 : -1;
     }
 
-private:
+  private:
     char memòria_[1 << 16];
     int error_ = 0;
 };

@@ -16,7 +16,11 @@ const Cas casos[] = {
     {std::string("a\0b", 3), "a\\x00b", "\"a\\u0000b\""},
     {"\x01\x08\x0c\x1f", "\\x01\\x08\\x0C\\x1F", "\"\\u0001\\b\\f\\u001f\""},
     {"\x7f", "\\x7F", "\"\x7f\""},
-    {"x\xc2\x9b" "31m", "x\\u009B31m", "\"x\xc2\x9b" "31m\""},  // C1 control introducer
+    {"x\xc2\x9b"
+     "31m",
+     "x\\u009B31m",
+     "\"x\xc2\x9b"
+     "31m\""},                                                        // C1 control introducer
     {"\xc2\xa0\xc3\xa0", "\xc2\xa0\xc3\xa0", "\"\xc2\xa0\xc3\xa0\""}, // no-break space and à stay
     {"\"cometes\" i \\", "\"cometes\" i \\", "\"\\\"cometes\\\" i \\\\\""},
 };

@@ -10,11 +10,16 @@
 
 namespace quimerix {
 
-const std::array<const char *, Nombre_codis> Noms_família{
-    "Òxids metàl·lics",       "Òxids no metàl·lics", "Hidrurs metàl·lics",
-    "Hidrurs no metàl·lics",  "Àcids hidràcids",     "Sals binàries",
-    "Compostos binaris no metall-no metall",       "Hidròxids",
-    "Oxoàcids",               "Oxosals"};
+const std::array<const char *, Nombre_codis> Noms_família{"Òxids metàl·lics",
+                                                          "Òxids no metàl·lics",
+                                                          "Hidrurs metàl·lics",
+                                                          "Hidrurs no metàl·lics",
+                                                          "Àcids hidràcids",
+                                                          "Sals binàries",
+                                                          "Compostos binaris no metall-no metall",
+                                                          "Hidròxids",
+                                                          "Oxoàcids",
+                                                          "Oxosals"};
 
 const char *text_estat(Estat_fila e) {
     switch (e) {
@@ -38,7 +43,8 @@ std::u32string retalla(std::u32string s) {
 }
 
 std::string sense_final_de_línia(std::string línia) {
-    while (!línia.empty() && (línia.back() == '\n' || línia.back() == '\r')) línia.pop_back();
+    while (!línia.empty() && (línia.back() == '\n' || línia.back() == '\r'))
+        línia.pop_back();
     return línia;
 }
 
@@ -55,7 +61,9 @@ bool té_paraula(const std::u32string &s) {
 }
 
 // Compounds in the order a reader expects: letters without case or accent first, then bytes.
-std::string clau(const std::string &nom) { return Canvi_accents(Canvi_MAJÚSCULES_minúscules2(nom)); }
+std::string clau(const std::string &nom) {
+    return Canvi_accents(Canvi_MAJÚSCULES_minúscules2(nom));
+}
 
 } // namespace
 
@@ -75,7 +83,8 @@ Nom_i_data llegeix_capçalera(const std::string &capçalera) {
 bool registre_correcte(const std::string &línia) {
     const std::string l = sense_final_de_línia(línia);
     const std::string correcte = "CORRECTE";
-    return l.size() >= correcte.size() && l.compare(l.size() - correcte.size(), correcte.size(), correcte) == 0;
+    return l.size() >= correcte.size() &&
+           l.compare(l.size() - correcte.size(), correcte.size(), correcte) == 0;
 }
 
 std::optional<Compost_fallat> compost_del_registre(const std::string &línia) {
@@ -84,9 +93,11 @@ std::optional<Compost_fallat> compost_del_registre(const std::string &línia) {
     // Number field: its width depends only on the number; then the question (38 columns), one
     // column, the answer (38 columns) and the correction.
     std::size_t i = 0;
-    while (i < l.size() && l[i] == U' ') ++i;
+    while (i < l.size() && l[i] == U' ')
+        ++i;
     const std::size_t inici_número = i;
-    while (i < l.size() && l[i] >= U'0' && l[i] <= U'9') ++i;
+    while (i < l.size() && l[i] >= U'0' && l[i] <= U'9')
+        ++i;
     const std::size_t xifres = i - inici_número;
     if (xifres == 0 || xifres > 9) return std::nullopt;
     const long número = std::stol(a_utf8(l.substr(inici_número, xifres)));
@@ -126,8 +137,10 @@ Fila_resum fila(const Sessió_llegida &s, std::map<std::pair<std::string, std::s
     }
     int correctes = 0;
     for (const std::string &r : d.registres) {
-        if (registre_correcte(r)) ++correctes;
-        else if (const auto c = compost_del_registre(r)) ++fallats[{c->nom, c->fórmula}];
+        if (registre_correcte(r))
+            ++correctes;
+        else if (const auto c = compost_del_registre(r))
+            ++fallats[{c->nom, c->fórmula}];
     }
     const bool quadra = static_cast<int>(d.registres.size()) == f.exercicis && correctes == f.encerts;
     f.estat = quadra ? Estat_fila::Correcte : Estat_fila::No_quadra;
@@ -141,7 +154,8 @@ Resum resumeix(const std::vector<Sessió_llegida> &sessions) {
     std::map<std::pair<std::string, std::string>, int> fallats;
     std::array<Quota_família, Nombre_codis> quotes{};
     long long suma_notes = 0;
-    for (int k = 0; k < Nombre_codis; ++k) quotes[k].família = k;
+    for (int k = 0; k < Nombre_codis; ++k)
+        quotes[k].família = k;
     for (const Sessió_llegida &s : sessions) {
         r.files.push_back(fila(s, fallats));
         const Fila_resum &f = r.files.back();
@@ -159,23 +173,27 @@ Resum resumeix(const std::vector<Sessió_llegida> &sessions) {
             quotes[k].total += f.total_família[k];
         }
     }
-    if (r.alumnes_amb_nota > 0) r.nota_mitjana = static_cast<int>(divideix_arrodonit(suma_notes, r.alumnes_amb_nota));
+    if (r.alumnes_amb_nota > 0)
+        r.nota_mitjana = static_cast<int>(divideix_arrodonit(suma_notes, r.alumnes_amb_nota));
 
     // Weakest share first (compared exactly, not as rounded percentages); ties in counter order.
     r.famílies.assign(quotes.begin(), quotes.end());
-    std::stable_sort(r.famílies.begin(), r.famílies.end(), [](const Quota_família &a, const Quota_família &b) {
-        if ((a.total == 0) != (b.total == 0)) return b.total == 0;
-        if (a.total == 0) return false;
-        return static_cast<long long>(a.encerts) * b.total < static_cast<long long>(b.encerts) * a.total;
-    });
+    std::stable_sort(
+        r.famílies.begin(), r.famílies.end(), [](const Quota_família &a, const Quota_família &b) {
+            if ((a.total == 0) != (b.total == 0)) return b.total == 0;
+            if (a.total == 0) return false;
+            return static_cast<long long>(a.encerts) * b.total < static_cast<long long>(b.encerts) * a.total;
+        });
 
-    for (const auto &[compost, vegades] : fallats) r.més_fallats.push_back({compost.first, compost.second, vegades});
-    std::sort(r.més_fallats.begin(), r.més_fallats.end(), [](const Compost_fallat &a, const Compost_fallat &b) {
-        if (a.vegades != b.vegades) return a.vegades > b.vegades;
-        const std::string ca = clau(a.nom), cb = clau(b.nom);
-        if (ca != cb) return ca < cb;
-        return std::tie(a.nom, a.fórmula) < std::tie(b.nom, b.fórmula);
-    });
+    for (const auto &[compost, vegades] : fallats)
+        r.més_fallats.push_back({compost.first, compost.second, vegades});
+    std::sort(r.més_fallats.begin(), r.més_fallats.end(),
+              [](const Compost_fallat &a, const Compost_fallat &b) {
+                  if (a.vegades != b.vegades) return a.vegades > b.vegades;
+                  const std::string ca = clau(a.nom), cb = clau(b.nom);
+                  if (ca != cb) return ca < cb;
+                  return std::tie(a.nom, a.fórmula) < std::tie(b.nom, b.fórmula);
+              });
     if (r.més_fallats.size() > Màxim_fallats) r.més_fallats.resize(Màxim_fallats);
     return r;
 }

@@ -47,9 +47,9 @@ struct Resum {
     std::vector<Fila_resum> files; // in the order the files were given
     int alumnes = 0;               // files read
     int il·legibles = 0;
-    int alumnes_amb_nota = 0;      // files read with at least one exercise
-    int nota_mitjana = 0;          // hundredths, mean over alumnes_amb_nota
-    std::vector<Quota_família> famílies; // weakest first; families nobody practised last
+    int alumnes_amb_nota = 0;                // files read with at least one exercise
+    int nota_mitjana = 0;                    // hundredths, mean over alumnes_amb_nota
+    std::vector<Quota_família> famílies;     // weakest first; families nobody practised last
     std::vector<Compost_fallat> més_fallats; // at most ten, most missed first
 };
 

@@ -18,13 +18,15 @@ std::string omple(const std::string &text, std::size_t ample, bool dreta) {
 std::string alinea(const std::vector<std::vector<std::string>> &cel·les, const std::vector<bool> &dreta) {
     std::vector<std::size_t> ample(dreta.size(), 0);
     for (const auto &fila : cel·les)
-        for (std::size_t c = 0; c < fila.size(); ++c) ample[c] = std::max(ample[c], longitud(fila[c]));
+        for (std::size_t c = 0; c < fila.size(); ++c)
+            ample[c] = std::max(ample[c], longitud(fila[c]));
     std::string text;
     for (const auto &fila : cel·les) {
         std::string línia;
         for (std::size_t c = 0; c < fila.size(); ++c)
             línia += (c ? "  " : "") + omple(fila[c], ample[c], dreta[c]);
-        while (!línia.empty() && línia.back() == ' ') línia.pop_back();
+        while (!línia.empty() && línia.back() == ' ')
+            línia.pop_back();
         text += línia + "\n";
     }
     return text;
@@ -60,7 +62,9 @@ std::string taula_alumnes(const Resum &r) {
     return alinea(cel·les, dreta);
 }
 
-std::string vegades(int n) { return std::to_string(n) + (n == 1 ? " vegada" : " vegades"); }
+std::string vegades(int n) {
+    return std::to_string(n) + (n == 1 ? " vegada" : " vegades");
+}
 
 } // namespace
 
@@ -73,7 +77,8 @@ std::string nota_decimal(int nota) {
 std::string taula_resum(const Resum &r) {
     std::string text = "Resum de la classe\n\nAlumnes: " + std::to_string(r.alumnes);
     if (r.il·legibles > 0) text += "    Arxius il·legibles: " + std::to_string(r.il·legibles);
-    text += "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? text_nota(r.nota_mitjana) : std::string("-")) + "\n\n";
+    text += "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? text_nota(r.nota_mitjana) : std::string("-")) +
+            "\n\n";
     text += taula_alumnes(r);
 
     text += "\nEncerts per família, de la més fluixa a la més forta:\n";
@@ -99,7 +104,8 @@ namespace {
 std::string camp_csv(const std::string &text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string camp = "\"";
-    for (const char c : text) camp += c == '"' ? std::string("\"\"") : std::string(1, c);
+    for (const char c : text)
+        camp += c == '"' ? std::string("\"\"") : std::string(1, c);
     return camp + "\"";
 }
 
@@ -107,14 +113,17 @@ std::string camp_csv(const std::string &text) {
 
 std::string csv_resum(const Resum &r) {
     std::string text = "arxiu,nom,data,exercicis,encerts,percentatge,nota,estat";
-    for (const char *codi : Codis_exercici) text += std::string(",") + codi + "_encerts," + codi + "_total";
+    for (const char *codi : Codis_exercici)
+        text += std::string(",") + codi + "_encerts," + codi + "_total";
     text += "\r\n";
     for (const Fila_resum &f : r.files) {
         const bool llegida = f.estat != Estat_fila::Il·legible;
         const auto nombre = [llegida](int n) { return llegida ? std::to_string(n) : std::string(); };
-        text += camp_csv(f.arxiu) + "," + camp_csv(f.nom) + "," + camp_csv(f.data) + "," + nombre(f.exercicis) + "," +
-                nombre(f.encerts) + "," + (llegida && f.exercicis > 0 ? std::to_string(f.percentatge) : "") + "," +
-                (llegida && f.exercicis > 0 ? nota_decimal(f.nota) : "") + "," + camp_csv(text_estat(f.estat));
+        text += camp_csv(f.arxiu) + "," + camp_csv(f.nom) + "," + camp_csv(f.data) + "," +
+                nombre(f.exercicis) + "," + nombre(f.encerts) + "," +
+                (llegida && f.exercicis > 0 ? std::to_string(f.percentatge) : "") + "," +
+                (llegida && f.exercicis > 0 ? nota_decimal(f.nota) : "") + "," +
+                camp_csv(text_estat(f.estat));
         for (int k = 0; k < Nombre_codis; ++k)
             text += "," + nombre(f.encerts_família[k]) + "," + nombre(f.total_família[k]);
         text += "\r\n";
