@@ -1,0 +1,209 @@
+#include "records/arxiu_sessio.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "records/cp1252.h"
+
+namespace quimerix {
+
+namespace {
+
+constexpr std::string_view Salt = "\r\n";
+
+void afegeix_cadena(std::string &out, std::string_view text) {
+    out += '"';
+    const std::size_t inici = out.size();
+    out += a_cp1252(text);
+    std::replace(out.begin() + static_cast<std::ptrdiff_t>(inici), out.end(), '"', '\'');
+    out += '"';
+}
+
+template <typename Valors>
+void afegeix_nombres(std::string &out, const Valors &valors) {
+    bool primer = true;
+    for (int v : valors) {
+        if (!primer) out += ',';
+        primer = false;
+        out += std::to_string(v);
+    }
+    out += Salt;
+}
+
+// Reads the plain text from left to right; every step either consumes what it expects or fails.
+class Lector {
+  public:
+    explicit Lector(std::string_view text) : t_(text) {}
+
+    std::size_t posició() const { return p_; }
+    bool al_final() const { return p_ == t_.size(); }
+
+    bool consumeix(std::string_view s) {
+        if (t_.substr(p_, s.size()) != s) return false;
+        p_ += s.size();
+        return true;
+    }
+
+    // A whole number as the writer writes it: digits, no sign, no leading zero, at most `màxim`.
+    bool nombre(int màxim, int &valor) {
+        const std::size_t inici = p_;
+        long long v = 0;
+        while (p_ < t_.size() && t_[p_] >= '0' && t_[p_] <= '9' && v <= màxim) v = v * 10 + (t_[p_++] - '0');
+        const std::size_t xifres = p_ - inici;
+        if (xifres == 0 || v > màxim || (xifres > 1 && t_[inici] == '0')) return false;
+        valor = static_cast<int>(v);
+        return true;
+    }
+
+    // A quoted string; nothing inside is escaped, so it ends at the next double quote.
+    bool cadena(std::string_view &valor) {
+        if (!consumeix("\"")) return false;
+        const std::size_t fi = t_.find('"', p_);
+        if (fi == std::string_view::npos) return false;
+        valor = t_.substr(p_, fi - p_);
+        p_ = fi + 1;
+        return true;
+    }
+
+  private:
+    std::string_view t_;
+    std::size_t p_ = 0;
+};
+
+bool sense_salts(std::string_view s) {
+    return s.find_first_of(Salt) == std::string_view::npos;
+}
+
+// A record line: one line of text followed by its own CR LF.
+bool és_registre(std::string_view s) {
+    return s.size() >= Salt.size() && s.ends_with(Salt) && sense_salts(s.substr(0, s.size() - Salt.size()));
+}
+
+Error_arxiu error(Defecte_arxiu d, const Lector &l) {
+    return {d, l.posició()};
+}
+
+// Lines 4 to 6 after the records.
+std::variant<std::monostate, Error_arxiu> llegeix_resum(Lector &l, DadesSessió &d) {
+    for (std::size_t i = 0; i < d.text_estadístiques.size(); ++i) {
+        std::string_view s;
+        if ((i > 0 && !l.consumeix(",")) || !l.cadena(s) || !sense_salts(s))
+            return error(Defecte_arxiu::Estadístiques, l);
+        d.text_estadístiques[i] = de_cp1252(s);
+    }
+    if (!l.consumeix(Salt)) return error(Defecte_arxiu::Estadístiques, l);
+    for (auto *fila : {&d.encerts, &d.errors}) {
+        for (std::size_t i = 0; i < fila->size(); ++i)
+            if ((i > 0 && !l.consumeix(",")) || !l.nombre(Màxim_registres, (*fila)[i]))
+                return error(Defecte_arxiu::Comptadors, l);
+        if (!l.consumeix(Salt)) return error(Defecte_arxiu::Comptadors, l);
+    }
+    return std::monostate{};
+}
+
+} // namespace
+
+Forma_arxiu forma_arxiu(const DadesSessió &d) {
+    return d.registres.empty() ? Forma_arxiu::Inici : Forma_arxiu::Completa;
+}
+
+std::string text_arxiu(const DadesSessió &d, Forma_arxiu forma) {
+    const bool completa = forma == Forma_arxiu::Completa;
+    std::string out;
+    std::size_t mida = 128 + d.capçalera.size();
+    for (const std::string &r : d.registres) mida += r.size() + 4;
+    out.reserve(mida);
+    out += completa ? std::to_string(d.registres.size()) : "0";
+    out += Salt;
+    afegeix_cadena(out, d.capçalera);
+    out += Salt;
+    if (!completa) return out;
+    for (const std::string &r : d.registres) {
+        afegeix_cadena(out, r);
+        out += Salt;
+    }
+    for (std::size_t i = 0; i < d.text_estadístiques.size(); ++i) {
+        if (i > 0) out += ',';
+        afegeix_cadena(out, d.text_estadístiques[i]);
+    }
+    out += Salt;
+    afegeix_nombres(out, d.encerts);
+    afegeix_nombres(out, d.errors);
+    return out;
+}
+
+std::string xifra(std::string_view pla) {
+    std::string b(pla);
+    b.append(3, '\0');
+    auto *u = reinterpret_cast<unsigned char *>(b.data());
+    for (std::size_t p = 0; p < pla.size(); ++p) {
+        // Adds K to the word of bytes p..p+3; a carry out of byte p+3 is lost.
+        unsigned suma = u[p] + unsigned{Constant_xifrat};
+        u[p] = static_cast<unsigned char>(suma);
+        for (std::size_t k = 1; k < 4 && suma > 0xFF; ++k) {
+            suma = u[p + k] + 1u;
+            u[p + k] = static_cast<unsigned char>(suma);
+        }
+    }
+    return b;
+}
+
+std::string desxifra(std::string_view xifrat) {
+    std::string b(xifrat);
+    if (b.size() <= 3) return b;
+    auto *u = reinterpret_cast<unsigned char *>(b.data());
+    for (std::size_t p = b.size() - 3; p-- > 0;) {
+        // Subtracts K from the word of bytes p..p+3; a borrow out of byte p+3 is lost.
+        bool manllevat = u[p] < Constant_xifrat;
+        u[p] = static_cast<unsigned char>(u[p] - Constant_xifrat);
+        for (std::size_t k = 1; k < 4 && manllevat; ++k) {
+            manllevat = u[p + k] == 0;
+            u[p + k] = static_cast<unsigned char>(u[p + k] - 1);
+        }
+    }
+    return b;
+}
+
+std::string arxiu_sessió(const DadesSessió &d) {
+    return xifra(text_arxiu(d, forma_arxiu(d)));
+}
+
+std::variant<std::string, Error_arxiu> text_pla(std::string_view xifrat) {
+    if (xifrat.size() < 3) return Error_arxiu{Defecte_arxiu::Massa_curt, 0};
+    std::string b = desxifra(xifrat);
+    const std::size_t l = b.size() - 3;
+    if (b.compare(l, 3, std::string_view("\0\0\0", 3)) != 0) return Error_arxiu{Defecte_arxiu::Sense_zeros, l};
+    b.resize(l);
+    return b;
+}
+
+Lectura_arxiu llegeix_text_pla(std::string_view pla) {
+    Lector l(pla);
+    DadesSessió d;
+    int n = 0;
+    if (!l.nombre(Màxim_registres, n) || !l.consumeix(Salt)) return error(Defecte_arxiu::Nombre_registres, l);
+    std::string_view s;
+    if (!l.cadena(s) || !sense_salts(s) || !l.consumeix(Salt)) return error(Defecte_arxiu::Capçalera, l);
+    d.capçalera = de_cp1252(s);
+    if (n == 0 && l.al_final()) {
+        d.text_estadístiques = Estadístiques().Text_estadístiques();
+        return d;
+    }
+    d.registres.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        if (!l.cadena(s) || !és_registre(s) || !l.consumeix(Salt)) return error(Defecte_arxiu::Registre, l);
+        d.registres.push_back(de_cp1252(s));
+    }
+    if (auto r = llegeix_resum(l, d); std::holds_alternative<Error_arxiu>(r)) return std::get<Error_arxiu>(r);
+    if (!l.al_final()) return error(Defecte_arxiu::Sobrant, l);
+    if (exercicis_totals(d) != n) return error(Defecte_arxiu::Comptes_incoherents, l);
+    return d;
+}
+
+Lectura_arxiu llegeix_arxiu(std::string_view xifrat) {
+    auto pla = text_pla(xifrat);
+    if (auto *e = std::get_if<Error_arxiu>(&pla)) return *e;
+    return llegeix_text_pla(std::get<std::string>(pla));
+}
+
+} // namespace quimerix

@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+#include <variant>
+
+#include "font_guionada.h"
+#include "llavors.h"
+#include "records/arxiu_sessio.h"
+#include "records/cp1252.h"
+#include "session/sessio.h"
+
+using namespace quimerix;
+
+namespace {
+
+std::string amb_zeros(std::string s) {
+    return s.append(3, '\0');
+}
+
+class MissatgesSí final : public Missatges {
+  public:
+    bool pregunta(const std::string &, const std::string &, Icona) override { return true; }
+    void avisa(const std::string &, const std::string &, Icona) override {}
+};
+
+} // namespace
+
+// Scrambled bytes worked out by hand with K = 157 (0x9D); files already written stay readable.
+// With "ÿÿÿÿ" the first addition carries out of its four bytes: only undoing the positions in
+// decreasing order gives the text back.
+TEST(ArxiuSessio, XifratFetAMa) {
+    const std::pair<std::string, std::string> casos[] = {
+        {"", std::string(3, '\0')},
+        {"0\r\n", std::string("\xCD\xAA\xA7\0\0\0", 6)},
+        {"\xFF\xFF", std::string("\x9C\x9D\x01\0\0", 5)},
+        {"\xFF\xFF\xFF\xFF", std::string("\x9C\x9D\x9D\x9D\0\0\0", 7)},
+    };
+    for (const auto &[pla, xifrat] : casos) {
+        EXPECT_EQ(xifra(pla), xifrat) << pla;
+        EXPECT_EQ(desxifra(xifrat), amb_zeros(pla)) << pla;
+    }
+}
+
+TEST(ArxiuSessio, DesxifraEsLInversExacte) {
+    // Every byte value at every offset of the word, with and without carries.
+    std::string tots;
+    for (int b = 255; b >= 0; --b) tots.push_back(static_cast<char>(b));
+    const std::string casos[] = {tots, tots.substr(0, 1), std::string(9, '\xFF'), std::string(5, '\x63') + "\xFF",
+                                 a_cp1252("Òxid de ferro (III) · l’àcid sulfúric · ÿÿÿÿ\r\n")};
+    for (const std::string &pla : casos) EXPECT_EQ(desxifra(xifra(pla)), amb_zeros(pla));
+}
+
+// Lines 1 and 2 when a set starts, all six after the first correction, driven through the
+// session; a double quote typed in the answer is stored as an apostrophe.
+TEST(ArxiuSessio, ArxiuDIniciIDespresDeLaPrimeraCorreccio) {
+    FontGuionada font(2); // the first exercise asks the name of Ag2O
+    MissatgesSí m;
+    Sessió s(font, m);
+    s.posa_arxiu_actiu(true);
+    s.posa_tasca(Opció_tasca::Anomenar);
+    std::vector<std::string> escrits;
+    s.en_desar = [&](const Sessió &x) { escrits.push_back(text_arxiu(x.dades(), forma_arxiu(x.dades()))); };
+    ASSERT_TRUE(s.comença("Martí Pérez-Lluïsa", "3/4/2024"));
+    s.continua();
+    ASSERT_EQ(s.Exercici_actual().Nom_compost, "òxid d'argent");
+    s.posa_nom("òxid \"d'or");
+    s.continua();
+
+    ASSERT_EQ(escrits.size(), 2u);
+    const std::string capçalera =
+        "\"Nom i cognoms: Mart\xED P\xE9rez-Llu\xEFsa" + std::string(48, ' ') + "  Data: 3/4/2024\"\r\n";
+    EXPECT_EQ(escrits[0], "0\r\n" + capçalera);
+    EXPECT_EQ(escrits[1], "1\r\n" + capçalera + "\" 1   Ag2 O " + std::string(33, ' ') + "\xF2xid 'd'or" +
+                              std::string(28, ' ') + "\xF2xid d'argent\r\n\"\r\n"
+                              "\"0 / 1\",\"0 / 1\",\"-----\",\"-----\",\"-----\",\"-----\",\"-----\",\"-----\","
+                              "\"-----\",\"-----\",\"-----\",\"-----\",\"Encerts sobre el total:\",\"0 / 1\"\r\n"
+                              "0,0,0,0,0,0,0,0,0,0\r\n"
+                              "1,0,0,0,0,0,0,0,0,0\r\n");
+    // What is read back is what the session holds, but for the quote it could not store.
+    DadesSessió esperat = s.dades();
+    std::replace(esperat.registres[0].begin(), esperat.registres[0].end(), '"', '\'');
+    EXPECT_EQ(llegeix_arxiu(xifra(escrits[1])), Lectura_arxiu(esperat));
+}
+
+// The name is padded by characters, not bytes: a 66-letter name of accented letters takes 66 bytes
+// and no space before "  Data: ".
+TEST(ArxiuSessio, CapcaleraDe66Caracters) {
+    struct Cas {
+        int lletres;
+        std::string línia_2;
+    } casos[] = {
+        {65, "\"Nom i cognoms: " + std::string(65, '\xE0') + "   Data: 1/1/2025\"\r\n"},
+        {66, "\"Nom i cognoms: " + std::string(66, '\xE0') + "  Data: 1/1/2025\"\r\n"},
+        {67, "\"Nom i cognoms: " + std::string(67, '\xE0') + "  Data: 1/1/2025\"\r\n"},
+    };
+    for (const Cas &c : casos) {
+        FontGuionada font(2);
+        MissatgesSí m;
+        Sessió s(font, m);
+        s.posa_arxiu_actiu(true);
+        std::string nom;
+        for (int i = 0; i < c.lletres; ++i) nom += "à";
+        ASSERT_TRUE(s.comença(nom, "1/1/2025"));
+        EXPECT_EQ(text_arxiu(s.dades(), Forma_arxiu::Inici), "0\r\n" + c.línia_2) << c.lletres;
+        const auto llegit = llegeix_arxiu(arxiu_sessió(s.dades()));
+        ASSERT_TRUE(std::holds_alternative<DadesSessió>(llegit));
+        EXPECT_EQ(std::get<DadesSessió>(llegit), s.dades());
+    }
+}
+
+
+TEST(ArxiuSessio, AnadaITornada) {
+    DadesSessió amb_cometes = sessió_de_mostra(1, "Joan \"Xiquet\" Roca");
+    DadesSessió cometes_llegides = amb_cometes;
+    cometes_llegides.capçalera = "Nom i cognoms: Joan 'Xiquet' Roca  Data: 3/4/2024";
+    DadesSessió fora = sessió_de_mostra(2, "Łucja");
+    DadesSessió fora_llegida = fora;
+    fora_llegida.capçalera = "Nom i cognoms: ?ucja  Data: 3/4/2024";
+    DadesSessió inici = sessió_de_mostra(0);
+    inici.text_estadístiques = Estadístiques().Text_estadístiques();
+    struct Cas {
+        const char *nom;
+        DadesSessió escrit;
+        Forma_arxiu forma;
+        DadesSessió llegit;
+    } casos[] = {
+        {"inici", inici, Forma_arxiu::Inici, inici},
+        {"zero registres sencer", sessió_de_mostra(0), Forma_arxiu::Completa, sessió_de_mostra(0)},
+        {"un registre", sessió_de_mostra(1), Forma_arxiu::Completa, sessió_de_mostra(1)},
+        {"tres registres", sessió_de_mostra(3), Forma_arxiu::Completa, sessió_de_mostra(3)},
+        {"1700 registres", sessió_de_mostra(1700), Forma_arxiu::Completa, sessió_de_mostra(1700)},
+        {"ròssec fora de la paraula", sessió_de_mostra(2, "ÿÿÿÿ"), Forma_arxiu::Completa, sessió_de_mostra(2, "ÿÿÿÿ")},
+        {"cometes", amb_cometes, Forma_arxiu::Completa, cometes_llegides},
+        {"fora del joc de caràcters", fora, Forma_arxiu::Completa, fora_llegida},
+    };
+    for (const Cas &c : casos) {
+        const auto llegit = llegeix_arxiu(xifra(text_arxiu(c.escrit, c.forma)));
+        ASSERT_TRUE(std::holds_alternative<DadesSessió>(llegit)) << c.nom;
+        EXPECT_EQ(std::get<DadesSessió>(llegit), c.llegit) << c.nom;
+    }
+    EXPECT_EQ(forma_arxiu(sessió_de_mostra(0)), Forma_arxiu::Inici);
+    EXPECT_EQ(forma_arxiu(sessió_de_mostra(1)), Forma_arxiu::Completa);
+}
+
+// Each row spoils one thing in the plain text of a valid 1-record set (or replaces it whole).
+TEST(ArxiuSessio, TextPlaRebutjat) {
+    const std::string bo = text_arxiu(sessió_de_mostra(1), Forma_arxiu::Completa);
+    const std::string inici = text_arxiu(sessió_de_mostra(0), Forma_arxiu::Inici);
+    const std::string comptes = "0,1,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n";
+    const auto canvia = [&](const std::string &de, const std::string &a) {
+        std::string t = bo;
+        const auto p = t.find(de);
+        EXPECT_NE(p, std::string::npos) << de;
+        return p == std::string::npos ? t : t.replace(p, de.size(), a);
+    };
+    using D = Defecte_arxiu;
+    const std::pair<std::string, D> casos[] = {
+        {"", D::Nombre_registres},
+        {canvia("1\r\n", "-1\r\n"), D::Nombre_registres},
+        {canvia("1\r\n", "01\r\n"), D::Nombre_registres},
+        {canvia("1\r\n", " 1\r\n"), D::Nombre_registres},
+        {canvia("1\r\n", "1.0\r\n"), D::Nombre_registres},
+        {canvia("1\r\n", "1701\r\n"), D::Nombre_registres},
+        {canvia("1\r\n", "99999999999999999999\r\n"), D::Nombre_registres},
+        {canvia("1\r\n", "1\n"), D::Nombre_registres},
+        {"0\r\nNom\r\n", D::Capçalera},
+        {"0\r\n\"Nom\"", D::Capçalera},
+        {"0\r\n\"Nom\r\n\"\r\n", D::Capçalera},
+        {"0\r\n\"Nom", D::Capçalera},
+        {canvia("1\r\n", "2\r\n"), D::Registre},
+        {canvia("CORRECTE\r\n\"", "CORRECTE\""), D::Registre},
+        {canvia("1  ", "1\r\n"), D::Registre},
+        {canvia("\"3 / 5\",", ""), D::Estadístiques},
+        {canvia("\"3 / 5\",", "\"3 / 5\",\"x\","), D::Estadístiques},
+        {canvia("\"3 / 5\",", "\"3\r\n5\","), D::Estadístiques},
+        {canvia("\"3 / 5\",", "\"3 / 5\" ,"), D::Estadístiques},
+        {canvia("\"3 / 5\",", "3 / 5,"), D::Estadístiques},
+        {canvia(comptes, "0,1,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n"), D::Comptadors},
+        {canvia(comptes, "0,1,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n"), D::Comptadors},
+        {canvia(comptes, "0, 1,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n"), D::Comptadors},
+        {canvia(comptes, "0,1,0,0,0,0,0,0,0,0\r\n"), D::Comptadors},
+        {canvia(comptes, "0,1,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0"), D::Comptadors},
+        {canvia(comptes, "0,1,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,1701\r\n"), D::Comptadors},
+        {canvia(comptes, "0,1,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,1\r\n"), D::Comptes_incoherents},
+        {canvia(comptes, "0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n"), D::Comptes_incoherents},
+        {bo + "\r\n", D::Sobrant},
+        {bo + std::string(1, '\0'), D::Sobrant},
+        {inici + "\r\n", D::Estadístiques},
+    };
+    for (const auto &[text, defecte] : casos) {
+        const auto llegit = llegeix_text_pla(text);
+        ASSERT_TRUE(std::holds_alternative<Error_arxiu>(llegit)) << text;
+        EXPECT_EQ(std::get<Error_arxiu>(llegit).defecte, defecte) << text;
+    }
+}
+
+TEST(ArxiuSessio, ArxiuXifratRebutjat) {
+    const std::string bo = xifra(text_arxiu(sessió_de_mostra(1), Forma_arxiu::Completa));
+    std::string últim_canviat = bo;
+    últim_canviat.back() = '\x01';
+    const std::pair<std::string, Defecte_arxiu> casos[] = {
+        {"", Defecte_arxiu::Massa_curt},
+        {std::string(2, '\0'), Defecte_arxiu::Massa_curt},
+        {std::string(3, '\0'), Defecte_arxiu::Nombre_registres},
+        {últim_canviat, Defecte_arxiu::Sense_zeros},
+        {bo + std::string(1, '\0'), Defecte_arxiu::Sense_zeros},
+        {text_arxiu(sessió_de_mostra(1), Forma_arxiu::Completa), Defecte_arxiu::Sense_zeros}, // never scrambled
+    };
+    for (const auto &[bytes, defecte] : casos) {
+        const auto llegit = llegeix_arxiu(bytes);
+        ASSERT_TRUE(std::holds_alternative<Error_arxiu>(llegit)) << bytes.size();
+        EXPECT_EQ(std::get<Error_arxiu>(llegit).defecte, defecte) << bytes.size();
+    }
+}
