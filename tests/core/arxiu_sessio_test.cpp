@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 #include <variant>
@@ -213,4 +215,13 @@ TEST(ArxiuSessio, ArxiuXifratRebutjat) {
         ASSERT_TRUE(std::holds_alternative<Error_arxiu>(llegit)) << bytes.size();
         EXPECT_EQ(std::get<Error_arxiu>(llegit).defecte, defecte) << bytes.size();
     }
+}
+
+// A file written by an earlier build reads back the same: the constant, the order of the lines and
+// the code page never change under the students' stored files.
+TEST(ArxiuSessio, ArxiuDesatAbans) {
+    std::ifstream f(QUIMERIX_MOSTRA_QXS, std::ios::binary);
+    const std::string desat{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(desat, arxiu_sessió(sessió_de_mostra(3)));
+    EXPECT_EQ(llegeix_arxiu(desat), Lectura_arxiu(sessió_de_mostra(3)));
 }

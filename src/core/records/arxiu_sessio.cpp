@@ -14,7 +14,7 @@ constexpr std::string_view Salt = "\r\n";
 void afegeix_cadena(std::string &out, std::string_view text) {
     out += '"';
     const std::size_t inici = out.size();
-    out += a_cp1252(text);
+    afegeix_cp1252(out, text);
     std::replace(out.begin() + static_cast<std::ptrdiff_t>(inici), out.end(), '"', '\'');
     out += '"';
 }

@@ -23,24 +23,45 @@ char byte_de(char32_t c) {
     return '?';
 }
 
+bool ascii(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
 } // namespace
 
+// Both directions copy runs of ASCII as they are and convert only the runs in between.
+void afegeix_cp1252(std::string &r, std::string_view utf8) {
+    for (std::size_t p = 0, q = 0; p < utf8.size(); p = q) {
+        while (q < utf8.size() && ascii(utf8[q])) ++q;
+        r.append(utf8, p, q - p);
+        for (p = q; q < utf8.size() && !ascii(utf8[q]);) ++q;
+        if (q > p)
+            for (char32_t c : a_caràcters(std::string(utf8.substr(p, q - p)))) r.push_back(byte_de(c));
+    }
+}
+
 std::string a_cp1252(std::string_view utf8) {
-    const std::u32string caràcters = a_caràcters(std::string(utf8));
     std::string r;
-    r.reserve(caràcters.size());
-    for (char32_t c : caràcters) r.push_back(byte_de(c));
+    r.reserve(utf8.size());
+    afegeix_cp1252(r, utf8);
     return r;
 }
 
 std::string de_cp1252(std::string_view bytes) {
-    std::u32string caràcters;
-    caràcters.reserve(bytes.size());
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        caràcters.push_back(b >= 0x80 && b < 0xA0 ? Alt_1252[b - 0x80] : char32_t{b});
+    std::string r;
+    r.reserve(bytes.size() + bytes.size() / 8);
+    std::u32string alts;
+    for (std::size_t p = 0, q = 0; p < bytes.size(); p = q) {
+        while (q < bytes.size() && ascii(bytes[q])) ++q;
+        r.append(bytes, p, q - p);
+        alts.clear();
+        for (; q < bytes.size() && !ascii(bytes[q]); ++q) {
+            const auto b = static_cast<unsigned char>(bytes[q]);
+            alts.push_back(b < 0xA0 ? Alt_1252[b - 0x80] : char32_t{b});
+        }
+        r += a_utf8(alts);
     }
-    return a_utf8(caràcters);
+    return r;
 }
 
 } // namespace quimerix

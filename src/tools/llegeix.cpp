@@ -1,0 +1,61 @@
+// quimerix-eines llegeix: the plain text of a stored session file, in UTF-8.
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string_view>
+#include <variant>
+
+#include "ordres.h"
+#include "records/arxiu_sessio.h"
+#include "records/cp1252.h"
+#include "text.h"
+
+using namespace quimerix;
+
+namespace {
+
+int no_llegit(const std::string &camí) {
+    std::cerr << "quimerix-eines: " << eines::visible(camí) << ": " << Missatge_error_arxiu << "\n";
+    return 1;
+}
+
+// The text as it is, line by line: only a stray control character is escaped, so that nothing
+// read from a file can act on the terminal.
+std::string línies_visibles(std::string_view text) {
+    std::string r;
+    for (std::size_t p = 0;;) {
+        const std::size_t fi = text.find("\r\n", p);
+        r += eines::visible(text.substr(p, fi == std::string_view::npos ? std::string_view::npos : fi - p));
+        if (fi == std::string_view::npos) return r;
+        r += "\r\n";
+        p = fi + 2;
+    }
+}
+
+int llegeix(const eines::Arguments &args) {
+    const std::string &camí = args.posicionals().front();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(camí, ec)) return no_llegit(camí);
+    std::ifstream f(camí, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    if (!f || f.bad()) return no_llegit(camí);
+    const auto pla = text_pla(bytes);
+    const auto *text = std::get_if<std::string>(&pla);
+    if (text == nullptr || std::holds_alternative<Error_arxiu>(llegeix_text_pla(*text))) return no_llegit(camí);
+    std::cout << línies_visibles(de_cp1252(*text));
+    return 0;
+}
+
+} // namespace
+
+const eines::Ordre eines::ordre_llegeix{
+    .nom = "llegeix",
+    .ús = "FITXER.qxs",
+    .descripció = "escriu el text d'un arxiu de sessió desat pel programa",
+    .posicional = "FITXER.qxs",
+    .mínim_posicionals = 1,
+    .màxim_posicionals = 1,
+    .executa = llegeix,
+};
