@@ -326,3 +326,16 @@ TEST(Informe, NotaEnCentèsimesIEscrita) {
         EXPECT_EQ(text_nota(c.nota), c.text);
     }
 }
+
+TEST(Informe, NomDelPdf) {
+    const std::pair<std::string, std::string> casos[] = {
+        {"Nom i cognoms: Anna Puig" + std::string(57, ' ') + "  Data: 3/5/2024", "Informe Anna Puig 3-5-2024.pdf"},
+        {"Nom i cognoms: Marcel·la Ferrà Gonçalves  Data: 03.05.24", "Informe Marcel·la Ferrà Gonçalves 03.05.24.pdf"},
+        {"Nom i cognoms: " + std::string(66, ' ') + "  Data: ", "Informe.pdf"},
+        {"Nom i cognoms: ../../etc/x:y*  Data: 1/2/2024", "Informe -..-etc-x-y- 1-2-2024.pdf"},
+        {"Nom i cognoms: Joan  Data: ", "Informe Joan.pdf"},
+        {"", "Informe.pdf"},
+    };
+    for (const auto &[capçalera, nom] : casos)
+        EXPECT_EQ(nom_pdf_informe(capçalera), nom) << capçalera;
+}

@@ -1,5 +1,7 @@
 #include "records/informe.h"
 
+#include <string_view>
+
 #include "checking/utf8.h"
 #include "data/regles.h"
 
@@ -207,6 +209,26 @@ class Informe {
 };
 
 } // namespace
+
+std::string nom_pdf_informe(const std::string &capçalera) {
+    static const std::string Nom = "Nom i cognoms: ", Data = "  Data: ";
+    std::string nom = capçalera, data;
+    if (nom.rfind(Nom, 0) == 0) nom.erase(0, Nom.size());
+    if (const auto on = nom.rfind(Data); on != std::string::npos) {
+        data = nom.substr(on + Data.size());
+        nom.resize(on);
+    }
+    std::string r = "Informe";
+    for (std::string part : {nom, data}) {
+        for (char &c : part)
+            if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+                static_cast<unsigned char>(c) < 0x20)
+                c = '-';
+        const auto inici = part.find_first_not_of(" ."), fi = part.find_last_not_of(" .");
+        if (inici != std::string::npos) r += " " + part.substr(inici, fi - inici + 1);
+    }
+    return r + ".pdf";
+}
 
 std::optional<Document_impressió> informe(const DadesSessió &d) {
     if (exercicis_totals(d) <= 0) return std::nullopt;

@@ -21,4 +21,9 @@ inline constexpr int Línies_per_pàgina = 36;
 // (Exercicis_totals 0): the caller then shows Missatge_error_impressió.
 std::optional<Document_impressió> informe(const DadesSessió &d);
 
+// The name proposed for the report saved as PDF, from the student's name and the date of the
+// identification line: "Informe Anna Puig 3-5-2024.pdf". Characters a file name cannot hold
+// become "-"; a missing name or date is left out.
+std::string nom_pdf_informe(const std::string &capçalera);
+
 } // namespace quimerix
