@@ -2,9 +2,8 @@
 
 #include <iostream>
 
-#include "checking/assistent.h"
 #include "checking/correccio.h"
-#include "checking/normalitza.h"
+#include "text/normalitza.h"
 #include "ordres.h"
 #include "text.h"
 
@@ -17,9 +16,7 @@ int corregeix(const eines::Arguments &args) {
     if (esperat.find_first_not_of(" ") == std::string::npos)
         return eines::error_ús(eines::ordre_corregeix, "el nom esperat és buit");
     const std::string resposta = nom_teclejat(*args.valor("--resposta"));
-    // The expected name as the exercise shows it, then the correction itself.
-    const Correcció_nom c =
-        corregeix_nom(resposta, Canvi_MAJÚSCULES_minúscules(esperat), args.té("--assistent"));
+    const Correcció_nom c = corregeix_nom(resposta, nom_esperat(esperat), args.té("--assistent"));
     std::cout << (c.correcte ? "CORRECTE" : "INCORRECTE") << "\n"
               << eines::visible(c.resposta_comparada) << "\n"
               << eines::visible(c.esperat_comparat) << "\n";

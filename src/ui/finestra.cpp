@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "checking/normalitza.h"
+#include "text/normalitza.h"
 #include "linia.h"
 
 namespace quimerix::ui {
@@ -40,10 +40,9 @@ QString qs(const std::string &s) {
     return QString::fromStdString(s);
 }
 
-// Typed text as the core expects it: composed (normal form C), then the core's own reading of
-// apostrophes and the Catalan middle dot.
+// Typed text as the core reads it (the same reading as the command-line tool's).
 std::string entrada(const QString &text) {
-    return normalitza_entrada(text.normalized(QString::NormalizationForm_C).toStdString());
+    return normalitza_entrada(text.toStdString());
 }
 
 // Captions joined by CR LF are shown line by line.

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "checking/assistent.h"
-#include "checking/normalitza.h"
 
 using namespace quimerix;
 
@@ -104,22 +103,4 @@ TEST(Assistent, Apostrofa) {
                             {"òxid de  alumini", "òxid de  alumini"},
                             {"", ""},
                         });
-}
-
-TEST(Normalitza, FormaCompostaIApostrofs) {
-    comprova(normalitza_entrada, {
-                                     {"o\u0300xid", "òxid"},
-                                     {"O\u0300XID", "ÒXID"},
-                                     {"a\u0300 e\u0301 i\u0308 o\u0301 u\u0308", "à é ï ó ü"},
-                                     {"A\u0301 E\u0300 I\u0301 U\u0300 O\u0308", "Á È Í Ù Ö"},
-                                     {"c\u0327 C\u0327", "ç Ç"},
-                                     {"n\u0301", "n\u0301"},
-                                     {"c\u0300", "c\u0300"},
-                                     {"\u0301x", "\u0301x"},
-                                     {"d\u2019alumini", "d'alumini"},
-                                     {"beri\u0140li", "beril·li"},
-                                     {"BERI\u013FLI", "BERIL·LI"},
-                                     {"òxid", "òxid"},
-                                     {"", ""},
-                                 });
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "checking/assistent.h"
-#include "checking/utf8.h"
+#include "text/utf8.h"
 #include "font_guionada.h"
 #include "session/sessio.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "checking/utf8.h"
+#include "text/utf8.h"
 
 namespace quimerix {
 namespace {
@@ -70,10 +70,6 @@ Text tradueix_tot(const std::array<std::pair<char32_t, char32_t>, N> &taula, Tex
     return s;
 }
 
-bool acaba_en(const Text &s, const Text &final) {
-    return s.size() >= final.size() && s.compare(s.size() - final.size(), final.size(), final) == 0;
-}
-
 Text numeral(Text s) {
     static const std::array<std::pair<Text, Text>, 7> numerals{{
         {U"(i)", U"(I)"},
@@ -85,7 +81,7 @@ Text numeral(Text s) {
         {U"(vii)", U"(VII)"},
     }};
     for (const auto &[petit, gran] : numerals) {
-        if (acaba_en(s, petit)) {
+        if (s.ends_with(petit)) {
             s.replace(s.size() - petit.size(), petit.size(), gran);
             break;
         }

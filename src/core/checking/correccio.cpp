@@ -1,8 +1,8 @@
 #include "checking/correccio.h"
 
 #include "checking/assistent.h"
-#include "checking/normalitza.h"
-#include "checking/utf8.h"
+#include "text/normalitza.h"
+#include "text/utf8.h"
 #include "data/regles.h"
 
 namespace quimerix {
@@ -19,14 +19,14 @@ long long llargada_caixes(const std::array<std::string, Nombre_caixes> &caixes) 
     return total;
 }
 
-bool acaba_en(const std::u32string &s, const std::u32string &final) {
-    return s.size() >= final.size() && s.compare(s.size() - final.size(), final.size(), final) == 0;
-}
-
 } // namespace
 
 std::string nom_teclejat(const std::string &text) {
     return primers_caràcters(normalitza_entrada(text), Mida_nom);
+}
+
+std::string nom_esperat(const std::string &Nom_compost) {
+    return Canvi_MAJÚSCULES_minúscules(Nom_compost);
 }
 
 bool corregeix_fórmula(const std::array<std::string, Nombre_caixes> &resposta, const Exercici &esperat) {
@@ -39,7 +39,7 @@ Correcció_nom corregeix_nom(const std::string &Text1, const std::string &espera
     Correcció_nom r;
     std::u32string s = a_caràcters(normalitza_entrada(Text1));
     if (!s.empty() && (s.back() == U'ç' || s.back() == U'Ç')) s.pop_back();
-    if (acaba_en(s, U" ç") || acaba_en(s, U" Ç")) s.resize(s.size() - 2);
+    if (s.ends_with(U" ç") || s.ends_with(U" Ç")) s.resize(s.size() - 2);
     r.resposta_mostrada = a_utf8(s);
 
     std::string text = Canvi_MAJÚSCULES_minúscules2(r.resposta_mostrada);
@@ -51,7 +51,7 @@ Correcció_nom corregeix_nom(const std::string &Text1, const std::string &espera
         label22 = Canvi_accents_esperat(label22);
     }
     const std::string plata = "de plata";
-    if (text.size() >= plata.size() && text.compare(text.size() - plata.size(), plata.size(), plata) == 0)
+    if (text.ends_with(plata))
         text.replace(text.size() - plata.size(), plata.size(), "d'argent");
     text = Apostrofa(text);
 

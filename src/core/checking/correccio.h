@@ -28,6 +28,10 @@ inline constexpr std::size_t Mida_nom = 36;
 // A name as the name box holds it: typed text read in normal form, cut to Mida_nom characters.
 std::string nom_teclejat(const std::string &text);
 
+// The expected name as the exercise shows it and the correction compares it: the built name
+// with its first letter small.
+std::string nom_esperat(const std::string &Nom_compost);
+
 // Formula task: seven exact, case-sensitive comparisons in box order; the first mismatch decides.
 bool corregeix_fórmula(const std::array<std::string, Nombre_caixes> &resposta, const Exercici &esperat);
 

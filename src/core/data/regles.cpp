@@ -38,19 +38,6 @@ std::string subíndex(const std::string &n) {
     return n == "1" ? std::string() : n;
 }
 
-std::string primer_caràcter(const std::string &paraula) {
-    if (paraula.empty()) return {};
-    const unsigned char c = static_cast<unsigned char>(paraula[0]);
-    std::size_t llargada = 1;
-    if (c >= 0xF0)
-        llargada = 4;
-    else if (c >= 0xE0)
-        llargada = 3;
-    else if (c >= 0xC0)
-        llargada = 2;
-    return paraula.substr(0, llargada);
-}
-
 bool comença_per_vocal(const Taules &t, const std::string &paraula) {
     const std::string primer = primer_caràcter(paraula);
     if (primer.empty()) return false;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "data/taules.h"
+#include "text/utf8.h"
 
 namespace quimerix {
 
@@ -27,9 +28,6 @@ void simplifica_successiu(std::span<int> valors);
 // Blank subscript 1: a subscript of 1 is never written.
 std::string subíndex(int n);
 std::string subíndex(const std::string &n);
-
-// First character (a whole UTF-8 code point) of a word, as text.
-std::string primer_caràcter(const std::string &paraula);
 
 // True when the first character of the word equals one of Vocals[1..6] (exact comparison).
 bool comença_per_vocal(const Taules &t, const std::string &paraula);

@@ -314,7 +314,7 @@ Exercici formularOXISALSESPECIALS(const Taules &t, Parell a, Parell b, int Mode_
     std::string nom = paraula_anió(t, s) + part_metall(t, s);
     // The salts of the phosphorus acid of valence 3 are phosphonites.
     static const std::string kFosfit = "fosfit";
-    if (nom.compare(0, kFosfit.size(), kFosfit) == 0) nom = "fosfonit" + nom.substr(kFosfit.size());
+    if (nom.starts_with(kFosfit)) nom = "fosfonit" + nom.substr(kFosfit.size());
     s.e.Nom_compost = nom;
     s.e.Comentari = comentari_oxosal_especial(t, s, Mode_actual);
     return s.e;

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "checking/assistent.h"
-#include "checking/normalitza.h"
-#include "checking/utf8.h"
+#include "text/normalitza.h"
+#include "text/utf8.h"
 
 namespace quimerix {
 
@@ -172,7 +172,7 @@ void Sessió::Següent() {
         return;
     }
     exercici_ = std::move(*nou);
-    exercici_.Nom_compost = Canvi_MAJÚSCULES_minúscules(exercici_.Nom_compost);
+    exercici_.Nom_compost = nom_esperat(exercici_.Nom_compost);
     label7_ = label22_ = exercici_.Nom_compost;
     ++número_;
     estat_ = Estat::Pregunta;

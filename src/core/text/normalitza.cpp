@@ -1,0 +1,34 @@
+#include "text/normalitza.h"
+
+#include "text/nfc.h"
+#include "text/utf8.h"
+
+namespace quimerix {
+namespace {
+
+bool invisible(char32_t c) {
+    return (c >= 0x200B && c <= 0x200F) || (c >= 0x202A && c <= 0x202E) || c == 0x2060 || c == 0xFEFF;
+}
+
+} // namespace
+
+std::string normalitza_entrada(const std::string &text) {
+    std::u32string r;
+    r.reserve(text.size() + 2);
+    for (char32_t c : a_caràcters(text)) {
+        if (invisible(c)) continue;
+        if (c == 0x00A0 || c == 0x202F)
+            r.push_back(U' ');
+        else if (c == 0x2019)
+            r.push_back(U'\'');
+        else if (c == 0x0140)
+            r += U"l·";
+        else if (c == 0x013F)
+            r += U"L·";
+        else
+            r.push_back(c);
+    }
+    return a_utf8(forma_c(r));
+}
+
+} // namespace quimerix
