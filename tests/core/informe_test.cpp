@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "checking/estadistiques.h"
-#include "checking/utf8.h"
+#include "text/utf8.h"
 #include "records/informe.h"
 
 using namespace quimerix;

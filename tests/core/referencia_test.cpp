@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "checking/utf8.h"
+#include "text/utf8.h"
 #include "data/taules.h"
 #include "reference/taules_referencia.h"
 

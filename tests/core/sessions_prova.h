@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "checking/correccio.h"
-#include "checking/utf8.h"
+#include "text/utf8.h"
 #include "data/taules.h"
 #include "generation/sorteig.h"
 #include "records/dades_sessio.h"

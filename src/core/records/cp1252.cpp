@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "checking/utf8.h"
+#include "text/utf8.h"
 
 namespace quimerix {
 

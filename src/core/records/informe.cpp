@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "checking/utf8.h"
+#include "text/utf8.h"
 #include "data/regles.h"
 
 namespace quimerix {

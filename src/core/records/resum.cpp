@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "checking/assistent.h"
-#include "checking/utf8.h"
+#include "text/utf8.h"
 
 namespace quimerix {
 

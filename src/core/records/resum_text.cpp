@@ -1,7 +1,7 @@
 // The class summary written out: an aligned table for a terminal and a CSV for a spreadsheet.
 #include <algorithm>
 
-#include "checking/utf8.h"
+#include "text/utf8.h"
 #include "records/resum.h"
 
 namespace quimerix {
