@@ -9,6 +9,9 @@ class DesaTest : public QObject {
     void save_data();
     void save();
     void kill_while_saving();
+    void warns_once_per_set_data();
+    void warns_once_per_set();
+    void kill_in_the_middle_of_a_set();
 };
 
 #ifndef Q_MOC_RUN
@@ -20,11 +23,16 @@ class DesaTest : public QObject {
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "arxiu_actiu.h"
 #include "desa.h"
+#include "records/arxiu_sessio.h"
 #include "suport.h"
 #endif
 
+using quimerix::DadesSessió;
+using quimerix::ui::ArxiuSessió;
 using quimerix::ui::desa_atòmicament;
+using quimerix::ui::llegeix_sessió;
 
 namespace {
 
@@ -74,6 +82,36 @@ struct SenseDrets {
         setfsgid(0);
     }
 };
+
+// A headless set of `n` exercises answered right and wrong in turn; `en_desar` sees every save.
+void fes_sessió(int n, const std::function<void(const quimerix::Sessió &)> &en_desar, std::uint64_t llavor = 3) {
+    prova::FontProva font(llavor);
+    prova::MissatgesProva m;
+    quimerix::Sessió s(font, m);
+    s.en_desar = en_desar;
+    s.posa_arxiu_actiu(true);
+    s.posa_límit_temps(false);
+    s.posa_nombre_exercicis(n);
+    s.comença("Núria Çabà i Pérez", "3/2/2025");
+    for (bool bé = true; s.estat() == quimerix::Estat::Pregunta; bé = !bé) {
+        const auto &e = s.Exercici_actual();
+        if (s.Mode_exercici() == 1) {
+            for (int c = 0; c < quimerix::Nombre_caixes; ++c)
+                if (e.visibles[c]) s.posa_caixa(static_cast<quimerix::Caixa>(c), bé ? e.caixes[c] : "Xx");
+        } else {
+            s.posa_nom(bé ? e.Nom_compost : "òxid d'en ningú");
+        }
+        s.continua();
+        s.continua();
+    }
+}
+
+// Every save of a set of `n` exercises, in order.
+std::vector<DadesSessió> desades(int n) {
+    std::vector<DadesSessió> v;
+    fes_sessió(n, [&](const quimerix::Sessió &s) { v.push_back(s.dades()); });
+    return v;
+}
 
 enum class Cas { Nou, Substitueix, Disc_ple, Carpeta_només_lectura, Carpeta_esborrada, És_carpeta };
 
@@ -166,6 +204,109 @@ void DesaTest::kill_while_saving() {
         const QByteArray ara = llegeix(camí);
         QVERIFY2(ara == a || ara == b, qPrintable(QStringLiteral("%1 bytes").arg(ara.size())));
     }
+}
+
+void DesaTest::warns_once_per_set_data() {
+    QTest::addColumn<Cas>("cas");
+    QTest::newRow("full disk") << Cas::Disc_ple;
+    QTest::newRow("read-only folder") << Cas::Carpeta_només_lectura;
+    QTest::newRow("folder gone") << Cas::Carpeta_esborrada;
+}
+
+// A failing save tells the student once, keeps the previous file, and is tried again at the next
+// correction; a new set may tell again.
+void DesaTest::warns_once_per_set() {
+    QFETCH(Cas, cas);
+    const std::vector<DadesSessió> v = desades(3);
+    QCOMPARE(v.size(), size_t(4)); // the start and three corrections
+    QTemporaryDir arrel;
+    QFile::setPermissions(arrel.path(), QFile::permissions(arrel.path()) | QFile::ReadOther | QFile::ExeOther);
+    const QString carpeta = arrel.filePath(QStringLiteral("notes"));
+    QVERIFY(QDir().mkpath(carpeta));
+    const QString camí = carpeta + QStringLiteral("/exam.qxs");
+    prova::MissatgesProva m;
+    ArxiuSessió arxiu(m);
+    arxiu.posa_ruta(camí);
+    QVERIFY(arxiu.desa(v[0]));
+    QVERIFY(arxiu.desa(v[1]));
+    const QByteArray previ = llegeix(camí);
+
+    // Saves the sets of `i..j` while the fault lasts; true when every one failed.
+    auto amb_fallada = [&](std::size_t i, std::size_t j) {
+        bool totes = true;
+        auto desa = [&] {
+            for (std::size_t k = i; k <= j; ++k)
+                totes = !arxiu.desa(v[k]) && totes;
+        };
+        if (cas == Cas::Disc_ple) {
+            DiscPle ple(10);
+            desa();
+        } else if (cas == Cas::Carpeta_només_lectura) {
+            QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+            {
+                SenseDrets usuari;
+                if (!usuari.fet) return false;
+                desa();
+            }
+            QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        } else {
+            QDir(carpeta).rename(QStringLiteral("exam.qxs"), QStringLiteral("../guardat"));
+            QDir(carpeta).removeRecursively();
+            desa();
+            QDir().mkpath(carpeta);
+            QFile::rename(arrel.filePath(QStringLiteral("guardat")), camí);
+        }
+        return totes;
+    };
+    if (cas == Cas::Carpeta_només_lectura && geteuid() == 0) {
+        SenseDrets usuari;
+        if (!usuari.fet) QSKIP("cannot give up root's file permissions here");
+    }
+    QVERIFY(amb_fallada(2, 3));
+    QCOMPARE(m.rebuts.size(), size_t(1));
+    QCOMPARE(m.rebuts[0].títol, std::string(" Atenció !"));
+    QCOMPARE(m.rebuts[0].icona, quimerix::Icona::Exclamació);
+    QVERIFY(!m.rebuts[0].pregunta);
+    QCOMPARE(prova::qs(m.rebuts[0].text), quimerix::ui::avís_arxiu_no_desat(camí));
+    QVERIFY(llegeix(camí) == previ);
+    QCOMPARE(contingut(carpeta), QStringList{"exam.qxs"});
+
+    // Once the fault is gone the next correction is saved, whole.
+    QVERIFY(arxiu.desa(v[3]));
+    QCOMPARE(llegeix_sessió(camí), std::optional<DadesSessió>(v[3]));
+    QCOMPARE(m.rebuts.size(), size_t(1));
+    // A new set starts, and fails: the student is told again.
+    QVERIFY(amb_fallada(0, 1));
+    QCOMPARE(m.rebuts.size(), size_t(2));
+}
+
+// A child running a set is killed at random moments: its file always reads back as a whole set.
+void DesaTest::kill_in_the_middle_of_a_set() {
+    QTemporaryDir arrel;
+    const QString camí = arrel.filePath(QStringLiteral("exam.qxs"));
+    std::mt19937 motor(11);
+    int comprovats = 0;
+    for (int vegada = 0; vegada < 8; ++vegada) {
+        QFile::remove(camí);
+        const pid_t fill = fork();
+        QVERIFY(fill >= 0);
+        if (fill == 0) {
+            prova::MissatgesProva m;
+            ArxiuSessió arxiu(m);
+            arxiu.posa_ruta(camí);
+            fes_sessió(1655, [&](const quimerix::Sessió &s) { arxiu.desa(s.dades()); }, vegada);
+            _exit(0);
+        }
+        usleep(20000 + motor() % 80000);
+        kill(fill, SIGKILL);
+        waitpid(fill, nullptr, 0);
+        if (!QFileInfo::exists(camí)) continue; // killed before the set started
+        const auto d = llegeix_sessió(camí);
+        QVERIFY2(d.has_value(), qPrintable(QStringLiteral("%1 bytes").arg(QFileInfo(camí).size())));
+        QCOMPARE(quimerix::exercicis_totals(*d), int(d->registres.size()));
+        ++comprovats;
+    }
+    QVERIFY(comprovats > 0);
 }
 
 PROVA_MAIN(DesaTest)

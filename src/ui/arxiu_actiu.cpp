@@ -1,0 +1,54 @@
+#include "arxiu_actiu.h"
+
+#include <QFile>
+#include <variant>
+
+#include "desa.h"
+#include "records/arxiu_sessio.h"
+
+namespace quimerix::ui {
+
+namespace {
+
+// Far more than the largest session file (1,700 records): anything bigger is not one, and is not
+// read into memory.
+constexpr qint64 Mida_màxima = 16 * 1024 * 1024;
+
+} // namespace
+
+QString avís_arxiu_no_desat(const QString &ruta) {
+    return QStringLiteral("No s'ha pogut desar l'arxiu de dades:\n%1\n\n"
+                          "Pots continuar amb els exercicis. L'arxiu conserva l'última versió que s'hi ha pogut "
+                          "desar, i es tornarà a intentar desar-lo després de cada correcció.")
+        .arg(ruta);
+}
+
+void ArxiuSessió::posa_ruta(const QString &ruta) {
+    ruta_ = ruta;
+    avisat_ = false;
+}
+
+bool ArxiuSessió::desa(const DadesSessió &d) {
+    // A new set may tell again.
+    if (d.registres.empty()) avisat_ = false;
+    const std::string bytes = arxiu_sessió(d);
+    if (desa_atòmicament(ruta_, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))))
+        return true;
+    if (!avisat_) {
+        avisat_ = true;
+        missatges_.avisa(Títol_atenció, avís_arxiu_no_desat(ruta_).toStdString(), Icona::Exclamació);
+    }
+    return false;
+}
+
+std::optional<DadesSessió> llegeix_sessió(const QString &ruta) {
+    QFile fitxer(ruta);
+    if (!fitxer.open(QIODevice::ReadOnly) || fitxer.size() > Mida_màxima) return std::nullopt;
+    const QByteArray bytes = fitxer.read(Mida_màxima + 1);
+    if (fitxer.error() != QFileDevice::NoError || bytes.size() > Mida_màxima) return std::nullopt;
+    const Lectura_arxiu lectura = llegeix_arxiu(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    if (const auto *dades = std::get_if<DadesSessió>(&lectura)) return *dades;
+    return std::nullopt;
+}
+
+} // namespace quimerix::ui

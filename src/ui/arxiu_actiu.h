@@ -1,0 +1,39 @@
+#pragma once
+// The session file of the window: writing a set whole into the chosen file after every change,
+// telling the student once per set when that fails, and reading a stored set back.
+
+#include <QString>
+#include <optional>
+
+#include "missatges.h"
+#include "records/dades_sessio.h"
+
+namespace quimerix::ui {
+
+// The notice shown when the session file cannot be written.
+QString avís_arxiu_no_desat(const QString &ruta);
+
+class ArxiuSessió {
+  public:
+    explicit ArxiuSessió(Missatges &missatges) : missatges_(missatges) {}
+
+    // The file chosen with "Guardar".
+    void posa_ruta(const QString &ruta);
+    const QString &ruta() const { return ruta_; }
+
+    // Writes `d` as the whole file: lines 1 and 2 while no exercise is recorded (the start of a
+    // set), every line afterwards. On failure the previous file stays as it was, the student is told
+    // (once per set: the next start may tell again) and false is returned; the next call tries again.
+    bool desa(const DadesSessió &d);
+
+  private:
+    Missatges &missatges_;
+    QString ruta_;
+    bool avisat_ = false;
+};
+
+// Reads a stored set: the whole file in memory, unscrambled and checked. Nothing when the file
+// cannot be read or is not a whole session file.
+std::optional<DadesSessió> llegeix_sessió(const QString &ruta);
+
+} // namespace quimerix::ui
