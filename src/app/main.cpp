@@ -1,20 +1,60 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QScreen>
+#include <cstdio>
+#include <iostream>
+#include <optional>
 
 #include "arrencada.h"
 #include "finestra.h"
 #include "generation/aleatori.h"
+#include "linia_ordres.h"
 #include "missatges.h"
+#include "sense_pantalla.h"
+
+namespace {
+
+// Help and version need no display. A failed write (a full disk, a closed pipe) is an error.
+int escriu(const std::string &text) {
+    std::cout << text << std::flush;
+    if (std::cout) return 0;
+    std::cerr << "quimerix: no s'ha pogut escriure la sortida\n";
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("QUIMERIX"));
-    quimerix::ui::MissatgesQt missatges;
+    using quimerix::app::Ordre;
+    const Ordre abans = quimerix::app::llegeix_ordre({argv + 1, argv + argc});
+    if (abans.acció == Ordre::Acció::Ajuda) return escriu(quimerix::app::text_ajuda());
+    if (abans.acció == Ordre::Acció::Versió) return escriu(quimerix::app::text_versió());
 
+    std::optional<quimerix::app::VigilaPantalla> vigila(std::in_place);
+    QApplication app(argc, argv);
+    vigila.reset();
+    QApplication::setApplicationName(QStringLiteral("QUIMERIX"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUIMERIX_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUIMERIX_ID)));
+
+    // Qt has taken its own options (-platform, -style...) out of the list by now.
+    std::vector<std::string> arguments;
+    for (const QString &a : QCoreApplication::arguments().mid(1)) arguments.push_back(a.toStdString());
+    const Ordre ordre = quimerix::app::llegeix_ordre(arguments);
+    if (ordre.acció == Ordre::Acció::Error) {
+        std::cerr << "quimerix: " << ordre.error << "\nPer a més informació: quimerix --help\n";
+        return 2;
+    }
+
+    quimerix::ui::MissatgesQt missatges;
     const QScreen *pantalla = QGuiApplication::primaryScreen();
-    if (!pantalla || !quimerix::ui::comprova_pantalla(missatges, pantalla->size())) return 0;
+    if (!pantalla) {
+        std::fputs(quimerix::app::Missatge_sense_pantalla, stderr);
+        return 1;
+    }
+    if (!quimerix::ui::comprova_pantalla(missatges, pantalla->size())) return 1;
     quimerix::ui::Instància instància;
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     if (!quimerix::ui::comprova_segona_còpia(missatges, instància, executable)) return 0;

@@ -1,0 +1,25 @@
+#pragma once
+// The command line of `quimerix`: help and version (answered before any window exists) and the
+// session file to open.
+
+#include <string>
+#include <vector>
+
+namespace quimerix::app {
+
+struct Ordre {
+    enum class Acció { Obre, Ajuda, Versió, Error };
+    Acció acció = Acció::Obre;
+    std::string fitxer; // Obre: the session file given, or empty
+    std::string error;  // Error: what was wrong, in Catalan
+};
+
+// `arguments` without the program's name. Help and version win wherever they stand; "--" ends
+// the options.
+Ordre llegeix_ordre(const std::vector<std::string> &arguments);
+
+// The texts printed for --help and --version.
+std::string text_ajuda();
+std::string text_versió();
+
+} // namespace quimerix::app

@@ -1,0 +1,25 @@
+cmake_minimum_required(VERSION 3.25)
+# Builds the MIME and desktop caches of the installation in PREFIX, as the system does after a
+# package is installed, and checks that a *.qxs file has our type, its Catalan comment, and opens
+# with the program's desktop entry.
+execute_process(COMMAND update-mime-database "${PREFIX}/share/mime" RESULT_VARIABLE estat ERROR_VARIABLE errors)
+if(NOT estat EQUAL 0 OR errors MATCHES "[Ww]arning|[Ee]rror")
+  message(FATAL_ERROR "update-mime-database: ${estat} ${errors}")
+endif()
+execute_process(COMMAND update-desktop-database "${PREFIX}/share/applications" RESULT_VARIABLE estat
+                OUTPUT_QUIET ERROR_QUIET)
+if(NOT estat EQUAL 0)
+  message(FATAL_ERROR "update-desktop-database: ${estat}")
+endif()
+file(STRINGS "${PREFIX}/share/mime/globs2" globs REGEX "qxs")
+file(READ "${PREFIX}/share/mime/${TIPUS}.xml" tipus)
+file(READ "${PREFIX}/share/applications/mimeinfo.cache" associacions)
+if(NOT globs MATCHES "^[0-9]+:${TIPUS}:\\*\\.qxs$")
+  message(FATAL_ERROR "globs2: [${globs}]")
+endif()
+if(NOT tipus MATCHES "<comment>Sessió de pràctiques de QUIMERIX</comment>")
+  message(FATAL_ERROR "${TIPUS}.xml sense el comentari:\n${tipus}")
+endif()
+if(NOT associacions MATCHES "\n${TIPUS}=${ID}\\.desktop;\n")
+  message(FATAL_ERROR "mimeinfo.cache: [${associacions}]")
+endif()
