@@ -18,7 +18,7 @@ void BM_OperacionsInforme1700(benchmark::State &state) {
         operacions = doc->operacions.size();
     }
     state.counters["operacions"] = static_cast<double>(operacions);
-    const std::string text = quimerix::text_pla(*quimerix::informe(d));
+    const std::string text = quimerix::text_document(*quimerix::informe(d));
     state.counters["pàgines"] = static_cast<double>(std::ranges::count(text, '\f') + 1);
 }
 BENCHMARK(BM_OperacionsInforme1700)->Unit(benchmark::kMicrosecond);

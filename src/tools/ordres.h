@@ -9,5 +9,6 @@ namespace eines {
 extern const Ordre ordre_cataleg;    // cataleg [--json]
 extern const Ordre ordre_corregeix;  // corregeix --esperat NOM --resposta TEXT [--assistent]
 extern const Ordre ordre_llegeix;    // llegeix FITXER.qxs
+extern const Ordre ordre_informe;    // informe FITXER.qxs --pdf SORTIDA.pdf
 
 } // namespace eines

@@ -62,7 +62,7 @@ DadesSessió conjunt(int n) {
 // Splits the plain text into pages of lines.
 std::vector<std::vector<std::string>> pàgines(const Document_impressió &d) {
     std::vector<std::vector<std::string>> r(1, std::vector<std::string>(1));
-    for (char c : text_pla(d)) {
+    for (char c : text_document(d)) {
         if (c == '\f') r.push_back(std::vector<std::string>(1));
         else if (c == '\n') r.back().emplace_back();
         else r.back().back() += c;
@@ -99,7 +99,7 @@ TEST(Informe, UnExercici) {
         "                Encerts sobre el total:  1 / 1  (100 %)                       NOTA: 10\n" +
         std::string(24, '\n') +
         "\n\n           Informe elaborat amb el programa QUIMERIX" + std::string(68, ' ') + "pàgina 1";
-    EXPECT_EQ(text_pla(*d), esperat);
+    EXPECT_EQ(text_document(*d), esperat);
 }
 
 // Pages, column titles, exercise lines per page and the blank lines after the mark.

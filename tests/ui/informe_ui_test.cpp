@@ -40,7 +40,7 @@ class DiàlegsProva final : public DiàlegsImpressió {
     bool hi_ha_impressora() override { return impressora; }
     bool previsualitza(const Document_impressió &d) override {
         ++previsualitzacions;
-        text = text_pla(d);
+        text = text_document(d);
         return impressió_correcta;
     }
     QString demana_pdf(const QString &p) override {

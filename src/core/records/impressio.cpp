@@ -2,7 +2,7 @@
 
 namespace quimerix {
 
-std::string text_pla(const Document_impressió &d) {
+std::string text_document(const Document_impressió &d) {
     std::string t;
     for (const Operació &op : d.operacions) {
         if (op.tipus == Tipus_operació::Text) t += op.text;

@@ -56,6 +56,6 @@ class Redactor_impressió {
 };
 
 // The document's text alone: line ends as "\n", page breaks as "\f".
-std::string text_pla(const Document_impressió &d);
+std::string text_document(const Document_impressió &d);
 
 } // namespace quimerix
