@@ -15,6 +15,19 @@ class MissatgesSilenciosos final : public Missatges {
     void avisa(const std::string &, const std::string &, Icona) override {}
 };
 
+// What the window waits for at start-up: the tables, the decks, the availability tables and the
+// count of compounds per family box.
+void BM_SessioConstruccio(benchmark::State &state) {
+    std::uint64_t llavor = 1;
+    for (auto _ : state) {
+        FontRellotge font(llavor++);
+        MissatgesSilenciosos m;
+        Sessió s(font, m);
+        benchmark::DoNotOptimize(s.Nombre_combinacions());
+    }
+}
+BENCHMARK(BM_SessioConstruccio)->Unit(benchmark::kMicrosecond);
+
 void BM_Sessio1655(benchmark::State &state) {
     std::uint64_t llavor = 1;
     for (auto _ : state) {
