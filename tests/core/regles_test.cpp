@@ -23,6 +23,10 @@ TEST(Taules, FilesBuidesIExtrems) {
     EXPECT_EQ(t.nom(7), "beril·li");
     EXPECT_EQ(t.nom(37), "tel·luri");
     EXPECT_EQ(t.cel(31, Àcid_especial), "àcid especial");
+    EXPECT_TRUE(t.àcid_especial(31));
+    EXPECT_FALSE(t.àcid_especial(30));
+    EXPECT_TRUE(t.hidrur_invers(Fila_oxigen));
+    EXPECT_FALSE(t.hidrur_invers(Fila_hidrogen));
     int amb_quarta = 0, metalls = 0;
     for (int f = 1; f <= Nombre_elements; ++f) {
         if (!t.cel(f, València4).empty()) {
@@ -36,18 +40,28 @@ TEST(Taules, FilesBuidesIExtrems) {
     EXPECT_EQ(metalls, 25);
 }
 
-TEST(Taules, ElectronegativitatComparadaComATextOrdenaComElsNombres) {
+TEST(Taules, ElectronegativitatDelsNoMetalls) {
     const Taules t = Taules::carrega();
-    const char *ordre[] = {"Si", "B", "Sb", "As", "Te", "P",  "H", "Se",
-                           "C",  "S", "I",  "Br", "N",  "Cl", "O", "F"};
+    const std::pair<const char *, double> valors[] = {
+        {"Si", 1.9},  {"B", 2.04}, {"Sb", 2.05}, {"As", 2.1},  {"Te", 2.18}, {"P", 2.19},
+        {"H", 2.2},   {"Se", 2.54}, {"C", 2.55}, {"S", 2.58},  {"I", 2.66},  {"Br", 2.96},
+        {"N", 3.04},  {"Cl", 3.16}, {"O", 3.4},  {"F", 3.98},
+    };
     auto fila = [&](const std::string &s) {
         for (int f = 26; f <= 41; ++f)
             if (t.símbol(f) == s) return f;
         return 0;
     };
-    for (int i = 0; i + 1 < 16; ++i)
-        EXPECT_LT(t.cel(fila(ordre[i]), Electronegativitat), t.cel(fila(ordre[i + 1]), Electronegativitat))
-            << ordre[i] << " < " << ordre[i + 1];
+    for (const auto &[símbol, valor] : valors) {
+        EXPECT_EQ(t.Electronegativitat[fila(símbol)], valor) << símbol;
+        EXPECT_EQ(t.Tipus[fila(símbol)], Tipus_element::No_metall) << símbol;
+    }
+    for (int f = 1; f <= 25; ++f) {
+        EXPECT_FALSE(t.Electronegativitat[f].has_value()) << f;
+        EXPECT_EQ(t.Tipus[f], Tipus_element::Metall) << f;
+    }
+    EXPECT_EQ(t.Tipus[0], Tipus_element::Cap);
+    EXPECT_FALSE(t.és_metall(0) || t.és_no_metall(0));
 }
 
 TEST(Regles, Simplificacio) {

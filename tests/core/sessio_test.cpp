@@ -68,7 +68,7 @@ TEST(Sessio, OpcionsPerDefecteIComptesDelCataleg) {
     FontGuionada font(5);
     MissatgesGuionats m;
     Sessió s(font, m);
-    EXPECT_EQ(compostos_per_casella(s.taules()), (std::array<int, 7>{76, 59, 518, 236, 37, 26, 703}));
+    EXPECT_EQ(compostos_per_casella(s.generador()), (std::array<int, 7>{76, 59, 518, 236, 37, 26, 703}));
     EXPECT_EQ(s.Nombre_combinacions(), 1655);
     EXPECT_EQ(s.opcions().nombre_exercicis, 25);
     EXPECT_EQ(s.opcions().segons, 30);

@@ -80,7 +80,7 @@ TEST(Sorteig, ReglesDeDisponibilitat) {
     EXPECT_FALSE(disponible_binari_no_metall(t, par("N", 5), par("F", 1)));
     EXPECT_FALSE(disponible_binari_no_metall(t, par("N", 5), par("Cl", 1)));
     EXPECT_TRUE(disponible_binari_no_metall(t, par("N", 5), par("Br", 1)) ==
-                (t.cel(fila("N"), Electronegativitat) < t.cel(fila("Br"), Electronegativitat)));
+                (*t.Electronegativitat[fila("N")] < *t.Electronegativitat[fila("Br")]));
     EXPECT_FALSE(disponible_binari_no_metall(t, par("S", 2), par("S", 2)));
     EXPECT_TRUE(disponible_sal_binària(t, par("Na", 1), par("Cl", 1)));
     EXPECT_FALSE(disponible_sal_binària(t, par("Na", 1), par("Cl", 3)));
@@ -233,4 +233,18 @@ TEST(Sorteig, LaBarrejaSorteigPrimerElementIDespresColumna) {
     font2.afegeix({valor_per(30, 41), valor_per(3, 4)});
     const Generador g(taules(), font2);
     EXPECT_EQ(g.baralla(T::Òxid).parells[1], (Parell{30, 5}));
+}
+
+// The counts of each family come from the availability tables of any shuffle and match the
+// catalogue.
+TEST(Sorteig, CombinacionsDeCadaFamiliaSonLesDelCataleg) {
+    std::array<int, Nombre_tipus> esperat{};
+    for (const Entrada_catàleg &e : catàleg(taules()))
+        ++esperat[static_cast<int>(e.tipus)];
+    for (std::uint64_t llavor : {1u, 17u, 4242u}) {
+        FontRellotge font(llavor);
+        const Generador g(taules(), font);
+        for (int i = 0; i < Nombre_tipus; ++i)
+            EXPECT_EQ(g.combinacions(static_cast<Tipus_compost>(i)), esperat[i]) << llavor << " " << i;
+    }
 }

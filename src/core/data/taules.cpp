@@ -1,11 +1,13 @@
 #include "data/taules.h"
 
+#include <optional>
+
 namespace quimerix {
 
 namespace {
 
 struct FilaElement {
-    const char *tipus;
+    Tipus_element tipus;
     const char *nom;
     const char *símbol;
     const char *valències[4];
@@ -13,46 +15,49 @@ struct FilaElement {
     bool hidrur_invers;
     const char *arrel_ur;
     const char *arrel_àcid;
-    const char *electronegativitat;
+    std::optional<double> electronegativitat;
     bool àcid_especial;
     const char *arrel_oxoanió;
 };
 
+constexpr Tipus_element M = Tipus_element::Metall;
+constexpr Tipus_element N = Tipus_element::No_metall;
+
 // Rows 1..41, in the order the draw addresses them.
 constexpr FilaElement kElements[Nombre_elements] = {
-    {"Metall", "liti", "Li", {"1", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "sodi", "Na", {"1", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "potassi", "K", {"1", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "rubidi", "Rb", {"1", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "cesi", "Cs", {"1", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "argent", "Ag", {"1", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "beril·li", "Be", {"2", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "magnesi", "Mg", {"2", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "calci", "Ca", {"2", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "estronci", "Sr", {"2", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "bari", "Ba", {"2", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "zinc", "Zn", {"2", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "cadmi", "Cd", {"2", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "alumini", "Al", {"3", "", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "coure", "Cu", {"1", "2", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "mercuri", "Hg", {"1", "2", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "or", "Au", {"1", "3", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "ferro", "Fe", {"2", "3", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "crom", "Cr", {"2", "3", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "níquel", "Ni", {"2", "3", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "cobalt", "Co", {"2", "3", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "estany", "Sn", {"2", "4", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "plom", "Pb", {"2", "4", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "platí", "Pt", {"2", "4", "", ""}, "", false, "", "", "", false, ""},
-    {"Metall", "manganès", "Mn", {"2", "3", "4", ""}, "", false, "", "", "", false, ""},
-    {"No metall", "hidrogen", "H", {"1", "", "", ""}, "1", false, "", "", "2.2", false, ""},
-    {"No metall", "bor", "B", {"3", "", "", ""}, "3", false, "", "", "2.04", true, ""},
-    {"No metall", "carboni", "C", {"2", "4", "", ""}, "4", false, "carb", "carbon", "2.55", false, "carbon"},
-    {"No metall", "silici", "Si", {"2", "4", "", ""}, "4", false, "silici", "silici", "1.9", false, "silic"},
-    {"No metall", "nitrogen", "N", {"1", "3", "5", ""}, "3", false, "nitr", "nitr", "3.04", false, "nitr"},
-    {"No metall", "fòsfor", "P", {"1", "3", "5", ""}, "3", false, "fosf", "fosfor", "2.19", true, "fosf"},
-    {"No metall", "arsènic", "As", {"1", "3", "5", ""}, "3", false, "arsen", "arseni", "2.1", true, "arsen"},
-    {"No metall",
+    {M, "liti", "Li", {"1", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "sodi", "Na", {"1", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "potassi", "K", {"1", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "rubidi", "Rb", {"1", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "cesi", "Cs", {"1", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "argent", "Ag", {"1", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "beril·li", "Be", {"2", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "magnesi", "Mg", {"2", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "calci", "Ca", {"2", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "estronci", "Sr", {"2", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "bari", "Ba", {"2", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "zinc", "Zn", {"2", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "cadmi", "Cd", {"2", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "alumini", "Al", {"3", "", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "coure", "Cu", {"1", "2", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "mercuri", "Hg", {"1", "2", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "or", "Au", {"1", "3", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "ferro", "Fe", {"2", "3", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "crom", "Cr", {"2", "3", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "níquel", "Ni", {"2", "3", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "cobalt", "Co", {"2", "3", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "estany", "Sn", {"2", "4", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "plom", "Pb", {"2", "4", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "platí", "Pt", {"2", "4", "", ""}, "", false, "", "", {}, false, ""},
+    {M, "manganès", "Mn", {"2", "3", "4", ""}, "", false, "", "", {}, false, ""},
+    {N, "hidrogen", "H", {"1", "", "", ""}, "1", false, "", "", 2.2, false, ""},
+    {N, "bor", "B", {"3", "", "", ""}, "3", false, "", "", 2.04, true, ""},
+    {N, "carboni", "C", {"2", "4", "", ""}, "4", false, "carb", "carbon", 2.55, false, "carbon"},
+    {N, "silici", "Si", {"2", "4", "", ""}, "4", false, "silici", "silici", 1.9, false, "silic"},
+    {N, "nitrogen", "N", {"1", "3", "5", ""}, "3", false, "nitr", "nitr", 3.04, false, "nitr"},
+    {N, "fòsfor", "P", {"1", "3", "5", ""}, "3", false, "fosf", "fosfor", 2.19, true, "fosf"},
+    {N, "arsènic", "As", {"1", "3", "5", ""}, "3", false, "arsen", "arseni", 2.1, true, "arsen"},
+    {N,
      "antimoni",
      "Sb",
      {"1", "3", "5", ""},
@@ -60,13 +65,13 @@ constexpr FilaElement kElements[Nombre_elements] = {
      false,
      "antimon",
      "antimoni",
-     "2.05",
+     2.05,
      true,
      "antimon"},
-    {"No metall", "oxigen", "O", {"2", "", "", ""}, "2", true, "", "", "3.4", false, ""},
-    {"No metall", "sofre", "S", {"2", "4", "6", ""}, "2", true, "sulf", "sulfur", "2.58", false, "sulf"},
-    {"No metall", "seleni", "Se", {"2", "4", "6", ""}, "2", true, "selen", "seleni", "2.54", false, "selen"},
-    {"No metall",
+    {N, "oxigen", "O", {"2", "", "", ""}, "2", true, "", "", 3.4, false, ""},
+    {N, "sofre", "S", {"2", "4", "6", ""}, "2", true, "sulf", "sulfur", 2.58, false, "sulf"},
+    {N, "seleni", "Se", {"2", "4", "6", ""}, "2", true, "selen", "seleni", 2.54, false, "selen"},
+    {N,
      "tel·luri",
      "Te",
      {"2", "4", "6", ""},
@@ -74,13 +79,13 @@ constexpr FilaElement kElements[Nombre_elements] = {
      true,
      "tel·lur",
      "tel·luri",
-     "2.18",
+     2.18,
      false,
      "tel·lur"},
-    {"No metall", "fluor", "F", {"1", "", "", ""}, "1", true, "", "", "3.98", false, ""},
-    {"No metall", "clor", "Cl", {"1", "3", "5", "7"}, "1", true, "", "", "3.16", false, ""},
-    {"No metall", "brom", "Br", {"1", "3", "5", "7"}, "1", true, "", "", "2.96", false, ""},
-    {"No metall", "iode", "I", {"1", "3", "5", "7"}, "1", true, "iod", "iod", "2.66", false, "iod"},
+    {N, "fluor", "F", {"1", "", "", ""}, "1", true, "", "", 3.98, false, ""},
+    {N, "clor", "Cl", {"1", "3", "5", "7"}, "1", true, "", "", 3.16, false, ""},
+    {N, "brom", "Br", {"1", "3", "5", "7"}, "1", true, "", "", 2.96, false, ""},
+    {N, "iode", "I", {"1", "3", "5", "7"}, "1", true, "iod", "iod", 2.66, false, "iod"},
 };
 
 } // namespace
@@ -90,7 +95,8 @@ Taules Taules::carrega() {
     for (int fila = 1; fila <= Nombre_elements; ++fila) {
         const FilaElement &f = kElements[fila - 1];
         auto &cel = t.Taula_elements[fila];
-        cel[Tipus] = f.tipus;
+        t.Tipus[fila] = f.tipus;
+        t.Electronegativitat[fila] = f.electronegativitat;
         cel[Nom] = f.nom;
         cel[Símbol] = f.símbol;
         for (int v = 0; v < 4; ++v)
@@ -99,7 +105,6 @@ Taules Taules::carrega() {
         if (f.hidrur_invers) cel[Hidrur_invers] = "hidrur invers";
         cel[Arrel_ur] = f.arrel_ur;
         cel[Arrel_àcid] = f.arrel_àcid;
-        cel[Electronegativitat] = f.electronegativitat;
         if (f.àcid_especial) cel[Àcid_especial] = "àcid especial";
         cel[Arrel_oxoanió] = f.arrel_oxoanió;
     }

@@ -3,13 +3,17 @@
 // initial letters before which "de" is contracted. Built once when the program loads.
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace quimerix {
 
-// Columns of Taula_elements.
+// Whether an element is a metal; row 0 of the catalogue is neither.
+enum class Tipus_element { Cap, Metall, No_metall };
+
+// Columns of Taula_elements. The type (column 0) and the electronegativity (column 11) are kept
+// as typed fields beside the text columns.
 enum Columna : int {
-    Tipus = 0,
     Nom = 1,
     Símbol = 2,
     València1 = 3,
@@ -20,7 +24,6 @@ enum Columna : int {
     Hidrur_invers = 8,
     Arrel_ur = 9,
     Arrel_àcid = 10,
-    Electronegativitat = 11,
     Àcid_especial = 12,
     Arrel_oxoanió = 13,
 };
@@ -32,6 +35,9 @@ inline constexpr int Fila_oxigen = 34;
 struct Taules {
     // Row 0 is never filled; rows 1..41 are the elements. Empty text means "absent".
     std::array<std::array<std::string, 14>, 42> Taula_elements{};
+    std::array<Tipus_element, 42> Tipus{};
+    // Pauling electronegativity of the non-metals; none for the metals.
+    std::array<std::optional<double>, 42> Electronegativitat{};
     // Prefixos[n][f]: n = 1..7, f = 1 capitalised, 2 lower case, 3/4 elided forms (n = 4..7).
     std::array<std::array<std::string, 5>, 8> Prefixos{};
     // Vocals[1..6]: "a", "e", "", "o", "u", "h"; slot 0 and slot 3 stay empty.
@@ -43,8 +49,12 @@ struct Taules {
     const std::string &cel(int fila, int columna) const { return Taula_elements.at(fila).at(columna); }
     const std::string &nom(int fila) const { return cel(fila, Nom); }
     const std::string &símbol(int fila) const { return cel(fila, Símbol); }
-    bool és_metall(int fila) const { return cel(fila, Tipus) == "Metall"; }
-    bool és_no_metall(int fila) const { return cel(fila, Tipus) == "No metall"; }
+    bool és_metall(int fila) const { return Tipus.at(fila) == Tipus_element::Metall; }
+    bool és_no_metall(int fila) const { return Tipus.at(fila) == Tipus_element::No_metall; }
+    // B, P, As and Sb: their oxoacids and oxosalts have a special family.
+    bool àcid_especial(int fila) const { return cel(fila, Àcid_especial) == "àcid especial"; }
+    // Hydrogen is written first in the hydride of this element.
+    bool hidrur_invers(int fila) const { return cel(fila, Hidrur_invers) == "hidrur invers"; }
     // A metal with more than one valence is named with a Roman numeral.
     bool diverses_valències(int fila) const { return !cel(fila, València2).empty(); }
     // Number of filled valence columns (1..4).

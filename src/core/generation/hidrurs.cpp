@@ -96,7 +96,7 @@ Exercici hidrur_no_metàllic(const Taules &t, Parell p, int Mode_actual) {
     const std::string &H = t.símbol(Fila_hidrogen);
 
     // Hydrogen goes first for the elements flagged "hidrur invers".
-    Exercici ex = t.cel(e, Hidrur_invers) == "hidrur invers"
+    Exercici ex = t.hidrur_invers(e)
                       ? exercici_binari("HX", H, subíndex(v), símbol, "")
                       : exercici_binari("HX", símbol, "", H, subíndex(v));
     const char *tradicional = nom_tradicional(símbol);

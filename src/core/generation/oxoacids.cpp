@@ -111,7 +111,7 @@ std::string recorda(const Exercici &e) {
 }
 
 bool és_especial(const Taules &t, int fila) {
-    return t.cel(fila, Àcid_especial) == "àcid especial";
+    return t.àcid_especial(fila);
 }
 
 bool símbol_especial(const std::string &s) {

@@ -302,7 +302,7 @@ std::string comentari_oxosal_especial(const Taules &t, const Sal &s, int Mode_ac
 Exercici formularOXISALS(const Taules &t, Parell a, Parell b, int Mode_actual) {
     Sal s = prepara(t, a, b, 1);
     std::string nom = paraula_anió(t, s);
-    if (t.cel(s.X, Àcid_especial) == "àcid especial")
+    if (t.àcid_especial(s.X))
         nom = (primer_caràcter(t.nom(s.X)) == "a" ? "Met" : "Meta") + nom;
     s.e.Nom_compost = nom + part_metall(t, s);
     s.e.Comentari = comentari_oxosal(t, s, Mode_actual);

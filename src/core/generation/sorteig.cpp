@@ -76,14 +76,14 @@ Tipus_compost tipus_de_banda(int Tipus_exercici) {
 
 Baralla Generació_exercicis(FontAleatoria &font) {
     Baralla b;
+    std::array<std::array<bool, 4>, Nombre_elements + 1> posat{};
     for (int i = 1; i <= Mida_baralla; ++i) {
         Parell p;
-        bool repetit = true;
-        while (repetit) {
+        do {
             p.element = font.entre_1_i(Nombre_elements);
             p.columna = font.entre_1_i(4) + 2;
-            repetit = std::find(b.parells.begin() + 1, b.parells.begin() + i, p) != b.parells.begin() + i;
-        }
+        } while (posat[p.element][p.columna - València1]);
+        posat[p.element][p.columna - València1] = true;
         b.parells[i] = p;
     }
     return b;
@@ -102,37 +102,83 @@ bool disponible_oxoàcid(const Taules &t, Parell p) {
 
 bool disponible_oxoàcid_especial(const Taules &t, Parell p) {
     static constexpr Exclusió kExclosos[] = {{"As", "1"}, {"Sb", "*"}};
-    return t.és_no_metall(p.element) && t.cel(p.element, Àcid_especial) == "àcid especial" &&
+    return t.és_no_metall(p.element) && t.àcid_especial(p.element) &&
            !valència(t, p).empty() && !exclòs(t, p, kExclosos);
 }
 
-bool disponible_sal_binària(const Taules &t, Parell a, Parell b) {
-    return metall_amb_valència(t, a) && no_metall_comú(t, b.element) && !valència(t, b).empty() &&
-           valència(t, b) == t.cel(b.element, València_característica);
+// The two-pair families split their availability in three: what the first pair must be, what the
+// second must be, and what the two must be together. The availability tables are filled from the
+// halves, computed once per deck position.
+namespace {
+
+// A non-metal acting with its group's characteristic valence (the anion of a binary compound).
+bool valència_característica(const Taules &t, Parell p) {
+    return no_metall_comú(t, p.element) && !valència(t, p).empty() &&
+           valència(t, p) == t.cel(p.element, València_característica);
 }
 
-bool disponible_binari_no_metall(const Taules &t, Parell a, Parell b) {
-    if (!no_metall_comú(t, a.element) || !no_metall_comú(t, b.element)) return false;
-    if (t.símbol(a.element) == t.símbol(b.element)) return false;
-    if (valència(t, a).empty() || valència(t, b).empty()) return false;
-    if (!(t.cel(a.element, Electronegativitat) < t.cel(b.element, Electronegativitat))) return false;
-    if (valència(t, b) != t.cel(b.element, València_característica)) return false;
+bool pren_primer(const Taules &t, Tipus_compost tipus, Parell a) {
+    static constexpr Exclusió kOxosal[] = {{"B", "*"}, {"As", "*"}, {"Sb", "*"}, {"Se", "*"}, {"Te", "*"},
+                                           {"C", "2"}, {"Si", "2"}, {"N", "1"},  {"P", "1"},  {"P", "3"},
+                                           {"S", "2"}, {"F", "1"},  {"Br", "3"}, {"Br", "7"}, {"I", "3"}};
+    static constexpr Exclusió kOxosalEspecial[] = {{"P", "1"}, {"As", "*"}, {"Sb", "*"}};
+    switch (tipus) {
+    case Tipus_compost::Sal_binària:
+        return metall_amb_valència(t, a);
+    case Tipus_compost::Binari_no_metall:
+        return no_metall_comú(t, a.element) && !valència(t, a).empty();
+    case Tipus_compost::Oxosal:
+        return no_metall_comú(t, a.element) && !valència(t, a).empty() && !exclòs(t, a, kOxosal);
+    case Tipus_compost::Oxosal_especial:
+        return no_metall_comú(t, a.element) && t.àcid_especial(a.element) && !valència(t, a).empty() &&
+               !exclòs(t, a, kOxosalEspecial);
+    default:
+        return false;
+    }
+}
+
+bool pren_segon(const Taules &t, Tipus_compost tipus, Parell b) {
+    switch (tipus) {
+    case Tipus_compost::Sal_binària:
+    case Tipus_compost::Binari_no_metall:
+        return valència_característica(t, b);
+    case Tipus_compost::Oxosal:
+    case Tipus_compost::Oxosal_especial:
+        return metall_amb_valència(t, b);
+    default:
+        return false;
+    }
+}
+
+// Two non-metals: the less electronegative first, and no N(5) with F or Cl.
+bool compatibles(const Taules &t, Tipus_compost tipus, Parell a, Parell b) {
+    if (tipus != Tipus_compost::Binari_no_metall) return true;
+    if (a.element == b.element) return false;
+    if (!(*t.Electronegativitat[a.element] < *t.Electronegativitat[b.element])) return false;
     const bool nitrogen_5 = t.símbol(a.element) == "N" && valència(t, a) == "5";
     return !(nitrogen_5 && (t.símbol(b.element) == "F" || t.símbol(b.element) == "Cl"));
 }
 
+bool pren_doble(const Taules &t, Tipus_compost tipus, Parell a, Parell b) {
+    return pren_primer(t, tipus, a) && pren_segon(t, tipus, b) && compatibles(t, tipus, a, b);
+}
+
+} // namespace
+
+bool disponible_sal_binària(const Taules &t, Parell a, Parell b) {
+    return pren_doble(t, Tipus_compost::Sal_binària, a, b);
+}
+
+bool disponible_binari_no_metall(const Taules &t, Parell a, Parell b) {
+    return pren_doble(t, Tipus_compost::Binari_no_metall, a, b);
+}
+
 bool disponible_oxosal(const Taules &t, Parell a, Parell b) {
-    static constexpr Exclusió kExclosos[] = {{"B", "*"}, {"As", "*"}, {"Sb", "*"}, {"Se", "*"}, {"Te", "*"},
-                                             {"C", "2"}, {"Si", "2"}, {"N", "1"},  {"P", "1"},  {"P", "3"},
-                                             {"S", "2"}, {"F", "1"},  {"Br", "3"}, {"Br", "7"}, {"I", "3"}};
-    return no_metall_comú(t, a.element) && !valència(t, a).empty() && !exclòs(t, a, kExclosos) &&
-           metall_amb_valència(t, b);
+    return pren_doble(t, Tipus_compost::Oxosal, a, b);
 }
 
 bool disponible_oxosal_especial(const Taules &t, Parell a, Parell b) {
-    static constexpr Exclusió kExclosos[] = {{"P", "1"}, {"As", "*"}, {"Sb", "*"}};
-    return no_metall_comú(t, a.element) && t.cel(a.element, Àcid_especial) == "àcid especial" &&
-           !valència(t, a).empty() && !exclòs(t, a, kExclosos) && metall_amb_valència(t, b);
+    return pren_doble(t, Tipus_compost::Oxosal_especial, a, b);
 }
 
 bool usable_òxid(const Taules &t, Parell p) {
@@ -167,21 +213,6 @@ bool pren_simple(const Taules &t, Tipus_compost tipus, Parell p) {
         return disponible_oxoàcid(t, p);
     case Tipus_compost::Oxoàcid_especial:
         return disponible_oxoàcid_especial(t, p);
-    default:
-        return false;
-    }
-}
-
-bool pren_doble(const Taules &t, Tipus_compost tipus, Parell a, Parell b) {
-    switch (tipus) {
-    case Tipus_compost::Sal_binària:
-        return disponible_sal_binària(t, a, b);
-    case Tipus_compost::Binari_no_metall:
-        return disponible_binari_no_metall(t, a, b);
-    case Tipus_compost::Oxosal:
-        return disponible_oxosal(t, a, b);
-    case Tipus_compost::Oxosal_especial:
-        return disponible_oxosal_especial(t, a, b);
     default:
         return false;
     }
@@ -250,13 +281,24 @@ Generador::Generador(const Taules &t, FontAleatoria &font) : t_(t), font_(font) 
         baralles_[i][0] = Generació_exercicis(font_);
         if (és_doble(tipus)) {
             baralles_[i][1] = Generació_exercicis(font_);
+            const auto &primers = baralles_[i][0].parells, &segons = baralles_[i][1].parells;
+            std::array<bool, Mida_baralla + 1> primer{}, segon{};
+            for (int p = 1; p <= Mida_baralla; ++p) {
+                primer[p] = pren_primer(t_, tipus, primers[p]);
+                segon[p] = pren_segon(t_, tipus, segons[p]);
+            }
             for (int a = 1; a <= Mida_baralla; ++a)
                 for (int b = 1; b <= Mida_baralla; ++b)
-                    disponibles_[i].posa(
-                        a, b, pren_doble(t_, tipus, baralles_[i][0].parells[a], baralles_[i][1].parells[b]));
-        } else if (té_disponible(tipus)) {
-            for (int p = 1; p <= Mida_baralla; ++p)
-                disponible_[i][p] = pren_simple(t_, tipus, baralles_[i][0].parells[p]);
+                    if (primer[a] && segon[b] && compatibles(t_, tipus, primers[a], segons[b])) {
+                        disponibles_[i].posa(a, b, true);
+                        ++combinacions_[i];
+                    }
+        } else {
+            for (int p = 1; p <= Mida_baralla; ++p) {
+                const bool pren = pren_simple(t_, tipus, baralles_[i][0].parells[p]);
+                if (té_disponible(tipus)) disponible_[i][p] = pren;
+                combinacions_[i] += pren;
+            }
         }
     }
 }

@@ -102,6 +102,9 @@ class Generador {
     int Tipus_exercici() const { return tipus_exercici_; }
     const std::array<int, Nombre_tipus> &Comptador() const { return comptador_; }
     bool ple(Tipus_compost t) const;
+    // Compounds the family can give: every pair (or pair of pairs) its builder takes, counted
+    // when the decks were shuffled.
+    int combinacions(Tipus_compost t) const { return combinacions_[static_cast<int>(t)]; }
     // Remaining true cells of a family's availability table (for checks and tests).
     int disponibles_restants(Tipus_compost t) const;
     const Baralla &baralla(Tipus_compost t, int quina = 0) const;
@@ -117,6 +120,7 @@ class Generador {
     std::array<std::array<Baralla, 2>, Nombre_tipus> baralles_{};
     std::array<std::array<bool, 165>, Nombre_tipus> disponible_{};
     std::array<Disponibles, Nombre_tipus> disponibles_{};
+    std::array<int, Nombre_tipus> combinacions_{};
     std::array<int, Nombre_tipus> comptador_{};
     bool exhaurits_ = false;
     int tipus_exercici_ = 0;

@@ -9,10 +9,12 @@
 
 namespace quimerix {
 
-std::array<int, Nombre_caselles> compostos_per_casella(const Taules &t) {
+std::array<int, Nombre_caselles> compostos_per_casella(const Generador &g) {
     std::array<int, Nombre_caselles> r{};
-    for (const auto &e : catàleg(t))
-        ++r[dades(e.tipus).casella];
+    for (int i = 0; i < Nombre_tipus; ++i) {
+        const auto tipus = static_cast<Tipus_compost>(i);
+        r[dades(tipus).casella] += g.combinacions(tipus);
+    }
     return r;
 }
 
@@ -26,7 +28,7 @@ std::string format_temps(long long segons) {
 Sessió::Sessió(FontAleatoria &font, Missatges &missatges)
     : taules_(Taules::carrega()), font_(font), missatges_(missatges), mode_actual_(font.entre_1_i(2)),
       generador_(std::make_unique<Generador>(taules_, font)) {
-    per_casella_ = compostos_per_casella(taules_);
+    per_casella_ = compostos_per_casella(*generador_);
     recalcula_combinacions();
 }
 

@@ -58,8 +58,8 @@ struct Opcions {
 
 inline constexpr int Segons_màxim = 120;
 
-// Compounds each family box can give (Check1..Check7), counted from the catalogue.
-std::array<int, Nombre_caselles> compostos_per_casella(const Taules &t);
+// Compounds each family box can give (Check1..Check7), counted from the draw's tables.
+std::array<int, Nombre_caselles> compostos_per_casella(const Generador &g);
 // "hh:mm:ss" of a number of seconds; the hours may pass 23 (55:10:00).
 std::string format_temps(long long segons);
 
