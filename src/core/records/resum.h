@@ -72,7 +72,19 @@ bool registre_correcte(const std::string &línia);
 // or a line that does not follow the record layout.
 std::optional<Compost_fallat> compost_del_registre(const std::string &línia);
 
-// The aligned table for a terminal, and the RFC 4180 CSV, both UTF-8. The texts are used as given.
+// The summary's texts, shared by the terminal and the printed summary; the texts are used as given.
+inline constexpr const char *Títol_resum = "Resum de la classe";
+inline constexpr const char *Títol_famílies = "Encerts per família, de la més fluixa a la més forta:";
+inline constexpr const char *Títol_fallats = "Compostos més fallats:";
+struct Text_resum {
+    std::string xifres;                // "Alumnes: 4    Arxius il·legibles: 1    Nota mitjana: 6'77"
+    std::vector<std::string> alumnes;  // column titles, then one aligned line per file
+    std::vector<std::string> famílies; // one aligned line per family, weakest first
+    std::vector<std::string> fallats;  // one aligned line per compound, or "cap"
+};
+Text_resum text_resum(const Resum &r);
+
+// The aligned table for a terminal, and the RFC 4180 CSV, both UTF-8.
 std::string taula_resum(const Resum &r);
 std::string csv_resum(const Resum &r);
 // The mark with a decimal point and no trailing zeros: 875 -> "8.75", 1000 -> "10".

@@ -14,29 +14,29 @@ std::string omple(const std::string &text, std::size_t ample, bool dreta) {
     return dreta ? espais + text : text + espais;
 }
 
-// A table of text cells; the columns flagged in `dreta` are aligned right.
-std::string alinea(const std::vector<std::vector<std::string>> &cel·les, const std::vector<bool> &dreta) {
+// A table of text cells, one line each; the columns flagged in `dreta` are aligned right.
+std::vector<std::string> alinea(const std::vector<std::vector<std::string>> &cel·les, const std::vector<bool> &dreta) {
     std::vector<std::size_t> ample(dreta.size(), 0);
     for (const auto &fila : cel·les)
         for (std::size_t c = 0; c < fila.size(); ++c)
             ample[c] = std::max(ample[c], longitud(fila[c]));
-    std::string text;
+    std::vector<std::string> línies;
     for (const auto &fila : cel·les) {
         std::string línia;
         for (std::size_t c = 0; c < fila.size(); ++c)
             línia += (c ? "  " : "") + omple(fila[c], ample[c], dreta[c]);
         while (!línia.empty() && línia.back() == ' ')
             línia.pop_back();
-        text += línia + "\n";
+        línies.push_back(línia);
     }
-    return text;
+    return línies;
 }
 
 std::string fracció(int encerts, int total) {
     return total > 0 ? std::to_string(encerts) + "/" + std::to_string(total) : "-";
 }
 
-std::string taula_alumnes(const Resum &r) {
+std::vector<std::string> taula_alumnes(const Resum &r) {
     std::vector<std::vector<std::string>> cel·les;
     std::vector<std::string> capçalera{"Arxiu", "Nom", "Data", "Exercicis", "Encerts", "%", "Nota"};
     std::vector<bool> dreta{false, false, false, true, true, true, true};
@@ -74,29 +74,40 @@ std::string nota_decimal(int nota) {
     return t;
 }
 
-std::string taula_resum(const Resum &r) {
-    std::string text = "Resum de la classe\n\nAlumnes: " + std::to_string(r.alumnes);
-    if (r.il·legibles > 0) text += "    Arxius il·legibles: " + std::to_string(r.il·legibles);
-    text += "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? text_nota(r.nota_mitjana) : std::string("-")) +
-            "\n\n";
-    text += taula_alumnes(r);
+Text_resum text_resum(const Resum &r) {
+    Text_resum t;
+    t.xifres = "Alumnes: " + std::to_string(r.alumnes);
+    if (r.il·legibles > 0) t.xifres += "    Arxius il·legibles: " + std::to_string(r.il·legibles);
+    t.xifres += "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? text_nota(r.nota_mitjana) : std::string("-"));
+    t.alumnes = taula_alumnes(r);
 
-    text += "\nEncerts per família, de la més fluixa a la més forta:\n";
     std::vector<std::vector<std::string>> famílies;
     for (const Quota_família &q : r.famílies)
-        famílies.push_back({std::string("  ") + Noms_família[q.família], Codis_exercici[q.família],
-                            fracció(q.encerts, q.total),
+        famílies.push_back({Noms_família[q.família], Codis_exercici[q.família], fracció(q.encerts, q.total),
                             q.total > 0 ? std::to_string(percentatge(q.encerts, q.total)) + " %" : ""});
-    text += alinea(famílies, {false, false, true, true});
+    t.famílies = alinea(famílies, {false, false, true, true});
 
-    text += "\nCompostos més fallats:\n";
-    if (r.més_fallats.empty()) return text + "  cap\n";
     std::vector<std::vector<std::string>> fallats;
     for (std::size_t i = 0; i < r.més_fallats.size(); ++i) {
         const Compost_fallat &c = r.més_fallats[i];
         fallats.push_back({std::to_string(i + 1) + ".", c.nom, c.fórmula, vegades(c.vegades)});
     }
-    return text + alinea(fallats, {true, false, false, true});
+    t.fallats = fallats.empty() ? std::vector<std::string>{"cap"} : alinea(fallats, {true, false, false, true});
+    return t;
+}
+
+std::string taula_resum(const Resum &r) {
+    const Text_resum t = text_resum(r);
+    std::string text = std::string(Títol_resum) + "\n\n" + t.xifres + "\n\n";
+    for (const std::string &l : t.alumnes)
+        text += l + "\n";
+    text += std::string("\n") + Títol_famílies + "\n";
+    for (const std::string &l : t.famílies)
+        text += "  " + l + "\n";
+    text += std::string("\n") + Títol_fallats + "\n";
+    for (const std::string &l : t.fallats)
+        text += "  " + l + "\n";
+    return text;
 }
 
 namespace {
