@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "records/impressio.h"
 #include "records/resum.h"
 #include "sessions_prova.h"
 
@@ -181,4 +183,44 @@ TEST(Resum, EmpatsDelsMesFallatsPerCompostINomesDeu) {
                              "2 clorur de potassi", "2 Òxid de calci", "1 Àcid fosfòric", "1 Àcid sulfúric",
                              "1 clorur de sodi", "1 Hidròxid de calci", "1 Hidròxid de sodi",
                              "1 Monòxid de carboni", "1 Òxid de ferro (III)", "1 Òxid de sodi"}));
+}
+
+TEST(Resum, PaginesDelResumImpres) {
+    const struct {
+        int alumnes;
+        int pàgines;
+        bool bloc_a_part; // the shares and the compounds on a page without the table
+    } casos[] = {{1, 1, false}, {13, 1, false}, {14, 2, true}, {30, 2, true}, {31, 2, false}, {60, 3, true}};
+    for (const auto &c : casos) {
+        std::vector<Sessió_llegida> sessions;
+        for (int i = 0; i < c.alumnes; ++i)
+            sessions.push_back(
+                {"a" + std::to_string(i) + ".qxs", sessió("A", "1", {{"NaCl", 1, i % 2 == 0}})});
+        const Document_impressió d = document_resum(resumeix(sessions));
+        EXPECT_TRUE(d.apaïsat);
+        const std::string text = text_pla(d);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\f') + 1, c.pàgines) << c.alumnes;
+        const std::string darrera = text.substr(text.rfind('\f') + 1);
+        EXPECT_EQ(darrera.find("Arxiu ") == std::string::npos, c.bloc_a_part) << c.alumnes;
+        EXPECT_NE(darrera.find(Títol_fallats), std::string::npos) << c.alumnes;
+        EXPECT_NE(darrera.find("pàgina " + std::to_string(c.pàgines)), std::string::npos) << c.alumnes;
+    }
+}
+
+TEST(Resum, ResumImpresEnVermellElsArxiusQueNoQuadrenOIllegibles) {
+    DadesSessió no_quadra = sessió("B", "1", {{"NaCl", 1, true}});
+    no_quadra.encerts = {};
+    no_quadra.errors[0] = 1;
+    const Document_impressió d = document_resum(
+        resumeix({{"bo.qxs", sessió("A", "1", {{"NaCl", 1, true}})}, {"nq.qxs", no_quadra}, {"il.qxs", {}}}));
+    std::map<std::string, Color> color_de;
+    Color actual = Color::Negre;
+    for (const Operació &op : d.operacions) {
+        if (op.tipus == Tipus_operació::Color) actual = op.color;
+        if (op.tipus == Tipus_operació::Text && op.text.find(".qxs") != std::string::npos)
+            color_de[op.text.substr(op.text.find_first_not_of(' '), 6)] = actual;
+    }
+    EXPECT_EQ(color_de,
+              (std::map<std::string, Color>{
+                  {"bo.qxs", Color::Negre}, {"nq.qxs", Color::Vermell}, {"il.qxs", Color::Vermell}}));
 }

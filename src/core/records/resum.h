@@ -84,6 +84,16 @@ struct Text_resum {
 };
 Text_resum text_resum(const Resum &r);
 
+// The printed summary, landscape: pages of the class table (rows of files that do not add up or
+// cannot be read in red), then the family shares and the most-missed compounds, on the last
+// table page when they fit there.
+inline constexpr std::size_t Files_resum_per_pàgina = 30;
+inline constexpr std::size_t Línies_cos_resum = 40;  // lines below a page's heading
+inline constexpr std::size_t Línies_bloc_final = 26; // both blocks, their titles, gaps and footer
+inline constexpr int Mida_resum = 9;                 // points
+struct Document_impressió;
+Document_impressió document_resum(const Resum &r);
+
 // The aligned table for a terminal, and the RFC 4180 CSV, both UTF-8.
 std::string taula_resum(const Resum &r);
 std::string csv_resum(const Resum &r);

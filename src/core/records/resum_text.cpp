@@ -15,7 +15,8 @@ std::string omple(const std::string &text, std::size_t ample, bool dreta) {
 }
 
 // A table of text cells, one line each; the columns flagged in `dreta` are aligned right.
-std::vector<std::string> alinea(const std::vector<std::vector<std::string>> &cel·les, const std::vector<bool> &dreta) {
+std::vector<std::string> alinea(const std::vector<std::vector<std::string>> &cel·les,
+                                const std::vector<bool> &dreta) {
     std::vector<std::size_t> ample(dreta.size(), 0);
     for (const auto &fila : cel·les)
         for (std::size_t c = 0; c < fila.size(); ++c)
@@ -78,7 +79,8 @@ Text_resum text_resum(const Resum &r) {
     Text_resum t;
     t.xifres = "Alumnes: " + std::to_string(r.alumnes);
     if (r.il·legibles > 0) t.xifres += "    Arxius il·legibles: " + std::to_string(r.il·legibles);
-    t.xifres += "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? text_nota(r.nota_mitjana) : std::string("-"));
+    t.xifres +=
+        "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? text_nota(r.nota_mitjana) : std::string("-"));
     t.alumnes = taula_alumnes(r);
 
     std::vector<std::vector<std::string>> famílies;
@@ -92,7 +94,8 @@ Text_resum text_resum(const Resum &r) {
         const Compost_fallat &c = r.més_fallats[i];
         fallats.push_back({std::to_string(i + 1) + ".", c.nom, c.fórmula, vegades(c.vegades)});
     }
-    t.fallats = fallats.empty() ? std::vector<std::string>{"cap"} : alinea(fallats, {true, false, false, true});
+    t.fallats =
+        fallats.empty() ? std::vector<std::string>{"cap"} : alinea(fallats, {true, false, false, true});
     return t;
 }
 
