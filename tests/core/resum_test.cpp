@@ -198,7 +198,7 @@ TEST(Resum, PaginesDelResumImpres) {
                 {"a" + std::to_string(i) + ".qxs", sessió("A", "1", {{"NaCl", 1, i % 2 == 0}})});
         const Document_impressió d = document_resum(resumeix(sessions));
         EXPECT_TRUE(d.apaïsat);
-        const std::string text = text_pla(d);
+        const std::string text = text_document(d);
         EXPECT_EQ(std::count(text.begin(), text.end(), '\f') + 1, c.pàgines) << c.alumnes;
         const std::string darrera = text.substr(text.rfind('\f') + 1);
         EXPECT_EQ(darrera.find("Arxiu ") == std::string::npos, c.bloc_a_part) << c.alumnes;

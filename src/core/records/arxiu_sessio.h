@@ -76,7 +76,9 @@ using Lectura_arxiu = std::variant<DadesSessió, Error_arxiu>;
 std::variant<std::string, Error_arxiu> text_pla(std::string_view xifrat);
 // Reads plain text (Windows-1252, without the closing zeros) strictly. A file of lines 1 and 2
 // gives a set with no records, zero counters and the captions of a set just started.
-Lectura_arxiu llegeix_text_pla(std::string_view pla);
+// With `comptes_lliures` a file whose counters do not add up to its records is given back as it
+// stands, for the class summary to flag it; every other check still holds.
+Lectura_arxiu llegeix_text_pla(std::string_view pla, bool comptes_lliures = false);
 // Reads a whole scrambled file: `text_pla`, then `llegeix_text_pla`.
 Lectura_arxiu llegeix_arxiu(std::string_view xifrat);
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "checking/assistent.h"
+#include "records/arxiu_sessio.h"
 #include "text/utf8.h"
 
 namespace quimerix {
@@ -149,6 +150,15 @@ Fila_resum fila(const Sessió_llegida &s, std::map<std::pair<std::string, std::s
 
 } // namespace
 
+std::optional<DadesSessió> llegeix_per_resum(std::string_view bytes) {
+    const auto pla = text_pla(bytes);
+    if (const auto *text = std::get_if<std::string>(&pla)) {
+        auto llegit = llegeix_text_pla(*text, true);
+        if (auto *d = std::get_if<DadesSessió>(&llegit)) return std::move(*d);
+    }
+    return std::nullopt;
+}
+
 Resum resumeix(const std::vector<Sessió_llegida> &sessions) {
     Resum r;
     std::map<std::pair<std::string, std::string>, int> fallats;
@@ -185,16 +195,20 @@ Resum resumeix(const std::vector<Sessió_llegida> &sessions) {
             return static_cast<long long>(a.encerts) * b.total < static_cast<long long>(b.encerts) * a.total;
         });
 
+    // Most missed first; ties by name without case or accents (the key is made once per compound).
+    std::vector<std::pair<std::string, Compost_fallat>> ordenats;
     for (const auto &[compost, vegades] : fallats)
-        r.més_fallats.push_back({compost.first, compost.second, vegades});
-    std::sort(r.més_fallats.begin(), r.més_fallats.end(),
-              [](const Compost_fallat &a, const Compost_fallat &b) {
-                  if (a.vegades != b.vegades) return a.vegades > b.vegades;
-                  const std::string ca = clau(a.nom), cb = clau(b.nom);
-                  if (ca != cb) return ca < cb;
-                  return std::tie(a.nom, a.fórmula) < std::tie(b.nom, b.fórmula);
-              });
-    if (r.més_fallats.size() > Màxim_fallats) r.més_fallats.resize(Màxim_fallats);
+        ordenats.push_back({clau(compost.first), {compost.first, compost.second, vegades}});
+    const auto primer = [](const auto &a, const auto &b) {
+        if (a.second.vegades != b.second.vegades) return a.second.vegades > b.second.vegades;
+        return std::tie(a.first, a.second.nom, a.second.fórmula) <
+               std::tie(b.first, b.second.nom, b.second.fórmula);
+    };
+    const std::size_t n = std::min(Màxim_fallats, ordenats.size());
+    std::partial_sort(ordenats.begin(), ordenats.begin() + static_cast<std::ptrdiff_t>(n), ordenats.end(),
+                      primer);
+    for (std::size_t i = 0; i < n; ++i)
+        r.més_fallats.push_back(std::move(ordenats[i].second));
     return r;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/dades_sessio.h"
@@ -58,6 +59,11 @@ inline constexpr std::size_t Màxim_fallats = 10;
 extern const std::array<const char *, Nombre_codis> Noms_família;
 
 Resum resumeix(const std::vector<Sessió_llegida> &sessions);
+
+// A session file's bytes read for the summary: as the program reads them back, except that
+// counters that do not add up to the records are kept (the row is then flagged). Nothing when
+// the file cannot be read.
+std::optional<DadesSessió> llegeix_per_resum(std::string_view bytes);
 
 // Name and date from Capçalera_sessió ("Nom i cognoms: " + name padded to 66 + "  Data: " + date).
 struct Nom_i_data {

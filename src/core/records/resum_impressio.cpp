@@ -52,8 +52,9 @@ class Imprès {
         w_.text(Marge + t_.xifres);
         w_.fi_línia(2);
         if (amb_taula) {
+            w_.text(Marge);
             w_.subratllat(true);
-            w_.text(Marge + t_.alumnes.front());
+            w_.text(t_.alumnes.front());
             w_.subratllat(false);
             w_.fi_línia();
         }

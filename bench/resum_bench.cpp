@@ -1,0 +1,53 @@
+// The class summary of 30 session files of 100 exercises each: files read from disk, unscrambled,
+// parsed, summarised and written out as the table and the CSV.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "records/arxiu_sessio.h"
+#include "records/resum.h"
+#include "sessions_prova.h"
+
+using namespace quimerix;
+
+namespace {
+
+std::vector<std::string> escriu_classe(const std::filesystem::path &carpeta) {
+    std::filesystem::create_directories(carpeta);
+    std::vector<std::string> camins;
+    const auto &compostos = prova::compostos();
+    for (int alumne = 0; alumne < 30; ++alumne) {
+        std::vector<prova::Exercici_fet> fets;
+        auto it = std::next(compostos.begin(), alumne * 37 % 1500);
+        for (int i = 0; i < 100; ++i, ++it)
+            fets.push_back({it->first, 1 + i % 2, (i * 7 + alumne) % 10 < 7});
+        const std::string camí = (carpeta / ("alumne" + std::to_string(alumne) + ".qxs")).string();
+        std::ofstream(camí, std::ios::binary)
+            << arxiu_sessió(prova::sessió("Alumne " + std::to_string(alumne), "08/12/2026", fets));
+        camins.push_back(camí);
+    }
+    return camins;
+}
+
+void BM_Resum30x100(benchmark::State &state) {
+    const auto carpeta = std::filesystem::temp_directory_path() / "quimerix_bench_resum";
+    const std::vector<std::string> camins = escriu_classe(carpeta);
+    for (auto _ : state) {
+        std::vector<Sessió_llegida> sessions;
+        for (const std::string &camí : camins) {
+            std::ifstream f(camí, std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+            sessions.push_back({camí, llegeix_per_resum(bytes)});
+        }
+        const Resum r = resumeix(sessions);
+        benchmark::DoNotOptimize(taula_resum(r));
+        benchmark::DoNotOptimize(csv_resum(r));
+    }
+    std::filesystem::remove_all(carpeta);
+}
+BENCHMARK(BM_Resum30x100)->Unit(benchmark::kMillisecond);
+
+} // namespace
