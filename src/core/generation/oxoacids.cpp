@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "data/regles.h"
+#include "text/utf8.h"
 #include "generation/constructors.h"
 
 namespace quimerix {
@@ -19,103 +20,44 @@ const std::string kMeta =
     "   El prefix [meta] indica que és un oxoàcid especial (els de [B], [P], [As] i [Sb]) i que "
     "aquí es forma amb una sola molècula d'aigua.";
 
-// Valence paragraph: middle and end by (n, p), n = 2..4.
-struct Paràgraf_valència {
-    int n, p;
-    const char *mig;
-    const char *final;
-};
-constexpr Paràgraf_valència kParàgrafsValència[] = {
-    {2, 1, " pot actuar amb dues valències diferents. En aquest cas sabem que actua amb la primera [",
-     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ós] que ens ho indica."},
-    {2, 2, " pot actuar amb dues valències diferents. En aquest cas sabem que actua amb la segona [",
-     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ic] que ens ho indica."},
-    {3, 1, " pot actuar amb tres valències diferents. En aquest cas sabem que actua amb la primera [",
-     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el prefix [hipo] i el sufix [-ós] que "
-     "ens "
-     "ho indica."},
-    {3, 2, " pot actuar amb tres valències diferents. En aquest cas sabem que actua amb la segona [",
-     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ós] que ens ho indica."},
-    {3, 3, " pot actuar amb tres valències diferents. En aquest cas sabem que actua amb la tercera [",
-     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ic] que ens ho indica."},
-    {4, 1, " pot actuar amb quatre valències diferents. En aquest cas sabem que actua amb la primera [",
-     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el prefix [hipo] i el sufix [ós] que "
-     "ens "
-     "ho indica."},
-    {4, 2, " pot actuar amb quatre valències diferents. En aquest cas sabem que actua amb la segona [",
-     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ós] que ens ho indica."},
-    {4, 3, " pot actuar amb quatre valències diferents. En aquest cas sabem que actua amb la tercera [",
-     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el sufix [ic] que ens ho indica."},
-    {4, 4, " pot actuar amb quatre valències diferents. En aquest cas sabem que actua amb la quarta [",
-     "] (ordenades per ordre creixent) perquè al nom del compost hi ha el prefix [per] i el sufix [ic] que "
-     "ens "
-     "ho indica."},
-};
-
-// "   L'element ..." for (n, p); "" when there is no paragraph for that count.
+// "   L'element ..." paragraph that tells which valence the name gives, n = 2..4; "" otherwise.
 std::string paràgraf_valència(const std::string &nom, int n, int p, const std::string &v) {
-    for (const auto &f : kParàgrafsValència)
-        if (f.n == n && f.p == p) return "   L'element " + nom + f.mig + v + f.final + CRLF + CRLF;
-    return {};
+    if (n < 2 || n > 4) return {};
+    const Afixos a = afixos_oxoàcid(n, p);
+    // The text writes the ending of the first of three valences with a dash.
+    const std::string sufix = (n == 3 && p == 1 ? "-" : "") + std::string(a.ós ? "ós" : "ic");
+    const std::string afixos =
+        a.prefix.empty() ? "el sufix [" + sufix + "]" : "el prefix [" + a.prefix + "] i el sufix [" + sufix + "]";
+    return "   L'element " + nom + " pot actuar amb " + quantes_valències(n) +
+           " valències diferents. En aquest cas sabem que actua amb la " + ordinal(p) + " [" + v +
+           "] (ordenades per ordre creixent) perquè al nom del compost hi ha " + afixos + " que ens ho indica." +
+           CRLF + CRLF;
 }
 
-// The "Com que l'element ..." case of the prefix and suffix paragraph, runs of spaces counted.
-struct Cas_prefix_sufix {
-    int n, p;
-    const char *frase;
-    int espais1;
-    const char *prefix;
-    int espais2;
-    const char *sufix;
-};
-constexpr Cas_prefix_sufix kCasos[] = {
-    {1, 1, " només pot actuar amb aquesta valència, es té que:", 65, "[prefix] = no n'hi ha", 20,
-     "[sufix] = ic"},
-    {2, 1, " pot actuar amb dues valències diferents i aquesta, és la primera es té que:", 35,
-     "[prefix] = no n'hi ha", 20, "[sufix] = ós"},
-    {2, 2, " pot actuar amb dues valències diferents i aquesta, és la segona es té que:", 36,
-     "[prefix] = no n'hi ha", 20, "[sufix] = ic"},
-    {3, 1, " pot actuar amb tres valències diferents i aquesta, és la primera es té que:", 35,
-     "[prefix] = hipo", 26, "[sufix] = ós"},
-    {3, 2, " pot actuar amb tres valències diferents i aquesta, és la segona es té que:", 36,
-     "[prefix] = no n'hi ha", 20, "[sufix] = ós"},
-    {3, 3, " pot actuar amb tres valències diferents i aquesta, és la tercera es té que:", 35,
-     "[prefix] = no n'hi ha", 20, "[sufix] = ic"},
-    {4, 1, " pot actuar amb quatre valències diferents i aquesta, és la primera es té que:", 33,
-     "[prefix] = hipo", 26, "[sufix] = ós"},
-    {4, 2, " pot actuar amb quatre valències diferents i aquesta, és la segona es té que:", 34,
-     "[prefix] = no n'hi ha", 20, "[sufix] = ós"},
-    {4, 3, " pot actuar amb quatre valències diferents i aquesta, és la tercera es té que:", 33,
-     "[prefix] = no n'hi ha", 20, "[sufix] = ic"},
-    {4, 4, " pot actuar amb quatre valències diferents i aquesta, és la quarta es té que:", 34,
-     "[prefix] = per", 27, "[sufix] = ic"},
-};
-
-// "   Per saber el prefix i el sufix ..." for (n, p); "" when the count has no case.
+// "   Per saber el prefix i el sufix ..." for n valences, position p; "" when n is out of range.
 std::string paràgraf_prefix_sufix(const std::string &nom, int n, int p, const std::string &v) {
-    for (const auto &c : kCasos)
-        if (c.n == n && c.p == p)
-            return "   Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què "
-                   "actua "
-                   "l'element " +
-                   nom + " en ordre creixent. En aquest cas actua amb la valència [" + v +
-                   "]. Com que l'element " + nom + c.frase + std::string(c.espais1, ' ') + c.prefix +
-                   std::string(c.espais2, ' ') + c.sufix + CRLF + CRLF;
-    return {};
+    if (n < 1 || n > 4) return {};
+    const Afixos a = afixos_oxoàcid(n, p);
+    const std::string prefix = a.prefix.empty() ? "no n'hi ha" : a.prefix;
+    // The phrase is padded to a fixed column (the single-valence one a little further), and so is
+    // the prefix.
+    const std::string frase =
+        n == 1 ? " només pot actuar amb aquesta valència, es té que:"
+               : " pot actuar amb " + quantes_valències(n) + " valències diferents i aquesta, és la " +
+                     ordinal(p) + " es té que:";
+    const std::size_t columna = n == 1 ? 115 : 111;
+    return "   Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua "
+           "l'element " +
+           nom + " en ordre creixent. En aquest cas actua amb la valència [" + v + "]. Com que l'element " + nom +
+           frase + std::string(columna - longitud(frase), ' ') + "[prefix] = " + prefix +
+           std::string(30 - prefix.size(), ' ') + "[sufix] = " + (a.ós ? "ós" : "ic") +
+           CRLF + CRLF;
 }
 
 // The "Recorda" sentence: joined to "Un cop formulat ..." when the hydrogen was simplified.
 std::string recorda(const Exercici &e) {
     if (!e[Subíndex1].empty() && !e[Subíndex2].empty() && !e[Subíndex3].empty()) return {};
     return (e[Subíndex1] != "2" ? " " : "   ") + kRecorda + CRLF;
-}
-
-bool és_especial(const Taules &t, int fila) {
-    return t.àcid_especial(fila);
-}
-
-bool símbol_especial(const std::string &s) {
-    return s == "P" || s == "B" || s == "As" || s == "Sb";
 }
 
 using Correcció = std::pair<const char *, const char *>;
@@ -173,40 +115,37 @@ Subíndexs_oxoàcid subíndexs_oxoàcid(const Taules &t, Parell p, int aigües) 
     return {àcid[2], àcid[1], àcid[0]};
 }
 
-std::string prefix_oxoàcid(int n, int p) {
-    if ((n == 3 || n == 4) && p == 1) return "hipo";
-    if (n == 4 && p == 4) return "per";
-    return {};
+Afixos afixos_oxoàcid(int n, int p) {
+    Afixos a;
+    if ((n == 3 || n == 4) && p == 1) a.prefix = "hipo";
+    if (n == 4 && p == 4) a.prefix = "per";
+    a.ós = (n == 2 && p == 1) || ((n == 3 || n == 4) && (p == 1 || p == 2));
+    return a;
 }
 
-bool acaba_en_ós(int n, int p) {
-    switch (n) {
-    case 2:
-        return p == 1;
-    case 3:
-    case 4:
-        return p == 1 || p == 2;
-    default:
-        return false;
-    }
+std::string quantes_valències(int n) {
+    static const char *const kQuantes[] = {"", "una", "dues", "tres", "quatre"};
+    return (n >= 1 && n <= 4) ? kQuantes[n] : "";
+}
+
+std::string ordinal(int p) {
+    static const char *const kOrdinals[] = {"", "primera", "segona", "tercera", "quarta"};
+    return (p >= 1 && p <= 4) ? kOrdinals[p] : "";
 }
 
 std::string nom_oxoàcid_sense_accents(const Taules &t, Parell p, bool meta) {
     const int e = p.element;
     std::string cap = "Àcid ";
-    if (meta && és_especial(t, e)) {
+    if (meta && t.àcid_especial(e)) {
         cap = "Àcid meta";
         if (primer_caràcter(t.nom(e)) == "a" && t.cel(e, p.columna) != t.cel(e, València1)) cap = "Àcid met";
     }
     const std::string &arrel_àcid = t.cel(e, Arrel_àcid);
     const std::string arrel = arrel_àcid.empty() ? t.nom(e) : arrel_àcid;
     const int n = t.nombre_valències(e), pos = posició_valència(p);
-    std::string final;
-    if (acaba_en_ós(n, pos))
-        final = "ós";
-    else
-        final = (!arrel.empty() && arrel.back() == 'i') ? "c" : "ic";
-    return cap + prefix_oxoàcid(n, pos) + arrel + final;
+    const Afixos a = afixos_oxoàcid(n, pos);
+    const std::string final = a.ós ? "ós" : arrel.ends_with('i') ? "c" : "ic";
+    return cap + a.prefix + arrel + final;
 }
 
 Exercici formularOXIÀCIDS(const Taules &t, Parell p, int Mode_actual) {
@@ -218,7 +157,7 @@ Exercici formularOXIÀCIDS(const Taules &t, Parell p, int Mode_actual) {
     const std::string &símbol = t.símbol(fila);
     const std::string &v = t.cel(fila, p.columna);
     const int n = t.nombre_valències(fila), pos = posició_valència(p);
-    const bool meta = símbol_especial(símbol);
+    const bool meta = t.àcid_especial(fila);
 
     std::string &c = e.Comentari;
     c = "   És tracta d'un oxoàcid que és un compost format per combinació d'un òxid no metàl·lic amb aigua. "
@@ -271,7 +210,7 @@ Exercici formularOXIÀCIDS(const Taules &t, Parell p, int Mode_actual) {
 Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, int Mode_actual) {
     const int fila = p.element;
     // Three molecules of water for B, P, As and Sb; any other element would take one.
-    Exercici e = exercici_àcid(t, p, és_especial(t, fila) ? 3 : 1);
+    Exercici e = exercici_àcid(t, p, t.àcid_especial(fila) ? 3 : 1);
     e.Nom_compost = amb_accents(nom_oxoàcid_sense_accents(t, p, false), kAccentsEspecials);
 
     const std::string &nom = t.nom(fila);

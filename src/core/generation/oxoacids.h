@@ -26,10 +26,18 @@ inline int posició_valència(Parell p) {
     return p.columna - 2;
 }
 
-// "hipo" / "per" / "" by the number of valences n and the position p of the one in use.
-std::string prefix_oxoàcid(int n, int p);
-// True when the acid ends in "ós" (the oxosalt then ends in "it"), false for "ic" ("at").
-bool acaba_en_ós(int n, int p);
+// What the position p of the valence in use among the element's n valences gives the acid's
+// name: the prefix ("hipo", "per" or none) and the ending, "ós" (the oxosalt's "it") or "ic"
+// ("at"). The one rule behind the names and behind every comment that explains them.
+struct Afixos {
+    std::string prefix;
+    bool ós = false;
+};
+Afixos afixos_oxoàcid(int n, int p);
+
+// Words of the comments: how many valences (2..4) and which one (1..4).
+std::string quantes_valències(int n);
+std::string ordinal(int p);
 
 // The acid's name as the pieces give it, before the accent fix-up: "Àcid " (or "Àcid meta",
 // "Àcid met" when `meta`) + prefix + stem + "ós" / "ic".

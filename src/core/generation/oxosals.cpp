@@ -25,13 +25,6 @@ struct Sal {
     Exercici e;
 };
 
-// Position of a valence among the element's valence cells (1..4); 0 when absent.
-int posició_valència(const Taules &t, int fila, const std::string &valència) {
-    for (int k = 0; k < 4; ++k)
-        if (t.cel(fila, València1 + k) == valència) return k + 1;
-    return 0;
-}
-
 // Formula of the salt. aigües: molecules of water added to the oxide (1 ordinary, 3 special).
 Sal prepara(const Taules &t, Parell a, Parell b, int aigües) {
     Sal s;
@@ -40,7 +33,7 @@ Sal prepara(const Taules &t, Parell a, Parell b, int aigües) {
     s.v = t.cel(s.X, a.columna);
     s.w = t.cel(s.M, b.columna);
     s.n = t.nombre_valències(s.X);
-    s.p = posició_valència(t, s.X, s.v);
+    s.p = posició_valència(a);
 
     // The oxide X2Ov, simplified.
     auto [oxigen, element] = simplifica(enter(s.v), 2);
@@ -74,7 +67,8 @@ Sal prepara(const Taules &t, Parell a, Parell b, int aigües) {
 std::string paraula_anió(const Taules &t, const Sal &s) {
     const std::string &arrel_anió = t.cel(s.X, Arrel_oxoanió);
     const std::string arrel = arrel_anió.empty() ? t.nom(s.X) : arrel_anió;
-    return prefix_oxoàcid(s.n, s.p) + arrel + (acaba_en_ós(s.n, s.p) ? "it" : "at");
+    const Afixos afixos = afixos_oxoàcid(s.n, s.p);
+    return afixos.prefix + arrel + (afixos.ós ? "it" : "at");
 }
 
 // " de metall" with the Roman numeral when the metal has more than one valence.
@@ -82,88 +76,33 @@ std::string part_metall(const Taules &t, const Sal &s) {
     return " " + preposició_de(t, t.nom(s.M)) + t.nom(s.M) + sufix_valència(t, s.M, s.w);
 }
 
-bool és_element_especial(const std::string &símbol) {
-    return símbol == "P" || símbol == "B" || símbol == "As" || símbol == "Sb";
-}
-
 // Why the non-metal acts with this valence, after "és [v".
 std::string raó_valència(int n, int p) {
-    static const std::string kAt =
-        "] perquè l'anió té el sufix [at] que equival al sufix [ic] dels oxoàcids.";
-    static const std::string kIt =
-        "] perquè l'anió té el sufix [it] que equival al sufix [ós] dels oxoàcids.";
-    static const std::string kHipo =
-        "] perquè l'anió té el prefix [hipo] i el sufix [it] que equival al sufix [ós] dels oxoàcids.";
-    static const std::string kPer =
-        "] perquè l'anió té el prefix [per] i el sufix [at] que equival al sufix [ic] dels oxoàcids.";
-    if (n == 1)
-        return kAt +
-               " Com que aquest element només pot actuar amb aquesta valència no pot haver-hi confusió.";
-    if (n == 2) {
-        if (p == 1)
-            return kIt +
-                   " Com que aquest element pot actuar amb dues valències, aquest sufix ens indica que serà "
-                   "la primera d'elles.";
-        return kAt +
-               " Com que aquest element pot actuar amb dues valències, aquest sufix ens indica que serà la "
-               "segona d'elles.";
-    }
-    if (n == 3) {
-        if (p == 1)
-            return kHipo + " Com que aquest element pot actuar amb tres valències, aquest prefix i sufix ens "
-                           "indica que serà la primera d'elles.";
-        if (p == 2)
-            return kIt +
-                   " Com que aquest element pot actuar amb tres valències, aquest sufix ens indica que serà "
-                   "la segona d'elles.";
-        return kAt +
-               " Com que aquest element pot actuar amb tres valències, aquest sufix ens indica que serà la "
-               "tercera d'elles.";
-    }
-    if (p == 1)
-        return kHipo + " Com que aquest element pot actuar amb quatre valències, aquest prefix i sufix ens "
-                       "indica que serà la primera d'elles.";
-    if (p == 2)
-        return kIt + " Com que aquest element pot actuar amb quatres valències, aquest sufix ens indica que "
-                     "serà la segona d'elles.";
-    if (p == 3)
-        return kAt +
-               " Com que aquest element pot actuar amb quatre valències, aquest sufix ens indica que serà "
-               "la tercera d'elles.";
-    return kPer + " Com que aquest element pot actuar amb quatre valències, aquest prefix i sufix ens indica "
-                  "que serà la quarta d'elles.";
+    const Afixos a = afixos_oxoàcid(n, p);
+    const std::string sufix = a.ós ? "[it] que equival al sufix [ós]" : "[at] que equival al sufix [ic]";
+    std::string r = "] perquè l'anió té " + (a.prefix.empty() ? "" : "el prefix [" + a.prefix + "] i ") +
+                    "el sufix " + sufix + " dels oxoàcids.";
+    if (n == 1) return r + " Com que aquest element només pot actuar amb aquesta valència no pot haver-hi confusió.";
+    // The text says "quatres" for the second of four.
+    const std::string quantes = quantes_valències(n) + (n == 4 && p == 2 ? "s" : "");
+    return r + " Com que aquest element pot actuar amb " + quantes + " valències, aquest " +
+           (a.prefix.empty() ? "sufix" : "prefix i sufix") + " ens indica que serà la " + ordinal(p) +
+           " d'elles.";
 }
 
 // The prefix and suffix paragraph that tells how the anion is named; no line break after it.
 std::string paràgraf_prefix_sufix(const Taules &t, const Sal &s) {
-    static const std::string kCap = " pot actuar amb ";
-    static const std::string kCap1 = " valències diferents i aquesta, és la ";
-    static const std::string kSense = "   [prefix] = no n'hi ha   [sufix] = ";
-    std::string cas;
-    auto diverses = [&](const char *quantes, const char *quina, const std::string &resta) {
-        return kCap + quantes + kCap1 + quina + " es té que:" + resta;
-    };
-    if (s.n == 1) {
-        cas = " només pot actuar amb aquesta valència, es té que:" + kSense + "at";
-    } else if (s.n == 2) {
-        cas =
-            s.p == 1 ? diverses("dues", "primera", kSense + "it") : diverses("dues", "segona", kSense + "at");
-    } else {
-        const char *quantes = s.n == 3 ? "tres" : "quatre";
-        if (s.p == 1)
-            cas = diverses(quantes, "primera", "   [prefix] = hipo   [sufix] = it");
-        else if (s.p == 2)
-            cas = diverses(quantes, "segona", kSense + "it");
-        else if (s.p == 3)
-            cas = diverses(quantes, "tercera", kSense + "at");
-        else
-            cas = diverses(quantes, "quarta", "   [prefix] = per   [sufix] = at");
-    }
+    const Afixos a = afixos_oxoàcid(s.n, s.p);
+    const std::string afixos = "   [prefix] = " + (a.prefix.empty() ? "no n'hi ha" : a.prefix) +
+                               "   [sufix] = " + (a.ós ? "it" : "at");
+    const std::string cas = s.n == 1 ? " només pot actuar amb aquesta valència, es té que:"
+                                     : " pot actuar amb " + quantes_valències(s.n) +
+                                           " valències diferents i aquesta, és la " + ordinal(s.p) + " es té que:";
     const std::string &NX = t.nom(s.X);
     return " Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua "
            "l'element " +
            NX + " en ordre creixent. En aquest cas actua amb la valència [" + s.v + "]. Com que l'element " +
-           NX + cas;
+           NX + cas + afixos;
 }
 
 // What the name says about the metal's valence.
@@ -194,7 +133,7 @@ std::string comentari_oxosal(const Taules &t, const Sal &s, int Mode_actual) {
              "] i el metall " + NM + " [" + SM + "] amb valència [" + s.w + "]." + CRLF;
         c +=
             "   La valència del no metall " + NX + " [" + SX + "] és [" + s.v + raó_valència(s.n, s.p) + CRLF;
-        if (és_element_especial(SX))
+        if (t.àcid_especial(s.X))
             c += "   El prefix [meta] indica que és una oxosal especial (les de [B], [P], [As] i [Sb]). "
                  "Aquesta "
                  "prové de l'oxoàcid de l'element " +
@@ -210,7 +149,7 @@ std::string comentari_oxosal(const Taules &t, const Sal &s, int Mode_actual) {
                  "correspon "
                  "al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi.";
     } else if (Mode_actual == 2) {
-        if (!és_element_especial(SX)) {
+        if (!t.àcid_especial(s.X)) {
             c += " La valència amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula "
                  "d'aigua (H2O) i es mira quin és el subíndex de l'oxigen [O]. Si no obtenim valències "
                  "coherents "
