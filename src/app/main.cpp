@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "generation/aleatori.h"
 #include "linia_ordres.h"
 #include "missatges.h"
+#include "obre_arxiu.h"
 #include "sense_pantalla.h"
 
 namespace {
@@ -63,5 +65,14 @@ int main(int argc, char **argv) {
     quimerix::ui::frmQUIMERIX finestra(font, missatges);
     missatges.posa_pare(&finestra);
     finestra.show();
+    // A session file named on the command line (a double click in a file manager): its report,
+    // once the window is up. Afterwards the window is idle, ready for a set.
+    quimerix::ui::DiàlegsImpressióQt diàlegs(&finestra);
+    if (!ordre.fitxer.empty()) {
+        const QString ruta = QString::fromStdString(ordre.fitxer);
+        QTimer::singleShot(0, &finestra, [&missatges, &diàlegs, ruta] {
+            quimerix::ui::imprimeix_arxiu_desat(ruta, missatges, diàlegs);
+        });
+    }
     return app.exec();
 }

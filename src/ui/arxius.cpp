@@ -21,7 +21,6 @@ namespace quimerix::ui {
 
 namespace {
 
-const std::string Títol_programa = "QUIMERIX";
 const std::string Pregunta_sobreescriure = "Ja existeix un arxiu amb aquest nom i ruta. Vols sobreescriure'l?";
 const std::string Unitat_il·legible = "No es pot llegir la unitat seleccionada";
 constexpr int Rol_camí = Qt::UserRole;

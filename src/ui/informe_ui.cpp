@@ -15,8 +15,6 @@ namespace quimerix::ui {
 
 namespace {
 
-const std::string Títol_programa = "QUIMERIX";
-
 void error_impressió(Missatges &m) { m.avisa(Títol_programa, Missatge_error_impressió, Icona::Exclamació); }
 
 } // namespace

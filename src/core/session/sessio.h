@@ -23,6 +23,8 @@ enum class Icona { Informació, Exclamació };
 
 inline const std::string Títol_atenció = " Atenció !";
 inline const std::string Títol_informació = " Informació !";
+// The title of boxes that have none of their own.
+inline const std::string Títol_programa = "QUIMERIX";
 
 // Modal questions and notices; the program answers them with message boxes, tests with a script.
 class Missatges {
