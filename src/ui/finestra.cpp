@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "text/normalitza.h"
+#include "arxius_finestra.h"
 #include "linia.h"
 
 namespace quimerix::ui {
@@ -122,6 +123,13 @@ frmQUIMERIX::frmQUIMERIX(FontAleatoria &aleatori, Missatges &missatges, QWidget 
 
     construeix();
     connecta();
+    // A set read back from its file shows its own statistics captions.
+    arxius_->mostra_estadístiques = [this](const DadesSessió &d) {
+        for (std::size_t k = 0; k < cel_estadístiques.size(); ++k)
+            cel_estadístiques[k]->setText(qs(d.text_estadístiques[k]));
+        Label77->setText(qs(d.text_estadístiques[12]));
+        Label78->setText(qs(d.text_estadístiques[13]));
+    };
 
     // The window fills the screen's work area in proportion to the 800 x 600 design.
     if (QScreen *pantalla = QGuiApplication::primaryScreen())
@@ -293,6 +301,7 @@ void frmQUIMERIX::construeix() {
     Text14->setObjectName(QStringLiteral("Text14"));
     d.registra(Text14, Tipus::Ordinari, px(414, 424, 100, 24));
     cmdComençar = botó("cmdComençar", QStringLiteral("D'acord"), QString(), px(576, 470, 110, 32));
+    arxius_ = std::make_unique<ArxiusFinestra>(s, d, *sessió_, *pont_);
 
     // The title the idle window greets the student with.
     Label86 = etiqueta("Label86", QStringLiteral("QUIMERIX"), px(152, 40, 540, 60));
@@ -760,6 +769,7 @@ void frmQUIMERIX::refresca() {
         w->setVisible(inactiu && o.límit_temps);
     for (QWidget *w : std::initializer_list<QWidget *>{Label41, Text10, Label88, Text14})
         w->setVisible(inactiu);
+    arxius_->mostra(inactiu);
     Label48->setVisible(inactiu && s.cal_seleccionar_família());
     cmdComençar->setVisible(inactiu && !s.cal_seleccionar_família());
     if (inactiu && !s.cal_seleccionar_família()) {

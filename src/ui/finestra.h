@@ -22,6 +22,7 @@ class QTimer;
 
 namespace quimerix::ui {
 
+class ArxiusFinestra;
 class Línia;
 
 class frmQUIMERIX : public QMainWindow {
@@ -32,6 +33,8 @@ class frmQUIMERIX : public QMainWindow {
 
     const Sessió &sessió() const { return *sessió_; }
     const Disposició &disposició() const { return *disposició_; }
+    // The session file controls: cmdSave, cmdOpen, Label89, txtRuta_Arxiu.
+    ArxiusFinestra &arxius() { return *arxius_; }
     // Today's date in the system's short date format.
     static QString data_avui();
 
@@ -114,6 +117,7 @@ class frmQUIMERIX : public QMainWindow {
     std::unique_ptr<Sessió> sessió_;
     QWidget *superfície_ = nullptr;
     std::unique_ptr<Disposició> disposició_;
+    std::unique_ptr<ArxiusFinestra> arxius_;
     QHBoxLayout *fila_pregunta_ = nullptr;
     QHBoxLayout *fila_resposta_ = nullptr;
 

@@ -269,7 +269,7 @@ void FinestraTest::defaults_and_idle_state() {
           "Label24",     "Label27",    "Label28",    "Label48",  "Label64",      "Label65",
           "Label77",     "Label78",    "Label79",    "Label80",  "Label85",      "Label90",
           "Line31",      "Line22",     "Label5",     "Label6",   "Text1",        "Text11",
-          "Label7",      "Label29",    "Check10",    "cmdPrint", "cmdTeoria",    "cmdSave"}) {
+          "Label7",      "Label29",    "Check10",    "cmdPrint", "cmdTeoria",    "txtRuta_Arxiu"}) {
         QWidget *w = f.findChild<QWidget *>(QString::fromUtf8(nom));
         QVERIFY2(!w || !w->isVisible(), nom);
     }

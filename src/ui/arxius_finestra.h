@@ -1,0 +1,59 @@
+#pragma once
+// The session file controls of the main window: "Guardar" (cmdSave) chooses the file a set is
+// written to, "Imprimir Arxiu" (cmdOpen) reads a stored set back and prints its report; Label89
+// says that no file will be kept, and the hidden txtRuta_Arxiu holds the last choice.
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "arxiu_actiu.h"
+#include "informe_ui.h"
+#include "missatges.h"
+#include "session/sessio.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace quimerix::ui {
+
+class Disposició;
+
+class ArxiusFinestra {
+  public:
+    // Puts the controls on `superfície`; from now on every save of `sessió` goes to the chosen file.
+    ArxiusFinestra(QWidget *superfície, Disposició &disposició, Sessió &sessió, Missatges &missatges);
+    ~ArxiusFinestra();
+
+    QPushButton *cmdSave, *cmdOpen;
+    QLabel *Label89;
+    QLineEdit *txtRuta_Arxiu;
+
+    // cmdSave: the chooser in save mode; the set is written to the file chosen.
+    void Save();
+    // cmdOpen: the chooser in open mode, the stored set read back, its captions shown, its report.
+    void Open();
+    // The controls are offered only while the options can be changed.
+    void mostra(bool inactiu);
+
+    // Shows the statistics captions of a set read back (Label65..Label78).
+    std::function<void(const DadesSessió &)> mostra_estadístiques;
+    // The dialogs of printing; tests put their own.
+    void posa_diàlegs(DiàlegsImpressió &diàlegs) { diàlegs_ = &diàlegs; }
+
+  private:
+    QString tria(bool desar);
+
+    Sessió &sessió_;
+    Missatges &missatges_;
+    QWidget *superfície_;
+    ArxiuSessió arxiu_;
+    std::unique_ptr<DiàlegsImpressióQt> diàlegs_qt_;
+    DiàlegsImpressió *diàlegs_;
+    // Folder shown by the next chooser: the one last used, Documents at first.
+    QString carpeta_;
+};
+
+} // namespace quimerix::ui

@@ -1,0 +1,254 @@
+// The session file from the main window: "Guardar" chooses it, every start and correction writes
+// it whole, a failing save is told once and the set goes on, "Imprimir Arxiu" reads it back.
+
+#include <QtTest>
+
+class ArxiusFinestraTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void idle_controls();
+    void save_cancelled();
+    void set_saved_after_every_correction();
+    void failed_saves_told_once();
+    void open_data();
+    void open();
+};
+
+#ifndef Q_MOC_RUN
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "arxius.h"
+#include "arxius_finestra.h"
+#include "records/arxiu_sessio.h"
+#include "suport.h"
+#endif
+
+using namespace prova;
+using quimerix::DadesSessió;
+using quimerix::ui::frmArxius;
+
+namespace {
+
+const QString Sense_arxiu =
+    QStringLiteral("Per crear un arxiu que guardi els exercicis prem 'GUARDAR' i especifica'n el nom i la ruta");
+const std::string Error_obrir = "Hi ha hagut un problema a l'obrir l'arxiu i no s'ha pogut obrir";
+
+// The personal folder of the tests: the chooser opens in its Documents.
+QTemporaryDir &casa() {
+    static QTemporaryDir d;
+    return d;
+}
+QString documents() {
+    return casa().filePath(QStringLiteral("Documents"));
+}
+
+// Acts on the chooser as soon as it is shown (modal: it has its own event loop).
+void al_selector(std::function<void(frmArxius &)> acció) {
+    QTimer::singleShot(0, [acció] {
+        auto *f = dynamic_cast<frmArxius *>(QApplication::activeModalWidget());
+        QVERIFY(f);
+        acció(*f);
+    });
+}
+
+// Chooses `nom` in Documents with "Guardar".
+void tria_arxiu(Banc &b, const QString &nom) {
+    al_selector([nom](frmArxius &f) {
+        f.Text1->setText(nom);
+        QTest::keyClick(f.Text1, Qt::Key_Return);
+    });
+    b.finestra.arxius().cmdSave->click();
+}
+
+class DiàlegsProva final : public quimerix::ui::DiàlegsImpressió {
+  public:
+    bool hi_ha_impressora() override { return true; }
+    bool previsualitza(const quimerix::Document_impressió &) override {
+        ++previsualitzacions;
+        return true;
+    }
+    QString demana_pdf(const QString &) override { return {}; }
+    int previsualitzacions = 0;
+};
+
+std::optional<DadesSessió> llegit(const QString &camí) {
+    return quimerix::ui::llegeix_sessió(camí);
+}
+
+// Three exercises answered: right, wrong, and run out of time.
+void tres_exercicis(Banc &b, const std::function<void()> &després_de_cada) {
+    auto &f = b.finestra;
+    for (int i = 0; i < 22; ++i)
+        f.Command1->click();
+    b.comença(f.Option1, true);
+    després_de_cada();
+    b.escriu_fórmula_correcta();
+    f.cmdCorregir->click();
+    després_de_cada();
+    f.cmdSegüent->click();
+    QTest::keyClicks(f.Text11, QStringLiteral("Zz"));
+    f.cmdCorregir->click();
+    després_de_cada();
+    f.cmdSegüent->click();
+    while (f.cmdCorregir->isVisible())
+        f.tic_crono();
+    després_de_cada();
+}
+
+} // namespace
+
+void ArxiusFinestraTest::initTestCase() {
+    qputenv("HOME", QFile::encodeName(casa().path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa().filePath(QStringLiteral(".config"))));
+}
+
+void ArxiusFinestraTest::idle_controls() {
+    Banc b;
+    auto &a = b.finestra.arxius();
+    QCOMPARE(a.cmdSave->text(), QStringLiteral("Guardar"));
+    QCOMPARE(a.cmdOpen->text(), QStringLiteral("Imprimir Arxiu"));
+    QCOMPARE(a.Label89->text(), Sense_arxiu);
+    for (QWidget *w : {static_cast<QWidget *>(a.cmdSave), static_cast<QWidget *>(a.cmdOpen),
+                       static_cast<QWidget *>(a.Label89)})
+        QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+    QVERIFY(!a.txtRuta_Arxiu->isVisible());
+}
+
+// Cancelling the choice keeps the notice, makes no file and still asks about the missing file.
+void ArxiusFinestraTest::save_cancelled() {
+    Banc b;
+    auto &a = b.finestra.arxius();
+    const QStringList abans = QDir(documents()).entryList(QDir::Files);
+    al_selector([](frmArxius &f) {
+        QCOMPARE(f.windowTitle(), QStringLiteral("Guardar un arxiu de la sessió"));
+        f.Text1->setText(QStringLiteral("no"));
+        f.Command2->click();
+    });
+    a.cmdSave->click();
+    QCOMPARE(a.txtRuta_Arxiu->text(), QStringLiteral("Cancel"));
+    QCOMPARE(a.Label89->text(), Sense_arxiu);
+    QVERIFY(!b.finestra.sessió().Arxiu_actiu());
+    b.comença(b.finestra.Option1);
+    QCOMPARE(b.missatges.textos().front(), Pregunta_arxiu);
+    QCOMPARE(QDir(documents()).entryList(QDir::Files), abans);
+}
+
+// The file holds lines 1 and 2 after the start, and the whole set after every correction, a
+// time-out included; each time it reads back as the set the window holds.
+void ArxiusFinestraTest::set_saved_after_every_correction() {
+    Banc b;
+    auto &a = b.finestra.arxius();
+    tria_arxiu(b, QStringLiteral("tres"));
+    const QString camí = documents() + QStringLiteral("/tres.qxs");
+    QCOMPARE(a.txtRuta_Arxiu->text(), camí);
+    QVERIFY(a.Label89->text().isEmpty());
+    QVERIFY(b.finestra.sessió().Arxiu_actiu());
+    QVERIFY(!QFileInfo::exists(camí));
+    int desats = 0;
+    tres_exercicis(b, [&] {
+        const auto d = llegit(camí);
+        QVERIFY(d.has_value());
+        QCOMPARE(*d, b.finestra.sessió().dades());
+        QCOMPARE(int(d->registres.size()), desats++);
+    });
+    QCOMPARE(desats, 4);
+    QVERIFY(!a.cmdSave->isVisible() && !a.cmdOpen->isVisible() && !a.Label89->isVisible());
+    for (const auto &t : b.missatges.textos())
+        QVERIFY2(t != Pregunta_arxiu && t.find("desar") == std::string::npos, t.c_str());
+    QCOMPARE(QDir(documents()).entryList({QStringLiteral("tres*")}, QDir::Files | QDir::Hidden),
+             QStringList{"tres.qxs"});
+}
+
+// The folder disappears during the set: one notice, the set goes on, and once the folder is back
+// the next correction is saved.
+void ArxiusFinestraTest::failed_saves_told_once() {
+    const QString carpeta = documents() + QStringLiteral("/grup");
+    QVERIFY(QDir().mkpath(carpeta));
+    Banc b;
+    al_selector([&](frmArxius &f) {
+        f.Dir1->setFocus();
+        f.Dir1->setCurrentItem(f.Dir1->findItems(QStringLiteral("grup"), Qt::MatchEndsWith).first());
+        QTest::keyClick(f.Dir1, Qt::Key_Return);
+        f.Text1->setText(QStringLiteral("exam.qxs"));
+        f.Command1->click();
+    });
+    b.finestra.arxius().cmdSave->click();
+    const QString camí = carpeta + QStringLiteral("/exam.qxs");
+    QCOMPARE(b.finestra.arxius().txtRuta_Arxiu->text(), camí);
+    int vegada = 0;
+    tres_exercicis(b, [&] {
+        if (vegada == 0) QVERIFY(QDir(carpeta).removeRecursively());
+        if (vegada == 2) QVERIFY(QDir().mkpath(carpeta));
+        ++vegada;
+    });
+    const auto textos = b.missatges.textos();
+    const auto avisos = std::count(textos.begin(), textos.end(), quimerix::ui::avís_arxiu_no_desat(camí).toStdString());
+    QCOMPARE(avisos, 1);
+    QCOMPARE(b.finestra.sessió().registre().Nombre_registres(), 3);
+    QCOMPARE(llegit(camí), std::optional<DadesSessió>(b.finestra.sessió().dades()));
+}
+
+void ArxiusFinestraTest::open_data() {
+    QTest::addColumn<QByteArray>("contingut"); // "-": cancelled
+    QTest::addColumn<bool>("llegible");
+    QTest::newRow("cancelled") << QByteArray("-") << false;
+    QTest::newRow("not a session file") << QByteArray("hola\r\n") << false;
+    QTest::newRow("empty") << QByteArray() << false;
+    const DadesSessió d = [] {
+        DadesSessió d;
+        d.capçalera = "Nom i cognoms: Pau Ribó" + std::string(57, ' ') + "  Data: 1/2/2025";
+        d.registres = {" 1  clorur de sodi   NaCl   NaCl   CORRECTE\r\n"};
+        d.text_estadístiques = {"-----", "-----", "-----", "-----", "-----", "1 / 1",  "-----",
+                                "-----", "-----", "-----", "-----", "-----", "Encerts sobre el total:", "1 / 1"};
+        d.encerts[5] = 1;
+        return d;
+    }();
+    QTest::newRow("a stored set") << QByteArray::fromStdString(quimerix::arxiu_sessió(d)) << true;
+}
+
+// Any failure shows one message and nothing else; a stored set shows its captions and its report.
+void ArxiusFinestraTest::open() {
+    QFETCH(QByteArray, contingut);
+    QFETCH(bool, llegible);
+    const QString camí = documents() + QStringLiteral("/llegeix.qxs");
+    QFile::remove(camí);
+    if (contingut != "-") {
+        QFile fitxer(camí);
+        QVERIFY(fitxer.open(QIODevice::WriteOnly));
+        fitxer.write(contingut);
+    }
+    Banc b;
+    DiàlegsProva diàlegs;
+    b.finestra.arxius().posa_diàlegs(diàlegs);
+    al_selector([&](frmArxius &f) {
+        QCOMPARE(f.windowTitle(), QStringLiteral("Obrir un arxiu per imprimir-lo"));
+        if (contingut == "-") {
+            QTest::keyClick(&f, Qt::Key_Escape);
+            return;
+        }
+        f.File1->setFocus();
+        f.File1->setCurrentItem(f.File1->findItems(QStringLiteral("llegeix.qxs"), Qt::MatchExactly).first());
+        QTest::keyClick(f.File1, Qt::Key_Return);
+    });
+    b.finestra.arxius().cmdOpen->click();
+    QCOMPARE(diàlegs.previsualitzacions, llegible ? 1 : 0);
+    if (llegible) {
+        QVERIFY(b.missatges.rebuts.empty());
+        QCOMPARE(b.finestra.Label70->text(), QStringLiteral("1 / 1"));
+        QCOMPARE(b.finestra.Label78->text(), QStringLiteral("1 / 1"));
+    } else if (contingut == "-") {
+        QVERIFY(b.missatges.rebuts.empty());
+    } else {
+        QCOMPARE(b.missatges.textos(), std::vector<std::string>{Error_obrir});
+        QCOMPARE(b.missatges.rebuts[0].títol, std::string("QUIMERIX"));
+        QVERIFY(!b.missatges.rebuts[0].pregunta);
+        QCOMPARE(b.finestra.Label78->text(), QStringLiteral("0 / 0"));
+    }
+    QVERIFY(b.finestra.sessió().estat() == quimerix::Estat::Inactiu);
+}
+
+PROVA_MAIN(ArxiusFinestraTest)
+#include "arxius_finestra_test.moc"
