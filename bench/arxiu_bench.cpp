@@ -23,15 +23,27 @@ DadesSessió sessió_de_1700() {
         d.registres.push_back(std::move(r));
         ++d.errors[static_cast<std::size_t>(i % Nombre_codis)];
     }
-    d.text_estadístiques = {"0 / 170", "0 / 170", "-----", "0 / 340", "-----", "-----", "-----",
-                            "0 / 170", "0 / 170", "0 / 170", "0 / 170", "0 / 170",
-                            "Encerts sobre el total:", "0 / 1700"};
+    d.text_estadístiques = {"0 / 170",
+                            "0 / 170",
+                            "-----",
+                            "0 / 340",
+                            "-----",
+                            "-----",
+                            "-----",
+                            "0 / 170",
+                            "0 / 170",
+                            "0 / 170",
+                            "0 / 170",
+                            "0 / 170",
+                            "Encerts sobre el total:",
+                            "0 / 1700"};
     return d;
 }
 
 void BM_EscriuArxiu1700(benchmark::State &state) {
     const DadesSessió d = sessió_de_1700();
-    for (auto _ : state) benchmark::DoNotOptimize(arxiu_sessió(d));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(arxiu_sessió(d));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * arxiu_sessió(d).size()));
 }
 BENCHMARK(BM_EscriuArxiu1700)->Unit(benchmark::kMillisecond);
@@ -39,7 +51,8 @@ BENCHMARK(BM_EscriuArxiu1700)->Unit(benchmark::kMillisecond);
 void BM_LlegeixArxiu1700(benchmark::State &state) {
     const std::string arxiu = arxiu_sessió(sessió_de_1700());
     if (!std::holds_alternative<DadesSessió>(llegeix_arxiu(arxiu))) state.SkipWithError("arxiu il·legible");
-    for (auto _ : state) benchmark::DoNotOptimize(llegeix_arxiu(arxiu));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(llegeix_arxiu(arxiu));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * arxiu.size()));
 }
 BENCHMARK(BM_LlegeixArxiu1700)->Unit(benchmark::kMillisecond);

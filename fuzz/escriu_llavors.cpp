@@ -14,9 +14,15 @@ int main(int argc, char **argv) {
     const std::filesystem::path carpeta = argv[1];
     std::filesystem::create_directories(carpeta / "arxiu");
     std::filesystem::create_directories(carpeta / "text_pla");
+    bool bé = true;
+    const auto escriu = [&](const std::filesystem::path &camí, const std::string &bytes) {
+        std::ofstream f(camí, std::ios::binary);
+        bé = static_cast<bool>(f << bytes) && static_cast<bool>(f.flush()) && bé;
+        if (!f) std::cerr << "escriu_llavors: no s'ha pogut escriure " << camí << "\n";
+    };
     for (const auto &ll : quimerix::llavors()) {
-        std::ofstream(carpeta / "arxiu" / (ll.nom + ".qxs"), std::ios::binary) << quimerix::xifra(ll.pla);
-        std::ofstream(carpeta / "text_pla" / (ll.nom + ".txt"), std::ios::binary) << ll.pla;
+        escriu(carpeta / "arxiu" / (ll.nom + ".qxs"), quimerix::xifra(ll.pla));
+        escriu(carpeta / "text_pla" / (ll.nom + ".txt"), ll.pla);
     }
-    return 0;
+    return bé ? 0 : 1;
 }

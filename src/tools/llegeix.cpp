@@ -43,7 +43,8 @@ int llegeix(const eines::Arguments &args) {
     if (!f || f.bad()) return no_llegit(camí);
     const auto pla = text_pla(bytes);
     const auto *text = std::get_if<std::string>(&pla);
-    if (text == nullptr || std::holds_alternative<Error_arxiu>(llegeix_text_pla(*text))) return no_llegit(camí);
+    if (text == nullptr || std::holds_alternative<Error_arxiu>(llegeix_text_pla(*text)))
+        return no_llegit(camí);
     std::cout << línies_visibles(de_cp1252(*text));
     return 0;
 }

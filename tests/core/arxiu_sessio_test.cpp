@@ -4,8 +4,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
 #include <variant>
+#include <vector>
 
 #include "font_guionada.h"
 #include "llavors.h"
@@ -48,10 +48,13 @@ TEST(ArxiuSessio, XifratFetAMa) {
 TEST(ArxiuSessio, DesxifraEsLInversExacte) {
     // Every byte value at every offset of the word, with and without carries.
     std::string tots;
-    for (int b = 255; b >= 0; --b) tots.push_back(static_cast<char>(b));
-    const std::string casos[] = {tots, tots.substr(0, 1), std::string(9, '\xFF'), std::string(5, '\x63') + "\xFF",
+    for (int b = 255; b >= 0; --b)
+        tots.push_back(static_cast<char>(b));
+    const std::string casos[] = {tots, tots.substr(0, 1), std::string(9, '\xFF'),
+                                 std::string(5, '\x63') + "\xFF",
                                  a_cp1252("Òxid de ferro (III) · l’àcid sulfúric · ÿÿÿÿ\r\n")};
-    for (const std::string &pla : casos) EXPECT_EQ(desxifra(xifra(pla)), amb_zeros(pla));
+    for (const std::string &pla : casos)
+        EXPECT_EQ(desxifra(xifra(pla)), amb_zeros(pla));
 }
 
 // Lines 1 and 2 when a set starts, all six after the first correction, driven through the
@@ -74,12 +77,14 @@ TEST(ArxiuSessio, ArxiuDIniciIDespresDeLaPrimeraCorreccio) {
     const std::string capçalera =
         "\"Nom i cognoms: Mart\xED P\xE9rez-Llu\xEFsa" + std::string(48, ' ') + "  Data: 3/4/2024\"\r\n";
     EXPECT_EQ(escrits[0], "0\r\n" + capçalera);
-    EXPECT_EQ(escrits[1], "1\r\n" + capçalera + "\" 1   Ag2 O " + std::string(33, ' ') + "\xF2xid 'd'or" +
-                              std::string(28, ' ') + "\xF2xid d'argent\r\n\"\r\n"
-                              "\"0 / 1\",\"0 / 1\",\"-----\",\"-----\",\"-----\",\"-----\",\"-----\",\"-----\","
-                              "\"-----\",\"-----\",\"-----\",\"-----\",\"Encerts sobre el total:\",\"0 / 1\"\r\n"
-                              "0,0,0,0,0,0,0,0,0,0\r\n"
-                              "1,0,0,0,0,0,0,0,0,0\r\n");
+    EXPECT_EQ(escrits[1],
+              "1\r\n" + capçalera + "\" 1   Ag2 O " + std::string(33, ' ') + "\xF2xid 'd'or" +
+                  std::string(28, ' ') +
+                  "\xF2xid d'argent\r\n\"\r\n"
+                  "\"0 / 1\",\"0 / 1\",\"-----\",\"-----\",\"-----\",\"-----\",\"-----\",\"-----\","
+                  "\"-----\",\"-----\",\"-----\",\"-----\",\"Encerts sobre el total:\",\"0 / 1\"\r\n"
+                  "0,0,0,0,0,0,0,0,0,0\r\n"
+                  "1,0,0,0,0,0,0,0,0,0\r\n");
     // What is read back is what the session holds, but for the quote it could not store.
     DadesSessió esperat = s.dades();
     std::replace(esperat.registres[0].begin(), esperat.registres[0].end(), '"', '\'');
@@ -103,7 +108,8 @@ TEST(ArxiuSessio, CapcaleraDe66Caracters) {
         Sessió s(font, m);
         s.posa_arxiu_actiu(true);
         std::string nom;
-        for (int i = 0; i < c.lletres; ++i) nom += "à";
+        for (int i = 0; i < c.lletres; ++i)
+            nom += "à";
         ASSERT_TRUE(s.comença(nom, "1/1/2025"));
         EXPECT_EQ(text_arxiu(s.dades(), Forma_arxiu::Inici), "0\r\n" + c.línia_2) << c.lletres;
         const auto llegit = llegeix_arxiu(arxiu_sessió(s.dades()));
@@ -111,7 +117,6 @@ TEST(ArxiuSessio, CapcaleraDe66Caracters) {
         EXPECT_EQ(std::get<DadesSessió>(llegit), s.dades());
     }
 }
-
 
 TEST(ArxiuSessio, AnadaITornada) {
     DadesSessió amb_cometes = sessió_de_mostra(1, "Joan \"Xiquet\" Roca");
@@ -133,7 +138,8 @@ TEST(ArxiuSessio, AnadaITornada) {
         {"un registre", sessió_de_mostra(1), Forma_arxiu::Completa, sessió_de_mostra(1)},
         {"tres registres", sessió_de_mostra(3), Forma_arxiu::Completa, sessió_de_mostra(3)},
         {"1700 registres", sessió_de_mostra(1700), Forma_arxiu::Completa, sessió_de_mostra(1700)},
-        {"ròssec fora de la paraula", sessió_de_mostra(2, "ÿÿÿÿ"), Forma_arxiu::Completa, sessió_de_mostra(2, "ÿÿÿÿ")},
+        {"ròssec fora de la paraula", sessió_de_mostra(2, "ÿÿÿÿ"), Forma_arxiu::Completa,
+         sessió_de_mostra(2, "ÿÿÿÿ")},
         {"cometes", amb_cometes, Forma_arxiu::Completa, cometes_llegides},
         {"fora del joc de caràcters", fora, Forma_arxiu::Completa, fora_llegida},
     };
@@ -208,7 +214,8 @@ TEST(ArxiuSessio, ArxiuXifratRebutjat) {
         {std::string(3, '\0'), Defecte_arxiu::Nombre_registres},
         {últim_canviat, Defecte_arxiu::Sense_zeros},
         {bo + std::string(1, '\0'), Defecte_arxiu::Sense_zeros},
-        {text_arxiu(sessió_de_mostra(1), Forma_arxiu::Completa), Defecte_arxiu::Sense_zeros}, // never scrambled
+        {text_arxiu(sessió_de_mostra(1), Forma_arxiu::Completa),
+         Defecte_arxiu::Sense_zeros}, // never scrambled
     };
     for (const auto &[bytes, defecte] : casos) {
         const auto llegit = llegeix_arxiu(bytes);

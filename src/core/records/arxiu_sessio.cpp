@@ -19,8 +19,7 @@ void afegeix_cadena(std::string &out, std::string_view text) {
     out += '"';
 }
 
-template <typename Valors>
-void afegeix_nombres(std::string &out, const Valors &valors) {
+template <typename Valors> void afegeix_nombres(std::string &out, const Valors &valors) {
     bool primer = true;
     for (int v : valors) {
         if (!primer) out += ',';
@@ -48,7 +47,8 @@ class Lector {
     bool nombre(int màxim, int &valor) {
         const std::size_t inici = p_;
         long long v = 0;
-        while (p_ < t_.size() && t_[p_] >= '0' && t_[p_] <= '9' && v <= màxim) v = v * 10 + (t_[p_++] - '0');
+        while (p_ < t_.size() && t_[p_] >= '0' && t_[p_] <= '9' && v <= màxim)
+            v = v * 10 + (t_[p_++] - '0');
         const std::size_t xifres = p_ - inici;
         if (xifres == 0 || v > màxim || (xifres > 1 && t_[inici] == '0')) return false;
         valor = static_cast<int>(v);
@@ -111,7 +111,8 @@ std::string text_arxiu(const DadesSessió &d, Forma_arxiu forma) {
     const bool completa = forma == Forma_arxiu::Completa;
     std::string out;
     std::size_t mida = 128 + d.capçalera.size();
-    for (const std::string &r : d.registres) mida += r.size() + 4;
+    for (const std::string &r : d.registres)
+        mida += r.size() + 4;
     out.reserve(mida);
     out += completa ? std::to_string(d.registres.size()) : "0";
     out += Salt;
@@ -172,7 +173,8 @@ std::variant<std::string, Error_arxiu> text_pla(std::string_view xifrat) {
     if (xifrat.size() < 3) return Error_arxiu{Defecte_arxiu::Massa_curt, 0};
     std::string b = desxifra(xifrat);
     const std::size_t l = b.size() - 3;
-    if (b.compare(l, 3, std::string_view("\0\0\0", 3)) != 0) return Error_arxiu{Defecte_arxiu::Sense_zeros, l};
+    if (b.compare(l, 3, std::string_view("\0\0\0", 3)) != 0)
+        return Error_arxiu{Defecte_arxiu::Sense_zeros, l};
     b.resize(l);
     return b;
 }

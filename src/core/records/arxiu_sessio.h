@@ -20,7 +20,8 @@
 namespace quimerix {
 
 // The one message shown for any file that cannot be read back.
-inline constexpr const char *Missatge_error_arxiu = "Hi ha hagut un problema a l'obrir l'arxiu i no s'ha pogut obrir";
+inline constexpr const char *Missatge_error_arxiu =
+    "Hi ha hagut un problema a l'obrir l'arxiu i no s'ha pogut obrir";
 
 // The scrambling constant K.
 inline constexpr std::uint8_t Constant_xifrat = 157;
@@ -51,16 +52,15 @@ std::string arxiu_sessió(const DadesSessió &d);
 
 // Where a file was found wanting.
 enum class Defecte_arxiu {
-    Inaccessible,      // the file could not be read at all
-    Massa_curt,        // shorter than the three closing bytes
-    Sense_zeros,       // the three closing bytes are not zeros
-    Nombre_registres,  // line 1 is not a whole number from 0 to 1700
-    Capçalera,         // line 2 is not one quoted string of one line
-    Registre,          // a record is missing or is not one quoted line ending in CR LF
-    Estadístiques,     // line 4 is not 14 quoted strings of one line each
-    Comptadors,        // lines 5 and 6 are not 10 whole numbers each
+    Massa_curt,          // shorter than the three closing bytes
+    Sense_zeros,         // the three closing bytes are not zeros
+    Nombre_registres,    // line 1 is not a whole number from 0 to 1700
+    Capçalera,           // line 2 is not one quoted string of one line
+    Registre,            // a record is missing or is not one quoted line ending in CR LF
+    Estadístiques,       // line 4 is not 14 quoted strings of one line each
+    Comptadors,          // lines 5 and 6 are not 10 whole numbers each
     Comptes_incoherents, // the counters do not add up to the number of records
-    Sobrant,           // something follows the last line
+    Sobrant,             // something follows the last line
 };
 
 struct Error_arxiu {

@@ -32,11 +32,14 @@ bool ascii(char c) {
 // Both directions copy runs of ASCII as they are and convert only the runs in between.
 void afegeix_cp1252(std::string &r, std::string_view utf8) {
     for (std::size_t p = 0, q = 0; p < utf8.size(); p = q) {
-        while (q < utf8.size() && ascii(utf8[q])) ++q;
+        while (q < utf8.size() && ascii(utf8[q]))
+            ++q;
         r.append(utf8, p, q - p);
-        for (p = q; q < utf8.size() && !ascii(utf8[q]);) ++q;
+        for (p = q; q < utf8.size() && !ascii(utf8[q]);)
+            ++q;
         if (q > p)
-            for (char32_t c : a_caràcters(std::string(utf8.substr(p, q - p)))) r.push_back(byte_de(c));
+            for (char32_t c : a_caràcters(std::string(utf8.substr(p, q - p))))
+                r.push_back(byte_de(c));
     }
 }
 
@@ -52,7 +55,8 @@ std::string de_cp1252(std::string_view bytes) {
     r.reserve(bytes.size() + bytes.size() / 8);
     std::u32string alts;
     for (std::size_t p = 0, q = 0; p < bytes.size(); p = q) {
-        while (q < bytes.size() && ascii(bytes[q])) ++q;
+        while (q < bytes.size() && ascii(bytes[q]))
+            ++q;
         r.append(bytes, p, q - p);
         alts.clear();
         for (; q < bytes.size() && !ascii(bytes[q]); ++q) {
