@@ -81,6 +81,30 @@ struct CasComentari {
     "(si ha estat necessari) i no pas a les valències pròpies."
 
 const CasComentari kComentaris[] = {
+    // A salt whose crossed subscripts simplify says so, as the non-metal pairs do.
+    {true,
+     {19, 3},
+     {29, 4},
+     1,
+     "   És tracta d'una sal binària en la què es combinen un element metal·lic, crom [Cr] que actua"
+     " amb valència [2] i un element no metàl·lic, silici [Si] que actua sempre amb la valència"
+     " característica del grup [4].\r\n\r\n   Es formula escrivint primer el símbol de l'element"
+     " metàl·lic [Cr] amb el subíndex [4], que correspon a la valència característica del no metall."
+     " Després s'escriu el símbol del no metall [Si] amb el subíndex [2] que correspon a la valència"
+     " del metall crom.\r\n\r\n   Un cop formulat cal simplificar els subíndexs.\r\n\r\n   Recorda"
+     " que quan als subíndexs hi correspon un 1 s'han de deixar en blanc."},
+    {true,
+     {9, 3},
+     {37, 3},
+     1,
+     "   És tracta d'una sal binària en la què es combinen un element metal·lic, calci [Ca] que"
+     " actua amb valència [2] i un element no metàl·lic, tel·luri [Te] que actua sempre amb la"
+     " valència característica del grup [2].\r\n\r\n   Es formula escrivint primer el símbol de"
+     " l'element metàl·lic [Ca] amb el subíndex [2], que correspon a la valència característica del"
+     " no metall. Després s'escriu el símbol del no metall [Te] amb el subíndex [2] que correspon a"
+     " la valència del metall calci.\r\n\r\n   Un cop formulat cal simplificar els"
+     " subíndexs.\r\n\r\n   Recorda que quan als subíndexs hi correspon un 1 s'han de deixar en"
+     " blanc."},
     {true,
      {2, 3},
      {39, 3},

@@ -83,6 +83,16 @@ struct CasComentari {
     "prefixos ni entre parèntesi i amb nombres romans."
 
 const CasComentari kComentaris[] = {
+    // Water is written with hydrogen first: the sentence says so.
+    {false, 34, 3, 1,
+     "   És un hidrur no metàl·lic en el què es combinen oxigen [O]  i hidrogen [H] que sempre actua"
+     " amb valència 1.\r\n\r\n   En els hidrurs no metàl·lics, l'element (oxigen) actua sempre amb"
+     " la valència característica del grup que en aquest cas és la 2.\r\n\r\n   El nom d'aquest"
+     " compost no segueix les regles de formulació d'aquest tipus de compostos ja que els hidrurs no"
+     " metàl·lics que es formen al combinar-se els elements B, C, Si, N, P, As, Sb i O prenen el nom"
+     " tradicional. \r\n\r\n   Es formula escrivint primer el símbol de l'hidrogen [H] (element"
+     " menys electronegatiu) amb la valència de l'element oxigen com a subíndex [2] i a continuació"
+     " el símbol de l'element oxigen [O] sense subíndex perquè l'hidrogen actua amb valència 1."},
     {false, 2, 3, 1,
      "   És un hidrur metàl·lic en el què es combinen sodi [Na] amb valència 1 i hidrogen [H] que sempre "
      "actua "

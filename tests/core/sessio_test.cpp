@@ -278,6 +278,25 @@ TEST(Sessio, DobleEnterNoCorregeixDuesVegadesNiSaltaExercicis) {
     EXPECT_EQ(s.opcions().tasca, Opció_tasca::Alternat);
 }
 
+// The name box holds 36 characters: what is typed beyond them is never part of the answer.
+TEST(Sessio, NomTeclejatTallatA36Caracters) {
+    FontGuionada font(7);
+    MissatgesGuionats m;
+    m.respostes = {true}; // no data file: go on
+    Sessió s(font, m);
+    s.posa_tasca(Opció_tasca::Anomenar);
+    s.posa_límit_temps(false);
+    ASSERT_TRUE(s.comença("Anna Puig", "12/03/2024"));
+    ASSERT_EQ(s.estat(), Estat::Pregunta);
+    const std::string nom = s.Exercici_actual().Nom_compost;
+    ASSERT_LT(longitud(nom), 36u);
+    const std::string caixa = nom + std::string(36 - longitud(nom), ' ');
+    s.posa_nom(caixa + "xyz");
+    EXPECT_EQ(s.resposta().nom, caixa);
+    s.continua();
+    EXPECT_TRUE(s.mostra_correcte()) << nom;
+}
+
 // 25 exercises, alternating, assistant on: a known mix of right and wrong answers in both tasks,
 // exercise 13 left empty until the time runs out.
 TEST(Sessio, SessioGuionadaDe25) {

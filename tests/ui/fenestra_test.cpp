@@ -194,7 +194,7 @@ void FinestraTest::controls_data() {
     QTest::newRow("Label64") << "Label64"
                              << "ESTADÍSTIQUES"
                              << "" << -1;
-    QTest::newRow("Label73") << "Label60"
+    QTest::newRow("Label60") << "Label60"
                              << "Compostos binàris no metall-no metall"
                              << "" << -1;
     QTest::newRow("Label77") << "Label77"

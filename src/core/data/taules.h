@@ -32,6 +32,13 @@ inline constexpr int Nombre_elements = 41;
 inline constexpr int Fila_hidrogen = 26;
 inline constexpr int Fila_oxigen = 34;
 
+// Which (element row, valence column) a builder works on.
+struct Parell {
+    int element = 0; // row 1..41 of Taula_elements
+    int columna = 0; // valence column 3..6
+    bool operator==(const Parell &) const = default;
+};
+
 struct Taules {
     // Row 0 is never filled; rows 1..41 are the elements. Empty text means "absent".
     std::array<std::array<std::string, 14>, 42> Taula_elements{};
@@ -49,6 +56,8 @@ struct Taules {
     const std::string &cel(int fila, int columna) const { return Taula_elements.at(fila).at(columna); }
     const std::string &nom(int fila) const { return cel(fila, Nom); }
     const std::string &símbol(int fila) const { return cel(fila, Símbol); }
+    // The valence text of a pair ("" when the element has no such valence).
+    const std::string &valència(Parell p) const { return cel(p.element, p.columna); }
     bool és_metall(int fila) const { return Tipus.at(fila) == Tipus_element::Metall; }
     bool és_no_metall(int fila) const { return Tipus.at(fila) == Tipus_element::No_metall; }
     // B, P, As and Sb: their oxoacids and oxosalts have a special family.

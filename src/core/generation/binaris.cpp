@@ -11,9 +11,17 @@ namespace {
 
 // Crossed and simplified formula of A then B: A takes B's valence, B takes A's.
 Exercici creuament(const Taules &t, const char *codi, Parell a, Parell b) {
-    const auto [subíndex_a, subíndex_b] = simplifica(enter(valència(t, b)), enter(valència(t, a)));
+    const auto [subíndex_a, subíndex_b] = simplifica(enter(t.valència(b)), enter(t.valència(a)));
     return exercici_binari(codi, t.símbol(a.element), subíndex(subíndex_a), t.símbol(b.element),
                            subíndex(subíndex_b));
+}
+
+// The crossed subscripts simplify when neither stayed the other element's valence and neither
+// valence is 1 (Cr4Si2 becomes Cr2Si).
+std::string cal_simplificar(const Exercici &ex, const std::string &vA, const std::string &vB) {
+    if (ex[Subíndex2] != vB && ex[Subíndex3] != vA && vA != "1" && vB != "1")
+        return "   Un cop formulat cal simplificar els subíndexs." + CRLF + CRLF;
+    return {};
 }
 
 const std::string kSubíndexsEnBlanc =
@@ -22,8 +30,8 @@ const std::string kSubíndexsEnBlanc =
 } // namespace
 
 Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, int Mode_actual) {
-    const std::string &vA = valència(t, a);
-    const std::string &vB = valència(t, b);
+    const std::string &vA = t.valència(a);
+    const std::string &vB = t.valència(b);
     const std::string &nomA = t.nom(a.element);
     const std::string &nomB = t.nom(b.element);
     const std::string &símbolA = t.símbol(a.element);
@@ -43,6 +51,7 @@ Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, int Mode_act
              "metall [" +
              símbolB + "] amb el subíndex [" + vA + "] que correspon a la valència del metall " + nomA + "." +
              CRLF + CRLF;
+        c += cal_simplificar(ex, vA, vB);
         if (ex[Subíndex2].empty() || ex[Subíndex3].empty()) c += kSubíndexsEnBlanc;
     }
     if (Mode_actual == 2) {
@@ -61,8 +70,8 @@ Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, int Mode_act
 }
 
 Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Parell b, int Mode_actual) {
-    const std::string &vA = valència(t, a);
-    const std::string &vB = valència(t, b);
+    const std::string &vA = t.valència(a);
+    const std::string &vB = t.valència(b);
     const std::string &nomA = t.nom(a.element);
     const std::string &nomB = t.nom(b.element);
     const std::string &símbolA = t.símbol(a.element);
@@ -94,8 +103,7 @@ Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Pa
              "). Després s'escriu el símbol de l'element més electronegatiu [" + símbolB +
              "] amb el subíndex [" + vA + "] que correspon a la valència de l'altre element (" + nomA + ")." +
              CRLF + CRLF;
-        if (Label18 != vB && Label20 != vA && vA != "1" && vB != "1")
-            c += "   Un cop formulat cal simplificar els subíndexs." + CRLF + CRLF;
+        c += cal_simplificar(ex, vA, vB);
         if (Label18.empty() || Label20.empty()) c += kSubíndexsEnBlanc;
     }
     if (Mode_actual == 2) {

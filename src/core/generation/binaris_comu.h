@@ -9,11 +9,6 @@
 
 namespace quimerix::binaris {
 
-// The valence text of a pair ("" when the element has no such valence).
-inline const std::string &valència(const Taules &t, Parell p) {
-    return t.cel(p.element, p.columna);
-}
-
 // A binary exercise: positions 2 and 3 only, no brackets.
 inline Exercici exercici_binari(std::string codi, std::string s2, std::string i2, std::string s3,
                                 std::string i3) {

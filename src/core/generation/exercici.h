@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "data/taules.h"
+
 namespace quimerix {
 
 // The seven formula boxes, left to right.
@@ -43,13 +45,6 @@ struct Exercici {
     std::string fórmula() const;
 
     bool operator==(const Exercici &) const = default;
-};
-
-// Which (element row, valence column) a builder works on.
-struct Parell {
-    int element = 0; // row 1..41 of Taula_elements
-    int columna = 0; // valence column 3..6
-    bool operator==(const Parell &) const = default;
 };
 
 } // namespace quimerix

@@ -53,7 +53,7 @@ const std::string kValènciaCaracterística =
 
 Exercici hidrur_metàllic(const Taules &t, Parell p, int Mode_actual) {
     const int e = p.element;
-    const std::string &v = valència(t, p);
+    const std::string &v = t.valència(p);
     const std::string &nom = t.nom(e);
     const std::string &símbol = t.símbol(e);
 
@@ -90,7 +90,7 @@ Exercici hidrur_metàllic(const Taules &t, Parell p, int Mode_actual) {
 
 Exercici hidrur_no_metàllic(const Taules &t, Parell p, int Mode_actual) {
     const int e = p.element;
-    const std::string &v = valència(t, p);
+    const std::string &v = t.valència(p);
     const std::string &nom = t.nom(e);
     const std::string &símbol = t.símbol(e);
     const std::string &H = t.símbol(Fila_hidrogen);
@@ -109,7 +109,11 @@ Exercici hidrur_no_metàllic(const Taules &t, Parell p, int Mode_actual) {
         ") actua sempre amb la valència característica del grup que en aquest cas és la " + v + "." + CRLF +
         CRLF;
     if (Mode_actual == 1) {
-        if (tradicional)
+        // Water is written with hydrogen first, like the hydrides of the elements after it.
+        if (tradicional && t.hidrur_invers(e))
+            c += kNomTradicionalExplicat + " " + CRLF + CRLF + "   Es formula escrivint primer " +
+                 hidrogen_primer(nom, símbol, v);
+        else if (tradicional)
             c += kNomTradicionalExplicat + " " + CRLF + CRLF +
                  "   Es formula escrivint primer el símbol de l'element menys electronegatiu [" + símbol +
                  "] sense subíndex (perquè la valència de l'hidrogen és 1) i a continuació el símbol de "
@@ -137,7 +141,7 @@ Exercici formularHIDRURS(const Taules &t, Parell p, int Mode_actual) {
 
 Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, int Mode_actual) {
     const int e = p.element;
-    const std::string &v = valència(t, p);
+    const std::string &v = t.valència(p);
     const std::string &nom = t.nom(e);
     const std::string &símbol = t.símbol(e);
 

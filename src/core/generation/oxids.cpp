@@ -9,7 +9,7 @@ using namespace binaris;
 
 Exercici formularÒXIDS(const Taules &t, Parell p, int Mode_actual) {
     const int e = p.element;
-    const std::string &v = valència(t, p);
+    const std::string &v = t.valència(p);
     const std::string &nom = t.nom(e);
     const std::string &símbol = t.símbol(e);
 

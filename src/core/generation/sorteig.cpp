@@ -34,10 +34,6 @@ bool té_disponible(Tipus_compost t) {
            t == Tipus_compost::Oxoàcid_especial;
 }
 
-const std::string &valència(const Taules &t, Parell p) {
-    return t.cel(p.element, p.columna);
-}
-
 // A non-metal other than hydrogen and oxygen.
 bool no_metall_comú(const Taules &t, int fila) {
     return t.és_no_metall(fila) && fila != Fila_hidrogen && fila != Fila_oxigen;
@@ -52,13 +48,13 @@ struct Exclusió {
 template <std::size_t N> bool exclòs(const Taules &t, Parell p, const Exclusió (&llista)[N]) {
     for (const Exclusió &e : llista)
         if (t.símbol(p.element) == e.símbol &&
-            (std::string(e.valència) == "*" || valència(t, p) == e.valència))
+            (std::string(e.valència) == "*" || t.valència(p) == e.valència))
             return true;
     return false;
 }
 
 bool metall_amb_valència(const Taules &t, Parell p) {
-    return t.és_metall(p.element) && !valència(t, p).empty();
+    return t.és_metall(p.element) && !t.valència(p).empty();
 }
 
 } // namespace
@@ -97,13 +93,13 @@ bool disponible_oxoàcid(const Taules &t, Parell p) {
     static constexpr Exclusió kExclosos[] = {{"C", "2"},  {"N", "1"},  {"P", "1"}, {"P", "3"},  {"As", "*"},
                                              {"Sb", "*"}, {"Te", "*"}, {"S", "2"}, {"Se", "2"}, {"F", "1"},
                                              {"Br", "3"}, {"Br", "7"}, {"I", "3"}};
-    return no_metall_comú(t, p.element) && !valència(t, p).empty() && !exclòs(t, p, kExclosos);
+    return no_metall_comú(t, p.element) && !t.valència(p).empty() && !exclòs(t, p, kExclosos);
 }
 
 bool disponible_oxoàcid_especial(const Taules &t, Parell p) {
     static constexpr Exclusió kExclosos[] = {{"As", "1"}, {"Sb", "*"}};
     return t.és_no_metall(p.element) && t.àcid_especial(p.element) &&
-           !valència(t, p).empty() && !exclòs(t, p, kExclosos);
+           !t.valència(p).empty() && !exclòs(t, p, kExclosos);
 }
 
 // The two-pair families split their availability in three: what the first pair must be, what the
@@ -113,8 +109,8 @@ namespace {
 
 // A non-metal acting with its group's characteristic valence (the anion of a binary compound).
 bool valència_característica(const Taules &t, Parell p) {
-    return no_metall_comú(t, p.element) && !valència(t, p).empty() &&
-           valència(t, p) == t.cel(p.element, València_característica);
+    return no_metall_comú(t, p.element) && !t.valència(p).empty() &&
+           t.valència(p) == t.cel(p.element, València_característica);
 }
 
 bool pren_primer(const Taules &t, Tipus_compost tipus, Parell a) {
@@ -126,11 +122,11 @@ bool pren_primer(const Taules &t, Tipus_compost tipus, Parell a) {
     case Tipus_compost::Sal_binària:
         return metall_amb_valència(t, a);
     case Tipus_compost::Binari_no_metall:
-        return no_metall_comú(t, a.element) && !valència(t, a).empty();
+        return no_metall_comú(t, a.element) && !t.valència(a).empty();
     case Tipus_compost::Oxosal:
-        return no_metall_comú(t, a.element) && !valència(t, a).empty() && !exclòs(t, a, kOxosal);
+        return no_metall_comú(t, a.element) && !t.valència(a).empty() && !exclòs(t, a, kOxosal);
     case Tipus_compost::Oxosal_especial:
-        return no_metall_comú(t, a.element) && t.àcid_especial(a.element) && !valència(t, a).empty() &&
+        return no_metall_comú(t, a.element) && t.àcid_especial(a.element) && !t.valència(a).empty() &&
                !exclòs(t, a, kOxosalEspecial);
     default:
         return false;
@@ -155,7 +151,7 @@ bool compatibles(const Taules &t, Tipus_compost tipus, Parell a, Parell b) {
     if (tipus != Tipus_compost::Binari_no_metall) return true;
     if (a.element == b.element) return false;
     if (!(*t.Electronegativitat[a.element] < *t.Electronegativitat[b.element])) return false;
-    const bool nitrogen_5 = t.símbol(a.element) == "N" && valència(t, a) == "5";
+    const bool nitrogen_5 = t.símbol(a.element) == "N" && t.valència(a) == "5";
     return !(nitrogen_5 && (t.símbol(b.element) == "F" || t.símbol(b.element) == "Cl"));
 }
 
@@ -182,19 +178,19 @@ bool disponible_oxosal_especial(const Taules &t, Parell a, Parell b) {
 }
 
 bool usable_òxid(const Taules &t, Parell p) {
-    return p.element != Fila_oxigen && p.element != Fila_hidrogen && !valència(t, p).empty();
+    return p.element != Fila_oxigen && p.element != Fila_hidrogen && !t.valència(p).empty();
 }
 
 bool usable_hidrur(const Taules &t, Parell p) {
-    if (p.element == Fila_hidrogen || valència(t, p).empty()) return false;
-    return t.és_metall(p.element) || valència(t, p) == t.cel(p.element, València_característica);
+    if (p.element == Fila_hidrogen || t.valència(p).empty()) return false;
+    return t.és_metall(p.element) || t.valència(p) == t.cel(p.element, València_característica);
 }
 
 bool usable_hidràcid(const Taules &t, Parell p) {
     static const std::array<std::string, 7> kSímbols = {"S", "Se", "Te", "F", "Cl", "Br", "I"};
-    if (valència(t, p).empty()) return false;
+    if (t.valència(p).empty()) return false;
     if (std::find(kSímbols.begin(), kSímbols.end(), t.símbol(p.element)) == kSímbols.end()) return false;
-    return valència(t, p) == t.cel(p.element, València_característica);
+    return t.valència(p) == t.cel(p.element, València_característica);
 }
 
 namespace {

@@ -1,0 +1,67 @@
+// Proportional layout arithmetic: percentages of the window's size and where a control goes.
+
+#include <gtest/gtest.h>
+
+#include "layout/disposicio.h"
+
+namespace d = quimerix::disposicio;
+using d::Rectangle;
+using d::Tipus;
+
+TEST(Disposicio, Percentatge) {
+    const struct {
+        const char *nom;
+        double actual;
+        int registrat, percent;
+    } casos[] = {
+        {"design size", 12000.0, 12000, 100},
+        {"1024 wide", 15360.0, 12000, 128},
+        {"768 high", 11520.0, 9000, 128},
+        {"1280 wide", 19200.0, 12000, 160},
+        {"rounded then cut", 12119.996, 12000, 101}, // 1211999.6 -> 1212000
+        {"whole percent, cut", 12119.0, 12000, 100}, // 1211900 \ 12000 = 100
+        {"smaller window", 9000.0, 12000, 75},
+    };
+    for (const auto &c : casos)
+        EXPECT_EQ(d::percentatge(c.actual, c.registrat), c.percent) << c.nom;
+}
+
+TEST(Disposicio, Col·locacio) {
+    const struct {
+        const char *nom;
+        Tipus tipus;
+        Rectangle disseny;
+        int pw, ph;
+        bool etiqueta1, mou, amb_alçada;
+        Rectangle on;
+    } casos[] = {
+        {"100 %: unchanged", Tipus::Ordinari, {1000, 300, 2000, 450}, 100, 100, false, true, true,
+         {1000, 300, 2000, 450}},
+        {"1024 x 768: left 1000 -> 1280", Tipus::Ordinari, {1000, 300, 2000, 450}, 128, 128, false, true, true,
+         {1280, 384, 2560, 576}},
+        {"integer division", Tipus::Ordinari, {999, 7, 1, 15}, 128, 160, false, true, true, {1278, 11, 1, 24}},
+        {"parked control stays outside", Tipus::Ordinari, {-3000, 300, 2000, 450}, 160, 160, false, true, true,
+         {-4800, 480, 3200, 720}},
+        {"line: end points", Tipus::Línia, {2280, 2640, 10560, 2640}, 128, 160, false, true, true,
+         {2918, 4224, 13516, 4224}},
+        {"line: one end parked", Tipus::Línia, {-1500, 100, 600, 100}, 200, 100, false, true, true,
+         {-3000, 100, 1200, 100}},
+        {"tag 1 is not moved", Tipus::Ordinari, {1000, 300, 2000, 450}, 128, 128, true, false, true, {}},
+        {"line with tag 1 still moves", Tipus::Línia, {100, 100, 200, 100}, 200, 200, true, true, true,
+         {200, 200, 400, 200}},
+        {"timer, image: never moved", Tipus::Fix, {1000, 300, 2000, 450}, 128, 128, false, false, true, {}},
+        {"combo box: no height", Tipus::Combo, {1000, 300, 2000, 450}, 128, 128, false, true, false,
+         {1280, 384, 2560, 576}},
+    };
+    for (const auto &c : casos) {
+        const Rectangle registre = d::registra(c.tipus, c.disseny);
+        // Every recorded number is positive.
+        EXPECT_TRUE(registre.a >= 0 && registre.c >= 0) << c.nom;
+        const auto col = d::col·loca(c.tipus, registre, c.pw, c.ph, c.disseny.a < 0,
+                                     c.tipus == Tipus::Línia && c.disseny.c < 0, c.etiqueta1);
+        EXPECT_EQ(col.mou, c.mou) << c.nom;
+        if (!c.mou) continue;
+        EXPECT_EQ(col.amb_alçada, c.amb_alçada) << c.nom;
+        EXPECT_EQ(col.on, c.on) << c.nom;
+    }
+}
