@@ -75,7 +75,7 @@ void ArxiusFinestra::Open() {
     if (ruta == QString::fromStdString(Ruta_cancel)) return;
     const std::optional<DadesSessió> dades = llegeix_sessió(ruta);
     if (!dades) {
-        missatges_.avisa("QUIMERIX", Missatge_error_arxiu, Icona::Exclamació);
+        missatges_.avisa(Títol_programa, Missatge_error_arxiu, Icona::Exclamació);
         return;
     }
     if (mostra_estadístiques) mostra_estadístiques(*dades);
