@@ -114,6 +114,7 @@ frmQUIMERIX::frmQUIMERIX(FontAleatoria &aleatori, Missatges &missatges, QWidget 
     setFont(lletra);
 
     sessió_ = std::make_unique<Sessió>(aleatori, *pont_);
+    sessió_->en_imprimir = [this](const Sessió &s) { imprimeix_informe(s.dades()); };
 
     superfície_ = new QWidget(this);
     superfície_->setObjectName(QStringLiteral("superficie"));
@@ -565,6 +566,8 @@ void frmQUIMERIX::construeix() {
         botó("cmdInforme", QStringLiteral("&Estadístiques"),
              QStringLiteral("Estadístiques dels resultats obtinguts fins el moment"), px(698, 242, 94, 30));
     cmdAjuda = botó("cmdAjuda", QStringLiteral("&Professor"), QString(), px(698, 276, 94, 30));
+    cmdPrint = botó("cmdPrint", QStringLiteral("&Imprimir"), QStringLiteral("Imprimeix l'informe dels exercicis"),
+                    px(698, 526, 94, 30));
     cmdSortir = botó("cmdSortir", QStringLiteral("&Sortir"), QString(), px(698, 562, 94, 32));
 
     crono = new QTimer(this);
@@ -610,6 +613,7 @@ void frmQUIMERIX::connecta() {
     acció(cmdSegüent, [this] { sessió_->Següent(); });
     acció(cmdInforme, [this] { vista_ = Vista::Estadístiques; });
     acció(cmdAjuda, [this] { vista_ = Vista::Professor; });
+    acció(cmdPrint, [this] { imprimeix_informe(sessió_->dades()); });
     connect(cmdSortir, &QPushButton::clicked, this, &QWidget::close);
     connect(Text14, &QLineEdit::textEdited, this, &frmQUIMERIX::data_canviada);
 
@@ -622,6 +626,16 @@ void frmQUIMERIX::connecta() {
     connect(Text1, &QLineEdit::textEdited, this,
             [this](const QString &text) { sessió_->posa_nom(entrada(text)); });
     connect(crono, &QTimer::timeout, this, &frmQUIMERIX::tic_crono);
+}
+
+void frmQUIMERIX::posa_diàlegs_impressió(DiàlegsImpressió &diàlegs) {
+    diàlegs_ = &diàlegs;
+    arxius_->posa_diàlegs(diàlegs);
+}
+
+void frmQUIMERIX::imprimeix_informe(const DadesSessió &dades) {
+    refresca();
+    ui::imprimeix_informe(dades, *pont_, *diàlegs_);
 }
 
 void frmQUIMERIX::caixa_editada(Caixa caixa, const QString &text) {
@@ -872,6 +886,8 @@ void frmQUIMERIX::refresca() {
     cmdInforme->setEnabled(professor);
     cmdAjuda->setVisible(e == Estat::Corregit && s.ofereix_professor());
     cmdAjuda->setEnabled(!professor);
+    cmdPrint->setVisible(s.ofereix_impressió());
+    cmdPrint->setEnabled(s.impressió_activa());
 
     aplica_línies();
 

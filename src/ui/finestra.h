@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "disposicio_qt.h"
+#include "informe_ui.h"
 #include "missatges.h"
 #include "session/sessio.h"
 
@@ -85,10 +86,17 @@ class frmQUIMERIX : public QMainWindow {
     std::array<QLabel *, 3> Label51{};
     QLabel *Label79, *Label82, *Label83;
     QPushButton *cmdInforme, *cmdAjuda, *cmdSortir;
+    // "Imprimir": the report of the set in memory.
+    QPushButton *cmdPrint;
 
   public:
     // One tick of crono.
     void tic_crono();
+    // The report of a set (the one in memory, or one read from a session file): a print preview,
+    // or the offer of a PDF when the system has no printer.
+    void imprimeix_informe(const DadesSessió &dades);
+    // The dialogs printing shows; `diàlegs` must outlive the window (tests answer from a script).
+    void posa_diàlegs_impressió(DiàlegsImpressió &diàlegs);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -113,6 +121,8 @@ class frmQUIMERIX : public QMainWindow {
     void caixa_editada(Caixa caixa, const QString &text);
 
     std::unique_ptr<Pont> pont_;
+    DiàlegsImpressióQt diàlegs_qt_{this};
+    DiàlegsImpressió *diàlegs_ = &diàlegs_qt_;
     Missatges &missatges_;
     std::unique_ptr<Sessió> sessió_;
     QWidget *superfície_ = nullptr;

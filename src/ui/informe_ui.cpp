@@ -56,7 +56,7 @@ void imprimeix_informe(const DadesSessió &d, Missatges &missatges, DiàlegsImpr
     }
     if (!missatges.pregunta(Títol_informació, Pregunta_pdf, Icona::Informació)) return;
     QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (carpeta.isEmpty() || !QDir().mkpath(carpeta)) carpeta = QDir::homePath();
+    if (carpeta.isEmpty() || !QDir(carpeta).exists()) carpeta = QDir::homePath();
     const QString proposta = QDir(carpeta).filePath(QString::fromStdString(nom_pdf_informe(d.capçalera)));
     const QString camí = diàlegs.demana_pdf(proposta);
     if (camí.isEmpty()) return;

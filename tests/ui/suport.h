@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "finestra.h"
+#include "informe_ui.h"
 #include "generation/aleatori.h"
 #include "missatges.h"
 
@@ -77,12 +78,26 @@ inline const std::string Pregunta_arxiu =
 inline const std::string Pregunta_nom = "No has posat el teu 'NOM i COGNOMS'. Vols continuar?";
 inline const std::string Pregunta_data = "El camp 'DATA' està buit. Vols continuar?";
 
+// Printing answered without a dialog: a printer is there, and each preview is counted.
+class DiàlegsSilenciosos final : public quimerix::ui::DiàlegsImpressió {
+  public:
+    bool hi_ha_impressora() override { return true; }
+    bool previsualitza(const quimerix::Document_impressió &) override {
+        ++previsualitzacions;
+        return true;
+    }
+    QString demana_pdf(const QString &) override { return {}; }
+    int previsualitzacions = 0;
+};
+
 // A window on the 800 x 600 design, shown offscreen.
 struct Banc {
     FontProva font;
     MissatgesProva missatges;
+    DiàlegsSilenciosos diàlegs;
     quimerix::ui::frmQUIMERIX finestra{font, missatges};
     Banc() {
+        finestra.posa_diàlegs_impressió(diàlegs);
         finestra.resize(800, 600);
         finestra.show();
         QApplication::setActiveWindow(&finestra);

@@ -175,6 +175,9 @@ class Sessió {
     int inici_línies_correcte() const;
     // cmdAjuda (the professor's comment) offered: the last answer was wrong.
     bool ofereix_professor() const { return botó(Botó::Ajuda).ofert; }
+    // cmdPrint shown (from the start of a set on) and enabled (once an exercise has been corrected).
+    bool ofereix_impressió() const { return estat_ != Estat::Inactiu; }
+    bool impressió_activa() const { return estat_ != Estat::Inactiu && registre_.Nombre_registres() > 0; }
     // cmdTeoria, cmdValències, cmdSímbols offered.
     bool ofereix_consulta() const { return botó(Botó::Teoria).ofert; }
 

@@ -1,0 +1,114 @@
+// The report from the main window: "Imprimir" and the end-of-set question lead to the print
+// preview, or to the PDF offered when the system has no printer.
+
+#include <QtTest>
+
+class FinestraInformeTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void boto_imprimir();
+    void final_del_conjunt_data();
+    void final_del_conjunt();
+};
+
+#ifndef Q_MOC_RUN
+#include <QTemporaryDir>
+
+#include "informe_ui.h"
+#include "records/informe.h"
+#include "suport.h"
+#endif
+
+using namespace prova;
+
+namespace {
+
+class DiàlegsProva final : public quimerix::ui::DiàlegsImpressió {
+  public:
+    bool hi_ha_impressora() override { return impressora; }
+    bool previsualitza(const quimerix::Document_impressió &d) override {
+        textos.push_back(quimerix::text_document(d));
+        return true;
+    }
+    QString demana_pdf(const QString &) override { return camí; }
+    bool impressora = true;
+    std::vector<std::string> textos;
+    QString camí;
+};
+
+// A set of three formula exercises, the second one left unanswered.
+void tres_exercicis(Banc &b) {
+    auto &f = b.finestra;
+    for (int i = 0; i < 22; ++i)
+        f.Command1->click();
+    b.comença(f.Option1);
+    for (int n = 1; n <= 3; ++n) {
+        if (n != 2) b.escriu_fórmula_correcta();
+        f.cmdCorregir->click();
+        f.cmdSegüent->click();
+    }
+}
+
+} // namespace
+
+void FinestraInformeTest::boto_imprimir() {
+    Banc b;
+    DiàlegsProva diàlegs;
+    auto &f = b.finestra;
+    f.posa_diàlegs_impressió(diàlegs);
+    QVERIFY(!f.cmdPrint->isVisible());
+    QCOMPARE(f.cmdPrint->text(), QStringLiteral("&Imprimir"));
+    b.comença(f.Option1);
+    QVERIFY(f.cmdPrint->isVisible());
+    QVERIFY(!f.cmdPrint->isEnabled());
+    b.escriu_fórmula_correcta();
+    f.cmdCorregir->click();
+    QVERIFY(f.cmdPrint->isEnabled());
+    f.cmdPrint->click();
+    QCOMPARE(int(diàlegs.textos.size()), 1);
+    QVERIFY(diàlegs.textos[0].find("Anna Puig") != std::string::npos);
+    QVERIFY(diàlegs.textos[0].find("(100 %)") != std::string::npos);
+}
+
+void FinestraInformeTest::final_del_conjunt_data() {
+    QTest::addColumn<bool>("impressora");
+    QTest::addColumn<bool>("sí");
+    QTest::addColumn<int>("previsualitzacions");
+    QTest::addColumn<bool>("pdf");
+    QTest::newRow("sí, amb impressora") << true << true << 1 << false;
+    QTest::newRow("no") << true << false << 0 << false;
+    QTest::newRow("sí, sense impressora") << false << true << 0 << true;
+}
+
+void FinestraInformeTest::final_del_conjunt() {
+    QFETCH(bool, impressora);
+    QFETCH(bool, sí);
+    QFETCH(int, previsualitzacions);
+    QFETCH(bool, pdf);
+    QTemporaryDir dir;
+    Banc b;
+    DiàlegsProva diàlegs;
+    diàlegs.impressora = impressora;
+    diàlegs.camí = dir.filePath(QStringLiteral("informe.pdf"));
+    b.finestra.posa_diàlegs_impressió(diàlegs);
+    // Yes to starting without a file, then the answer to the report question, then Yes to the PDF.
+    b.missatges.respostes = {true, sí, true};
+    tres_exercicis(b);
+
+    QVERIFY(b.finestra.Label80->isVisible());
+    const auto textos = b.missatges.textos();
+    QVERIFY(std::find(textos.begin(), textos.end(),
+                      "Has completat tots els exercicits. Vols imprimir-ne un informe?") != textos.end());
+    QCOMPARE(int(diàlegs.textos.size()), previsualitzacions);
+    if (previsualitzacions > 0) {
+        const std::string &t = diàlegs.textos[0];
+        QVERIFY(t.find("Encerts sobre el total:  2 / 3  (67 %) ") != std::string::npos);
+        QVERIFY(t.find("NOTA: 6'67") != std::string::npos);
+    }
+    QCOMPARE(std::find(textos.begin(), textos.end(), quimerix::ui::Pregunta_pdf) != textos.end(), !impressora && sí);
+    QCOMPARE(QFile::exists(diàlegs.camí), pdf);
+    QVERIFY(std::find(textos.begin(), textos.end(), quimerix::Missatge_error_impressió) == textos.end());
+}
+
+PROVA_MAIN(FinestraInformeTest)
+#include "finestra_informe_test.moc"
