@@ -20,7 +20,7 @@ static void BM_CatalegSencer(benchmark::State &state) {
     for (auto _ : state) {
         std::size_t n = 0;
         for (const Entrada_catàleg &e : catàleg(t)) {
-            const Exercici ex = construeix(t, e.tipus, e.a, e.b, 1);
+            const Exercici ex = construeix(t, e.tipus, e.a, e.b, Tasca::Formular);
             n += ex.Nom_compost.size();
         }
         benchmark::DoNotOptimize(n);

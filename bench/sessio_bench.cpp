@@ -40,7 +40,7 @@ void BM_Sessio1655(benchmark::State &state) {
         s.comença("Anna", "1/1/2024");
         while (s.estat() == Estat::Pregunta) {
             const Exercici &e = s.Exercici_actual();
-            if (s.Mode_exercici() == 1) {
+            if (s.Mode_exercici() == Tasca::Formular) {
                 for (int c = 0; c < Nombre_caixes; ++c)
                     if (e.visibles[c]) s.posa_caixa(static_cast<Caixa>(c), e.caixes[c]);
             } else {

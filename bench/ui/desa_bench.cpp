@@ -34,7 +34,7 @@ DadesSessió sessió_plena() {
     s.comença("Martí Ferrer i Solà", "12/03/2025");
     for (bool bé = true; s.estat() == Estat::Pregunta; bé = !bé) {
         const Exercici &e = s.Exercici_actual();
-        if (s.Mode_exercici() == 1) {
+        if (s.Mode_exercici() == quimerix::Tasca::Formular) {
             for (int c = 0; c < Nombre_caixes; ++c)
                 if (e.visibles[c]) s.posa_caixa(static_cast<Caixa>(c), bé ? e.caixes[c] : "X");
         } else {

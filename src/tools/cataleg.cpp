@@ -16,13 +16,13 @@ int cataleg(const eines::Arguments &args) {
     const Taules t = Taules::carrega();
     std::string sortida;
     for (const Entrada_catàleg &e : catàleg(t)) {
-        const Exercici formular = construeix(t, e.tipus, e.a, e.b, 1);
+        const Exercici formular = construeix(t, e.tipus, e.a, e.b, Tasca::Formular);
         if (!en_json) {
             sortida +=
                 formular.Codi_exercici + "\t" + formular.fórmula() + "\t" + formular.Nom_compost + "\n";
             continue;
         }
-        const Exercici anomenar = construeix(t, e.tipus, e.a, e.b, 2);
+        const Exercici anomenar = construeix(t, e.tipus, e.a, e.b, Tasca::Anomenar);
         sortida += "{\"codi\":" + json(formular.Codi_exercici) + ",\"formula\":" + json(formular.fórmula()) +
                    ",\"caixes\":[";
         for (int c = 0; c < Nombre_caixes; ++c)

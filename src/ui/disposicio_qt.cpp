@@ -63,13 +63,6 @@ void Disposició::redimensiona() {
         col·loca(c);
 }
 
-int Disposició::x_píxels(int twips) const {
-    return a_píxels(twips * percent_amplada_ / 100);
-}
-int Disposició::y_píxels(int twips) const {
-    return a_píxels(twips * percent_alçada_ / 100);
-}
-
 void Disposició::posa_línia(Línia *línia, Rectangle extrems) {
     const auto i = índex_.value(línia, -1);
     if (i >= 0) controls_[i].actual = extrems;

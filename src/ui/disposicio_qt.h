@@ -36,9 +36,6 @@ class Disposició {
     void redimensiona();
     int percent_amplada() const { return percent_amplada_; }
     int percent_alçada() const { return percent_alçada_; }
-    // A design length in twips scaled by the current percentages, in pixels.
-    int x_píxels(int twips) const;
-    int y_píxels(int twips) const;
     // Moves a line's end points (twips, already scaled) without touching its record.
     void posa_línia(Línia *línia, disposicio::Rectangle extrems);
 

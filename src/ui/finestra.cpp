@@ -681,7 +681,7 @@ void frmQUIMERIX::congela_opcions() {
 
 void frmQUIMERIX::nou_exercici() {
     const Sessió &s = *sessió_;
-    const int mode = s.Mode_exercici();
+    const bool anomenar = s.Mode_exercici() == Tasca::Anomenar;
     vista_ = Vista::Estadístiques;
     const Resposta &r = s.resposta();
     QLineEdit *caixes[] = {Text11, Text12, Text2, Text3, Text4, Text5, Text13};
@@ -691,14 +691,14 @@ void frmQUIMERIX::nou_exercici() {
 
     // The brackets "(" ")" go with the answer boxes when the formula is asked, with the question
     // formula when the name is asked.
-    QHBoxLayout *fila = mode == 2 ? fila_pregunta_ : fila_resposta_;
+    QHBoxLayout *fila = anomenar ? fila_pregunta_ : fila_resposta_;
     for (QLabel *l : {Label1, Label2})
         if (QWidget *pare = l->parentWidget())
             if (QLayout *actual = pare->layout()) actual->removeWidget(l);
     fila->insertWidget(2, Label1, 0, Qt::AlignTop);
     fila->insertWidget(7, Label2, 0, Qt::AlignTop);
 
-    const int mig = mode == 2 ? Mig_anomenar : Mig_formular;
+    const int mig = anomenar ? Mig_anomenar : Mig_formular;
     Disposició &d = *disposició_;
     d.canvia_disseny(Line22, px(mig, 176, mig, 232));
     d.canvia_disseny(Line27, px(152, 176, mig, 176));
@@ -716,8 +716,7 @@ void frmQUIMERIX::aplica_línies() {
     if (!correcte) return;
     for (Línia *l : {Line23, Line24, Line25, Line27, Line28})
         l->hide();
-    const int inici = s.inici_línies_correcte();
-    if (inici <= 0) return;
+    const int inici = s.Mode_exercici() == Tasca::Anomenar ? Mig_anomenar : Mig_formular;
     for (Línia *l : {Line29, Line30}) {
         Rectangle r = disposició_->actual(l);
         r.a = inici * T * disposició_->percent_amplada() / 100;
@@ -737,7 +736,7 @@ void frmQUIMERIX::refresca() {
     bool focus_següent = false;
 
     if (!inactiu && !congelat_) congela_opcions();
-    if (e == Estat::Pregunta && (estat_vist_ != Estat::Pregunta || s.Label24() != número_vist_)) {
+    if (e == Estat::Pregunta && (estat_vist_ != Estat::Pregunta || s.número_exercici() != número_vist_)) {
         nou_exercici();
         focus_primera = true;
     }
@@ -802,34 +801,35 @@ void frmQUIMERIX::refresca() {
     for (QWidget *w : std::initializer_list<QWidget *>{Label23, Label24, Label26, Label27, Label77, Label78,
                                                        Label91, Label90})
         w->setVisible(!inactiu);
-    Label24->setText(QString::number(s.Label24()));
-    Label27->setText(QString::number(s.Label27()));
+    Label24->setText(QString::number(s.número_exercici()));
+    Label27->setText(QString::number(s.exercicis_demanats()));
     const bool temps = !inactiu && o.límit_temps;
     for (QWidget *w : std::initializer_list<QWidget *>{Label25, Label28, Line1, Line2, Line3, Line4})
         w->setVisible(temps);
     // Before the first exercise the countdown shows the seconds each answer will have.
-    Label28->setText(QString::number(s.Label28()));
-    pinta(Label28, s.Label28_vermell() ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    Label28->setText(QString::number(s.segons_restants()));
+    pinta(Label28, s.temps_gairebé_esgotat() ? QColor(255, 0, 0) : QColor(0, 0, 0));
     const Estadístiques &est = s.estadístiques();
-    Label78->setText(qs(est.Label78.text));
-    pinta(Label78, color_qt(est.Label78.color));
-    Label90->setText(qs(est.Label90.text));
-    pinta(Label90, color_qt(est.Label90.color));
+    Label78->setText(qs(est.encerts_sobre_total.text));
+    pinta(Label78, color_qt(est.encerts_sobre_total.color));
+    Label90->setText(qs(est.percentatge_encerts.text));
+    pinta(Label90, color_qt(est.percentatge_encerts.color));
 
     // ---- Question, answer and correction ----
     const Exercici &x = s.Exercici_actual();
-    const int mode = s.Mode_exercici();
+    const bool formular = s.Mode_exercici() == Tasca::Formular;
+    const bool anomenar = s.Mode_exercici() == Tasca::Anomenar;
     Label85->setVisible(en_curs);
     Label85->setText(qs(s.Instrucció()));
-    Label7->setVisible(en_curs && mode == 1);
-    Label7->setText(qs(s.Label7()));
+    Label7->setVisible(en_curs && formular);
+    Label7->setText(qs(s.nom_demanat()));
     QLabel *pregunta[] = {Label8, Label9, Label10, Label11, Label12, Label13, Label14};
     QLineEdit *caixes[] = {Text11, Text12, Text2, Text3, Text4, Text5, Text13};
     QLabel *esperades[] = {Label15, Label16, Label17, Label18, Label19, Label20, Label21};
     for (int c = 0; c < Nombre_caixes; ++c) {
         pregunta[c]->setText(qs(x.caixes[c]));
-        pregunta[c]->setVisible(en_curs && mode == 2 && x.visibles[c]);
-        caixes[c]->setVisible(en_curs && mode == 1 && x.visibles[c]);
+        pregunta[c]->setVisible(en_curs && anomenar && x.visibles[c]);
+        caixes[c]->setVisible(en_curs && formular && x.visibles[c]);
         caixes[c]->setEnabled(s.resposta_activa());
         esperades[c]->setText(qs(x.caixes[c]));
         esperades[c]->setVisible(s.mostra_fórmula_esperada() && x.visibles[c]);
@@ -838,22 +838,22 @@ void frmQUIMERIX::refresca() {
         pregunta[c]->setMaximumWidth(amplada);
         esperades[c]->setMaximumWidth(amplada);
     }
-    fila_pregunta_->parentWidget()->setVisible(en_curs && mode == 2);
-    fila_resposta_->parentWidget()->setVisible(en_curs && mode == 1);
+    fila_pregunta_->parentWidget()->setVisible(en_curs && anomenar);
+    fila_resposta_->parentWidget()->setVisible(en_curs && formular);
     Label15->parentWidget()->setVisible(s.mostra_fórmula_esperada());
     Label1->setVisible(en_curs && x.claudàtors);
     Label2->setVisible(en_curs && x.claudàtors);
-    Text1->setVisible(en_curs && mode == 2);
+    Text1->setVisible(en_curs && anomenar);
     Text1->setEnabled(s.resposta_activa());
     Label5->setVisible(s.mostra_incorrecte());
     Label6->setVisible(s.mostra_correcte());
     Label3->setVisible(s.mostra_claudàtors_esperats());
     Label4->setVisible(s.mostra_claudàtors_esperats());
-    Label22->setText(qs(s.Label22()));
+    Label22->setText(qs(s.nom_esperat_mostrat()));
     Label22->setVisible(s.mostra_nom_esperat());
     for (Línia *l : {Line22, Line23, Line24, Line25, Line26, Line27, Line28, Line29, Line30})
         l->setVisible(e == Estat::Corregit);
-    Label80->setVisible(s.Label80());
+    Label80->setVisible(s.sèrie_acabada());
     cmdCorregir->setVisible(e == Estat::Pregunta);
     cmdSegüent->setVisible(e == Estat::Iniciada || e == Estat::Corregit);
 
@@ -899,7 +899,7 @@ void frmQUIMERIX::refresca() {
 
     if (focus_primera) {
         QWidget *primera = Text1;
-        if (mode == 1)
+        if (formular)
             for (QLineEdit *t : caixes)
                 if (!t->isHidden()) {
                     primera = t;
@@ -910,7 +910,7 @@ void frmQUIMERIX::refresca() {
     if (focus_següent) cmdSegüent->setFocus(Qt::OtherFocusReason);
 
     estat_vist_ = e;
-    número_vist_ = s.Label24();
+    número_vist_ = s.número_exercici();
     refrescant_ = false;
 }
 

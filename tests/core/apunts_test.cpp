@@ -43,7 +43,7 @@ TEST(Apunts, ExemplesSonDelCatalegAmbElMateixNom) {
     const Taules t = Taules::carrega();
     std::map<std::string, std::pair<std::string, std::string>> per_fórmula; // formula → code, name
     for (const Entrada_catàleg &e : catàleg(t)) {
-        const Exercici x = construeix(t, e.tipus, e.a, e.b, 1);
+        const Exercici x = construeix(t, e.tipus, e.a, e.b, Tasca::Formular);
         per_fórmula[x.fórmula()] = {x.Codi_exercici, x.Nom_compost};
     }
     const std::regex exemple(R"(^ +(\S+)  →  (\S.*\S)$)");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "generation/constructors.h"
+#include "proves.h"
 
 using namespace quimerix;
 
@@ -61,17 +62,17 @@ void comprova(const Exercici &ex, const Cas &c, const char *codi) {
 
 TEST(Binaris, FormulaNomICodi) {
     for (const Cas &c : kSals)
-        for (int mode : {1, 2})
+        for (Tasca mode : {kFormular, kAnomenar})
             comprova(formularSALSBINÀRIES(t, c.a, c.b, mode), c, "MX");
     for (const Cas &c : kNoMetalls)
-        for (int mode : {1, 2})
+        for (Tasca mode : {kFormular, kAnomenar})
             comprova(formularCOMPOSTOSBINÀRISNoMetallNoMetall(t, c.a, c.b, mode), c, "XX");
 }
 
 struct CasComentari {
     bool sal;
     Parell a, b;
-    int mode;
+    Tasca mode;
     const char *comentari;
 };
 
@@ -85,7 +86,7 @@ const CasComentari kComentaris[] = {
     {true,
      {19, 3},
      {29, 4},
-     1,
+     kFormular,
      "   És tracta d'una sal binària en la què es combinen un element metal·lic, crom [Cr] que actua"
      " amb valència [2] i un element no metàl·lic, silici [Si] que actua sempre amb la valència"
      " característica del grup [4].\r\n\r\n   Es formula escrivint primer el símbol de l'element"
@@ -96,7 +97,7 @@ const CasComentari kComentaris[] = {
     {true,
      {9, 3},
      {37, 3},
-     1,
+     kFormular,
      "   És tracta d'una sal binària en la què es combinen un element metal·lic, calci [Ca] que"
      " actua amb valència [2] i un element no metàl·lic, tel·luri [Te] que actua sempre amb la"
      " valència característica del grup [2].\r\n\r\n   Es formula escrivint primer el símbol de"
@@ -108,7 +109,7 @@ const CasComentari kComentaris[] = {
     {true,
      {2, 3},
      {39, 3},
-     1,
+     kFormular,
      "   És tracta d'una sal binària en la què es combinen un element metal·lic, sodi [Na] que actua amb "
      "valència "
      "[1] i un element no metàl·lic, clor [Cl] que actua sempre amb la valència característica del grup [1]."
@@ -120,7 +121,7 @@ const CasComentari kComentaris[] = {
     {true,
      {14, 3},
      {35, 3},
-     1,
+     kFormular,
      "   És tracta d'una sal binària en la què es combinen un element metal·lic, alumini [Al] que actua amb "
      "valència [3] i un element no metàl·lic, sofre [S] que actua sempre amb la valència característica del "
      "grup "
@@ -132,7 +133,7 @@ const CasComentari kComentaris[] = {
     {true,
      {18, 4},
      {39, 3},
-     2,
+     kAnomenar,
      "   És tracta d'una sal binària en la què es combinen un element metal·lic, ferro [Fe] que actua amb "
      "valència [3] i un element no metàl·lic, clor [Cl] que actua sempre amb la valència característica del "
      "grup "
@@ -143,7 +144,7 @@ const CasComentari kComentaris[] = {
     {true,
      {2, 3},
      {39, 3},
-     2,
+     kAnomenar,
      "   És tracta d'una sal binària en la què es combinen un element metal·lic, sodi [Na] que actua amb "
      "valència "
      "[1] i un element no metàl·lic, clor [Cl] que actua sempre amb la valència característica del grup [1]."
@@ -154,7 +155,7 @@ const CasComentari kComentaris[] = {
     {false,
      {28, 4},
      {35, 3},
-     1,
+     kFormular,
      "   És tracta d'una compost binari no metall-no metall en el què es combinen dos elements no "
      "metàl·lics: "
      "carboni [C] i sofre [S]. El no metall més electronegatiu (el de més a la dreta) sempre actua amb la "
@@ -169,7 +170,7 @@ const CasComentari kComentaris[] = {
     {false,
      {31, 5},
      {39, 3},
-     1,
+     kFormular,
      "   És tracta d'una compost binari no metall-no metall en el què es combinen dos elements no "
      "metàl·lics: "
      "fòsfor [P] i clor [Cl]. El no metall més electronegatiu (el de més a la dreta) sempre actua amb la "
@@ -182,7 +183,7 @@ const CasComentari kComentaris[] = {
     {false,
      {29, 4},
      {30, 4},
-     1,
+     kFormular,
      "   És tracta d'una compost binari no metall-no metall en el què es combinen dos elements no "
      "metàl·lics: "
      "silici [Si] i nitrogen [N]. El no metall més electronegatiu (el de més a la dreta) sempre actua amb la "
@@ -194,7 +195,7 @@ const CasComentari kComentaris[] = {
     {false,
      {31, 5},
      {39, 3},
-     2,
+     kAnomenar,
      "   És tracta d'una compost binari no metall-no metall en el què es combinen dos elements no "
      "metàl·lics: "
      "fòsfor [P] i clor [Cl]. El no metall més electronegatiu (el de més a la dreta) sempre actua amb la "
@@ -206,7 +207,7 @@ const CasComentari kComentaris[] = {
     {false,
      {29, 4},
      {30, 4},
-     2,
+     kAnomenar,
      "   És tracta d'una compost binari no metall-no metall en el què es combinen dos elements no "
      "metàl·lics: "
      "silici [Si] i nitrogen [N]. El no metall més electronegatiu (el de més a la dreta) sempre actua amb la "
@@ -221,7 +222,7 @@ TEST(Binaris, ComentariSencer) {
         const Exercici ex = c.sal ? formularSALSBINÀRIES(t, c.a, c.b, c.mode)
                                   : formularCOMPOSTOSBINÀRISNoMetallNoMetall(t, c.a, c.b, c.mode);
         EXPECT_EQ(ex.Comentari, c.comentari)
-            << t.símbol(c.a.element) << t.símbol(c.b.element) << " mode " << c.mode;
+            << t.símbol(c.a.element) << t.símbol(c.b.element) << " mode " << dígit(c.mode);
     }
 }
 

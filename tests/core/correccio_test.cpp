@@ -108,9 +108,9 @@ TEST(Correccio, Nom) {
         EXPECT_EQ(r.correcte, c.correcte) << c.escrit << " / " << c.esperat << " assistent " << c.assistent;
         EXPECT_EQ(r.resposta_mostrada, c.mostrada) << c.escrit;
         EXPECT_EQ(r.Nom_amb_accents, c.esperat);
-        // After a wrong answer Label22 shows the expected name with its accents.
+        // After a wrong answer the expected name is shown with its accents.
         if (!c.correcte) {
-            EXPECT_EQ(r.Label22, c.esperat) << c.escrit;
+            EXPECT_EQ(r.nom_esperat_mostrat, c.esperat) << c.escrit;
         }
     }
 }

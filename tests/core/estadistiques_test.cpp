@@ -32,7 +32,7 @@ TEST(Estadistiques, CelsIPuntuacio) {
     struct Cas {
         std::vector<std::pair<std::string, int>> respostes; // code, Resultat
         std::vector<std::pair<int, Cel>> cel;               // cell index 0..11 (Label65..Label76)
-        Cel Label78, Label90;
+        Cel encerts_sobre_total, percentatge_encerts;
     } casos[] = {
         {{{"OM", 2}},
          {{0, blau("1 / 1")}, {1, blau("1 / 1")}, {2, Buida}, {3, Buida}},
@@ -64,8 +64,8 @@ TEST(Estadistiques, CelsIPuntuacio) {
             e.compta(codi, resultat);
         for (const auto &[i, cel] : c.cel)
             EXPECT_EQ(e.cel[i], cel) << "cel " << i << " de " << c.respostes[0].first;
-        EXPECT_EQ(e.Label78, c.Label78) << c.respostes[0].first;
-        EXPECT_EQ(e.Label90, c.Label90) << c.respostes[0].first;
+        EXPECT_EQ(e.encerts_sobre_total, c.encerts_sobre_total) << c.respostes[0].first;
+        EXPECT_EQ(e.percentatge_encerts, c.percentatge_encerts) << c.respostes[0].first;
     }
 }
 
@@ -83,8 +83,8 @@ TEST(Estadistiques, CelsConservenElSeuTextFinsAlReinici) {
     e.reinicia();
     for (const auto &c : e.cel)
         EXPECT_EQ(c.text, "-----");
-    EXPECT_EQ(e.Label78.text, "0 / 0");
-    EXPECT_EQ(e.Label90.text, "----");
+    EXPECT_EQ(e.encerts_sobre_total.text, "0 / 0");
+    EXPECT_EQ(e.percentatge_encerts.text, "----");
     EXPECT_EQ(e.Encerts_per_tipus, (std::array<int, 10>{}));
     EXPECT_EQ(e.Errors_per_tipus, (std::array<int, 10>{}));
 }
@@ -92,15 +92,15 @@ TEST(Estadistiques, CelsConservenElSeuTextFinsAlReinici) {
 TEST(Historial, TresLiniesLaMesNovaPrimer) {
     Historial h;
     h.afegeix("1  a", "ra", "Correcte");
-    EXPECT_EQ(h.Label79(), "1  a\r\n\r\n");
-    EXPECT_EQ(h.Label82(), "ra\r\n\r\n");
-    EXPECT_EQ(h.Label83(), "Correcte\r\n\r\n");
+    EXPECT_EQ(h.exercicis(), "1  a\r\n\r\n");
+    EXPECT_EQ(h.respostes(), "ra\r\n\r\n");
+    EXPECT_EQ(h.correccions(), "Correcte\r\n\r\n");
     h.afegeix("2  b", "rb", "x");
     h.afegeix("3  c", "rc", "Correcte");
     h.afegeix("4  d", "rd", "y");
-    EXPECT_EQ(h.Label79(), "4  d\r\n3  c\r\n2  b");
-    EXPECT_EQ(h.Label82(), "rd\r\nrc\r\nrb");
-    EXPECT_EQ(h.Label83(), "y\r\nCorrecte\r\nx");
+    EXPECT_EQ(h.exercicis(), "4  d\r\n3  c\r\n2  b");
+    EXPECT_EQ(h.respostes(), "rd\r\nrc\r\nrb");
+    EXPECT_EQ(h.correccions(), "y\r\nCorrecte\r\nx");
 }
 
 TEST(Historial, LiniesSegonsLaTasca) {
@@ -113,25 +113,44 @@ TEST(Historial, LiniesSegonsLaTasca) {
     Resposta r_ca{{"Ca", "", "O", "", "H", "", ""}, ""};
     Resposta r_fe{{}, "oxid de fero (III)"};
     struct Cas {
-        int mode, N;
+        Tasca tasca;
+        int N;
         const Exercici &e;
         const Resposta &r;
-        std::string label22;
+        std::string nom_esperat;
         bool correcte;
         Línies_historial esperat;
     } casos[] = {
-        {1, 7, ca, r_ca, "hidròxid de calci", false, {"7  hidròxid de calci", "Ca (O H)", "Ca (O H)2"}},
-        {1, 7, ca, r_ca, "hidròxid de calci", true, {"7  hidròxid de calci", "Ca (O H)", "Correcte"}},
-        {2,
+        {Tasca::Formular,
+         7,
+         ca,
+         r_ca,
+         "hidròxid de calci",
+         false,
+         {"7  hidròxid de calci", "Ca (O H)", "Ca (O H)2"}},
+        {Tasca::Formular,
+         7,
+         ca,
+         r_ca,
+         "hidròxid de calci",
+         true,
+         {"7  hidròxid de calci", "Ca (O H)", "Correcte"}},
+        {Tasca::Anomenar,
          12,
          fe,
          r_fe,
          "òxid de ferro (III)",
          false,
          {"12   Fe2 O3", "oxid de fero (III)", "òxid de ferro (III)"}},
-        {2, 12, fe, r_fe, "oxid de ferro (III)", true, {"12   Fe2 O3", "oxid de fero (III)", "Correcte"}},
+        {Tasca::Anomenar,
+         12,
+         fe,
+         r_fe,
+         "oxid de ferro (III)",
+         true,
+         {"12   Fe2 O3", "oxid de fero (III)", "Correcte"}},
     };
     for (const auto &c : casos)
-        EXPECT_EQ(línies_historial(c.mode, c.N, c.e, c.r, c.label22, c.correcte), c.esperat)
-            << c.mode << c.correcte;
+        EXPECT_EQ(línies_historial(c.tasca, c.N, c.e, c.r, c.nom_esperat, c.correcte), c.esperat)
+            << dígit(c.tasca) << c.correcte;
 }

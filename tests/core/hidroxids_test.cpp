@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "generation/constructors.h"
+#include "proves.h"
 
 using namespace quimerix;
 
@@ -30,7 +31,7 @@ const Cas kHidròxids[] = {
 
 TEST(Hidroxids, FormulaNomIForma) {
     for (const Cas &c : kHidròxids) {
-        for (int mode : {1, 2}) {
+        for (Tasca mode : {kFormular, kAnomenar}) {
             SCOPED_TRACE(c.nom);
             const Exercici ex = formularHIDRÒXIDS(t, {c.fila, c.columna}, mode);
             EXPECT_EQ(ex.caixes, (std::array<std::string, 7>{c.símbol, "", "O", "", "H", "", c.grup}));
@@ -48,12 +49,13 @@ TEST(Hidroxids, FormulaNomIForma) {
 }
 
 struct CasComentari {
-    int fila, columna, mode;
+    int fila, columna;
+    Tasca mode;
     const char *comentari;
 };
 
 const CasComentari kComentaris[] = {
-    {2, 3, 1,
+    {2, 3, kFormular,
      "   És tracta d'un hidròxid. Aquest és un compost ternari en el què es combinen un metall, l'oxigen i "
      "l'hidrogen. L'element metàl·lic sodi [Na] que actua amb valència [1] es combina amb l'ió hidroxil "
      "[OH-] "
@@ -64,7 +66,7 @@ const CasComentari kComentaris[] = {
      "la del grup hidroxil perquè són 1 i aquestes s'ometen. Si es desitja es pot posar el grup hidroxil "
      "entre "
      "parèntesi tot i que no és obligatori.\r\n\r\n"},
-    {9, 3, 1,
+    {9, 3, kFormular,
      "   És tracta d'un hidròxid. Aquest és un compost ternari en el què es combinen un metall, l'oxigen i "
      "l'hidrogen. L'element metàl·lic calci [Ca] que actua amb valència [2] es combina amb l'ió hidroxil "
      "[OH-] "
@@ -73,14 +75,14 @@ const CasComentari kComentaris[] = {
      "metàl·lic seguit del grup hidroxil entre parèntesi i la valència del metall es posa com a subíndex "
      "fora "
      "del parèntesi. La valència del grup hidroxil (OH) s'omet perquè actua amb 1.\r\n\r\n"},
-    {9, 3, 2,
+    {9, 3, kAnomenar,
      "   És tracta d'un hidròxid. Aquest és un compost ternari en el què es combinen un metall, l'oxigen i "
      "l'hidrogen. L'element metàl·lic calci [Ca] que actua amb valència [2] es combina amb l'ió hidroxil "
      "[OH-] "
      "que globalment actua sempre amb valència [1].\r\n\r\n   S'anomena seguint l'estructura:   hidròxid de "
      "[element]\r\n\r\n   No s'ha indicar la valència del metall entre parèntesi i amb nombres romans perquè "
      "calci només en té una."},
-    {15, 3, 2,
+    {15, 3, kAnomenar,
      "   És tracta d'un hidròxid. Aquest és un compost ternari en el què es combinen un metall, l'oxigen i "
      "l'hidrogen. L'element metàl·lic coure [Cu] que actua amb valència [1] es combina amb l'ió hidroxil "
      "[OH-] "
@@ -92,7 +94,7 @@ const CasComentari kComentaris[] = {
 TEST(Hidroxids, ComentariSencer) {
     for (const CasComentari &c : kComentaris)
         EXPECT_EQ(formularHIDRÒXIDS(t, {c.fila, c.columna}, c.mode).Comentari, c.comentari)
-            << "fila " << c.fila << " mode " << c.mode;
+            << "fila " << c.fila << " mode " << dígit(c.mode);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "generation/constructors.h"
+#include "proves.h"
 
 using namespace quimerix;
 
@@ -59,17 +60,18 @@ void comprova(const Exercici &ex, const Cas &c) {
 
 TEST(Hidrurs, FormulaNomICodi) {
     for (const Cas &c : kHidrurs)
-        for (int mode : {1, 2})
+        for (Tasca mode : {kFormular, kAnomenar})
             comprova(formularHIDRURS(t, {c.fila, c.columna}, mode), c);
     for (const Cas &c : kHidràcids)
-        for (int mode : {1, 2})
+        for (Tasca mode : {kFormular, kAnomenar})
             comprova(formularHIDRURSHIDRÀCIDS(t, {c.fila, c.columna}, mode), c);
-    EXPECT_EQ(formularHIDRURSHIDRÀCIDS(t, {39, 3}, 1).fórmula(), "HCl(aq)");
+    EXPECT_EQ(formularHIDRURSHIDRÀCIDS(t, {39, 3}, kFormular).fórmula(), "HCl(aq)");
 }
 
 struct CasComentari {
     bool hidràcid;
-    int fila, columna, mode;
+    int fila, columna;
+    Tasca mode;
     const char *comentari;
 };
 
@@ -84,7 +86,7 @@ struct CasComentari {
 
 const CasComentari kComentaris[] = {
     // Water is written with hydrogen first: the sentence says so.
-    {false, 34, 3, 1,
+    {false, 34, 3, kFormular,
      "   És un hidrur no metàl·lic en el què es combinen oxigen [O]  i hidrogen [H] que sempre actua"
      " amb valència 1.\r\n\r\n   En els hidrurs no metàl·lics, l'element (oxigen) actua sempre amb"
      " la valència característica del grup que en aquest cas és la 2.\r\n\r\n   El nom d'aquest"
@@ -93,7 +95,7 @@ const CasComentari kComentaris[] = {
      " tradicional. \r\n\r\n   Es formula escrivint primer el símbol de l'hidrogen [H] (element"
      " menys electronegatiu) amb la valència de l'element oxigen com a subíndex [2] i a continuació"
      " el símbol de l'element oxigen [O] sense subíndex perquè l'hidrogen actua amb valència 1."},
-    {false, 2, 3, 1,
+    {false, 2, 3, kFormular,
      "   És un hidrur metàl·lic en el què es combinen sodi [Na] amb valència 1 i hidrogen [H] que sempre "
      "actua "
      "amb valència 1.\r\n\r\n   Es formula escrivint primer el símbol de l'element metàl·lic [Na] sense "
@@ -101,7 +103,7 @@ const CasComentari kComentaris[] = {
      "(perquè la valència de l'hidrogen és 1) i a continuació el símbol de l'hidrogen [H] sense subíndex "
      "perquè "
      "l'element sodi actua amb valència 1.\r\n\r\n"},
-    {false, 9, 3, 1,
+    {false, 9, 3, kFormular,
      "   És un hidrur metàl·lic en el què es combinen calci [Ca] amb valència 2 i hidrogen [H] que sempre "
      "actua "
      "amb valència 1.\r\n\r\n   Es formula escrivint primer el símbol de l'element metàl·lic [Ca] sense "
@@ -109,51 +111,51 @@ const CasComentari kComentaris[] = {
      "(perquè la valència de l'hidrogen és 1) i a continuació el símbol de l'hidrogen [H] amb el subíndex "
      "[2] "
      "que correpon a la valència de l'element calci."},
-    {false, 18, 4, 2,
+    {false, 18, 4, kAnomenar,
      "   És un hidrur metàl·lic en el què es combinen ferro [Fe] amb valència 3 i hidrogen [H] que sempre "
      "actua "
      "amb valència 1.\r\n\r\n   S'anomena seguint l'estructura:   hidrur de [element] (valència)\r\n\r\n   "
      "Cal "
      "indicar la valència de l'element ferro entre parèntesi i amb nombres romans perquè pot actuar amb més "
      "d'una."},
-    {false, 9, 3, 2,
+    {false, 9, 3, kAnomenar,
      "   És un hidrur metàl·lic en el què es combinen calci [Ca] amb valència 2 i hidrogen [H] que sempre "
      "actua "
      "amb valència 1.\r\n\r\n   S'anomena seguint l'estructura:   hidrur de [element]\r\n\r\n   No cal "
      "indicar "
      "la valència de l'element calci perquè només pot actuar amb aquesta."},
-    {false, 30, 4, 1,
+    {false, 30, 4, kFormular,
      "   És un hidrur no metàl·lic en el què es combinen nitrogen [N]  i hidrogen [H] que sempre actua amb "
      "valència 1.\r\n\r\n   En els hidrurs no metàl·lics, l'element (nitrogen) actua sempre amb la valència "
      "característica del grup que en aquest cas és la 3.\r\n\r\n" TRADICIONAL
      " \r\n\r\n   Es formula escrivint primer el símbol de l'element menys electronegatiu [N] sense subíndex "
      "(perquè la valència de l'hidrogen és 1) i a continuació el símbol de l'hidrogen [H] (element més "
      "electronegatiu) amb el subíndex [3] que correpon a la valència característica de l'element nitrogen."},
-    {false, 39, 3, 1,
+    {false, 39, 3, kFormular,
      "   És un hidrur no metàl·lic en el què es combinen clor [Cl]  i hidrogen [H] que sempre actua amb "
      "valència 1.\r\n\r\n   En els hidrurs no metàl·lics, l'element (clor) actua sempre amb la valència "
      "característica del grup que en aquest cas és la 1.\r\n\r\n   Es formula escrivint primer el símbol de "
      "l'hidrogen [H] (element menys electronegatiu) sense subíndex (perquè la valència de l'element clor és "
      "1) i "
      "a continuació el símbol de l'element clor [Cl] sense subíndex perquè l'hidrogen actua amb valència 1."},
-    {false, 35, 3, 1,
+    {false, 35, 3, kFormular,
      "   És un hidrur no metàl·lic en el què es combinen sofre [S]  i hidrogen [H] que sempre actua amb "
      "valència 1.\r\n\r\n   En els hidrurs no metàl·lics, l'element (sofre) actua sempre amb la valència "
      "característica del grup que en aquest cas és la 2.\r\n\r\n   Es formula escrivint primer el símbol de "
      "l'hidrogen [H] (element menys electronegatiu) amb la valència de l'element sofre com a subíndex [2] i "
      "a "
      "continuació el símbol de l'element sofre [S] sense subíndex perquè l'hidrogen actua amb valència 1."},
-    {false, 34, 3, 2,
+    {false, 34, 3, kAnomenar,
      "   És un hidrur no metàl·lic en el què es combinen oxigen [O]  i hidrogen [H] que sempre actua amb "
      "valència 1.\r\n\r\n   En els hidrurs no metàl·lics, l'element (oxigen) actua sempre amb la valència "
      "característica del grup que en aquest cas és la 2.\r\n\r\n" TRADICIONAL
      " No hi ha més remei que aprendre-se'ls"},
-    {false, 39, 3, 2,
+    {false, 39, 3, kAnomenar,
      "   És un hidrur no metàl·lic en el què es combinen clor [Cl]  i hidrogen [H] que sempre actua amb "
      "valència 1.\r\n\r\n   En els hidrurs no metàl·lics, l'element (clor) actua sempre amb la valència "
      "característica del grup que en aquest cas és la 1.\r\n\r\n   S'anomena seguint l'estructura:   "
      "[element]+ur d'hidrogen\r\n\r\n" CARACTERISTICA},
-    {true, 38, 3, 1,
+    {true, 38, 3, kFormular,
      "   És tracta d'un hidrur no metàl·lic que es troba en dissolució aquosa.\r\n\r\n   Es formula igual "
      "que el "
      "corresponent hidrur no metàl·lic, és a dir, escrivint primer el símbol de l'hidrogen [H] (element "
@@ -164,7 +166,7 @@ const CasComentari kComentaris[] = {
      "\"(aq)\" com si fós un subíndex per tal de diferenciar-lo de l'hidrur no metàl·lic del mateix element "
      "que "
      "no es troba en dissolució aquosa."},
-    {true, 35, 3, 1,
+    {true, 35, 3, kFormular,
      "   És tracta d'un hidrur no metàl·lic que es troba en dissolució aquosa.\r\n\r\n   Es formula igual "
      "que el "
      "corresponent hidrur no metàl·lic, es a dir, escrivint primer el símbol de l'hidrogen [H] (element "
@@ -174,7 +176,7 @@ const CasComentari kComentaris[] = {
      "\"(aq)\" com si fós un subíndex per tal de diferenciar-lo de l'hidrur no metàl·lic del mateix element "
      "que "
      "no es troba en dissolució aquosa."},
-    {true, 39, 3, 2,
+    {true, 39, 3, kAnomenar,
      "   És tracta d'un hidrur no metàl·lic que es troba en dissolució aquosa.\r\n\r\n   S'anomena seguint "
      "l'estructura:   àcid [element]+hídric\r\n\r\n" CARACTERISTICA},
 };
@@ -183,7 +185,7 @@ TEST(Hidrurs, ComentariSencer) {
     for (const CasComentari &c : kComentaris) {
         const Exercici ex = c.hidràcid ? formularHIDRURSHIDRÀCIDS(t, {c.fila, c.columna}, c.mode)
                                        : formularHIDRURS(t, {c.fila, c.columna}, c.mode);
-        EXPECT_EQ(ex.Comentari, c.comentari) << "fila " << c.fila << " mode " << c.mode;
+        EXPECT_EQ(ex.Comentari, c.comentari) << "fila " << c.fila << " mode " << dígit(c.mode);
     }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "generation/constructors.h"
+#include "proves.h"
 
 using namespace quimerix;
 
@@ -40,7 +41,7 @@ const CasÒxid kÒxids[] = {
 
 TEST(Oxids, FormulaNomICodi) {
     for (const CasÒxid &c : kÒxids) {
-        for (int mode : {1, 2}) {
+        for (Tasca mode : {kFormular, kAnomenar}) {
             const Exercici ex = formularÒXIDS(t, {c.fila, c.columna}, mode);
             SCOPED_TRACE(c.nom);
             EXPECT_EQ(ex[Símbol1], "");
@@ -59,13 +60,14 @@ TEST(Oxids, FormulaNomICodi) {
 }
 
 struct CasComentari {
-    int fila, columna, mode;
+    int fila, columna;
+    Tasca mode;
     const char *comentari;
 };
 
 const CasComentari kComentaris[] = {
     // Simplified, and both subscripts blank.
-    {8, 3, 1,
+    {8, 3, kFormular,
      "   És un òxid metàl·lic en el què es combinen magnesi [Mg] amb valència 2 i oxigen [O] que sempre té "
      "valència 2.\r\n\r\n   Es formula escrivint primer el símbol de l'element metàl·lic [Mg] amb el "
      "subíndex [2] "
@@ -74,7 +76,7 @@ const CasComentari kComentaris[] = {
      "com a subíndex.\r\n\r\n   Un cop formulat cal simplificar els subíndexs. Els subíndexs 1 es deixen en "
      "blanc."},
     // Neither simplified nor blank.
-    {18, 4, 1,
+    {18, 4, kFormular,
      "   És un òxid metàl·lic en el què es combinen ferro [Fe] amb valència 3 i oxigen [O] que sempre té "
      "valència 2.\r\n\r\n   Es formula escrivint primer el símbol de l'element metàl·lic [Fe] amb el "
      "subíndex [2] "
@@ -82,37 +84,37 @@ const CasComentari kComentaris[] = {
      "[3] "
      "com a subíndex.\r\n\r\n"},
     // Blank without simplification.
-    {2, 3, 1,
+    {2, 3, kFormular,
      "   És un òxid metàl·lic en el què es combinen sodi [Na] amb valència 1 i oxigen [O] que sempre té "
      "valència 2.\r\n\r\n   Es formula escrivint primer el símbol de l'element metàl·lic [Na] amb el "
      "subíndex [2] "
      "(valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb la valència de l'element sodi [1] "
      "com a subíndex.\r\n\r\n Els subíndexs 1 es deixen en blanc."},
-    {2, 3, 2,
+    {2, 3, kAnomenar,
      "   És un òxid metàl·lic en el què es combinen sodi [Na] amb valència 1 i oxigen [O] que sempre té "
      "valència 2.\r\n\r\n   S'anomena seguint l'estructura:   òxid de [element]\r\n\r\n   No cal indicar la "
      "valència del metall entre parèntesi i amb nombres romans perquè sodi només en té una."},
-    {23, 4, 2,
+    {23, 4, kAnomenar,
      "   És un òxid metàl·lic en el què es combinen plom [Pb] amb valència 4 i oxigen [O] que sempre té "
      "valència 2.\r\n\r\n   S'anomena seguint l'estructura:   òxid de [element] (valència)\r\n\r\n   Cal "
      "indicar "
      "la valència del metall entre parèntesi i amb nombres romans perquè plom en té més d'una. Cal estar "
      "alerta "
      "a possibles simplificacions que s'hagin pogut fer."},
-    {8, 3, 2,
+    {8, 3, kAnomenar,
      "   És un òxid metàl·lic en el què es combinen magnesi [Mg] amb valència 2 i oxigen [O] que sempre té "
      "valència 2.\r\n\r\n   S'anomena seguint l'estructura:   òxid de [element]\r\n\r\n   No cal indicar la "
      "valència del metall entre parèntesi i amb nombres romans perquè magnesi només en té una. Cal estar "
      "alerta "
      "a possibles simplificacions que s'hagin pogut fer."},
-    {30, 5, 1,
+    {30, 5, kFormular,
      "   És un òxid no metàl·lic en el què es combinen nitrogen [N] amb valència 5 i oxigen [O] que sempre "
      "actua "
      "amb valència 2.\r\n\r\n   Es formula escrivint primer el símbol de l'element no metàl·lic [N] amb el "
      "subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb la valència de "
      "l'element "
      "nitrogen [5]. com a subíndex.\r\n\r\n"},
-    {28, 3, 1,
+    {28, 3, kFormular,
      "   És un òxid no metàl·lic en el què es combinen carboni [C] amb valència 2 i oxigen [O] que sempre "
      "actua "
      "amb valència 2.\r\n\r\n   Es formula escrivint primer el símbol de l'element no metàl·lic [C] amb el "
@@ -121,14 +123,14 @@ const CasComentari kComentaris[] = {
      "carboni [2]. com a subíndex.\r\n\r\n   Un cop formulat cal simplificar els subíndexs. Els subíndexs 1 "
      "es "
      "deixen en blanc."},
-    {39, 3, 1,
+    {39, 3, kFormular,
      "   És un òxid no metàl·lic en el què es combinen clor [Cl] amb valència 1 i oxigen [O] que sempre "
      "actua "
      "amb valència 2.\r\n\r\n   Es formula escrivint primer el símbol de l'element no metàl·lic [Cl] amb el "
      "subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb la valència de "
      "l'element "
      "clor [1]. com a subíndex.\r\n\r\n Els subíndexs 1 es deixen en blanc."},
-    {28, 4, 2,
+    {28, 4, kAnomenar,
      "   És un òxid no metàl·lic en el què es combinen carboni [C] amb valència 4 i oxigen [O] que sempre "
      "actua "
      "amb valència 2.\r\n\r\n   S'anomena seguint l'estructura:   [prefix]+òxid de "
@@ -137,7 +139,7 @@ const CasComentari kComentaris[] = {
      "(si "
      "ha estat necessari) i no pas a les valències pròpies. Recorda que el prefix mono s'omet si va davant "
      "l'element no metàl·lic."},
-    {39, 6, 2,
+    {39, 6, kAnomenar,
      "   És un òxid no metàl·lic en el què es combinen clor [Cl] amb valència 7 i oxigen [O] que sempre "
      "actua "
      "amb valència 2.\r\n\r\n   S'anomena seguint l'estructura:   [prefix]+òxid de "
@@ -150,7 +152,7 @@ const CasComentari kComentaris[] = {
 TEST(Oxids, ComentariSencer) {
     for (const CasComentari &c : kComentaris)
         EXPECT_EQ(formularÒXIDS(t, {c.fila, c.columna}, c.mode).Comentari, c.comentari)
-            << "fila " << c.fila << " columna " << c.columna << " mode " << c.mode;
+            << "fila " << c.fila << " columna " << c.columna << " mode " << dígit(c.mode);
 }
 
 } // namespace

@@ -69,7 +69,7 @@ TEST(Oxoacids, ElsVintÀcids) {
         {"I", "7", {"H", "", "I", "", "O", "4"}, "Àcid periòdic"},
     };
     for (const Àcid &a : taula)
-        for (int mode : {1, 2})
+        for (Tasca mode : {kFormular, kAnomenar})
             comprova_àcid(formularOXIÀCIDS(taules(), parell(a.símbol, a.valència), mode), a);
 }
 
@@ -83,7 +83,7 @@ TEST(Oxoacids, ElsSisÀcidsEspecials) {
         {"As", "5", {"H", "3", "As", "", "O", "4"}, "Àcid arsènic"},
     };
     for (const Àcid &a : taula)
-        for (int mode : {1, 2})
+        for (Tasca mode : {kFormular, kAnomenar})
             comprova_àcid(formularOXIÀCIDSESPECIALS(taules(), parell(a.símbol, a.valència), mode), a);
 }
 
@@ -99,7 +99,8 @@ TEST(Oxoacids, CapçaleraMeta) {
                         Cas{"As", "5", "Àcid metarsènic"}, Cas{"Sb", "1", "Àcid metahipoantimoniós"},
                         Cas{"Sb", "5", "Àcid metantimònic"}, Cas{"Te", "6", "Àcid tel·lúric"},
                         Cas{"F", "1", "Àcid fluòric"}, Cas{"Br", "7", "Àcid perbròmic"}})
-        EXPECT_EQ(formularOXIÀCIDS(taules(), parell(c.símbol, c.valència), 2).Nom_compost, c.nom) << c.nom;
+        EXPECT_EQ(formularOXIÀCIDS(taules(), parell(c.símbol, c.valència), kAnomenar).Nom_compost, c.nom)
+            << c.nom;
 }
 
 TEST(Oxoacids, SubíndexsPerAlsOxosals) {
@@ -260,13 +261,13 @@ TEST(Oxoacids, ComentarisPerValència) {
         const Parell p = parell(c.símbol, c.valència);
         const bool meta = std::string(c.símbol) == "B" || std::string(c.símbol) == "P";
         const std::string inici = paràgraf1(c.nom, c.símbol, c.valència);
-        EXPECT_EQ(formularOXIÀCIDS(taules(), p, 1).Comentari,
+        EXPECT_EQ(formularOXIÀCIDS(taules(), p, kFormular).Comentari,
                   inici + kCRLF + c.valència_formular + formulació(c.nom, c.símbol, "una molècula") +
                       c.final_formular);
-        EXPECT_EQ(formularOXIÀCIDS(taules(), p, 2).Comentari,
+        EXPECT_EQ(formularOXIÀCIDS(taules(), p, kAnomenar).Comentari,
                   inici + (meta ? anomenar_meta(c.nom) : anomenar_ordinari(c.nom)) +
                       prefix_sufix(c.nom, c.valència, c.cas));
-        EXPECT_EQ(formularOXIÀCIDS(taules(), p, 0).Comentari, inici);
+        EXPECT_EQ(formularOXIÀCIDS(taules(), p, kCapTasca).Comentari, inici);
     }
 }
 
@@ -322,12 +323,12 @@ TEST(Oxoacids, ComentarisEspecials) {
         SCOPED_TRACE(std::string(c.símbol) + " " + c.valència);
         const Parell p = parell(c.símbol, c.valència);
         const std::string inici = paràgraf1_especial(c.nom, c.símbol, c.valència);
-        EXPECT_EQ(formularOXIÀCIDSESPECIALS(taules(), p, 1).Comentari,
+        EXPECT_EQ(formularOXIÀCIDSESPECIALS(taules(), p, kFormular).Comentari,
                   inici + kCRLF + c.valència_formular + formulació(c.nom, c.símbol, "tres molècules") +
                       kTres + c.final_formular);
-        EXPECT_EQ(formularOXIÀCIDSESPECIALS(taules(), p, 2).Comentari,
+        EXPECT_EQ(formularOXIÀCIDSESPECIALS(taules(), p, kAnomenar).Comentari,
                   inici + anomenar(c.nom) + kNoMeta + prefix_sufix(c.nom, c.valència, c.cas));
-        EXPECT_EQ(formularOXIÀCIDSESPECIALS(taules(), p, 0).Comentari, inici);
+        EXPECT_EQ(formularOXIÀCIDSESPECIALS(taules(), p, kCapTasca).Comentari, inici);
     }
 }
 

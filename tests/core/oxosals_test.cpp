@@ -86,13 +86,13 @@ struct CasComentari {
     const char *v;
     const char *M;
     const char *w;
-    int mode;
+    Tasca mode;
     const char *text;
 };
 
 // Whole comments, one salt per (valences of the non-metal, position) in both tasks.
 const CasComentari kComentarisOxosals[] = {
-    {"C", "4", "K", "1", 1,
+    {"C", "4", "K", "1", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -102,7 +102,7 @@ const CasComentari kComentarisOxosals[] = {
      "Com que aquest element pot actuar amb dues valències, aquest sufix ens indica que serà la segona "
      "d'elles.\r\n   Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
      "correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi."},
-    {"C", "4", "K", "1", 2,
+    {"C", "4", "K", "1", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira "
      "quin és el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal estar alerta a possibles "
@@ -115,7 +115,7 @@ const CasComentari kComentarisOxosals[] = {
      "sufix cal saber quina posició ocupa la valència amb què actua l'element carboni en ordre creixent. En "
      "aquest cas actua amb la valència [4]. Com que l'element carboni pot actuar amb dues valències "
      "diferents i aquesta, és la segona es té que:   [prefix] = no n'hi ha   [sufix] = at"},
-    {"N", "3", "Cu", "2", 1,
+    {"N", "3", "Cu", "2", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -125,7 +125,7 @@ const CasComentari kComentarisOxosals[] = {
      "Com que aquest element pot actuar amb tres valències, aquest sufix ens indica que serà la segona "
      "d'elles.\r\n   Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
      "correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi."},
-    {"N", "3", "Cu", "2", 2,
+    {"N", "3", "Cu", "2", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira "
      "quin és el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal estar alerta a possibles "
@@ -138,7 +138,7 @@ const CasComentari kComentarisOxosals[] = {
      "prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element nitrogen en ordre "
      "creixent. En aquest cas actua amb la valència [3]. Com que l'element nitrogen pot actuar amb tres "
      "valències diferents i aquesta, és la segona es té que:   [prefix] = no n'hi ha   [sufix] = it"},
-    {"S", "6", "Na", "1", 1,
+    {"S", "6", "Na", "1", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -148,7 +148,7 @@ const CasComentari kComentarisOxosals[] = {
      "que aquest element pot actuar amb tres valències, aquest sufix ens indica que serà la tercera "
      "d'elles.\r\n   Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
      "correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi."},
-    {"S", "6", "Na", "1", 2,
+    {"S", "6", "Na", "1", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira "
      "quin és el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal estar alerta a possibles "
@@ -161,7 +161,7 @@ const CasComentari kComentarisOxosals[] = {
      "sufix cal saber quina posició ocupa la valència amb què actua l'element sofre en ordre creixent. En "
      "aquest cas actua amb la valència [6]. Com que l'element sofre pot actuar amb tres valències diferents "
      "i aquesta, és la tercera es té que:   [prefix] = no n'hi ha   [sufix] = at"},
-    {"S", "6", "Fe", "3", 1,
+    {"S", "6", "Fe", "3", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -170,7 +170,7 @@ const CasComentari kComentarisOxosals[] = {
      "metall sofre [S] és [6] perquè l'anió té el sufix [at] que equival al sufix [ic] dels oxoàcids. Com "
      "que aquest element pot actuar amb tres valències, aquest sufix ens indica que serà la tercera "
      "d'elles.\r\n  "},
-    {"S", "6", "Fe", "3", 2,
+    {"S", "6", "Fe", "3", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira "
      "quin és el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal estar alerta a possibles "
@@ -183,7 +183,7 @@ const CasComentari kComentarisOxosals[] = {
      "prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element sofre en ordre "
      "creixent. En aquest cas actua amb la valència [6]. Com que l'element sofre pot actuar amb tres "
      "valències diferents i aquesta, és la tercera es té que:   [prefix] = no n'hi ha   [sufix] = at"},
-    {"S", "6", "Ca", "2", 1,
+    {"S", "6", "Ca", "2", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -194,7 +194,7 @@ const CasComentari kComentarisOxosals[] = {
      "d'elles.\r\n   Cal simplificar els subíndexs de l'element Ca amb el subíndex de l'ió provenent de "
      "l'oxoàcid. Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
      "correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi."},
-    {"S", "6", "Ca", "2", 2,
+    {"S", "6", "Ca", "2", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira "
      "quin és el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal estar alerta a possibles "
@@ -207,7 +207,7 @@ const CasComentari kComentarisOxosals[] = {
      "sufix cal saber quina posició ocupa la valència amb què actua l'element sofre en ordre creixent. En "
      "aquest cas actua amb la valència [6]. Com que l'element sofre pot actuar amb tres valències diferents "
      "i aquesta, és la tercera es té que:   [prefix] = no n'hi ha   [sufix] = at"},
-    {"Cl", "1", "Fe", "3", 1,
+    {"Cl", "1", "Fe", "3", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -218,7 +218,7 @@ const CasComentari kComentarisOxosals[] = {
      "indica que serà la primera d'elles.\r\n   Recorda que quan als subíndexs s'hi ha de posar un 1 no "
      "s'han d'escriure i si aquest correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió "
      "entre parèntesi."},
-    {"Cl", "1", "Fe", "3", 2,
+    {"Cl", "1", "Fe", "3", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira "
      "quin és el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal estar alerta a possibles "
@@ -231,7 +231,7 @@ const CasComentari kComentarisOxosals[] = {
      "prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element clor en ordre "
      "creixent. En aquest cas actua amb la valència [1]. Com que l'element clor pot actuar amb quatre "
      "valències diferents i aquesta, és la primera es té que:   [prefix] = hipo   [sufix] = it"},
-    {"Cl", "3", "Mg", "2", 1,
+    {"Cl", "3", "Mg", "2", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -241,7 +241,7 @@ const CasComentari kComentarisOxosals[] = {
      "que aquest element pot actuar amb quatres valències, aquest sufix ens indica que serà la segona "
      "d'elles.\r\n   Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
      "correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi."},
-    {"Cl", "3", "Mg", "2", 2,
+    {"Cl", "3", "Mg", "2", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira "
      "quin és el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal estar alerta a possibles "
@@ -254,7 +254,7 @@ const CasComentari kComentarisOxosals[] = {
      "sufix cal saber quina posició ocupa la valència amb què actua l'element clor en ordre creixent. En "
      "aquest cas actua amb la valència [3]. Com que l'element clor pot actuar amb quatre valències diferents "
      "i aquesta, és la segona es té que:   [prefix] = no n'hi ha   [sufix] = it"},
-    {"Cl", "5", "Au", "1", 1,
+    {"Cl", "5", "Au", "1", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -264,7 +264,7 @@ const CasComentari kComentarisOxosals[] = {
      "que aquest element pot actuar amb quatre valències, aquest sufix ens indica que serà la tercera "
      "d'elles.\r\n   Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
      "correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi."},
-    {"Cl", "5", "Au", "1", 2,
+    {"Cl", "5", "Au", "1", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira "
      "quin és el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal estar alerta a possibles "
@@ -277,7 +277,7 @@ const CasComentari kComentarisOxosals[] = {
      "prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element clor en ordre "
      "creixent. En aquest cas actua amb la valència [5]. Com que l'element clor pot actuar amb quatre "
      "valències diferents i aquesta, és la tercera es té que:   [prefix] = no n'hi ha   [sufix] = at"},
-    {"Cl", "7", "Pb", "4", 1,
+    {"Cl", "7", "Pb", "4", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -288,7 +288,7 @@ const CasComentari kComentarisOxosals[] = {
      "indica que serà la quarta d'elles.\r\n   Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han "
      "d'escriure i si aquest correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre "
      "parèntesi."},
-    {"Cl", "7", "Pb", "4", 2,
+    {"Cl", "7", "Pb", "4", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira "
      "quin és el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal estar alerta a possibles "
@@ -301,7 +301,7 @@ const CasComentari kComentarisOxosals[] = {
      "prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element clor en ordre "
      "creixent. En aquest cas actua amb la valència [7]. Com que l'element clor pot actuar amb quatre "
      "valències diferents i aquesta, és la quarta es té que:   [prefix] = per   [sufix] = at"},
-    {"P", "5", "K", "1", 1,
+    {"P", "5", "K", "1", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -313,7 +313,7 @@ const CasComentari kComentarisOxosals[] = {
      "Aquesta prové de l'oxoàcid de l'element fòsfor [P] i ens informa que s'ha format amb una sola molècula "
      "d'aigua. Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
      "correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi."},
-    {"P", "5", "K", "1", 2,
+    {"P", "5", "K", "1", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "del no metall s'obté de restar a l'oxoàcid previ una molècula d'aigua (H2O) i mirar el subíndex de "
      "l'oxigen [O]. Si no obtenim valències coherents cal vigilar possibles simplificacions que s'hagin fet "
@@ -327,7 +327,7 @@ const CasComentari kComentarisOxosals[] = {
      "posició ocupa la valència amb què actua l'element fòsfor en ordre creixent. En aquest cas actua amb la "
      "valència [5]. Com que l'element fòsfor pot actuar amb tres valències diferents i aquesta, és la "
      "tercera es té que:   [prefix] = no n'hi ha   [sufix] = at"},
-    {"P", "5", "Mn", "4", 1,
+    {"P", "5", "Mn", "4", kFormular,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. Per formular "
      "aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i "
      "seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall "
@@ -339,7 +339,7 @@ const CasComentari kComentarisOxosals[] = {
      "[Sb]). Aquesta prové de l'oxoàcid de l'element fòsfor [P] i ens informa que s'ha format amb una sola "
      "molècula d'aigua. Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
      "correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi."},
-    {"P", "5", "Mn", "4", 2,
+    {"P", "5", "Mn", "4", kAnomenar,
      "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic. La valència "
      "del no metall s'obté de restar a l'oxoàcid previ una molècula d'aigua (H2O) i mirar el subíndex de "
      "l'oxigen [O]. Si no obtenim valències coherents cal vigilar possibles simplificacions que s'hagin fet "
@@ -356,7 +356,7 @@ const CasComentari kComentarisOxosals[] = {
 };
 
 const CasComentari kComentarisOxosalsEspecials[] = {
-    {"B", "3", "Na", "1", 1,
+    {"B", "3", "Na", "1", kFormular,
      "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un "
      "element metàl·lic. Primer es formula l'oxoàcid especial corresponent a l'element no metàl·lic i "
      "després s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall es "
@@ -369,7 +369,7 @@ const CasComentari kComentarisOxosalsEspecials[] = {
      "tres molècules d'aigua. Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si "
      "aquest correspon al subíndex de l'ió provinent de l'oxoàcid especial no cal posar l'ió entre "
      "parèntesi."},
-    {"B", "3", "Na", "1", 2,
+    {"B", "3", "Na", "1", kAnomenar,
      "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un "
      "element metàl·lic. S'anomenen segons l'estructura:   [prefix]+[no metall]+[sufix] de [metall]   "
      "(valència del metall) \r\n   És un oxoàcid especial i al no portar el prefix [meta] indica que s'ha "
@@ -378,7 +378,7 @@ const CasComentari kComentarisOxosalsEspecials[] = {
      "valència amb què actua l'element bor en ordre creixent. En aquest cas actua amb la valència [3]. Com "
      "que l'element bor només pot actuar amb aquesta valència, es té que:   [prefix] = no n'hi ha   [sufix] "
      "= at"},
-    {"B", "3", "Ca", "2", 1,
+    {"B", "3", "Ca", "2", kFormular,
      "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un "
      "element metàl·lic. Primer es formula l'oxoàcid especial corresponent a l'element no metàl·lic i "
      "després s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall es "
@@ -389,7 +389,7 @@ const CasComentari kComentarisOxosalsEspecials[] = {
      "que aquest element només pot actuar amb aquesta valència no pot haver-hi confusió. No porta el prefix "
      "[meta] i això ens informa que l'oxoàcid especial del què prové aquesta oxosal especial s'ha format amb "
      "tres molècules d'aigua."},
-    {"B", "3", "Ca", "2", 2,
+    {"B", "3", "Ca", "2", kAnomenar,
      "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un "
      "element metàl·lic. S'anomenen segons l'estructura:   [prefix]+[no metall]+[sufix] de [metall]   "
      "(valència del metall) \r\n   És un oxoàcid especial i al no portar el prefix [meta] indica que s'ha "
@@ -398,7 +398,7 @@ const CasComentari kComentarisOxosalsEspecials[] = {
      "valència amb què actua l'element bor en ordre creixent. En aquest cas actua amb la valència [3]. Com "
      "que l'element bor només pot actuar amb aquesta valència, es té que:   [prefix] = no n'hi ha   [sufix] "
      "= at"},
-    {"P", "3", "Fe", "2", 1,
+    {"P", "3", "Fe", "2", kFormular,
      "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un "
      "element metàl·lic. Primer es formula l'oxoàcid especial corresponent a l'element no metàl·lic i "
      "després s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall es "
@@ -409,7 +409,7 @@ const CasComentari kComentarisOxosalsEspecials[] = {
      "oxoàcids. Com que aquest element pot actuar amb tres valències, aquest sufix ens indica que serà la "
      "segona d'elles. No porta el prefix [meta] i això ens informa que l'oxoàcid especial del què prové "
      "aquesta oxosal especial s'ha format amb tres molècules d'aigua."},
-    {"P", "3", "Fe", "2", 2,
+    {"P", "3", "Fe", "2", kAnomenar,
      "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un "
      "element metàl·lic. S'anomenen segons l'estructura:   [prefix]+[no metall]+[sufix] de [metall]   "
      "(valència del metall) \r\n   És un oxoàcid especial i al no portar el prefix [meta] indica que s'ha "
@@ -418,7 +418,7 @@ const CasComentari kComentarisOxosalsEspecials[] = {
      "valència amb què actua l'element fòsfor en ordre creixent. En aquest cas actua amb la valència [3]. "
      "Com que l'element fòsfor pot actuar amb tres valències diferents i aquesta, és la segona es té que:   "
      "[prefix] = no n'hi ha   [sufix] = it"},
-    {"P", "5", "Al", "3", 1,
+    {"P", "5", "Al", "3", kFormular,
      "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un "
      "element metàl·lic. Primer es formula l'oxoàcid especial corresponent a l'element no metàl·lic i "
      "després s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall es "
@@ -432,7 +432,7 @@ const CasComentari kComentarisOxosalsEspecials[] = {
      "l'element Al amb el subíndex de l'ió provinent de l'oxoàcid especial. Recorda que quan als subíndexs "
      "s'hi ha de posar un 1 no s'han d'escriure i si aquest correspon al subíndex de l'ió provinent de "
      "l'oxoàcid especial no cal posar l'ió entre parèntesi."},
-    {"P", "5", "Al", "3", 2,
+    {"P", "5", "Al", "3", kAnomenar,
      "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un "
      "element metàl·lic. S'anomenen segons l'estructura:   [prefix]+[no metall]+[sufix] de [metall]   "
      "(valència del metall) \r\n   És un oxoàcid especial i al no portar el prefix [meta] indica que s'ha "
@@ -441,7 +441,7 @@ const CasComentari kComentarisOxosalsEspecials[] = {
      "ocupa la valència amb què actua l'element fòsfor en ordre creixent. En aquest cas actua amb la "
      "valència [5]. Com que l'element fòsfor pot actuar amb tres valències diferents i aquesta, és la "
      "tercera es té que:   [prefix] = no n'hi ha   [sufix] = at"},
-    {"P", "5", "Sn", "4", 1,
+    {"P", "5", "Sn", "4", kFormular,
      "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un "
      "element metàl·lic. Primer es formula l'oxoàcid especial corresponent a l'element no metàl·lic i "
      "després s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall es "
@@ -452,7 +452,7 @@ const CasComentari kComentarisOxosalsEspecials[] = {
      "oxoàcids. Com que aquest element pot actuar amb tres valències, aquest sufix ens indica que serà la "
      "tercera d'elles. No porta el prefix [meta] i això ens informa que l'oxoàcid especial del què prové "
      "aquesta oxosal especial s'ha format amb tres molècules d'aigua."},
-    {"P", "5", "Sn", "4", 2,
+    {"P", "5", "Sn", "4", kAnomenar,
      "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un "
      "element metàl·lic. S'anomenen segons l'estructura:   [prefix]+[no metall]+[sufix] de [metall]   "
      "(valència del metall) \r\n   És un oxoàcid especial i al no portar el prefix [meta] indica que s'ha "
@@ -482,24 +482,24 @@ const std::pair<const char *, const char *> kÀcidsOxosalEspecial[] = {{"B", "3"
 
 TEST(Oxosals, CaixesINom) {
     for (const CasSal &c : kOxosals)
-        comprova_sal(formularOXISALS(taules(), parell(c.X, c.v), parell(c.M, c.w), 1), c);
+        comprova_sal(formularOXISALS(taules(), parell(c.X, c.v), parell(c.M, c.w), kFormular), c);
 }
 
 TEST(OxosalsEspecials, CaixesINom) {
     for (const CasSal &c : kOxosalsEspecials)
-        comprova_sal(formularOXISALSESPECIALS(taules(), parell(c.X, c.v), parell(c.M, c.w), 2), c);
+        comprova_sal(formularOXISALSESPECIALS(taules(), parell(c.X, c.v), parell(c.M, c.w), kAnomenar), c);
 }
 
 TEST(Oxosals, ComentariSencer) {
     for (const CasComentari &c : kComentarisOxosals) {
-        SCOPED_TRACE(std::string(c.X) + c.v + " " + c.M + c.w + " mode " + std::to_string(c.mode));
+        SCOPED_TRACE(std::string(c.X) + c.v + " " + c.M + c.w + " mode " + std::to_string(dígit(c.mode)));
         EXPECT_EQ(formularOXISALS(taules(), parell(c.X, c.v), parell(c.M, c.w), c.mode).Comentari, c.text);
     }
 }
 
 TEST(OxosalsEspecials, ComentariSencer) {
     for (const CasComentari &c : kComentarisOxosalsEspecials) {
-        SCOPED_TRACE(std::string(c.X) + c.v + " " + c.M + c.w + " mode " + std::to_string(c.mode));
+        SCOPED_TRACE(std::string(c.X) + c.v + " " + c.M + c.w + " mode " + std::to_string(dígit(c.mode)));
         EXPECT_EQ(formularOXISALSESPECIALS(taules(), parell(c.X, c.v), parell(c.M, c.w), c.mode).Comentari,
                   c.text);
     }
@@ -507,10 +507,10 @@ TEST(OxosalsEspecials, ComentariSencer) {
 
 TEST(Oxosals, SenseTascaNomésLaPrimeraFrase) {
     const Parell na = parell("Na", "1");
-    EXPECT_EQ(formularOXISALS(taules(), parell("S", "6"), na, 0).Comentari,
+    EXPECT_EQ(formularOXISALS(taules(), parell("S", "6"), na, kCapTasca).Comentari,
               "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic.");
     EXPECT_EQ(
-        formularOXISALSESPECIALS(taules(), parell("B", "3"), na, 3).Comentari,
+        formularOXISALSESPECIALS(taules(), parell("B", "3"), na, static_cast<Tasca>(3)).Comentari,
         "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i "
         "un element metàl·lic.");
 }
@@ -524,8 +524,9 @@ TEST(Oxosals, TotesLesCombinacions) {
         int combinacions = 0;
         auto recorre = [&](const char *X, const char *v) {
             for (const Parell &m : metalls) {
-                const Exercici e = família == 0 ? formularOXISALS(taules(), parell(X, v), m, 1)
-                                                : formularOXISALSESPECIALS(taules(), parell(X, v), m, 1);
+                const Exercici e = família == 0
+                                       ? formularOXISALS(taules(), parell(X, v), m, kFormular)
+                                       : formularOXISALSESPECIALS(taules(), parell(X, v), m, kFormular);
                 ++combinacions;
                 SCOPED_TRACE(e.Nom_compost);
                 for (const std::string &caixa : e.caixes)

@@ -8,6 +8,12 @@
 #include "data/taules.h"
 #include "generation/exercici.h"
 
+// The two tasks, short enough for table rows.
+inline constexpr quimerix::Tasca kFormular = quimerix::Tasca::Formular;
+inline constexpr quimerix::Tasca kAnomenar = quimerix::Tasca::Anomenar;
+// A task value no option gives: a builder then writes only its opening sentence.
+inline constexpr auto kCapTasca = static_cast<quimerix::Tasca>(0);
+
 inline const quimerix::Taules &taules() {
     static const quimerix::Taules t = quimerix::Taules::carrega();
     return t;

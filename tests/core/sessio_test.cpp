@@ -77,7 +77,7 @@ TEST(Sessio, OpcionsPerDefecteIComptesDelCataleg) {
     EXPECT_EQ(s.Temps_Estimat(), "00:12:30");
     EXPECT_EQ(s.estat(), Estat::Inactiu);
     EXPECT_FALSE(s.Sessió_iniciada());
-    EXPECT_EQ(s.Label24(), 0);
+    EXPECT_EQ(s.número_exercici(), 0);
 }
 
 TEST(Sessio, TempsEstimat) {
@@ -174,7 +174,7 @@ TEST(Sessio, PreguntesDInici) {
         EXPECT_EQ(s.estat(), c.comença ? Estat::Iniciada : Estat::Inactiu);
         EXPECT_EQ(desats, c.comença && c.arxiu ? 1 : 0);
         // The countdown shows the seconds per answer until the first exercise.
-        EXPECT_EQ(s.Label28(), c.comença ? 30 : 0);
+        EXPECT_EQ(s.segons_restants(), c.comença ? 30 : 0);
         // Refused: the options stay editable.
         s.augmenta_temps();
         EXPECT_EQ(s.opcions().segons, c.comença ? 30 : 31);
@@ -206,11 +206,11 @@ TEST(Sessio, SenseLimitDeTempsComencaDirectamentIElRellotgeNoCompta) {
     s.posa_arxiu_actiu(true);
     ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
     EXPECT_EQ(s.estat(), Estat::Pregunta);
-    EXPECT_EQ(s.Label24(), 1);
-    const int abans = s.Label28();
+    EXPECT_EQ(s.número_exercici(), 1);
+    const int abans = s.segons_restants();
     for (int i = 0; i < 200; ++i)
         s.tic();
-    EXPECT_EQ(s.Label28(), abans);
+    EXPECT_EQ(s.segons_restants(), abans);
     EXPECT_EQ(s.estat(), Estat::Pregunta);
     EXPECT_FALSE(s.crono_actiu());
 }
@@ -223,16 +223,16 @@ TEST(Sessio, CompteEnreraIFiDelTemps) {
     s.posa_tasca(Opció_tasca::Anomenar);
     ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
     s.tic(); // before the first exercise nothing counts
-    EXPECT_EQ(s.Label24(), 0);
+    EXPECT_EQ(s.número_exercici(), 0);
     s.Següent();
     s.posa_nom("òxid");
-    EXPECT_EQ(s.Label28(), 30);
-    EXPECT_FALSE(s.Label28_vermell());
+    EXPECT_EQ(s.segons_restants(), 30);
+    EXPECT_FALSE(s.temps_gairebé_esgotat());
     // Tick by tick: value after the tick, red, corrected.
     for (int t = 1; t <= 30; ++t) {
         s.tic();
-        EXPECT_EQ(s.Label28(), 30 - t);
-        EXPECT_EQ(s.Label28_vermell(), 30 - t <= 5) << t;
+        EXPECT_EQ(s.segons_restants(), 30 - t);
+        EXPECT_EQ(s.temps_gairebé_esgotat(), 30 - t <= 5) << t;
         EXPECT_EQ(s.estat(), t < 30 ? Estat::Pregunta : Estat::Corregit) << t;
     }
     EXPECT_EQ(m.avisos, std::vector<std::string>{A_temps});
@@ -246,8 +246,8 @@ TEST(Sessio, CompteEnreraIFiDelTemps) {
     EXPECT_EQ(s.registre().Nombre_registres(), 1);
     // The next exercise starts black from the full time.
     s.Següent();
-    EXPECT_EQ(s.Label28(), 30);
-    EXPECT_FALSE(s.Label28_vermell());
+    EXPECT_EQ(s.segons_restants(), 30);
+    EXPECT_FALSE(s.temps_gairebé_esgotat());
     EXPECT_TRUE(s.crono_actiu());
     s.corregeix();
     EXPECT_FALSE(s.crono_actiu());
@@ -260,17 +260,17 @@ TEST(Sessio, DobleEnterNoCorregeixDuesVegadesNiSaltaExercicis) {
     s.posa_arxiu_actiu(true);
     ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
     s.continua(); // first exercise
-    EXPECT_EQ(s.Label24(), 1);
+    EXPECT_EQ(s.número_exercici(), 1);
     s.continua();
     s.corregeix(); // a second correction of the same exercise is ignored
     EXPECT_EQ(s.estat(), Estat::Corregit);
     EXPECT_EQ(s.registre().Nombre_registres(), 1);
     EXPECT_EQ(s.estadístiques().Exercicis_totals, 1);
     s.continua();
-    EXPECT_EQ(s.Label24(), 2);
+    EXPECT_EQ(s.número_exercici(), 2);
     EXPECT_EQ(s.estat(), Estat::Pregunta);
     s.Següent(); // no skipping while an answer is pending
-    EXPECT_EQ(s.Label24(), 2);
+    EXPECT_EQ(s.número_exercici(), 2);
     // Options are frozen.
     s.posa_família(0, false);
     s.posa_tasca(Opció_tasca::Formular);
@@ -310,19 +310,19 @@ TEST(Sessio, SessioGuionadaDe25) {
     std::array<int, 10> encerts{}, errors{};
     std::array<std::string, 3> exercicis{}, respostes{}, correccions{};
     std::array<std::string, 3> pendent{};
-    const int primer_mode = s.Mode_actual();
+    const Tasca primer_mode = s.Mode_actual();
     for (int n = 1; n <= 25; ++n) {
         s.continua();
         ASSERT_EQ(s.estat(), Estat::Pregunta);
-        ASSERT_EQ(s.Label24(), n);
+        ASSERT_EQ(s.número_exercici(), n);
         EXPECT_EQ(s.historial_visible(), pendent) << n;
-        const int mode = n % 2 == 1 ? primer_mode : 3 - primer_mode;
+        const Tasca mode = n % 2 == 1 ? primer_mode : altra_tasca(primer_mode);
         ASSERT_EQ(s.Mode_exercici(), mode);
-        EXPECT_EQ(s.Pantalla_actual(), mode == 1 ? "Formular" : "Anomenar");
+        EXPECT_EQ(s.Pantalla_actual(), mode == Tasca::Formular ? "Formular" : "Anomenar");
         const Exercici e = s.Exercici_actual();
         const std::string nom = e.Nom_compost;
         EXPECT_EQ(nom, Canvi_MAJÚSCULES_minúscules(nom));
-        EXPECT_EQ(s.Label7(), nom);
+        EXPECT_EQ(s.nom_demanat(), nom);
 
         const bool bé = n % 4 != 0 && n != 13;
         std::string escrit;
@@ -331,7 +331,7 @@ TEST(Sessio, SessioGuionadaDe25) {
                 s.tic();
             EXPECT_EQ(m.avisos.back(), A_temps);
         } else {
-            if (mode == 1) {
+            if (mode == Tasca::Formular) {
                 escriu_fórmula(s, bé);
             } else {
                 // Right answers typed in capitals without accents (the assistant forgives them),
@@ -351,9 +351,9 @@ TEST(Sessio, SessioGuionadaDe25) {
         EXPECT_EQ(s.ofereix_professor(), !bé);
 
         // The record line, column by column.
-        const std::string correcció = mode == 1 ? amb_espais(e.caixes, e.claudàtors) : nom;
+        const std::string correcció = mode == Tasca::Formular ? amb_espais(e.caixes, e.claudàtors) : nom;
         std::string línia;
-        if (mode == 1) {
+        if (mode == Tasca::Formular) {
             const auto &r = s.resposta().caixes;
             línia = pad(" " + std::to_string(n), 5) + pad(nom, 38) + (e.visibles[0] ? " " : "") +
                     pad(amb_espais(r, e.claudàtors), 38) +
@@ -366,7 +366,7 @@ TEST(Sessio, SessioGuionadaDe25) {
             EXPECT_EQ(s.resposta().nom, escrit);
             EXPECT_EQ(s.mostra_nom_esperat(), !bé);
             if (!bé) {
-                EXPECT_EQ(s.Label22(), nom);
+                EXPECT_EQ(s.nom_esperat_mostrat(), nom);
             }
         }
         ASSERT_EQ(s.registre().Nombre_registres(), n);
@@ -374,8 +374,9 @@ TEST(Sessio, SessioGuionadaDe25) {
 
         // History of the exercise's own task, shown with the next exercise.
         const std::string fórmula = amb_espais(e.caixes, e.claudàtors);
-        const std::string ex = std::to_string(n) + "  " + (mode == 1 ? nom : fórmula);
-        const std::string re = mode == 1 ? amb_espais(s.resposta().caixes, e.claudàtors) : escrit;
+        const std::string ex = std::to_string(n) + "  " + (mode == Tasca::Formular ? nom : fórmula);
+        const std::string re =
+            mode == Tasca::Formular ? amb_espais(s.resposta().caixes, e.claudàtors) : escrit;
         const std::string co = bé ? "Correcte" : correcció;
         for (auto *col : {&exercicis, &respostes, &correccions}) {
             (*col)[2] = (*col)[1];
@@ -398,8 +399,8 @@ TEST(Sessio, SessioGuionadaDe25) {
     }
     // 25 answers: 6 wrong (4, 8, 12, 16, 20, 24) and one run out of time (13).
     const auto &est = s.estadístiques();
-    EXPECT_EQ(est.Label78, (Cel{"18 / 25", Color::Blau}));
-    EXPECT_EQ(est.Label90, (Cel{"72 %", Color::Blau}));
+    EXPECT_EQ(est.encerts_sobre_total, (Cel{"18 / 25", Color::Blau}));
+    EXPECT_EQ(est.percentatge_encerts, (Cel{"72 %", Color::Blau}));
     const std::array<std::vector<int>, 12> grups{
         {{0, 1}, {0}, {1}, {2, 3, 4}, {2}, {3}, {4}, {5}, {6}, {7}, {8}, {9}}};
     for (int i = 0; i < 12; ++i) {
@@ -416,15 +417,15 @@ TEST(Sessio, SessioGuionadaDe25) {
     m.respostes = {false};
     s.continua();
     EXPECT_EQ(s.estat(), Estat::Acabada);
-    EXPECT_EQ(s.Label24(), 25);
-    EXPECT_TRUE(s.Label80());
+    EXPECT_EQ(s.número_exercici(), 25);
+    EXPECT_TRUE(s.sèrie_acabada());
     EXPECT_EQ(m.preguntes.back(), Q_fi);
     EXPECT_EQ(s.historial_visible(), pendent);
     EXPECT_FALSE(s.opcions().límit_temps);
     EXPECT_EQ(s.registre().Nombre_registres(), 25);
     s.continua();
     s.tic();
-    EXPECT_EQ(s.Label24(), 25);
+    EXPECT_EQ(s.número_exercici(), 25);
     EXPECT_EQ(m.preguntes.size(), 2u);
 }
 
@@ -446,14 +447,14 @@ TEST(Sessio, TotsElsCompostosIAcabaQuanTotesLesFamiliesSonPlenes) {
         ++vistos[s.Exercici_actual().fórmula() + "|" + s.Exercici_actual().Nom_compost];
         escriu_fórmula(s, true);
         s.continua();
-        ASSERT_EQ(s.Resultat(), 2) << s.Label24();
+        ASSERT_EQ(s.Resultat(), 2) << s.número_exercici();
         s.continua();
     }
     EXPECT_EQ(s.estat(), Estat::Acabada);
-    EXPECT_EQ(s.Label24(), 1655);
+    EXPECT_EQ(s.número_exercici(), 1655);
     EXPECT_EQ(s.registre().Nombre_registres(), 1655);
     EXPECT_TRUE(s.generador().Exhaurits());
     EXPECT_EQ(vistos.size(), 1655u);
-    EXPECT_EQ(s.estadístiques().Label78.text, "1655 / 1655");
+    EXPECT_EQ(s.estadístiques().encerts_sobre_total.text, "1655 / 1655");
     EXPECT_EQ(imprès, 1);
 }

@@ -26,8 +26,9 @@ inline const std::map<std::string, Compost> &compostos() {
         const Taules t = Taules::carrega();
         std::map<std::string, Compost> m;
         for (const Entrada_catàleg &e : catàleg(t))
-            m[construeix(t, e.tipus, e.a, e.b, 1).fórmula()] = {construeix(t, e.tipus, e.a, e.b, 1),
-                                                                construeix(t, e.tipus, e.a, e.b, 2)};
+            m[construeix(t, e.tipus, e.a, e.b, Tasca::Formular).fórmula()] = {
+                construeix(t, e.tipus, e.a, e.b, Tasca::Formular),
+                construeix(t, e.tipus, e.a, e.b, Tasca::Anomenar)};
         return m;
     }();
     return c;

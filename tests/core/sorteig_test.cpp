@@ -124,10 +124,10 @@ TEST(Sorteig, TipusForcatAmbFontGuionada) {
     Generador g(taules(), font);
     // Only "Hidrurs" ticked: 18 gives a hydracid, 11..17 a hydride; an unticked band is drawn again.
     font.afegeix({valor_per(18, 100), valor_per(12, 100), valor_per(30, 100), valor_per(17, 100)});
-    EXPECT_EQ(g.Sorteig_tipus_exercici(només(1), 1)->Codi_exercici, "HXA");
-    const std::string codi = g.Sorteig_tipus_exercici(només(1), 1)->Codi_exercici;
+    EXPECT_EQ(g.Sorteig_tipus_exercici(només(1), kFormular)->Codi_exercici, "HXA");
+    const std::string codi = g.Sorteig_tipus_exercici(només(1), kFormular)->Codi_exercici;
     EXPECT_TRUE(codi == "HM" || codi == "HX") << codi;
-    EXPECT_EQ(g.Sorteig_tipus_exercici(només(1), 1)->Codi_exercici.substr(0, 1), "H");
+    EXPECT_EQ(g.Sorteig_tipus_exercici(només(1), kFormular)->Codi_exercici.substr(0, 1), "H");
     EXPECT_EQ(g.Tipus_exercici(), 17);
     EXPECT_EQ(font.pendents(), 0u);
 }
@@ -138,7 +138,7 @@ TEST(Sorteig, HidracidsUnCopCadaSetHidrurs) {
         FontRellotge font(llavor);
         Generador g(taules(), font);
         for (int i = 0; i < 20; ++i) {
-            const auto e = g.Sorteig_tipus_exercici(només(1), 1);
+            const auto e = g.Sorteig_tipus_exercici(només(1), kFormular);
             ASSERT_TRUE(e);
             if (g.ple(T::Hidràcid) || g.ple(T::Hidrur)) break;
             (e->Codi_exercici == "HXA" ? hidràcids : hidrurs) += 1;
@@ -153,7 +153,7 @@ TEST(Sorteig, FamiliaDeDuesParellesPlenaAlSeuLimit) {
     FontRellotge font(11);
     Generador g(taules(), font);
     int n = 0;
-    while (g.Sorteig_tipus_exercici(només(2), 1))
+    while (g.Sorteig_tipus_exercici(només(2), kFormular))
         ++n;
     EXPECT_EQ(n, 518);
     EXPECT_TRUE(g.ple(T::Sal_binària));
@@ -166,12 +166,12 @@ TEST(Sorteig, NomesOxoacidsExhauritsALaPeticio27) {
     FontRellotge font(13);
     Generador g(taules(), font);
     for (int i = 1; i <= 26; ++i) {
-        const auto e = g.Sorteig_tipus_exercici(només(5), 2);
+        const auto e = g.Sorteig_tipus_exercici(només(5), kAnomenar);
         ASSERT_TRUE(e) << i;
         EXPECT_EQ(e->Codi_exercici, "HXO");
         EXPECT_FALSE(g.Exhaurits());
     }
-    EXPECT_FALSE(g.Sorteig_tipus_exercici(només(5), 2));
+    EXPECT_FALSE(g.Sorteig_tipus_exercici(només(5), kAnomenar));
     EXPECT_TRUE(g.Exhaurits());
     EXPECT_EQ(g.Comptador()[6], 164);
     EXPECT_EQ(g.Comptador()[8], 164);
@@ -181,7 +181,7 @@ TEST(Sorteig, TotElCatalegUnCopIAcaba) {
     using Clau = std::tuple<std::string, std::string, std::string>;
     std::multiset<Clau> esperat;
     for (const Entrada_catàleg &e : catàleg(taules())) {
-        const Exercici ex = construeix(taules(), e.tipus, e.a, e.b, 1);
+        const Exercici ex = construeix(taules(), e.tipus, e.a, e.b, kFormular);
         esperat.insert({ex.Codi_exercici, ex.fórmula(), ex.Nom_compost});
     }
     ASSERT_EQ(esperat.size(), 1655u);
@@ -190,11 +190,11 @@ TEST(Sorteig, TotElCatalegUnCopIAcaba) {
     Caselles totes;
     totes.fill(true);
     std::multiset<Clau> obtingut;
-    while (const auto e = g.Sorteig_tipus_exercici(totes, 1))
+    while (const auto e = g.Sorteig_tipus_exercici(totes, kFormular))
         obtingut.insert({e->Codi_exercici, e->fórmula(), e->Nom_compost});
     EXPECT_TRUE(g.Exhaurits());
     EXPECT_EQ(obtingut, esperat);
-    EXPECT_FALSE(g.Sorteig_tipus_exercici(totes, 1));
+    EXPECT_FALSE(g.Sorteig_tipus_exercici(totes, kFormular));
 }
 
 TEST(Sorteig, PasseigDeDuesParellesRenunciaDespresDe327Fallades) {

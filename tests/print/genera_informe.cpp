@@ -36,7 +36,7 @@ int main(int argc, char **argv) {
     if (!s.comença("Marcel·la Ferrà Gonçalves", "3/5/2024")) return 1;
     for (int i = 0; s.estat() == Estat::Pregunta; ++i) {
         const Exercici &e = s.Exercici_actual();
-        if (i % 2 == 0 && s.Mode_exercici() == 1) {
+        if (i % 2 == 0 && s.Mode_exercici() == Tasca::Formular) {
             for (int c = 0; c < Nombre_caixes; ++c)
                 if (e.visibles[c]) s.posa_caixa(static_cast<Caixa>(c), e.caixes[c]);
         } else if (i % 2 == 0) {

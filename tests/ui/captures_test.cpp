@@ -84,7 +84,7 @@ void comprova(Banc &b, const QString &nom) {
 
 void respon_malament(Banc &b) {
     auto &f = b.finestra;
-    if (f.sessió().Mode_exercici() == 2)
+    if (f.sessió().Mode_exercici() == quimerix::Tasca::Anomenar)
         QTest::keyClicks(f.Text1, "nom equivocat");
     else
         QTest::keyClicks(f.Text2, "Xx");
@@ -110,7 +110,7 @@ void recorre(QSize mida) {
     respon_malament(b);
     comprova(b, "6-correccio");
     f.cmdSegüent->click();
-    if (f.sessió().Mode_exercici() == 1)
+    if (f.sessió().Mode_exercici() == quimerix::Tasca::Formular)
         b.escriu_fórmula_correcta();
     else
         QTest::keyClicks(f.Text1, qs(f.sessió().Exercici_actual().Nom_compost));

@@ -95,7 +95,7 @@ void fes_sessió(int n, const std::function<void(const quimerix::Sessió &)> &en
     s.comença("Núria Çabà i Pérez", "3/2/2025");
     for (bool bé = true; s.estat() == quimerix::Estat::Pregunta; bé = !bé) {
         const auto &e = s.Exercici_actual();
-        if (s.Mode_exercici() == 1) {
+        if (s.Mode_exercici() == quimerix::Tasca::Formular) {
             for (int c = 0; c < quimerix::Nombre_caixes; ++c)
                 if (e.visibles[c]) s.posa_caixa(static_cast<quimerix::Caixa>(c), bé ? e.caixes[c] : "Xx");
         } else {

@@ -256,7 +256,8 @@ void FinestraTest::defaults_and_idle_state() {
          {f.Check1, f.Check2, f.Check3, f.Check4, f.Check5, f.Check6, f.Check7, f.Check8, f.Check11})
         QVERIFY2(c->isChecked() && c->isEnabled() && c->isVisible(), qPrintable(c->objectName()));
     QVERIFY(f.Option3->isChecked());
-    QVERIFY(f.sessió().Mode_actual() == 1 || f.sessió().Mode_actual() == 2);
+    QVERIFY(f.sessió().Mode_actual() == quimerix::Tasca::Formular ||
+            f.sessió().Mode_actual() == quimerix::Tasca::Anomenar);
     QVERIFY(f.cmdComençar->isVisible());
     QCOMPARE(f.Label87->text(), QString("Configura les opcions i prem \"D'acord\""));
     QVERIFY(f.Label87->isVisible());

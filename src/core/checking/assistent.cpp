@@ -129,10 +129,6 @@ std::string Canvi_MAJÚSCULES_minúscules2(const std::string &text) {
     return a_utf8(numeral(tradueix_tot(Minúscules, a_caràcters(text))));
 }
 
-std::string numeral_final(const std::string &text) {
-    return a_utf8(numeral(a_caràcters(text)));
-}
-
 std::string Suprimir_espais(const std::string &text) {
     Text s = a_caràcters(text);
     substitueix_tot(s, U"  ", U" "); // 1

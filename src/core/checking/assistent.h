@@ -14,9 +14,6 @@ std::string Canvi_MAJÚSCULES_minúscules(const std::string &text);
 // Stock numeral to capitals.
 std::string Canvi_MAJÚSCULES_minúscules2(const std::string &text);
 
-// A final "(i)" ... "(vii)" becomes "(I)" ... "(VII)"; nothing else changes.
-std::string numeral_final(const std::string &text);
-
 // The twelve space passes, in order, each repeated until nothing is left to change.
 std::string Suprimir_espais(const std::string &text);
 

@@ -58,7 +58,7 @@ Correcció_nom corregeix_nom(const std::string &Text1, const std::string &espera
     r.resposta_comparada = text;
     r.esperat_comparat = label22;
     r.correcte = text == label22;
-    r.Label22 = r.correcte ? label22 : r.Nom_amb_accents;
+    r.nom_esperat_mostrat = r.correcte ? label22 : r.Nom_amb_accents;
     return r;
 }
 
@@ -70,12 +70,12 @@ std::string fórmula_amb_espais(const std::array<std::string, Nombre_caixes> &c,
            c[Subíndex_grup];
 }
 
-std::string línia_registre_fórmula(int N, const std::string &Label7, const Exercici &esperat,
+std::string línia_registre_fórmula(int N, const std::string &nom_demanat, const Exercici &esperat,
                                    const std::array<std::string, Nombre_caixes> &resposta, bool correcte) {
     const std::string n = std::to_string(N);
     std::string línia = N < 10 ? " " + n + "   " : N < 1000 ? " " + n + "  " : n + "  ";
     const bool text11 = esperat.visibles[Símbol1];
-    línia += Label7 + espais(38 - static_cast<long long>(longitud(Label7)));
+    línia += nom_demanat + espais(38 - static_cast<long long>(longitud(nom_demanat)));
     if (text11) línia += " ";
     línia += fórmula_amb_espais(resposta, esperat.claudàtors);
     línia += espais(38 - llargada_caixes(resposta) - 2 - (esperat.claudàtors ? 2 : 0));
@@ -87,7 +87,7 @@ std::string línia_registre_fórmula(int N, const std::string &Label7, const Exe
 }
 
 std::string línia_registre_nom(int N, const Exercici &pregunta, const std::string &resposta,
-                               const std::string &Label7, bool correcte) {
+                               const std::string &nom_esperat, bool correcte) {
     const std::string n = std::to_string(N);
     std::string línia = N < 10 ? " " + n + "  " : N < 1000 ? " " + n + " " : n + " ";
     const bool label8 = pregunta.visibles[Símbol1];
@@ -97,7 +97,7 @@ std::string línia_registre_nom(int N, const Exercici &pregunta, const std::stri
     línia += " ";
     if (!label8) línia += " ";
     línia += resposta + espais(38 - static_cast<long long>(longitud(resposta)));
-    línia += correcte ? "CORRECTE" : Label7;
+    línia += correcte ? "CORRECTE" : nom_esperat;
     return línia + CRLF;
 }
 

@@ -39,28 +39,29 @@ struct Correcció_nom {
     bool correcte = false;
     std::string resposta_mostrada;  // the answer as typed, trailing "ç" removed (back into Text1)
     std::string resposta_comparada; // the typed name after every normalisation
-    std::string esperat_comparat;   // the expected name as compared (Label22 after the accents)
+    std::string esperat_comparat;   // the expected name as compared (shown after the accents)
     std::string Nom_amb_accents;    // the expected name before the accent step
-    // Caption of Label22 after the correction: Nom_amb_accents when wrong, the compared text when right.
-    std::string Label22;
+    // The expected name shown after the correction: Nom_amb_accents when wrong, the compared text
+    // when right.
+    std::string nom_esperat_mostrat;
 };
 
 // Name task: the trailing "ç", lower-casing, the assistant's passes when it is on, the "de plata"
-// alias and the elision, then the exact comparison. `esperat` is the caption of Label22.
+// alias and the elision, then the exact comparison. `esperat` is the expected name as shown.
 Correcció_nom corregeix_nom(const std::string &Text1, const std::string &esperat, bool assistent);
 
 // The formula written box by box: "Fe2 O3 ", or "Ca (O H)2" when bracketed.
 std::string fórmula_amb_espais(const std::array<std::string, Nombre_caixes> &caixes, bool claudàtors);
 
-// Record line of a formula exercise. `Label7` is the question; `esperat` gives the expected boxes,
+// Record line of a formula exercise. `nom_demanat` is the name asked; `esperat` gives the expected boxes,
 // which boxes are visible and the brackets. Ends in CR LF.
-std::string línia_registre_fórmula(int N, const std::string &Label7, const Exercici &esperat,
+std::string línia_registre_fórmula(int N, const std::string &nom_demanat, const Exercici &esperat,
                                    const std::array<std::string, Nombre_caixes> &resposta, bool correcte);
 
-// Record line of a name exercise. `Label7` is the expected name as generated; `resposta` the
+// Record line of a name exercise. `nom_esperat` is the expected name as generated; `resposta` the
 // answer as typed. Ends in CR LF.
 std::string línia_registre_nom(int N, const Exercici &pregunta, const std::string &resposta,
-                               const std::string &Label7, bool correcte);
+                               const std::string &nom_esperat, bool correcte);
 
 // Registre_exercicis: at most 1700 lines, Nombre_registres the index of the newest.
 class Registre {

@@ -74,8 +74,8 @@ void Estadístiques::reinicia() {
     Encerts_totals = Exercicis_totals = Percentatge = 0;
     for (auto &c : cel)
         c.text = "-----";
-    Label78.text = "0 / 0";
-    Label90.text = "----";
+    encerts_sobre_total.text = "0 / 0";
+    percentatge_encerts.text = "----";
 }
 
 void Estadístiques::compta(const std::string &Codi_exercici, int Resultat) {
@@ -97,8 +97,8 @@ void Estadístiques::compta(const std::string &Codi_exercici, int Resultat) {
     if (Exercicis_totals == 0) return; // nothing counted yet: the score keeps its caption
     Percentatge = percentatge(Encerts_totals, Exercicis_totals);
     const Color c = color_de(Encerts_totals, Exercicis_totals);
-    Label78 = {std::to_string(Encerts_totals) + " / " + std::to_string(Exercicis_totals), c};
-    Label90 = {std::to_string(Percentatge) + " %", c};
+    encerts_sobre_total = {std::to_string(Encerts_totals) + " / " + std::to_string(Exercicis_totals), c};
+    percentatge_encerts = {std::to_string(Percentatge) + " %", c};
 }
 
 std::array<std::string, 14> Estadístiques::Text_estadístiques() const {
@@ -106,7 +106,7 @@ std::array<std::string, 14> Estadístiques::Text_estadístiques() const {
     for (int i = 0; i < Nombre_cel; ++i)
         r[i] = cel[i].text;
     r[12] = "Encerts sobre el total:";
-    r[13] = Label78.text;
+    r[13] = encerts_sobre_total.text;
     return r;
 }
 
@@ -127,24 +127,24 @@ std::string uneix(const std::array<std::string, 3> &l) {
 }
 } // namespace
 
-std::string Historial::Label79() const {
+std::string Historial::exercicis() const {
     return uneix(Línies_exercici);
 }
-std::string Historial::Label82() const {
+std::string Historial::respostes() const {
     return uneix(Línies_resposta);
 }
-std::string Historial::Label83() const {
+std::string Historial::correccions() const {
     return uneix(Línies_correcció);
 }
 
-Línies_historial línies_historial(int Mode, int N, const Exercici &e, const Resposta &r,
-                                  const std::string &Label22, bool correcte) {
+Línies_historial línies_historial(Tasca tasca, int N, const Exercici &e, const Resposta &r,
+                                  const std::string &nom_esperat, bool correcte) {
     const std::string n = std::to_string(N);
     const std::string fórmula = fórmula_amb_espais(e.caixes, e.claudàtors);
-    if (Mode == 1)
-        return {n + "  " + Label22, fórmula_amb_espais(r.caixes, e.claudàtors),
+    if (tasca == Tasca::Formular)
+        return {n + "  " + nom_esperat, fórmula_amb_espais(r.caixes, e.claudàtors),
                 correcte ? "Correcte" : fórmula};
-    return {n + "  " + fórmula, r.nom, correcte ? "Correcte" : Label22};
+    return {n + "  " + fórmula, r.nom, correcte ? "Correcte" : nom_esperat};
 }
 
 } // namespace quimerix

@@ -38,7 +38,7 @@ Recompte recompte_cel(int i, const std::array<int, Nombre_codis> &Encerts_per_ti
 class Estadístiques {
   public:
     Estadístiques() { reinicia(); }
-    // Session start: counters 0, cells "-----", Label78 "0 / 0", Label90 "----".
+    // Session start: counters 0, cells "-----", hits over total "0 / 0", percentage "----".
     void reinicia();
     // Counts one corrected answer (Resultat 1 wrong, 2 right) and refreshes cells and score.
     void compta(const std::string &Codi_exercici, int Resultat);
@@ -49,8 +49,8 @@ class Estadístiques {
     int Exercicis_totals = 0;
     int Percentatge = 0;
     std::array<Cel, Nombre_cel> cel{}; // Label65..Label76
-    Cel Label78;                       // "Encerts_totals / Exercicis_totals"
-    Cel Label90;                       // "Percentatge %"
+    Cel encerts_sobre_total;           // "Encerts_totals / Exercicis_totals"
+    Cel percentatge_encerts;           // "Percentatge %"
 
     // The fourteen captions Label65..Label78 (Label77 is "Encerts sobre el total:").
     std::array<std::string, 14> Text_estadístiques() const;
@@ -66,23 +66,23 @@ class Historial {
   public:
     // Shifts every column down and puts the new lines on top.
     void afegeix(const std::string &exercici, const std::string &resposta, const std::string &correcció);
-    // Caption of each column: three lines joined by CR LF.
-    std::string Label79() const;
-    std::string Label82() const;
-    std::string Label83() const;
+    // Caption of each column (exercises, answers, corrections): three lines joined by CR LF.
+    std::string exercicis() const;
+    std::string respostes() const;
+    std::string correccions() const;
 
     std::array<std::string, 3> Línies_exercici{};
     std::array<std::string, 3> Línies_resposta{};
     std::array<std::string, 3> Línies_correcció{};
 };
 
-// The three new history lines of an exercise just corrected, for its own task (1 formula, 2 name).
+// The three new history lines of an exercise just corrected, for its own task.
 struct Línies_historial {
     std::string exercici, resposta, correcció;
     bool operator==(const Línies_historial &) const = default;
 };
-// `Label22` is the expected name as the correction left it (with its accents after a wrong name).
-Línies_historial línies_historial(int Mode, int N, const Exercici &e, const Resposta &r,
-                                  const std::string &Label22, bool correcte);
+// `nom_esperat` is the expected name as the correction left it (with its accents after a wrong name).
+Línies_historial línies_historial(Tasca tasca, int N, const Exercici &e, const Resposta &r,
+                                  const std::string &nom_esperat, bool correcte);
 
 } // namespace quimerix

@@ -29,7 +29,7 @@ const std::string kSubíndexsEnBlanc =
 
 } // namespace
 
-Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, int Mode_actual) {
+Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, Tasca Mode_actual) {
     const std::string &vA = t.valència(a);
     const std::string &vB = t.valència(b);
     const std::string &nomA = t.nom(a.element);
@@ -44,7 +44,7 @@ Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, int Mode_act
     c = "   És tracta d'una sal binària en la què es combinen un element metal·lic, " + nomA + " [" +
         símbolA + "] que actua amb valència [" + vA + "] i un element no metàl·lic, " + nomB + " [" +
         símbolB + "] que actua sempre amb la valència característica del grup [" + vB + "]." + CRLF + CRLF;
-    if (Mode_actual == 1) {
+    if (Mode_actual == Tasca::Formular) {
         c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbolA +
              "] amb el subíndex [" + vB +
              "], que correspon a la valència característica del no metall. Després s'escriu el símbol del no "
@@ -54,7 +54,7 @@ Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, int Mode_act
         c += cal_simplificar(ex, vA, vB);
         if (ex[Subíndex2].empty() || ex[Subíndex3].empty()) c += kSubíndexsEnBlanc;
     }
-    if (Mode_actual == 2) {
+    if (Mode_actual == Tasca::Anomenar) {
         if (t.diverses_valències(a.element))
             c += "   S'anomena seguint l'estructura:   [element no metàl·lic]+ur de [element metàl·lic] "
                  "(valència "
@@ -69,7 +69,7 @@ Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, int Mode_act
     return ex;
 }
 
-Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Parell b, int Mode_actual) {
+Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Parell b, Tasca Mode_actual) {
     const std::string &vA = t.valència(a);
     const std::string &vB = t.valència(b);
     const std::string &nomA = t.nom(a.element);
@@ -96,7 +96,7 @@ Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Pa
         "característica "
         "del grup." +
         CRLF + CRLF;
-    if (Mode_actual == 1) {
+    if (Mode_actual == Tasca::Formular) {
         c += "   Es formula escrivint primer el símbol de l'element menys electronegatiu [" + símbolA +
              "] amb el subíndex [" + vB +
              "], que correspon a la valència característica del no metall més electronegatiu (" + nomB +
@@ -106,7 +106,7 @@ Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Pa
         c += cal_simplificar(ex, vA, vB);
         if (Label18.empty() || Label20.empty()) c += kSubíndexsEnBlanc;
     }
-    if (Mode_actual == 2) {
+    if (Mode_actual == Tasca::Anomenar) {
         c += "   S'anomena seguint l'estructura:   [prefix]+[element més electronegatiu]+ur de "
              "[prefix]+[element menys electronegatiu]" +
              CRLF + CRLF + "   Recorda que l'element més electronegatiu és el que està a la dreta (" +

@@ -1,6 +1,6 @@
 #pragma once
 // The pure half of every family's builder: given the (element, valence column) pair, or pair of
-// pairs, and the task (Mode_actual: 1 formula, 2 name), the finished exercise. The deck walks that
+// pairs, and the task (Mode_actual: formula or name), the finished exercise. The deck walks that
 // choose the pairs live in the draw (sorteig.h).
 
 #include "data/taules.h"
@@ -8,18 +8,18 @@
 
 namespace quimerix {
 
-Exercici formularÒXIDS(const Taules &t, Parell p, int Mode_actual);
-Exercici formularHIDRURS(const Taules &t, Parell p, int Mode_actual);
-Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, int Mode_actual);
+Exercici formularÒXIDS(const Taules &t, Parell p, Tasca Mode_actual);
+Exercici formularHIDRURS(const Taules &t, Parell p, Tasca Mode_actual);
+Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, Tasca Mode_actual);
 // a: the metal, b: the non-metal.
-Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, int Mode_actual);
+Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, Tasca Mode_actual);
 // a: the less electronegative non-metal, b: the more electronegative one.
-Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Parell b, int Mode_actual);
-Exercici formularHIDRÒXIDS(const Taules &t, Parell p, int Mode_actual);
-Exercici formularOXIÀCIDS(const Taules &t, Parell p, int Mode_actual);
-Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, int Mode_actual);
+Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Parell b, Tasca Mode_actual);
+Exercici formularHIDRÒXIDS(const Taules &t, Parell p, Tasca Mode_actual);
+Exercici formularOXIÀCIDS(const Taules &t, Parell p, Tasca Mode_actual);
+Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, Tasca Mode_actual);
 // a: the acid-forming non-metal, b: the metal.
-Exercici formularOXISALS(const Taules &t, Parell a, Parell b, int Mode_actual);
-Exercici formularOXISALSESPECIALS(const Taules &t, Parell a, Parell b, int Mode_actual);
+Exercici formularOXISALS(const Taules &t, Parell a, Parell b, Tasca Mode_actual);
+Exercici formularOXISALSESPECIALS(const Taules &t, Parell a, Parell b, Tasca Mode_actual);
 
 } // namespace quimerix

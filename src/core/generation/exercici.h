@@ -21,6 +21,21 @@ enum Caixa : int {
 };
 inline constexpr int Nombre_caixes = 7;
 
+// The task of an exercise: write the formula of a given name, or name a given formula.
+enum class Tasca { Formular = 1, Anomenar = 2 };
+// The digit of a task (1 formula, 2 name), for texts and records that show it.
+constexpr int dígit(Tasca t) {
+    return static_cast<int>(t);
+}
+// The task of a digit drawn at random (1 formula, anything else name).
+constexpr Tasca tasca_de_dígit(int d) {
+    return d == 1 ? Tasca::Formular : Tasca::Anomenar;
+}
+// The other task, for alternating sets.
+constexpr Tasca altra_tasca(Tasca t) {
+    return t == Tasca::Formular ? Tasca::Anomenar : Tasca::Formular;
+}
+
 struct Exercici {
     // Expected text of each formula box; a subscript of 1 is "".
     std::array<std::string, Nombre_caixes> caixes{};

@@ -7,7 +7,7 @@ namespace quimerix {
 
 using namespace binaris;
 
-Exercici formularHIDRÒXIDS(const Taules &t, Parell p, int Mode_actual) {
+Exercici formularHIDRÒXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
     const int e = p.element;
     const std::string &v = t.valència(p);
     const std::string &nom = t.nom(e);
@@ -38,7 +38,7 @@ Exercici formularHIDRÒXIDS(const Taules &t, Parell p, int Mode_actual) {
         "l'hidrogen. L'element metàl·lic " +
         nom + " [" + símbol + "] que actua amb valència [" + v +
         "] es combina amb l'ió hidroxil [OH-] que globalment actua sempre amb valència [1]." + CRLF + CRLF;
-    if (Mode_actual == 1) {
+    if (Mode_actual == Tasca::Formular) {
         if (v == "1")
             c += "   Es formula escrivint primer el símbol de l'element metàl·lic seguit del grup hidroxil." +
                  CRLF + CRLF +
@@ -56,7 +56,7 @@ Exercici formularHIDRÒXIDS(const Taules &t, Parell p, int Mode_actual) {
                  "grup hidroxil (OH) s'omet perquè actua amb 1." +
                  CRLF + CRLF;
     }
-    if (Mode_actual == 2) {
+    if (Mode_actual == Tasca::Anomenar) {
         if (t.diverses_valències(e))
             c += "   S'anomena seguint l'estructura:   hidròxid de [element] (valència)" + CRLF + CRLF +
                  "   Cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " + nom +

@@ -51,7 +51,7 @@ const std::string kValènciaCaracterística =
     "   Com que sempre actua amb la valència característica del grup no és necessari indicar-la ni amb "
     "prefixos ni entre parèntesi i amb nombres romans.";
 
-Exercici hidrur_metàllic(const Taules &t, Parell p, int Mode_actual) {
+Exercici hidrur_metàllic(const Taules &t, Parell p, Tasca Mode_actual) {
     const int e = p.element;
     const std::string &v = t.valència(p);
     const std::string &nom = t.nom(e);
@@ -63,7 +63,7 @@ Exercici hidrur_metàllic(const Taules &t, Parell p, int Mode_actual) {
     std::string &c = ex.Comentari;
     c = "   És un hidrur metàl·lic en el què es combinen " + nom + " [" + símbol + "] amb valència " + v +
         " i hidrogen [H] que sempre actua amb valència 1." + CRLF + CRLF;
-    if (Mode_actual == 1) {
+    if (Mode_actual == Tasca::Formular) {
         if (v == "1")
             c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbol +
                  "] sense subíndex (perquè la valència de l'hidrogen és 1) i a continuació el símbol de "
@@ -75,7 +75,7 @@ Exercici hidrur_metàllic(const Taules &t, Parell p, int Mode_actual) {
                  "l'hidrogen [H] amb el subíndex [" +
                  v + "] que correpon a la valència de l'element " + nom + ".";
     }
-    if (Mode_actual == 2) {
+    if (Mode_actual == Tasca::Anomenar) {
         if (t.diverses_valències(e))
             c += "   S'anomena seguint l'estructura:   hidrur de [element] (valència)" + CRLF + CRLF +
                  "   Cal indicar la valència de l'element " + nom +
@@ -88,7 +88,7 @@ Exercici hidrur_metàllic(const Taules &t, Parell p, int Mode_actual) {
     return ex;
 }
 
-Exercici hidrur_no_metàllic(const Taules &t, Parell p, int Mode_actual) {
+Exercici hidrur_no_metàllic(const Taules &t, Parell p, Tasca Mode_actual) {
     const int e = p.element;
     const std::string &v = t.valència(p);
     const std::string &nom = t.nom(e);
@@ -108,7 +108,7 @@ Exercici hidrur_no_metàllic(const Taules &t, Parell p, int Mode_actual) {
         "   En els hidrurs no metàl·lics, l'element (" + nom +
         ") actua sempre amb la valència característica del grup que en aquest cas és la " + v + "." + CRLF +
         CRLF;
-    if (Mode_actual == 1) {
+    if (Mode_actual == Tasca::Formular) {
         // Water is written with hydrogen first, like the hydrides of the elements after it.
         if (tradicional && t.hidrur_invers(e))
             c += kNomTradicionalExplicat + " " + CRLF + CRLF + "   Es formula escrivint primer " +
@@ -122,7 +122,7 @@ Exercici hidrur_no_metàllic(const Taules &t, Parell p, int Mode_actual) {
         else
             c += "   Es formula escrivint primer " + hidrogen_primer(nom, símbol, v);
     }
-    if (Mode_actual == 2) {
+    if (Mode_actual == Tasca::Anomenar) {
         if (tradicional)
             c += kNomTradicionalExplicat + " No hi ha més remei que aprendre-se'ls";
         else
@@ -134,12 +134,12 @@ Exercici hidrur_no_metàllic(const Taules &t, Parell p, int Mode_actual) {
 
 } // namespace
 
-Exercici formularHIDRURS(const Taules &t, Parell p, int Mode_actual) {
+Exercici formularHIDRURS(const Taules &t, Parell p, Tasca Mode_actual) {
     return t.és_metall(p.element) ? hidrur_metàllic(t, p, Mode_actual)
                                   : hidrur_no_metàllic(t, p, Mode_actual);
 }
 
-Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, int Mode_actual) {
+Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, Tasca Mode_actual) {
     const int e = p.element;
     const std::string &v = t.valència(p);
     const std::string &nom = t.nom(e);
@@ -150,7 +150,7 @@ Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, int Mode_actual) {
 
     std::string &c = ex.Comentari;
     c = "   És tracta d'un hidrur no metàl·lic que es troba en dissolució aquosa." + CRLF + CRLF;
-    if (Mode_actual == 1) {
+    if (Mode_actual == Tasca::Formular) {
         // The text writes "és a dir" before a valence of 1 and "es a dir" before the others.
         c += std::string("   Es formula igual que el corresponent hidrur no metàl·lic, ") +
              (v == "1" ? "és" : "es") + " a dir, escrivint primer " + hidrogen_primer(nom, símbol, v);
@@ -158,7 +158,7 @@ Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, int Mode_actual) {
             " Seguidament s'afegeix \"(aq)\" com si fós un subíndex per tal de diferenciar-lo de l'hidrur no "
             "metàl·lic del mateix element que no es troba en dissolució aquosa.";
     }
-    if (Mode_actual == 2)
+    if (Mode_actual == Tasca::Anomenar)
         c += "   S'anomena seguint l'estructura:   àcid [element]+hídric" + CRLF + CRLF +
              kValènciaCaracterística;
     return ex;

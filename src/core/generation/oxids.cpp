@@ -7,7 +7,7 @@ namespace quimerix {
 
 using namespace binaris;
 
-Exercici formularÒXIDS(const Taules &t, Parell p, int Mode_actual) {
+Exercici formularÒXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
     const int e = p.element;
     const std::string &v = t.valència(p);
     const std::string &nom = t.nom(e);
@@ -36,7 +36,7 @@ Exercici formularÒXIDS(const Taules &t, Parell p, int Mode_actual) {
     if (metall) {
         c = "   És un òxid metàl·lic en el què es combinen " + nom + " [" + símbol + "] amb valència " + v +
             " i oxigen [O] que sempre té valència 2." + CRLF + CRLF;
-        if (Mode_actual == 1) {
+        if (Mode_actual == Tasca::Formular) {
             c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbol +
                  "] amb el subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb "
                  "la valència de l'element " +
@@ -44,7 +44,7 @@ Exercici formularÒXIDS(const Taules &t, Parell p, int Mode_actual) {
             if (Simplificat) c += "   Un cop formulat cal simplificar els subíndexs.";
             if (algun_en_blanc) c += " Els subíndexs 1 es deixen en blanc.";
         }
-        if (Mode_actual == 2) {
+        if (Mode_actual == Tasca::Anomenar) {
             if (!t.diverses_valències(e))
                 c += "   S'anomena seguint l'estructura:   òxid de [element]" + CRLF + CRLF +
                      "   No cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " +
@@ -58,7 +58,7 @@ Exercici formularÒXIDS(const Taules &t, Parell p, int Mode_actual) {
     } else {
         c = "   És un òxid no metàl·lic en el què es combinen " + nom + " [" + símbol + "] amb valència " +
             v + " i oxigen [O] que sempre actua amb valència 2." + CRLF + CRLF;
-        if (Mode_actual == 1) {
+        if (Mode_actual == Tasca::Formular) {
             c += "   Es formula escrivint primer el símbol de l'element no metàl·lic [" + símbol +
                  "] amb el subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb "
                  "la valència de l'element " +
@@ -66,7 +66,7 @@ Exercici formularÒXIDS(const Taules &t, Parell p, int Mode_actual) {
             if (Simplificat) c += "   Un cop formulat cal simplificar els subíndexs.";
             if (algun_en_blanc) c += " Els subíndexs 1 es deixen en blanc.";
         }
-        if (Mode_actual == 2) {
+        if (Mode_actual == Tasca::Anomenar) {
             c += "   S'anomena seguint l'estructura:   [prefix]+òxid de [prefix]+[element]" + CRLF + CRLF +
                  "   Els prefixos fan referència als subíndexs que acompanyen el símbol de cada element un "
                  "cop "

@@ -148,7 +148,7 @@ std::string nom_oxoàcid_sense_accents(const Taules &t, Parell p, bool meta) {
     return cap + a.prefix + arrel + final;
 }
 
-Exercici formularOXIÀCIDS(const Taules &t, Parell p, int Mode_actual) {
+Exercici formularOXIÀCIDS(const Taules &t, Parell p, Tasca Mode_actual) {
     Exercici e = exercici_àcid(t, p, 1);
     e.Nom_compost = amb_accents(nom_oxoàcid_sense_accents(t, p, true), kAccentsOxoàcids);
 
@@ -164,7 +164,7 @@ Exercici formularOXIÀCIDS(const Taules &t, Parell p, int Mode_actual) {
         "En ell "
         "es combinen el no metall " +
         nom + " [" + símbol + "] que actua amb valència [" + v + "] i una molècula d'aigua [H2O].";
-    if (Mode_actual == 1) {
+    if (Mode_actual == Tasca::Formular) {
         c += CRLF;
         c += paràgraf_valència(nom, n, pos, v);
         c +=
@@ -175,7 +175,7 @@ Exercici formularOXIÀCIDS(const Taules &t, Parell p, int Mode_actual) {
         if (e[Subíndex1] != "2") c += kUnCop;
         c += recorda(e);
         if (meta) c += kMeta + CRLF;
-    } else if (Mode_actual == 2) {
+    } else if (Mode_actual == Tasca::Anomenar) {
         if (!meta)
             c += " Per saber amb quina valència actua cal restar una molècula d'aigua (H2O) al compost i "
                  "veure "
@@ -207,7 +207,7 @@ Exercici formularOXIÀCIDS(const Taules &t, Parell p, int Mode_actual) {
     return e;
 }
 
-Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, int Mode_actual) {
+Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, Tasca Mode_actual) {
     const int fila = p.element;
     // Three molecules of water for B, P, As and Sb; any other element would take one.
     Exercici e = exercici_àcid(t, p, t.àcid_especial(fila) ? 3 : 1);
@@ -223,7 +223,7 @@ Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, int Mode_actual) 
         "d'un òxid "
         "no metàl·lic amb aigua. En ell es combinen el no metall " +
         nom + " [" + símbol + "] que actua amb valència [" + v + "] i tres molècules d'aigua [H2O].";
-    if (Mode_actual == 1) {
+    if (Mode_actual == Tasca::Formular) {
         c += CRLF;
         if (n == 3) c += paràgraf_valència(nom, n, pos, v);
         c += "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + símbol +
@@ -237,7 +237,7 @@ Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, int Mode_actual) 
              CRLF;
         if (e[Subíndex1] != "6") c += kUnCop;
         c += recorda(e);
-    } else if (Mode_actual == 2) {
+    } else if (Mode_actual == Tasca::Anomenar) {
         c += " Per saber amb quina valència actua es resten tres molècula d'aigua (H2O) al compost i es mira "
              "quin "
              "és el subíndex de l'oxigen [O]. En el cas que no obtinguem valències coherents cal estar "

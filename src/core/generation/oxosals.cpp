@@ -114,7 +114,7 @@ std::string frase_metall(const Taules &t, const Sal &s) {
     return cap + "actua amb valència, [" + s.w + "] i com que pot actuar amb més d'una, cal indicar-la.";
 }
 
-std::string comentari_oxosal(const Taules &t, const Sal &s, int Mode_actual) {
+std::string comentari_oxosal(const Taules &t, const Sal &s, Tasca Mode_actual) {
     const std::string &NX = t.nom(s.X);
     const std::string &SX = t.símbol(s.X);
     const std::string &NM = t.nom(s.M);
@@ -123,7 +123,7 @@ std::string comentari_oxosal(const Taules &t, const Sal &s, int Mode_actual) {
 
     std::string c =
         "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic.";
-    if (Mode_actual == 1) {
+    if (Mode_actual == Tasca::Formular) {
         c += " Per formular aquests tipus de compostos primer cal formular l'oxoàcid corresponent a "
              "l'element no "
              "metàl·lic i seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La "
@@ -148,7 +148,7 @@ std::string comentari_oxosal(const Taules &t, const Sal &s, int Mode_actual) {
             c += " Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
                  "correspon "
                  "al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi.";
-    } else if (Mode_actual == 2) {
+    } else if (Mode_actual == Tasca::Anomenar) {
         if (!t.àcid_especial(s.X)) {
             c += " La valència amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula "
                  "d'aigua (H2O) i es mira quin és el subíndex de l'oxigen [O]. Si no obtenim valències "
@@ -190,7 +190,7 @@ std::string comentari_oxosal(const Taules &t, const Sal &s, int Mode_actual) {
     return c;
 }
 
-std::string comentari_oxosal_especial(const Taules &t, const Sal &s, int Mode_actual) {
+std::string comentari_oxosal_especial(const Taules &t, const Sal &s, Tasca Mode_actual) {
     const std::string &NX = t.nom(s.X);
     const std::string &SX = t.símbol(s.X);
     const std::string &NM = t.nom(s.M);
@@ -201,7 +201,7 @@ std::string comentari_oxosal_especial(const Taules &t, const Sal &s, int Mode_ac
     std::string c =
         "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid "
         "especial i un element metàl·lic.";
-    if (Mode_actual == 1) {
+    if (Mode_actual == Tasca::Formular) {
         c += " Primer es formula l'oxoàcid especial corresponent a l'element no metàl·lic i després s'hi "
              "substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall es posa "
              "com a "
@@ -223,7 +223,7 @@ std::string comentari_oxosal_especial(const Taules &t, const Sal &s, int Mode_ac
             c += " Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
                  "correspon "
                  "al subíndex de l'ió provinent de l'oxoàcid especial no cal posar l'ió entre parèntesi.";
-    } else if (Mode_actual == 2) {
+    } else if (Mode_actual == Tasca::Anomenar) {
         c += " S'anomenen segons l'estructura:   [prefix]+[no metall]+[sufix] de [metall]   (valència del "
              "metall) " +
              CRLF;
@@ -238,7 +238,7 @@ std::string comentari_oxosal_especial(const Taules &t, const Sal &s, int Mode_ac
 
 } // namespace
 
-Exercici formularOXISALS(const Taules &t, Parell a, Parell b, int Mode_actual) {
+Exercici formularOXISALS(const Taules &t, Parell a, Parell b, Tasca Mode_actual) {
     Sal s = prepara(t, a, b, 1);
     std::string nom = paraula_anió(t, s);
     if (t.àcid_especial(s.X))
@@ -248,7 +248,7 @@ Exercici formularOXISALS(const Taules &t, Parell a, Parell b, int Mode_actual) {
     return s.e;
 }
 
-Exercici formularOXISALSESPECIALS(const Taules &t, Parell a, Parell b, int Mode_actual) {
+Exercici formularOXISALSESPECIALS(const Taules &t, Parell a, Parell b, Tasca Mode_actual) {
     Sal s = prepara(t, a, b, 3);
     std::string nom = paraula_anió(t, s) + part_metall(t, s);
     // The salts of the phosphorus acid of valence 3 are phosphonites.

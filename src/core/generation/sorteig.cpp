@@ -216,7 +216,7 @@ bool pren_simple(const Taules &t, Tipus_compost tipus, Parell p) {
 
 } // namespace
 
-Exercici construeix(const Taules &t, Tipus_compost tipus, Parell a, Parell b, int Mode_actual) {
+Exercici construeix(const Taules &t, Tipus_compost tipus, Parell a, Parell b, Tasca Mode_actual) {
     switch (tipus) {
     case Tipus_compost::Òxid:
         return formularÒXIDS(t, a, Mode_actual);
@@ -322,7 +322,7 @@ const Baralla &Generador::baralla(Tipus_compost t, int quina) const {
     return baralles_[static_cast<int>(t)][quina];
 }
 
-std::optional<Exercici> Generador::Sorteig_tipus_exercici(const Caselles &caselles, int Mode_actual) {
+std::optional<Exercici> Generador::Sorteig_tipus_exercici(const Caselles &caselles, Tasca Mode_actual) {
     // Draw → builder → draw again is a loop: each round either builds, or consumes deck positions,
     // or (two-pair walks that find nothing) leaves the family as it was for a later round.
     for (;;) {
@@ -342,11 +342,11 @@ std::optional<Exercici> Generador::Sorteig_tipus_exercici(const Caselles &casell
     }
 }
 
-std::optional<Exercici> Generador::construeix_família(Tipus_compost t, int Mode_actual) {
+std::optional<Exercici> Generador::construeix_família(Tipus_compost t, Tasca Mode_actual) {
     return és_doble(t) ? camí_doble(t, Mode_actual) : camí_simple(t, Mode_actual);
 }
 
-std::optional<Exercici> Generador::camí_simple(Tipus_compost tipus, int Mode_actual) {
+std::optional<Exercici> Generador::camí_simple(Tipus_compost tipus, Tasca Mode_actual) {
     const int i = static_cast<int>(tipus);
     int &cursor = comptador_[dades(tipus).comptador];
     for (;;) {
@@ -373,7 +373,7 @@ std::optional<std::pair<int, int>> passeig_disponibles(const Disponibles &d, int
     return std::pair{a, b};
 }
 
-std::optional<Exercici> Generador::camí_doble(Tipus_compost tipus, int Mode_actual) {
+std::optional<Exercici> Generador::camí_doble(Tipus_compost tipus, Tasca Mode_actual) {
     const int i = static_cast<int>(tipus);
     const DadesTipus &d = dades(tipus);
     int &cursor = comptador_[d.comptador];

@@ -63,7 +63,7 @@ bool usable_hidrur(const Taules &t, Parell p);
 bool usable_hidràcid(const Taules &t, Parell p);
 
 // The pure construction of a family's exercise from its pair(s).
-Exercici construeix(const Taules &t, Tipus_compost tipus, Parell a, Parell b, int Mode_actual);
+Exercici construeix(const Taules &t, Tipus_compost tipus, Parell a, Parell b, Tasca Mode_actual);
 
 // Every compound the draw can give, in the family order of the draw, then element rows and
 // valence columns ascending (first pair, then second).
@@ -96,7 +96,7 @@ class Generador {
 
     // Draws the family of the next exercise among the ticked ones and builds it with the task
     // Mode_actual. Returns nothing, and sets Exhaurits, when every family is unticked or full.
-    std::optional<Exercici> Sorteig_tipus_exercici(const Caselles &caselles, int Mode_actual);
+    std::optional<Exercici> Sorteig_tipus_exercici(const Caselles &caselles, Tasca Mode_actual);
 
     bool Exhaurits() const { return exhaurits_; }
     int Tipus_exercici() const { return tipus_exercici_; }
@@ -110,9 +110,9 @@ class Generador {
     const Baralla &baralla(Tipus_compost t, int quina = 0) const;
 
   private:
-    std::optional<Exercici> construeix_família(Tipus_compost t, int Mode_actual);
-    std::optional<Exercici> camí_simple(Tipus_compost t, int Mode_actual);
-    std::optional<Exercici> camí_doble(Tipus_compost t, int Mode_actual);
+    std::optional<Exercici> construeix_família(Tipus_compost t, Tasca Mode_actual);
+    std::optional<Exercici> camí_simple(Tipus_compost t, Tasca Mode_actual);
+    std::optional<Exercici> camí_doble(Tipus_compost t, Tasca Mode_actual);
 
     const Taules &t_;
     FontAleatoria &font_;

@@ -10,8 +10,6 @@ inline constexpr int Amplada_disseny = 800 * Twips_per_píxel;
 inline constexpr int Alçada_disseny = 600 * Twips_per_píxel;
 // Controls parked outside the window (negative left) are recorded shifted by this much.
 inline constexpr int Desplaçament_aparcat = 75000;
-// A window whose top is this low or lower is parked off the screen and left alone.
-inline constexpr int Límit_finestra_aparcada = 30000;
 
 enum class Tipus {
     Ordinari, // left, top, width and height

@@ -26,7 +26,8 @@ std::string format_temps(long long segons) {
 }
 
 Sessió::Sessió(FontAleatoria &font, Missatges &missatges)
-    : taules_(Taules::carrega()), font_(font), missatges_(missatges), mode_actual_(font.entre_1_i(2)),
+    : taules_(Taules::carrega()), font_(font), missatges_(missatges),
+      mode_actual_(tasca_de_dígit(font.entre_1_i(2))),
       generador_(std::make_unique<Generador>(taules_, font)) {
     per_casella_ = compostos_per_casella(*generador_);
     recalcula_combinacions();
@@ -147,25 +148,25 @@ void Sessió::Següent() {
     if (estat_ != Estat::Iniciada && estat_ != Estat::Corregit) return;
     historial_visible_ = historial_pendent_;
     exercici_ = Exercici{};
-    label7_.clear();
-    label22_.clear();
+    nom_demanat_.clear();
+    nom_esperat_.clear();
     resposta_ = Resposta{};
     switch (opcions_.tasca) {
     case Opció_tasca::Formular:
-        mode_actual_ = 1;
+        mode_actual_ = Tasca::Formular;
         break;
     case Opció_tasca::Anomenar:
-        mode_actual_ = 2;
+        mode_actual_ = Tasca::Anomenar;
         break;
     case Opció_tasca::Alternat:
         break;
     case Opció_tasca::Aleatori:
-        mode_actual_ = font_.entre_1_i(2);
+        mode_actual_ = tasca_de_dígit(font_.entre_1_i(2));
         break;
     }
     mode_exercici_ = mode_actual_;
     panell_.mostra_estadístiques();
-    pantalla_ = mode_actual_ == 1 ? "Formular" : "Anomenar";
+    pantalla_ = mode_actual_ == Tasca::Formular ? "Formular" : "Anomenar";
 
     auto nou = generador_->Sorteig_tipus_exercici(opcions_.famílies, mode_actual_);
     if (!nou) {
@@ -175,7 +176,7 @@ void Sessió::Següent() {
     }
     exercici_ = std::move(*nou);
     exercici_.Nom_compost = nom_esperat(exercici_.Nom_compost);
-    label7_ = label22_ = exercici_.Nom_compost;
+    nom_demanat_ = nom_esperat_ = exercici_.Nom_compost;
     ++número_;
     estat_ = Estat::Pregunta;
     segons_restants_ = temps_resposta_;
@@ -187,7 +188,7 @@ void Sessió::Següent() {
         Fi_exercicis2();
         return;
     }
-    if (opcions_.tasca == Opció_tasca::Alternat) mode_actual_ = 3 - mode_actual_;
+    if (opcions_.tasca == Opció_tasca::Alternat) mode_actual_ = altra_tasca(mode_actual_);
 }
 
 void Sessió::Fi_exercicis2() {
@@ -203,39 +204,39 @@ void Sessió::Fi_exercicis2() {
 }
 
 void Sessió::corregeix() {
-    if (estat_ == Estat::Pregunta) Corregir();
+    if (estat_ == Estat::Pregunta) avalua_resposta();
 }
 
 void Sessió::continua() {
     if (estat_ == Estat::Pregunta)
-        Corregir();
+        avalua_resposta();
     else if (estat_ == Estat::Iniciada || estat_ == Estat::Corregit)
         Següent();
 }
 
-void Sessió::Corregir() {
+void Sessió::avalua_resposta() {
     crono_ = false;
     bool correcte = false;
     std::string línia;
-    if (mode_exercici_ == 1) {
+    const Tasca tasca = mode_exercici_.value_or(Tasca::Formular);
+    if (tasca == Tasca::Formular) {
         correcte = corregeix_fórmula(resposta_.caixes, exercici_);
-        línia = línia_registre_fórmula(número_, label7_, exercici_, resposta_.caixes, correcte);
+        línia = línia_registre_fórmula(número_, nom_demanat_, exercici_, resposta_.caixes, correcte);
     } else {
-        const Correcció_nom c = corregeix_nom(resposta_.nom, label22_, opcions_.assistent);
+        const Correcció_nom c = corregeix_nom(resposta_.nom, nom_esperat_, opcions_.assistent);
         correcte = c.correcte;
-        label22_ = c.Label22;
+        nom_esperat_ = c.nom_esperat_mostrat;
         resposta_.nom = c.resposta_mostrada;
-        línia = línia_registre_nom(número_, exercici_, resposta_.nom, label7_, correcte);
+        línia = línia_registre_nom(número_, exercici_, resposta_.nom, nom_demanat_, correcte);
     }
     resultat_ = correcte ? Resultat_correcte : Resultat_incorrecte;
     registre_.afegeix(std::move(línia));
     estat_ = Estat::Corregit;
     panell_.després_de_corregir();
 
-    const Línies_historial h =
-        línies_historial(mode_exercici_, número_, exercici_, resposta_, label22_, correcte);
+    const Línies_historial h = línies_historial(tasca, número_, exercici_, resposta_, nom_esperat_, correcte);
     historial_.afegeix(h.exercici, h.resposta, h.correcció);
-    historial_pendent_ = {historial_.Label79(), historial_.Label82(), historial_.Label83()};
+    historial_pendent_ = {historial_.exercicis(), historial_.respostes(), historial_.correccions()};
 
     estadístiques_.compta(exercici_.Codi_exercici, resultat_);
     text_estadístiques_ = estadístiques_.Text_estadístiques();
@@ -250,7 +251,7 @@ void Sessió::tic() {
     if (segons_restants_ <= 0) {
         segons_restants_ = 0;
         crono_ = false;
-        if (estat_ == Estat::Pregunta) Corregir();
+        if (estat_ == Estat::Pregunta) avalua_resposta();
         missatges_.avisa(Títol_atenció, "S'ha acabat el temps!", Icona::Informació);
     }
 }
@@ -258,11 +259,12 @@ void Sessió::tic() {
 // ---- Answer ----
 
 void Sessió::posa_nom(const std::string &text) {
-    if (estat_ == Estat::Pregunta && mode_exercici_ == 2) resposta_.nom = nom_teclejat(text);
+    if (estat_ == Estat::Pregunta && mode_exercici_ == Tasca::Anomenar) resposta_.nom = nom_teclejat(text);
 }
 
 void Sessió::posa_caixa(Caixa caixa, const std::string &text) {
-    if (estat_ != Estat::Pregunta || mode_exercici_ != 1 || caixa < 0 || caixa >= Nombre_caixes) return;
+    if (estat_ != Estat::Pregunta || mode_exercici_ != Tasca::Formular || caixa < 0 || caixa >= Nombre_caixes)
+        return;
     if (!exercici_.visibles[caixa]) return;
     resposta_.caixes[caixa] = primers_caràcters(text, Mida_caixa[caixa]);
 }
@@ -271,11 +273,6 @@ void Sessió::posa_caixa(Caixa caixa, const std::string &text) {
 
 bool Sessió::mostra_claudàtors_esperats() const {
     return mostra_fórmula_esperada() && !exercici_.caixes[Subíndex_grup].empty();
-}
-
-int Sessió::inici_línies_correcte() const {
-    if (!mostra_correcte()) return 0;
-    return mode_exercici_ == 1 ? 440 : 416;
 }
 
 Situació_panell Sessió::situació_panell() const {

@@ -116,8 +116,6 @@ class Sessió {
     const std::string &Capçalera_sessió() const { return capçalera_; }
     // Set by the start; the countdown only runs after it.
     bool Sessió_iniciada() const { return iniciada_; }
-    // Seconds per answer fixed at the start.
-    int Temps_resposta() const { return temps_resposta_; }
 
     // ---- Cycle (each call does nothing in a state where it has no meaning) ----
 
@@ -125,7 +123,7 @@ class Sessió {
     Estat estat() const { return estat_; }
     // cmdSegüent: draws and shows the next exercise, or ends the set.
     void Següent();
-    // cmdCorregir: corrects the answer as it stands in resposta().
+    // cmdCorregir: corrects the answer as it stands in resposta() (only while one is pending).
     void corregeix();
     // Enter: corrects when an answer is pending, asks the next exercise when one was corrected.
     void continua();
@@ -145,34 +143,31 @@ class Sessió {
 
     // ---- What the window shows ----
 
-    // Task of the next exercise as the draw sees it (1 formula, 2 name).
-    int Mode_actual() const { return mode_actual_; }
-    // Task of the exercise on screen (1 formula, 2 name); 0 before the first.
-    int Mode_exercici() const { return mode_exercici_; }
+    // Task of the next exercise as the draw sees it.
+    Tasca Mode_actual() const { return mode_actual_; }
+    // Task of the exercise on screen; nothing before the first.
+    std::optional<Tasca> Mode_exercici() const { return mode_exercici_; }
     // "Formular" or "Anomenar"; empty before the first exercise.
     const std::string &Pantalla_actual() const { return pantalla_; }
     // Label85: "Formula:" or "Anomena:".
     std::string Instrucció() const;
     // The exercise in hand: expected boxes, visible boxes, brackets, code, comment.
     const Exercici &Exercici_actual() const { return exercici_; }
-    // Label7: the name asked on the formula screen (first letter small).
-    const std::string &Label7() const { return label7_; }
-    // Label22: the expected name shown after a wrong name (with its accents).
-    const std::string &Label22() const { return label22_; }
+    // The name asked on the formula screen (first letter small).
+    const std::string &nom_demanat() const { return nom_demanat_; }
+    // The expected name shown after a wrong name (with its accents).
+    const std::string &nom_esperat_mostrat() const { return nom_esperat_; }
     // Last correction: 0 none yet, 1 wrong, 2 right.
     int Resultat() const { return resultat_; }
-    // Label6 "CORRECTE" / Label5 "INCORRECTE" shown (only once the exercise is corrected).
+    // "CORRECTE" / "INCORRECTE" shown (only once the exercise is corrected).
     bool mostra_correcte() const { return estat_ == Estat::Corregit && resultat_ == Resultat_correcte; }
     bool mostra_incorrecte() const { return estat_ == Estat::Corregit && resultat_ == Resultat_incorrecte; }
-    // Label15..Label21 (the expected formula) shown: a wrong formula.
-    bool mostra_fórmula_esperada() const { return mostra_incorrecte() && mode_exercici_ == 1; }
-    // Label3, Label4 (brackets of the expected formula): a wrong formula with a group subscript.
+    // The expected formula shown: a wrong formula.
+    bool mostra_fórmula_esperada() const { return mostra_incorrecte() && mode_exercici_ == Tasca::Formular; }
+    // The brackets of the expected formula shown: a wrong formula with a group subscript.
     bool mostra_claudàtors_esperats() const;
-    // Label22 shown: a wrong name.
-    bool mostra_nom_esperat() const { return mostra_incorrecte() && mode_exercici_ == 2; }
-    // Start x of Line29 and Line30 in design pixels after a right answer (440 formula, 416 name);
-    // 0 while the full frame is drawn.
-    int inici_línies_correcte() const;
+    // The expected name shown: a wrong name.
+    bool mostra_nom_esperat() const { return mostra_incorrecte() && mode_exercici_ == Tasca::Anomenar; }
     // cmdAjuda (the professor's comment) offered: the last answer was wrong.
     bool ofereix_professor() const { return botó(Botó::Ajuda).ofert; }
     // cmdPrint shown (from the start of a set on) and enabled (once an exercise has been corrected).
@@ -194,29 +189,27 @@ class Sessió {
     // One tick of the credits' picture timer.
     void tic_imatge() { panell_.tic_imatge(); }
 
-    // Label24: number of the exercise in hand, 0 before the first.
-    int Label24() const { return número_; }
-    // Label27: number of exercises requested.
-    int Label27() const { return opcions_.nombre_exercicis; }
-    // Label28: seconds left for the answer.
-    int Label28() const { return segons_restants_; }
-    // Label28 painted red (5 seconds or fewer).
-    bool Label28_vermell() const { return vermell_; }
+    // Number of the exercise in hand, 0 before the first.
+    int número_exercici() const { return número_; }
+    // Number of exercises requested.
+    int exercicis_demanats() const { return opcions_.nombre_exercicis; }
+    // Seconds left for the answer.
+    int segons_restants() const { return segons_restants_; }
+    // The time is nearly up (5 seconds or fewer): the countdown is shown in red.
+    bool temps_gairebé_esgotat() const { return vermell_; }
     // The countdown counts (the window may keep its timer running; tic() decides).
     bool crono_actiu() const { return crono_; }
-    // Label80 "S'han completat tots els exercicis" shown.
-    bool Label80() const { return estat_ == Estat::Acabada; }
+    // The set is over ("S'han completat tots els exercicis").
+    bool sèrie_acabada() const { return estat_ == Estat::Acabada; }
 
-    // Counters, cells Label65..Label76, Label78, Label90.
+    // Counters, the twelve cells, hits over total and percentage.
     const Estadístiques &estadístiques() const { return estadístiques_; }
-    // Text_estadístiques: the fourteen captions Label65..Label78 kept for the session file.
+    // Text_estadístiques: the fourteen statistics captions kept for the session file.
     const std::array<std::string, 14> &Text_estadístiques() const { return text_estadístiques_; }
-    // The history as shown: Label79 (exercises), Label82 (answers), Label83 (corrections).
+    // The history as shown: exercises, answers, corrections.
     const std::array<std::string, 3> &historial_visible() const { return historial_visible_; }
     // The captions of the last correction, shown with the next exercise.
     const std::array<std::string, 3> &Historial_pendent() const { return historial_pendent_; }
-    // The history lines behind the captions.
-    const Historial &historial() const { return historial_; }
     // The set as plain data, for the session file, the report and the summary.
     DadesSessió dades() const;
     // Registre_exercicis and Nombre_registres.
@@ -236,12 +229,13 @@ class Sessió {
   private:
     void recalcula_combinacions();
     void Fi_exercicis2();
-    void Corregir();
+    // Marks the pending answer, records it and counts it.
+    void avalua_resposta();
 
     Taules taules_;
     FontAleatoria &font_;
     Missatges &missatges_;
-    int mode_actual_;
+    Tasca mode_actual_;
     std::unique_ptr<Generador> generador_;
     std::array<int, Nombre_caselles> per_casella_{};
 
@@ -255,10 +249,10 @@ class Sessió {
     int temps_resposta_ = 0;
 
     Exercici exercici_;
-    std::string label7_;
-    std::string label22_;
+    std::string nom_demanat_;
+    std::string nom_esperat_;
     std::string pantalla_;
-    int mode_exercici_ = 0;
+    std::optional<Tasca> mode_exercici_;
     Resposta resposta_;
     int resultat_ = 0;
 
