@@ -22,6 +22,7 @@
 #include "text/normalitza.h"
 #include "arxius_finestra.h"
 #include "linia.h"
+#include "panell_consulta.h"
 
 namespace quimerix::ui {
 
@@ -243,7 +244,6 @@ void frmQUIMERIX::construeix() {
     Check11 = casella("Check11", QStringLiteral("Limitar temps per resposta"),
                       QStringLiteral("Assenyala aquesta casella si vols tenir un temps limitat per respota"),
                       px(16, 516, 276, 18));
-    // Offered with the reference panel; until that panel exists it would change nothing on screen.
     Check10 =
         casella("Check10", QStringLiteral("Apunts de teoria, símbols i valències consultables"),
                 QStringLiteral("Assenyala aquesta casella si vols tenir accés a la consulta dels apunts, els "
@@ -304,10 +304,6 @@ void frmQUIMERIX::construeix() {
     cmdComençar = botó("cmdComençar", QStringLiteral("D'acord"), QString(), px(576, 470, 110, 32));
     arxius_ = std::make_unique<ArxiusFinestra>(s, d, *sessió_, *pont_);
 
-    // The title the idle window greets the student with.
-    Label86 = etiqueta("Label86", QStringLiteral("QUIMERIX"), px(152, 40, 540, 60));
-    mida_lletra(Label86, 28, true);
-    pinta(Label86, QColor(0, 0, 128));
     Label87 = etiqueta("Label87", QString(), px(152, 130, 540, 30));
     Label48 = etiqueta("Label48", QStringLiteral("Selecciona algun tipus d'exercici"), px(152, 130, 540, 30));
     Label80 = etiqueta("Label80", QStringLiteral("S'han completat tots els exercicis"), px(152, 64, 540, 30));
@@ -544,7 +540,8 @@ void frmQUIMERIX::construeix() {
     txtProfessor->setReadOnly(true);
     txtProfessor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     mida_lletra(txtProfessor, 9);
-    d.registra(txtProfessor, Tipus::Ordinari, px(306, 242, 384, 294));
+    d.registra(txtProfessor, Tipus::Ordinari, px(306, 242, 384, 270));
+    txtProfessor->setTabChangesFocus(true);
 
     // ---- History ----
     const QString capçaleres[] = {QStringLiteral("Exercicis anteriors"), QStringLiteral("Resposta"),
@@ -569,6 +566,12 @@ void frmQUIMERIX::construeix() {
     cmdPrint = botó("cmdPrint", QStringLiteral("&Imprimir"), QStringLiteral("Imprimeix l'informe dels exercicis"),
                     px(698, 526, 94, 30));
     cmdSortir = botó("cmdSortir", QStringLiteral("&Sortir"), QString(), px(698, 562, 94, 32));
+    for (QPushButton *b : {cmdInforme, cmdAjuda})
+        b->setFocusPolicy(Qt::TabFocus);
+
+    // ---- Reference panel: notes, tables, guide, credits ----
+    panell_ = new PanellConsulta(s, d);
+    Label86 = panell_->Label86;
 
     crono = new QTimer(this);
     crono->setObjectName(QStringLiteral("crono"));
@@ -611,8 +614,17 @@ void frmQUIMERIX::connecta() {
     });
     acció(cmdCorregir, [this] { sessió_->corregeix(); });
     acció(cmdSegüent, [this] { sessió_->Següent(); });
-    acció(cmdInforme, [this] { vista_ = Vista::Estadístiques; });
-    acció(cmdAjuda, [this] { vista_ = Vista::Professor; });
+    for (int b = 0; b < Nombre_botons; ++b) {
+        const Botó botó = static_cast<Botó>(b);
+        QPushButton *control = botó == Botó::Informe ? cmdInforme
+                               : botó == Botó::Ajuda ? cmdAjuda
+                                                     : panell_->botó(botó);
+        connect(control, &QPushButton::clicked, this, [this, botó] { prem_panell(botó); });
+    }
+    connect(panell_->tmrImage, &QTimer::timeout, this, [this] {
+        sessió_->tic_imatge();
+        panell_->mostra(*sessió_);
+    });
     acció(cmdPrint, [this] { imprimeix_informe(sessió_->dades()); });
     connect(cmdSortir, &QPushButton::clicked, this, &QWidget::close);
     connect(Text14, &QLineEdit::textEdited, this, &frmQUIMERIX::data_canviada);
@@ -682,7 +694,6 @@ void frmQUIMERIX::congela_opcions() {
 void frmQUIMERIX::nou_exercici() {
     const Sessió &s = *sessió_;
     const bool anomenar = s.Mode_exercici() == Tasca::Anomenar;
-    vista_ = Vista::Estadístiques;
     const Resposta &r = s.resposta();
     QLineEdit *caixes[] = {Text11, Text12, Text2, Text3, Text4, Text5, Text13};
     for (int c = 0; c < Nombre_caixes; ++c)
@@ -744,7 +755,6 @@ void frmQUIMERIX::refresca() {
         Text1->setText(qs(s.resposta().nom));
         focus_següent = true;
     }
-    if (e == Estat::Acabada || e == Estat::Iniciada) vista_ = Vista::Estadístiques;
 
     // ---- Options ----
     QCheckBox *famílies[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
@@ -764,11 +774,9 @@ void frmQUIMERIX::refresca() {
           static_cast<QWidget *>(Option1), static_cast<QWidget *>(Option2), static_cast<QWidget *>(Option3),
           static_cast<QWidget *>(Option4)})
         w->setEnabled(inactiu);
-    Check10->setVisible(false);
-    for (QLabel *l : {Label29, Label30, Label31, Label32, Label33, Label34, Label35, Label36, Label38,
-                      Label39, Label40, Label42, Label43})
+    for (QLabel *l : {Label29, Label30, Label31, Label32, Label33, Label34, Label35, Label36, Label37,
+                      Label38, Label39, Label40, Label42, Label43})
         l->setVisible(!inactiu);
-    Label37->setVisible(false);
 
     Label45->setText(QString::number(o.nombre_exercicis));
     Label46->setText(QString::number(o.segons));
@@ -783,11 +791,13 @@ void frmQUIMERIX::refresca() {
     for (QWidget *w : std::initializer_list<QWidget *>{Label41, Text10, Label88, Text14})
         w->setVisible(inactiu);
     arxius_->mostra(inactiu);
-    Label48->setVisible(inactiu && s.cal_seleccionar_família());
+    // The idle window's guide takes the place of the prompt above the options.
+    const bool guia_inactiu = inactiu && s.panell().vista() == Vista::Guia;
+    Label48->setVisible(inactiu && s.cal_seleccionar_família() && !guia_inactiu);
     cmdComençar->setVisible(inactiu && !s.cal_seleccionar_família());
     if (inactiu && !s.cal_seleccionar_família()) {
         Label87->setText(QStringLiteral("Configura les opcions i prem \"D'acord\""));
-        Label87->setVisible(true);
+        Label87->setVisible(!guia_inactiu);
     } else if (e == Estat::Iniciada) {
         Label87->setText(QStringLiteral("Prem Següent per començar el primer exercici"));
         Label87->setVisible(true);
@@ -795,7 +805,6 @@ void frmQUIMERIX::refresca() {
         Label87->setVisible(false);
     }
     Frame4->setVisible(!inactiu);
-    Label86->setVisible(inactiu);
 
     // ---- Session figures ----
     for (QWidget *w : std::initializer_list<QWidget *>{Label23, Label24, Label26, Label27, Label77, Label78,
@@ -859,16 +868,18 @@ void frmQUIMERIX::refresca() {
 
     // ---- Statistics panel or professor's comment ----
     const bool panell = !inactiu;
-    const bool professor = panell && vista_ == Vista::Professor && e == Estat::Corregit;
-    Label64->setVisible(panell && !professor);
+    const Vista vista = s.panell().vista();
+    const bool professor = vista == Vista::Professor;
+    const bool graella = panell && vista == Vista::Estadístiques;
+    Label64->setVisible(graella);
     for (int k = 0; k < Nombre_cel; ++k) {
-        títols_estadístiques[k]->setVisible(panell && !professor);
-        cel_estadístiques[k]->setVisible(panell && !professor);
+        títols_estadístiques[k]->setVisible(graella);
+        cel_estadístiques[k]->setVisible(graella);
         cel_estadístiques[k]->setText(qs(est.cel[k].text));
         pinta(cel_estadístiques[k], color_qt(est.cel[k].color));
     }
     for (Línia *l : {Line31, Line32, Line33, Line34, Line35, Line36, Line37})
-        l->setVisible(panell && !professor);
+        l->setVisible(graella);
     if (professor) {
         const QString comentari = en_línies(x.Comentari);
         if (txtProfessor->toPlainText() != comentari) txtProfessor->setPlainText(comentari);
@@ -882,10 +893,9 @@ void frmQUIMERIX::refresca() {
     Label83->setText(en_línies(historial[2]));
     for (QLabel *l : {Label79, Label82, Label83})
         l->setVisible(panell);
-    cmdInforme->setVisible(panell);
-    cmdInforme->setEnabled(professor);
-    cmdAjuda->setVisible(e == Estat::Corregit && s.ofereix_professor());
-    cmdAjuda->setEnabled(!professor);
+    PanellConsulta::pinta_botó(cmdInforme, s.botó(Botó::Informe));
+    PanellConsulta::pinta_botó(cmdAjuda, s.botó(Botó::Ajuda));
+    panell_->mostra(s);
     cmdPrint->setVisible(s.ofereix_impressió());
     cmdPrint->setEnabled(s.impressió_activa());
 
@@ -1002,6 +1012,37 @@ void frmQUIMERIX::changeEvent(QEvent *event) {
         disposició_->redimensiona();
         aplica_línies();
     }
+}
+
+} // namespace quimerix::ui
+
+namespace quimerix::ui {
+
+// A press on one of the reference panel's buttons. The keyboard then goes back where the student
+// works: the answer box, or "Següent"; never to whatever follows a button that has just been
+// disabled.
+void frmQUIMERIX::prem_panell(Botó b) {
+    sessió_->prem(b);
+    if (b == Botó::Guia) panell_->escriu_guia();
+    refresca();
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus->isVisible() && focus->isEnabled() && !qobject_cast<QPushButton *>(focus)) return;
+    const Estat e = sessió_->estat();
+    QWidget *destí = nullptr;
+    if (e == Estat::Pregunta) {
+        for (QLineEdit *t : {Text1, Text11, Text12, Text2, Text3, Text4, Text5, Text13})
+            if (t->isVisible() && t->isEnabled()) {
+                destí = t;
+                break;
+            }
+    } else if (e == Estat::Iniciada || e == Estat::Corregit) {
+        destí = cmdSegüent;
+    } else if (e == Estat::Inactiu && cmdComençar->isVisible()) {
+        destí = cmdComençar;
+    }
+    if (!destí) destí = panell_->contingut(sessió_->panell().vista());
+    if (!destí) destí = cmdInforme->isEnabled() ? cmdInforme : panell_->cmdHelp;
+    if (destí && destí->isVisible() && destí->isEnabled()) destí->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace quimerix::ui

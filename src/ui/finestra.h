@@ -25,6 +25,7 @@ namespace quimerix::ui {
 
 class ArxiusFinestra;
 class Línia;
+class PanellConsulta;
 
 class frmQUIMERIX : public QMainWindow {
   public:
@@ -108,7 +109,6 @@ class frmQUIMERIX : public QMainWindow {
 
   private:
     class Pont;
-    enum class Vista { Estadístiques, Professor };
 
     void construeix();
     void connecta();
@@ -118,6 +118,7 @@ class frmQUIMERIX : public QMainWindow {
     void aplica_línies();
     bool ajusta_a_pantalla();
     void data_canviada(const QString &text);
+    void prem_panell(Botó b);
     void caixa_editada(Caixa caixa, const QString &text);
 
     std::unique_ptr<Pont> pont_;
@@ -131,7 +132,7 @@ class frmQUIMERIX : public QMainWindow {
     QHBoxLayout *fila_pregunta_ = nullptr;
     QHBoxLayout *fila_resposta_ = nullptr;
 
-    Vista vista_ = Vista::Estadístiques;
+    PanellConsulta *panell_ = nullptr;
     Estat estat_vist_ = Estat::Inactiu;
     int número_vist_ = -1;
     bool congelat_ = false;

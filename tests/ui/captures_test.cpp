@@ -99,6 +99,9 @@ void recorre(QSize mida) {
     QCOMPARE(f.size(), mida);
     comprova(b, "1-inactiu");
     if (QTest::currentTestFailed()) return;
+    f.findChild<QPushButton *>("cmdHelp")->click();
+    comprova(b, "1-inactiu-guia");
+    f.findChild<QPushButton *>("cmdCrèdits")->click();
     b.comença(f.Option3, true);
     comprova(b, "2-exercici");
     respon_malament(b);
@@ -118,6 +121,14 @@ void recorre(QSize mida) {
     comprova(b, "7-correcte");
     f.cmdSegüent->click();
     comprova(b, "8-estadistiques");
+    // Each view of the reference panel.
+    const std::pair<const char *, const char *> vistes[] = {
+        {"cmdTeoria", "9-teoria"}, {"cmdValències", "10-valencies"}, {"cmdSímbols", "11-simbols"},
+        {"cmdHelp", "12-guia"},    {"cmdCrèdits", "13-credits"},     {"cmdAutor", "14-autor"}};
+    for (const auto &[botó, nom] : vistes) {
+        f.findChild<QPushButton *>(QString::fromUtf8(botó))->click();
+        comprova(b, nom);
+    }
 }
 
 } // namespace

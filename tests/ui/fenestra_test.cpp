@@ -36,6 +36,7 @@ class FinestraTest : public QObject {
 #include <QPlainTextEdit>
 #include <QScreen>
 
+#include "reference/taules_referencia.h"
 #include "linia.h"
 #include "suport.h"
 #endif
@@ -253,7 +254,7 @@ void FinestraTest::defaults_and_idle_state() {
     QCOMPARE(f.Text14->text(), quimerix::ui::frmQUIMERIX::data_avui());
     QVERIFY(!f.Text14->text().isEmpty());
     for (QCheckBox *c :
-         {f.Check1, f.Check2, f.Check3, f.Check4, f.Check5, f.Check6, f.Check7, f.Check8, f.Check11})
+         {f.Check1, f.Check2, f.Check3, f.Check4, f.Check5, f.Check6, f.Check7, f.Check8, f.Check10, f.Check11})
         QVERIFY2(c->isChecked() && c->isEnabled() && c->isVisible(), qPrintable(c->objectName()));
     QVERIFY(f.Option3->isChecked());
     QVERIFY(f.sessió().Mode_actual() == quimerix::Tasca::Formular ||
@@ -261,7 +262,10 @@ void FinestraTest::defaults_and_idle_state() {
     QVERIFY(f.cmdComençar->isVisible());
     QCOMPARE(f.Label87->text(), QString("Configura les opcions i prem \"D'acord\""));
     QVERIFY(f.Label87->isVisible());
-    QVERIFY(f.Label86->isVisible() && f.Label86->text() == QString("QUIMERIX"));
+    QCOMPARE(f.Label86->text(), QString(" Sobre el programa...\n\nQUIMERIX\nVersió %1\n\n"
+                                        "Fet per l'equip de QUIMERIX per practicar la formulació inorgànica.")
+                                    .arg(QString::fromStdString(quimerix::Versió())));
+    QVERIFY(f.Label86->isVisible());
     QVERIFY(f.cmdSortir->isVisible());
     QVERIFY(!f.crono->isActive());
     // Idle: nothing of a session, nothing that would do nothing.
@@ -270,7 +274,7 @@ void FinestraTest::defaults_and_idle_state() {
           "Label24",     "Label27",    "Label28",    "Label48",  "Label64",      "Label65",
           "Label77",     "Label78",    "Label79",    "Label80",  "Label85",      "Label90",
           "Line31",      "Line22",     "Label5",     "Label6",   "Text1",        "Text11",
-          "Label7",      "Label29",    "Check10",    "cmdPrint", "cmdTeoria",    "txtRuta_Arxiu"}) {
+          "Label7",      "Label29",    "Label37",    "cmdPrint", "cmdTeoria",    "txtRuta_Arxiu"}) {
         QWidget *w = f.findChild<QWidget *>(QString::fromUtf8(nom));
         QVERIFY2(!w || !w->isVisible(), nom);
     }

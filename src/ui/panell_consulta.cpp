@@ -1,0 +1,289 @@
+#include "panell_consulta.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "disposicio_qt.h"
+#include "reference/taules_referencia.h"
+#include "session/sessio.h"
+
+namespace quimerix::ui {
+
+using disposicio::Rectangle;
+using disposicio::Tipus;
+
+namespace {
+
+constexpr int T = disposicio::Twips_per_píxel;
+
+Rectangle px(int x, int y, int w, int h) {
+    return {x * T, y * T, w * T, h * T};
+}
+
+// The shared area of the views while a set runs; the frozen "Check10" sits just below it.
+const Rectangle Àrea = px(306, 242, 384, 270);
+// The about text and the pictures: in the idle window above the options, during a set in the
+// shared area.
+const Rectangle Autor_inactiu = px(152, 8, 410, 118);
+const Rectangle Imatge_inactiu = px(572, 8, 118, 118);
+const Rectangle Autor_sessió = px(306, 246, 384, 126);
+const Rectangle Imatge_sessió = px(438, 380, 120, 120);
+// The guide in the idle window takes the band above the options.
+const Rectangle Guia_inactiu = px(152, 8, 538, 226);
+
+const QString Gràcies =
+    QStringLiteral("Gràcies per utilitzar aquesta aplicació. Continuaré treballant per millorar-la.");
+
+QString recurs(const QString &nom) {
+    QFile f(nom);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+template <std::size_t N> QString en_línies(const std::array<std::string, N> &línies) {
+    QStringList l;
+    for (const std::string &s : línies)
+        l << QString::fromStdString(s);
+    return l.join('\n');
+}
+
+// A picture drawn as large as its place allows, keeping its proportions.
+class Imatge final : public QLabel {
+  public:
+    Imatge(const QString &recurs, QWidget *pare) : QLabel(pare), imatge_(recurs) {}
+
+  protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QPixmap escalada = imatge_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        p.drawPixmap((width() - escalada.width()) / 2, (height() - escalada.height()) / 2, escalada);
+    }
+
+  private:
+    QPixmap imatge_;
+};
+
+QFont lletra_fixa() {
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    return f;
+}
+
+} // namespace
+
+PanellConsulta::PanellConsulta(QWidget *superfície, Disposició &disposició)
+    : QObject(superfície), disposició_(disposició) {
+    construeix_textos(superfície);
+    construeix_botons(superfície);
+    tmrImage = new QTimer(this);
+    tmrImage->setObjectName(QStringLiteral("tmrImage"));
+    tmrImage->setInterval(1500);
+}
+
+void PanellConsulta::construeix_textos(QWidget *s) {
+    Text6 = new QPlainTextEdit(s);
+    Text6->setObjectName(QStringLiteral("Text6"));
+    Text6->setPlainText(recurs(QStringLiteral(":/teoria.txt")));
+    Text8 = new QTextEdit(s);
+    Text8->setObjectName(QStringLiteral("Text8"));
+    Text8->setAcceptRichText(false);
+    for (QAbstractScrollArea *t : {static_cast<QAbstractScrollArea *>(Text6), static_cast<QAbstractScrollArea *>(Text8)})
+        disposició_.registra(t, Tipus::Ordinari, Àrea);
+    Text6->setReadOnly(true);
+    Text8->setReadOnly(true);
+    Text6->setTabChangesFocus(true);
+    Text8->setTabChangesFocus(true);
+    Text6->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Text6->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text8->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    auto taula = [&](const char *nom_àrea, const char *nom, const QString &text, QScrollArea *&àrea) {
+        auto *l = new QLabel(text);
+        l->setObjectName(QString::fromUtf8(nom));
+        l->setFont(lletra_fixa());
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        l->setContentsMargins(4, 4, 4, 4);
+        àrea = new QScrollArea(s);
+        àrea->setObjectName(QString::fromUtf8(nom_àrea));
+        àrea->setWidget(l);
+        àrea->setWidgetResizable(true);
+        àrea->setFocusPolicy(Qt::StrongFocus);
+        àrea->setBackgroundRole(QPalette::Base);
+        àrea->installEventFilter(this);
+        disposició_.registra(àrea, Tipus::Ordinari, Àrea);
+        return l;
+    };
+    Label81 = taula("Taula81", "Label81", en_línies(Taula_de_Valències()), Taula81);
+    Label92 = taula("Taula92", "Label92", en_línies(Símbols()), Taula92);
+
+    Label86 = new QLabel(QString::fromStdString(Autor(Versió())).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), s);
+    Label86->setObjectName(QStringLiteral("Label86"));
+    Label86->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label86->setWordWrap(true);
+    QFont f = Label86->font();
+    f.setPointSize(10);
+    f.setBold(true);
+    Label86->setFont(f);
+    QPalette p = Label86->palette();
+    p.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    Label86->setPalette(p);
+    disposició_.registra(Label86, Tipus::Ordinari, Autor_inactiu);
+    for (int i = 0; i < Nombre_imatges; ++i) {
+        const QString nom = QStringLiteral("ratoli%1").arg(i + 1);
+        ratoli[i] = new Imatge(QStringLiteral(":/imatges/%1.png").arg(nom), s);
+        ratoli[i]->setObjectName(nom);
+        ratoli[i]->setToolTip(Gràcies);
+        disposició_.registra(ratoli[i], Tipus::Ordinari, Imatge_inactiu);
+    }
+}
+
+void PanellConsulta::construeix_botons(QWidget *s) {
+    auto botó = [&](const char *nom, const QString &text, const QString &consell, int y) {
+        auto *b = new QPushButton(text, s);
+        b->setObjectName(QString::fromUtf8(nom));
+        b->setToolTip(consell);
+        // A click leaves the keyboard where the student was; Tab still reaches the button.
+        b->setFocusPolicy(Qt::TabFocus);
+        disposició_.registra(b, Tipus::Ordinari, px(698, y, 94, 30));
+        return b;
+    };
+    cmdTeoria = botó("cmdTeoria", QStringLiteral("Teoria"),
+                     QStringLiteral("Apunts de teoria de formulació i nomenclatura"), 316);
+    cmdValències = botó("cmdValències", QStringLiteral("Valències"),
+                        QStringLiteral("Taula de valències dels elements"), 350);
+    cmdSímbols = botó("cmdSímbols", QStringLiteral("Símbols"), QStringLiteral("Noms i símbols dels elements"), 384);
+    cmdHelp = botó("cmdHelp", QStringLiteral("Guia"), QStringLiteral("Guia d'ús del programa"), 424);
+    cmdCrèdits = botó("cmdCrèdits", QStringLiteral("Crèdits"), QStringLiteral("Crèdits del programa"), 458);
+    cmdAutor = botó("cmdAutor", QStringLiteral("Autoria"), QStringLiteral("Sobre el programa..."), 492);
+}
+
+void PanellConsulta::escriu_guia() {
+    Text8->setPlainText(recurs(QStringLiteral(":/guia.txt")));
+    // The title and the credit line are centred.
+    QTextCursor c(Text8->document());
+    for (int i = 0; i < 2; ++i) {
+        QTextBlockFormat format = c.blockFormat();
+        format.setAlignment(Qt::AlignHCenter);
+        c.setBlockFormat(format);
+        c.movePosition(QTextCursor::NextBlock);
+    }
+    Text8->moveCursor(QTextCursor::Start);
+}
+
+QPushButton *PanellConsulta::botó(Botó b) const {
+    switch (b) {
+    case Botó::Teoria:
+        return cmdTeoria;
+    case Botó::Valències:
+        return cmdValències;
+    case Botó::Símbols:
+        return cmdSímbols;
+    case Botó::Guia:
+        return cmdHelp;
+    case Botó::Crèdits:
+        return cmdCrèdits;
+    case Botó::Autor:
+        return cmdAutor;
+    case Botó::Informe:
+    case Botó::Ajuda:
+        break;
+    }
+    return nullptr;
+}
+
+QWidget *PanellConsulta::contingut(Vista v) const {
+    switch (v) {
+    case Vista::Teoria:
+        return Text6;
+    case Vista::Valències:
+        return Taula81;
+    case Vista::Símbols:
+        return Taula92;
+    case Vista::Guia:
+        return Text8;
+    default:
+        return nullptr;
+    }
+}
+
+void PanellConsulta::pinta_botó(QPushButton *b, EstatBotó e) {
+    b->setVisible(e.ofert);
+    b->setEnabled(e.actiu);
+    // Offered tabs stand out in the window's text-field colour; the pressed one keeps the face.
+    QPalette p = QApplication::palette(b);
+    if (e.actiu) p.setColor(QPalette::Button, p.color(QPalette::Base));
+    b->setPalette(p);
+}
+
+void PanellConsulta::col·loca_autor(bool inactiu) {
+    if (static_cast<int>(inactiu) == inactiu_vist_) return;
+    inactiu_vist_ = inactiu;
+    disposició_.canvia_disseny(Label86, inactiu ? Autor_inactiu : Autor_sessió);
+    for (QLabel *r : ratoli)
+        disposició_.canvia_disseny(r, inactiu ? Imatge_inactiu : Imatge_sessió);
+    disposició_.canvia_disseny(Text8, inactiu ? Guia_inactiu : Àrea);
+}
+
+void PanellConsulta::mostra(const Sessió &s) {
+    const Panell &p = s.panell();
+    const Vista v = p.vista();
+    col·loca_autor(s.estat() == Estat::Inactiu);
+    Text6->setVisible(v == Vista::Teoria);
+    Taula81->setVisible(v == Vista::Valències);
+    Taula92->setVisible(v == Vista::Símbols);
+    if (v == Vista::Guia && Text8->document()->isEmpty()) escriu_guia();
+    Text8->setVisible(v == Vista::Guia);
+    Label86->setVisible(p.mostra_autor());
+    for (int i = 0; i < Nombre_imatges; ++i)
+        ratoli[i]->setVisible(i == p.imatge());
+    if (p.imatge() < 0)
+        tmrImage->stop();
+    else if (!tmrImage->isActive())
+        tmrImage->start();
+    for (int b = 0; b < Nombre_botons; ++b)
+        if (QPushButton *botó = this->botó(static_cast<Botó>(b))) pinta_botó(botó, s.botó(static_cast<Botó>(b)));
+}
+
+// The tables take the largest fixed-pitch size that shows a whole line, down to a readable
+// minimum; below it they scroll sideways.
+void PanellConsulta::ajusta_taula(QScrollArea *àrea, QLabel *taula) {
+    const int lloc = àrea->width() - 2 * àrea->frameWidth() - taula->contentsMargins().left() -
+                     taula->contentsMargins().right() - 2;
+    QFont f = taula->font();
+    int mida = 16;
+    for (; mida > 9; --mida) {
+        f.setPixelSize(mida);
+        const QFontMetrics m(f);
+        int amplada = 0;
+        for (const QString &línia : taula->text().split('\n'))
+            amplada = std::max(amplada, m.horizontalAdvance(línia));
+        if (amplada <= lloc) break;
+    }
+    f.setPixelSize(mida);
+    if (f != taula->font()) taula->setFont(f);
+}
+
+bool PanellConsulta::eventFilter(QObject *objecte, QEvent *event) {
+    if (event->type() == QEvent::Resize) {
+        if (objecte == Taula81) ajusta_taula(Taula81, Label81);
+        if (objecte == Taula92) ajusta_taula(Taula92, Label92);
+    }
+    return QObject::eventFilter(objecte, event);
+}
+
+} // namespace quimerix::ui

@@ -1,0 +1,64 @@
+#pragma once
+// The reference panel's own contents: the theory notes, the valence and symbol tables, the guide,
+// the about text with the credits pictures, and the buttons that bring them up. Which view is up
+// and which buttons are offered is the session's business; this class only draws it.
+
+#include <QObject>
+#include <array>
+
+#include "session/panell.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTextEdit;
+class QTimer;
+class QWidget;
+
+namespace quimerix {
+class Sessió;
+}
+
+namespace quimerix::ui {
+
+class Disposició;
+
+class PanellConsulta : public QObject {
+  public:
+    PanellConsulta(QWidget *superfície, Disposició &disposició);
+
+    // Shows the view, the buttons and the picture as the session holds them.
+    void mostra(const Sessió &s);
+    // Writes the guide afresh (each time its button is pressed).
+    void escriu_guia();
+    // The button of this panel that brings up a view; nullptr for the statistics and professor's
+    // buttons, which belong to the window.
+    QPushButton *botó(Botó b) const;
+    // What the keyboard should reach in a view: its text or table; nullptr when it has none.
+    QWidget *contingut(Vista v) const;
+    // Offered, enabled and pressed look of a tab button.
+    static void pinta_botó(QPushButton *b, EstatBotó e);
+
+    QPlainTextEdit *Text6;
+    QTextEdit *Text8;
+    QLabel *Label81, *Label92, *Label86;
+    QScrollArea *Taula81, *Taula92; // Label81 and Label92 scroll inside them when too wide
+    std::array<QLabel *, Nombre_imatges> ratoli{};
+    QTimer *tmrImage;
+    QPushButton *cmdTeoria, *cmdValències, *cmdSímbols, *cmdHelp, *cmdCrèdits, *cmdAutor;
+
+  protected:
+    bool eventFilter(QObject *objecte, QEvent *event) override;
+
+  private:
+    void construeix_textos(QWidget *s);
+    void construeix_botons(QWidget *s);
+    void ajusta_taula(QScrollArea *àrea, QLabel *taula);
+    void col·loca_autor(bool inactiu);
+
+    Disposició &disposició_;
+    int inactiu_vist_ = -1;
+};
+
+} // namespace quimerix::ui
