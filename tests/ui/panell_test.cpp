@@ -185,6 +185,8 @@ void PanellTest::continguts_i_imatges() {
              QString::fromStdString(quimerix::Símbols()[4]));
     for (const char *t : {"Label81", "Label92"})
         QVERIFY2(QFontInfo(control(b, t)->font()).fixedPitch(), t);
+    for (const char *t : {"Text6", "Text8", "Taula81", "Taula92", "txtProfessor"}) // reached with Tab
+        QVERIFY2(control(b, t)->focusPolicy() & Qt::TabFocus, t);
     QVERIFY(control<QPlainTextEdit>(b, "Text6")->toPlainText().contains("1.1.a) ÒXIDS NO METÀLICS"));
     control<QPushButton>(b, "cmdHelp")->click();
     QVERIFY(control<QTextEdit>(b, "Text8")->toPlainText().startsWith("QUIMERIX\n"));
