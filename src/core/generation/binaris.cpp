@@ -40,32 +40,25 @@ Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, Tasca Mode_a
     Exercici ex = creuament(t, "MX", a, b);
     ex.Nom_compost = arrel_ur(t, b.element) + "ur " + de(t, nomA) + sufix_valència(t, a.element, vA);
 
+    // The texts of the comments stay one sentence to a line, as the student reads them.
+    // clang-format off
     std::string &c = ex.Comentari;
-    c = "   És tracta d'una sal binària en la què es combinen un element metal·lic, " + nomA + " [" +
-        símbolA + "] que actua amb valència [" + vA + "] i un element no metàl·lic, " + nomB + " [" +
-        símbolB + "] que actua sempre amb la valència característica del grup [" + vB + "]." + CRLF + CRLF;
+    c = "   És tracta d'una sal binària en la què es combinen un element metal·lic, " + nomA + " [" + símbolA + "] que actua amb valència [" + vA + "] i un element no metàl·lic, " + nomB + " [" + símbolB + "] que actua sempre amb la valència característica del grup [" + vB + "]." + CRLF + CRLF;
     if (Mode_actual == Tasca::Formular) {
-        c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbolA +
-             "] amb el subíndex [" + vB +
-             "], que correspon a la valència característica del no metall. Després s'escriu el símbol del no "
-             "metall [" +
-             símbolB + "] amb el subíndex [" + vA + "] que correspon a la valència del metall " + nomA + "." +
-             CRLF + CRLF;
+        c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbolA + "] amb el subíndex [" + vB + "], que correspon a la valència característica del no metall."
+             " Després s'escriu el símbol del no metall [" + símbolB + "] amb el subíndex [" + vA + "] que correspon a la valència del metall " + nomA + "." + CRLF + CRLF;
         c += cal_simplificar(ex, vA, vB);
         if (ex[Subíndex2].empty() || ex[Subíndex3].empty()) c += kSubíndexsEnBlanc;
     }
     if (Mode_actual == Tasca::Anomenar) {
         if (t.diverses_valències(a.element))
-            c += "   S'anomena seguint l'estructura:   [element no metàl·lic]+ur de [element metàl·lic] "
-                 "(valència "
-                 "del metall)" +
-                 CRLF + CRLF + "   Cal indicar la valència de l'element metal·lic " + nomA +
-                 " entre parèntesi i amb nombres romans perquè pot actuar amb més d'una.";
+            c += "   S'anomena seguint l'estructura:   [element no metàl·lic]+ur de [element metàl·lic] (valència del metall)" + CRLF + CRLF +
+                 "   Cal indicar la valència de l'element metal·lic " + nomA + " entre parèntesi i amb nombres romans perquè pot actuar amb més d'una.";
         else
-            c += "   S'anomena seguint l'estructura:   [element no metàl·lic]+ur de [element metàl·lic]" +
-                 CRLF + CRLF + "   No cal indicar la valència de l'element metal·lic " + nomA +
-                 " perquè únicament pot actuar amb aquesta.";
+            c += "   S'anomena seguint l'estructura:   [element no metàl·lic]+ur de [element metàl·lic]" + CRLF + CRLF +
+                 "   No cal indicar la valència de l'element metal·lic " + nomA + " perquè únicament pot actuar amb aquesta.";
     }
+    // clang-format on
     return ex;
 }
 
@@ -78,45 +71,32 @@ Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Pa
     const std::string &símbolB = t.símbol(b.element);
 
     Exercici ex = creuament(t, "XX", a, b);
-    const std::string &Label18 = ex[Subíndex2];
-    const std::string &Label20 = ex[Subíndex3];
-    const int n_a = Label18.empty() ? 1 : enter(Label18);
-    const int n_b = Label20.empty() ? 1 : enter(Label20);
+    const int n_a = ex[Subíndex2].empty() ? 1 : enter(ex[Subíndex2]);
+    const int n_b = ex[Subíndex3].empty() ? 1 : enter(ex[Subíndex3]);
+    const bool algun_en_blanc = ex[Subíndex2].empty() || ex[Subíndex3].empty();
 
     // Mono is always omitted; the prefixes count the simplified subscripts.
     const std::string arrel_b = arrel_ur(t, b.element);
     ex.Nom_compost =
         prefix(t, n_b, true, arrel_b) + arrel_b + "ur " + de(t, prefix(t, n_a, false, nomA) + nomA);
 
+    // clang-format off
     std::string &c = ex.Comentari;
-    c = "   És tracta d'una compost binari no metall-no metall en el què es combinen dos elements no "
-        "metàl·lics: " +
-        nomA + " [" + símbolA + "] i " + nomB + " [" + símbolB +
-        "]. El no metall més electronegatiu (el de més a la dreta) sempre actua amb la valència "
-        "característica "
-        "del grup." +
-        CRLF + CRLF;
+    c = "   És tracta d'una compost binari no metall-no metall en el què es combinen dos elements no metàl·lics: " + nomA + " [" + símbolA + "] i " + nomB + " [" + símbolB + "]."
+        " El no metall més electronegatiu (el de més a la dreta) sempre actua amb la valència característica del grup." + CRLF + CRLF;
     if (Mode_actual == Tasca::Formular) {
-        c += "   Es formula escrivint primer el símbol de l'element menys electronegatiu [" + símbolA +
-             "] amb el subíndex [" + vB +
-             "], que correspon a la valència característica del no metall més electronegatiu (" + nomB +
-             "). Després s'escriu el símbol de l'element més electronegatiu [" + símbolB +
-             "] amb el subíndex [" + vA + "] que correspon a la valència de l'altre element (" + nomA + ")." +
-             CRLF + CRLF;
+        c += "   Es formula escrivint primer el símbol de l'element menys electronegatiu [" + símbolA + "] amb el subíndex [" + vB + "], que correspon a la valència característica del no metall més electronegatiu (" + nomB + ")."
+             " Després s'escriu el símbol de l'element més electronegatiu [" + símbolB + "] amb el subíndex [" + vA + "] que correspon a la valència de l'altre element (" + nomA + ")." + CRLF + CRLF;
         c += cal_simplificar(ex, vA, vB);
-        if (Label18.empty() || Label20.empty()) c += kSubíndexsEnBlanc;
+        if (algun_en_blanc) c += kSubíndexsEnBlanc;
     }
     if (Mode_actual == Tasca::Anomenar) {
-        c += "   S'anomena seguint l'estructura:   [prefix]+[element més electronegatiu]+ur de "
-             "[prefix]+[element menys electronegatiu]" +
-             CRLF + CRLF + "   Recorda que l'element més electronegatiu és el que està a la dreta (" +
-             símbolB + ") i el menys electronegatiu el que hi ha a l'esquerra (" + símbolA + ")." + CRLF +
-             CRLF +
-             "   Els prefixos fan referència als subíndexs que acompanyen el símbol de cada element un cop "
-             "simplificats (si ha estat necessari) i no pas a les valències pròpies.";
-        if (Label18.empty() || Label20.empty())
-            c += " Recorda que el prefix mono s'omet sempre en els compostos binaris no metall-no metall.";
+        c += "   S'anomena seguint l'estructura:   [prefix]+[element més electronegatiu]+ur de [prefix]+[element menys electronegatiu]" + CRLF + CRLF +
+             "   Recorda que l'element més electronegatiu és el que està a la dreta (" + símbolB + ") i el menys electronegatiu el que hi ha a l'esquerra (" + símbolA + ")." + CRLF + CRLF +
+             "   Els prefixos fan referència als subíndexs que acompanyen el símbol de cada element un cop simplificats (si ha estat necessari) i no pas a les valències pròpies.";
+        if (algun_en_blanc) c += " Recorda que el prefix mono s'omet sempre en els compostos binaris no metall-no metall.";
     }
+    // clang-format on
     return ex;
 }
 

@@ -18,11 +18,11 @@ Exercici formularÒXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
     const bool metall = t.és_metall(e);
     Exercici ex = exercici_binari(metall ? "OM" : "OX", símbol, subíndex(element), t.símbol(Fila_oxigen),
                                   subíndex(oxigen));
-    const std::string &Label18 = ex[Subíndex2];
-    const std::string &Label20 = ex[Subíndex3];
+    const std::string &subíndex_element = ex[Subíndex2];
+    const std::string &subíndex_oxigen = ex[Subíndex3];
     // The element's subscript is no longer oxygen's 2.
-    const bool Simplificat = Label18 != "2";
-    const bool algun_en_blanc = Label18.empty() || Label20.empty();
+    const bool Simplificat = subíndex_element != "2";
+    const bool algun_en_blanc = subíndex_element.empty() || subíndex_oxigen.empty();
 
     if (metall) {
         ex.Nom_compost = "Òxid " + de(t, nom) + sufix_valència(t, e, v);
@@ -32,49 +32,39 @@ Exercici formularÒXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
         ex.Nom_compost = prefix_oxigen + "òxid " + de(t, prefix(t, element, false, nom) + nom);
     }
 
+    // The texts of the comments stay one sentence to a line, as the student reads them.
+    // clang-format off
     std::string &c = ex.Comentari;
     if (metall) {
-        c = "   És un òxid metàl·lic en el què es combinen " + nom + " [" + símbol + "] amb valència " + v +
-            " i oxigen [O] que sempre té valència 2." + CRLF + CRLF;
+        c = "   És un òxid metàl·lic en el què es combinen " + nom + " [" + símbol + "] amb valència " + v + " i oxigen [O] que sempre té valència 2." + CRLF + CRLF;
         if (Mode_actual == Tasca::Formular) {
-            c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbol +
-                 "] amb el subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb "
-                 "la valència de l'element " +
-                 nom + " [" + v + "]" + " com a subíndex." + CRLF + CRLF;
+            c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + símbol + "] amb el subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb la valència de l'element " + nom + " [" + v + "]" + " com a subíndex." + CRLF + CRLF;
             if (Simplificat) c += "   Un cop formulat cal simplificar els subíndexs.";
             if (algun_en_blanc) c += " Els subíndexs 1 es deixen en blanc.";
         }
         if (Mode_actual == Tasca::Anomenar) {
             if (!t.diverses_valències(e))
                 c += "   S'anomena seguint l'estructura:   òxid de [element]" + CRLF + CRLF +
-                     "   No cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " +
-                     nom + " només en té una.";
+                     "   No cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " + nom + " només en té una.";
             else
                 c += "   S'anomena seguint l'estructura:   òxid de [element] (valència)" + CRLF + CRLF +
-                     "   Cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " +
-                     nom + " en té més d'una.";
+                     "   Cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " + nom + " en té més d'una.";
             if (Simplificat) c += " Cal estar alerta a possibles simplificacions que s'hagin pogut fer.";
         }
     } else {
-        c = "   És un òxid no metàl·lic en el què es combinen " + nom + " [" + símbol + "] amb valència " +
-            v + " i oxigen [O] que sempre actua amb valència 2." + CRLF + CRLF;
+        c = "   És un òxid no metàl·lic en el què es combinen " + nom + " [" + símbol + "] amb valència " + v + " i oxigen [O] que sempre actua amb valència 2." + CRLF + CRLF;
         if (Mode_actual == Tasca::Formular) {
-            c += "   Es formula escrivint primer el símbol de l'element no metàl·lic [" + símbol +
-                 "] amb el subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb "
-                 "la valència de l'element " +
-                 nom + " [" + v + "]." + " com a subíndex." + CRLF + CRLF;
+            c += "   Es formula escrivint primer el símbol de l'element no metàl·lic [" + símbol + "] amb el subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb la valència de l'element " + nom + " [" + v + "]." + " com a subíndex." + CRLF + CRLF;
             if (Simplificat) c += "   Un cop formulat cal simplificar els subíndexs.";
             if (algun_en_blanc) c += " Els subíndexs 1 es deixen en blanc.";
         }
         if (Mode_actual == Tasca::Anomenar) {
             c += "   S'anomena seguint l'estructura:   [prefix]+òxid de [prefix]+[element]" + CRLF + CRLF +
-                 "   Els prefixos fan referència als subíndexs que acompanyen el símbol de cada element un "
-                 "cop "
-                 "simplificats (si ha estat necessari) i no pas a les valències pròpies.";
-            if (Label18.empty())
-                c += " Recorda que el prefix mono s'omet si va davant l'element no metàl·lic.";
+                 "   Els prefixos fan referència als subíndexs que acompanyen el símbol de cada element un cop simplificats (si ha estat necessari) i no pas a les valències pròpies.";
+            if (subíndex_element.empty()) c += " Recorda que el prefix mono s'omet si va davant l'element no metàl·lic.";
         }
     }
+    // clang-format on
     return ex;
 }
 

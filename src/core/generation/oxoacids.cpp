@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "data/regles.h"
-#include "text/utf8.h"
 #include "generation/constructors.h"
+#include "text/utf8.h"
 
 namespace quimerix {
 
@@ -16,9 +16,10 @@ namespace {
 
 const std::string kRecorda = "Recorda que els subíndexs que tenen valor 1 cal deixar-los en blanc.";
 const std::string kUnCop = "   Un cop formulat cal simplificar els subíndexs.";
-const std::string kMeta =
-    "   El prefix [meta] indica que és un oxoàcid especial (els de [B], [P], [As] i [Sb]) i que "
-    "aquí es forma amb una sola molècula d'aigua.";
+// The texts of the comments stay one sentence to a line, as the student reads them.
+// clang-format off
+const std::string kMeta = "   El prefix [meta] indica que és un oxoàcid especial (els de [B], [P], [As] i [Sb]) i que aquí es forma amb una sola molècula d'aigua.";
+// clang-format on
 
 // "   L'element ..." paragraph that tells which valence the name gives, n = 2..4; "" otherwise.
 std::string paràgraf_valència(const std::string &nom, int n, int p, const std::string &v) {
@@ -26,12 +27,12 @@ std::string paràgraf_valència(const std::string &nom, int n, int p, const std:
     const Afixos a = afixos_oxoàcid(n, p);
     // The text writes the ending of the first of three valences with a dash.
     const std::string sufix = (n == 3 && p == 1 ? "-" : "") + std::string(a.ós ? "ós" : "ic");
-    const std::string afixos =
-        a.prefix.empty() ? "el sufix [" + sufix + "]" : "el prefix [" + a.prefix + "] i el sufix [" + sufix + "]";
-    return "   L'element " + nom + " pot actuar amb " + quantes_valències(n) +
-           " valències diferents. En aquest cas sabem que actua amb la " + ordinal(p) + " [" + v +
-           "] (ordenades per ordre creixent) perquè al nom del compost hi ha " + afixos + " que ens ho indica." +
-           CRLF + CRLF;
+    const std::string afixos = a.prefix.empty() ? "el sufix [" + sufix + "]"
+                                                : "el prefix [" + a.prefix + "] i el sufix [" + sufix + "]";
+    // clang-format off
+    return "   L'element " + nom + " pot actuar amb " + quantes_valències(n) + " valències diferents."
+           " En aquest cas sabem que actua amb la " + ordinal(p) + " [" + v + "] (ordenades per ordre creixent) perquè al nom del compost hi ha " + afixos + " que ens ho indica." + CRLF + CRLF;
+    // clang-format on
 }
 
 // "   Per saber el prefix i el sufix ..." for n valences, position p; "" when n is out of range.
@@ -41,17 +42,17 @@ std::string paràgraf_prefix_sufix(const std::string &nom, int n, int p, const s
     const std::string prefix = a.prefix.empty() ? "no n'hi ha" : a.prefix;
     // The phrase is padded to a fixed column (the single-valence one a little further), and so is
     // the prefix.
-    const std::string frase =
-        n == 1 ? " només pot actuar amb aquesta valència, es té que:"
-               : " pot actuar amb " + quantes_valències(n) + " valències diferents i aquesta, és la " +
-                     ordinal(p) + " es té que:";
+    const std::string frase = n == 1
+                                  ? " només pot actuar amb aquesta valència, es té que:"
+                                  : " pot actuar amb " + quantes_valències(n) +
+                                        " valències diferents i aquesta, és la " + ordinal(p) + " es té que:";
     const std::size_t columna = n == 1 ? 115 : 111;
-    return "   Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua "
-           "l'element " +
-           nom + " en ordre creixent. En aquest cas actua amb la valència [" + v + "]. Com que l'element " + nom +
-           frase + std::string(columna - longitud(frase), ' ') + "[prefix] = " + prefix +
-           std::string(30 - prefix.size(), ' ') + "[sufix] = " + (a.ós ? "ós" : "ic") +
-           CRLF + CRLF;
+    // clang-format off
+    return "   Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element " + nom + " en ordre creixent."
+           " En aquest cas actua amb la valència [" + v + "]."
+           " Com que l'element " + nom + frase + std::string(columna - longitud(frase), ' ') +
+           "[prefix] = " + prefix + std::string(30 - prefix.size(), ' ') + "[sufix] = " + (a.ós ? "ós" : "ic") + CRLF + CRLF;
+    // clang-format on
 }
 
 // The "Recorda" sentence: joined to "Un cop formulat ..." when the hydrogen was simplified.
@@ -159,51 +160,32 @@ Exercici formularOXIÀCIDS(const Taules &t, Parell p, Tasca Mode_actual) {
     const int n = t.nombre_valències(fila), pos = posició_valència(p);
     const bool meta = t.àcid_especial(fila);
 
+    // clang-format off
     std::string &c = e.Comentari;
-    c = "   És tracta d'un oxoàcid que és un compost format per combinació d'un òxid no metàl·lic amb aigua. "
-        "En ell "
-        "es combinen el no metall " +
-        nom + " [" + símbol + "] que actua amb valència [" + v + "] i una molècula d'aigua [H2O].";
+    c = "   És tracta d'un oxoàcid que és un compost format per combinació d'un òxid no metàl·lic amb aigua."
+        " En ell es combinen el no metall " + nom + " [" + símbol + "] que actua amb valència [" + v + "] i una molècula d'aigua [H2O].";
     if (Mode_actual == Tasca::Formular) {
         c += CRLF;
         c += paràgraf_valència(nom, n, pos, v);
-        c +=
-            "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + símbol +
-            "] i sumar-li una molècula d'aigua [H2O] (es sumen els subíndexs dels elements iguals). S'escriu "
-            "sempre seguint l'ordre:   [H] [subíndex]   [" +
-            símbol + "] [subíndex]   [O] [subíndex]." + CRLF + CRLF;
+        c += "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + símbol + "] i sumar-li una molècula d'aigua [H2O] (es sumen els subíndexs dels elements iguals)."
+             " S'escriu sempre seguint l'ordre:   [H] [subíndex]   [" + símbol + "] [subíndex]   [O] [subíndex]." + CRLF + CRLF;
         if (e[Subíndex1] != "2") c += kUnCop;
         c += recorda(e);
         if (meta) c += kMeta + CRLF;
     } else if (Mode_actual == Tasca::Anomenar) {
         if (!meta)
-            c += " Per saber amb quina valència actua cal restar una molècula d'aigua (H2O) al compost i "
-                 "veure "
-                 "quin és el subíndex que acompanya a l'oxigen [O]. En el cas que no obtinguem valències "
-                 "coherents cal estar alerta a possibles simplificacions que s'hagin pogut fer tant a "
-                 "l'oxoàcid "
-                 "com a l'òxid prèvi. Es pot agafar com a referència que l'oxoàcid sense simplificar hauria "
-                 "de "
-                 "tenir un [2] com a subíndex de l'hidrogen [H] i l'òxid no simplificat hauria de tenir un "
-                 "[2] "
-                 "com a subíndex de l'element " +
-                 nom + ". Per anomenar-los es segueix l'estructura:" + std::string(59, ' ') + "àcid" +
-                 std::string(3, ' ') + "[prefix]+[element]+[sufix]" + CRLF;
+            c += " Per saber amb quina valència actua cal restar una molècula d'aigua (H2O) al compost i veure quin és el subíndex que acompanya a l'oxigen [O]."
+                 " En el cas que no obtinguem valències coherents cal estar alerta a possibles simplificacions que s'hagin pogut fer tant a l'oxoàcid com a l'òxid prèvi."
+                 " Es pot agafar com a referència que l'oxoàcid sense simplificar hauria de tenir un [2] com a subíndex de l'hidrogen [H] i l'òxid no simplificat hauria de tenir un [2] com a subíndex de l'element " + nom + "."
+                 " Per anomenar-los es segueix l'estructura:" + std::string(59, ' ') + "àcid" + std::string(3, ' ') + "[prefix]+[element]+[sufix]" + CRLF;
         else
-            c +=
-                " Per saber amb quina valència actua es resta una molècula d'aigua (H2O) al compost i es "
-                "mira "
-                "quin és el subíndex de l'oxigen [O]. En el cas que no obtinguem valències coherents cal "
-                "estar "
-                "alerta a possibles simplificacions que s'hagin pogut fer tant a l'oxoàcid com a l'òxid "
-                "prèvi. "
-                "Es pot agafar com a referència que l'oxoàcid sense simplificar hauria de tenir un [2] com a "
-                "subíndex de l'hidrogen [H] i l'òxid no simplificat hauria de tenir un [2] com a subíndex de "
-                "l'element " +
-                nom + ". Per anomenar-los es segueix l'estructura:" + std::string(10, ' ') + "àcid" +
-                std::string(3, ' ') + "meta[prefix]+[element]+[sufix]" + CRLF + kMeta + CRLF;
+            c += " Per saber amb quina valència actua es resta una molècula d'aigua (H2O) al compost i es mira quin és el subíndex de l'oxigen [O]."
+                 " En el cas que no obtinguem valències coherents cal estar alerta a possibles simplificacions que s'hagin pogut fer tant a l'oxoàcid com a l'òxid prèvi."
+                 " Es pot agafar com a referència que l'oxoàcid sense simplificar hauria de tenir un [2] com a subíndex de l'hidrogen [H] i l'òxid no simplificat hauria de tenir un [2] com a subíndex de l'element " + nom + "."
+                 " Per anomenar-los es segueix l'estructura:" + std::string(10, ' ') + "àcid" + std::string(3, ' ') + "meta[prefix]+[element]+[sufix]" + CRLF + kMeta + CRLF;
         c += paràgraf_prefix_sufix(nom, n, pos, v);
     }
+    // clang-format on
     return e;
 }
 
@@ -218,42 +200,27 @@ Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, Tasca Mode_actual
     const std::string &v = t.cel(fila, p.columna);
     const int n = t.nombre_valències(fila), pos = posició_valència(p);
 
+    // clang-format off
     std::string &c = e.Comentari;
-    c = "   És un oxoàcid especial (els de bor, fòsfor, arsènic i antimoni) que éstà format per combinació "
-        "d'un òxid "
-        "no metàl·lic amb aigua. En ell es combinen el no metall " +
-        nom + " [" + símbol + "] que actua amb valència [" + v + "] i tres molècules d'aigua [H2O].";
+    c = "   És un oxoàcid especial (els de bor, fòsfor, arsènic i antimoni) que éstà format per combinació d'un òxid no metàl·lic amb aigua."
+        " En ell es combinen el no metall " + nom + " [" + símbol + "] que actua amb valència [" + v + "] i tres molècules d'aigua [H2O].";
     if (Mode_actual == Tasca::Formular) {
         c += CRLF;
         if (n == 3) c += paràgraf_valència(nom, n, pos, v);
-        c += "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + símbol +
-             "] i sumar-li tres molècules d'aigua [H2O] (es sumen els subíndexs dels elements iguals). "
-             "S'escriu "
-             "sempre seguint l'ordre:   [H] [subíndex]   [" +
-             símbol + "] [subíndex]   [O] [subíndex]." + CRLF + CRLF;
-        c += "   Hem de sumar-hi tres molècules d'aigua enlloc d'una perquè és un oxoàcid especial i no "
-             "porta el "
-             "prefix [meta]." +
-             CRLF;
+        c += "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + símbol + "] i sumar-li tres molècules d'aigua [H2O] (es sumen els subíndexs dels elements iguals)."
+             " S'escriu sempre seguint l'ordre:   [H] [subíndex]   [" + símbol + "] [subíndex]   [O] [subíndex]." + CRLF + CRLF;
+        c += "   Hem de sumar-hi tres molècules d'aigua enlloc d'una perquè és un oxoàcid especial i no porta el prefix [meta]." + CRLF;
         if (e[Subíndex1] != "6") c += kUnCop;
         c += recorda(e);
     } else if (Mode_actual == Tasca::Anomenar) {
-        c += " Per saber amb quina valència actua es resten tres molècula d'aigua (H2O) al compost i es mira "
-             "quin "
-             "és el subíndex de l'oxigen [O]. En el cas que no obtinguem valències coherents cal estar "
-             "alerta a "
-             "possibles simplificacions que s'hagin pogut fer tant a l'oxoàcid com a l'òxid prèvi. Es té com "
-             "a "
-             "referència que l'oxoàcid sense simplificar hauria de tenir un [6] com a subíndex de l'hidrogen "
-             "[H] "
-             "i l'òxid no simplificat hauria de tenir un [2] com a subíndex de l'element " +
-             nom + ". S'anomenen segons l'estructura:   àcid   [prefix]+[element]+[sufix]" + CRLF;
-        c += "   No s'ha de posar el prefix [meta] per diferenciar-lo de l'oxoàcid del mateix element que es "
-             "forma "
-             "amb una sola molècula d'aigua." +
-             CRLF;
+        c += " Per saber amb quina valència actua es resten tres molècula d'aigua (H2O) al compost i es mira quin és el subíndex de l'oxigen [O]."
+             " En el cas que no obtinguem valències coherents cal estar alerta a possibles simplificacions que s'hagin pogut fer tant a l'oxoàcid com a l'òxid prèvi."
+             " Es té com a referència que l'oxoàcid sense simplificar hauria de tenir un [6] com a subíndex de l'hidrogen [H] i l'òxid no simplificat hauria de tenir un [2] com a subíndex de l'element " + nom + "."
+             " S'anomenen segons l'estructura:   àcid   [prefix]+[element]+[sufix]" + CRLF;
+        c += "   No s'ha de posar el prefix [meta] per diferenciar-lo de l'oxoàcid del mateix element que es forma amb una sola molècula d'aigua." + CRLF;
         if (n == 1 || n == 3) c += paràgraf_prefix_sufix(nom, n, pos, v);
     }
+    // clang-format on
     return e;
 }
 

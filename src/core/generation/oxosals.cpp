@@ -82,7 +82,8 @@ std::string raó_valència(int n, int p) {
     const std::string sufix = a.ós ? "[it] que equival al sufix [ós]" : "[at] que equival al sufix [ic]";
     std::string r = "] perquè l'anió té " + (a.prefix.empty() ? "" : "el prefix [" + a.prefix + "] i ") +
                     "el sufix " + sufix + " dels oxoàcids.";
-    if (n == 1) return r + " Com que aquest element només pot actuar amb aquesta valència no pot haver-hi confusió.";
+    if (n == 1)
+        return r + " Com que aquest element només pot actuar amb aquesta valència no pot haver-hi confusió.";
     // The text says "quatres" for the second of four.
     const std::string quantes = quantes_valències(n) + (n == 4 && p == 2 ? "s" : "");
     return r + " Com que aquest element pot actuar amb " + quantes + " valències, aquest " +
@@ -95,14 +96,17 @@ std::string paràgraf_prefix_sufix(const Taules &t, const Sal &s) {
     const Afixos a = afixos_oxoàcid(s.n, s.p);
     const std::string afixos = "   [prefix] = " + (a.prefix.empty() ? "no n'hi ha" : a.prefix) +
                                "   [sufix] = " + (a.ós ? "it" : "at");
-    const std::string cas = s.n == 1 ? " només pot actuar amb aquesta valència, es té que:"
-                                     : " pot actuar amb " + quantes_valències(s.n) +
-                                           " valències diferents i aquesta, és la " + ordinal(s.p) + " es té que:";
+    const std::string cas = s.n == 1
+                                ? " només pot actuar amb aquesta valència, es té que:"
+                                : " pot actuar amb " + quantes_valències(s.n) +
+                                      " valències diferents i aquesta, és la " + ordinal(s.p) + " es té que:";
     const std::string &NX = t.nom(s.X);
-    return " Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua "
-           "l'element " +
-           NX + " en ordre creixent. En aquest cas actua amb la valència [" + s.v + "]. Com que l'element " +
-           NX + cas + afixos;
+    // The texts of the comments stay one sentence to a line, as the student reads them.
+    // clang-format off
+    return " Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element " + NX + " en ordre creixent."
+           " En aquest cas actua amb la valència [" + s.v + "]."
+           " Com que l'element " + NX + cas + afixos;
+    // clang-format on
 }
 
 // What the name says about the metal's valence.
@@ -121,72 +125,43 @@ std::string comentari_oxosal(const Taules &t, const Sal &s, Tasca Mode_actual) {
     const std::string &SM = t.símbol(s.M);
     const Exercici &e = s.e;
 
-    std::string c =
-        "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic.";
+    // clang-format off
+    std::string c = "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic.";
     if (Mode_actual == Tasca::Formular) {
-        c += " Per formular aquests tipus de compostos primer cal formular l'oxoàcid corresponent a "
-             "l'element no "
-             "metàl·lic i seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé. La "
-             "valència del metall es posa com a subíndex de tot l'ió que prové de l'oxoàcid." +
-             CRLF;
-        c += "   Aquí l'oxosal prové de l'oxoàcid de l'element " + NX + " [" + SX + "] amb valència [" + s.v +
-             "] i el metall " + NM + " [" + SM + "] amb valència [" + s.w + "]." + CRLF;
-        c +=
-            "   La valència del no metall " + NX + " [" + SX + "] és [" + s.v + raó_valència(s.n, s.p) + CRLF;
+        c += " Per formular aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé."
+             " La valència del metall es posa com a subíndex de tot l'ió que prové de l'oxoàcid." + CRLF;
+        c += "   Aquí l'oxosal prové de l'oxoàcid de l'element " + NX + " [" + SX + "] amb valència [" + s.v + "] i el metall " + NM + " [" + SM + "] amb valència [" + s.w + "]." + CRLF;
+        c += "   La valència del no metall " + NX + " [" + SX + "] és [" + s.v + raó_valència(s.n, s.p) + CRLF;
         if (t.àcid_especial(s.X))
-            c += "   El prefix [meta] indica que és una oxosal especial (les de [B], [P], [As] i [Sb]). "
-                 "Aquesta "
-                 "prové de l'oxoàcid de l'element " +
-                 NX + " [" + SX + "] i ens informa que s'ha format amb una sola molècula d'aigua.";
+            c += "   El prefix [meta] indica que és una oxosal especial (les de [B], [P], [As] i [Sb])."
+                 " Aquesta prové de l'oxoàcid de l'element " + NX + " [" + SX + "] i ens informa que s'ha format amb una sola molècula d'aigua.";
         else
             c += "  ";
         if (e[Subíndex_grup] != s.w && s.w != "1")
-            c += " Cal simplificar els subíndexs de l'element " + SM +
-                 " amb el subíndex de l'ió provenent de "
-                 "l'oxoàcid.";
+            c += " Cal simplificar els subíndexs de l'element " + SM + " amb el subíndex de l'ió provenent de l'oxoàcid.";
         if (e[Subíndex1].empty() || e[Subíndex_grup].empty())
-            c += " Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
-                 "correspon "
-                 "al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi.";
+            c += " Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi.";
     } else if (Mode_actual == Tasca::Anomenar) {
         if (!t.àcid_especial(s.X)) {
-            c += " La valència amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula "
-                 "d'aigua (H2O) i es mira quin és el subíndex de l'oxigen [O]. Si no obtenim valències "
-                 "coherents "
-                 "cal estar alerta a possibles simplificacions que s'hagin fet a l'oxoàcid o a l'òxid prèvi. "
-                 "Com "
-                 "a referència es té que l'oxoàcid sense simplificar ha de tenir un subíndex [2] a "
-                 "l'hidrogen [H] "
-                 "i l'òxid no simplificat ha de tenir un subíndex [2] a l'element " +
-                 NX +
-                 ". La valència amb què actua el metall és el subíndex que acompanya l'ió provinent de "
-                 "l'oxoàcid "
-                 "vigilant també possibles simplificacions.";
+            c += " La valència amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira quin és el subíndex de l'oxigen [O]."
+                 " Si no obtenim valències coherents cal estar alerta a possibles simplificacions que s'hagin fet a l'oxoàcid o a l'òxid prèvi."
+                 " Com a referència es té que l'oxoàcid sense simplificar ha de tenir un subíndex [2] a l'hidrogen [H] i l'òxid no simplificat ha de tenir un subíndex [2] a l'element " + NX + "."
+                 " La valència amb què actua el metall és el subíndex que acompanya l'ió provinent de l'oxoàcid vigilant també possibles simplificacions.";
             c += " Per anomenar-los es segueix l'estructura:   [prefix]+[no metall]+[sufix] de [metall]";
             if (t.diverses_valències(s.M)) c += "   (valència del metall)";
             c += CRLF + "   " + frase_metall(t, s) + CRLF + "  ";
         } else {
-            c += " La valència del no metall s'obté de restar a l'oxoàcid previ una molècula d'aigua (H2O) i "
-                 "mirar "
-                 "el subíndex de l'oxigen [O]. Si no obtenim valències coherents cal vigilar possibles "
-                 "simplificacions que s'hagin fet a l'oxoàcid o a l'òxid prèvi. Com a referència es té que "
-                 "l'oxoàcid sense simplificar ha de tenir un subíndex [2] a l'hidrogen [H] i l'òxid no "
-                 "simplificat un subíndex [2] a l'element " +
-                 NX +
-                 ". La valència del metall serà el subíndex que acompanya l'ió provinent de l'oxoàcid "
-                 "vigilant "
-                 "també possibles simplificacions.";
-            c +=
-                " Per anomenar-los es segueix l'estructura:   meta[prefix]+[no metall]+[sufix] de [metall]   "
-                "(valència del metall) " +
-                CRLF +
-                "   El prefix [meta] indica oxoàcid especial ([B],[P],[As] i [Sb]) i que aquí es forma amb "
-                "una "
-                "molècula d'aigua.";
+            c += " La valència del no metall s'obté de restar a l'oxoàcid previ una molècula d'aigua (H2O) i mirar el subíndex de l'oxigen [O]."
+                 " Si no obtenim valències coherents cal vigilar possibles simplificacions que s'hagin fet a l'oxoàcid o a l'òxid prèvi."
+                 " Com a referència es té que l'oxoàcid sense simplificar ha de tenir un subíndex [2] a l'hidrogen [H] i l'òxid no simplificat un subíndex [2] a l'element " + NX + "."
+                 " La valència del metall serà el subíndex que acompanya l'ió provinent de l'oxoàcid vigilant també possibles simplificacions.";
+            c += " Per anomenar-los es segueix l'estructura:   meta[prefix]+[no metall]+[sufix] de [metall]   (valència del metall) " + CRLF +
+                 "   El prefix [meta] indica oxoàcid especial ([B],[P],[As] i [Sb]) i que aquí es forma amb una molècula d'aigua.";
             c += " " + frase_metall(t, s);
         }
         c += paràgraf_prefix_sufix(t, s);
     }
+    // clang-format on
     return c;
 }
 
@@ -198,41 +173,27 @@ std::string comentari_oxosal_especial(const Taules &t, const Sal &s, Tasca Mode_
     const Exercici &e = s.e;
     const bool amb_paràgraf = s.n == 1 || s.n == 3;
 
-    std::string c =
-        "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid "
-        "especial i un element metàl·lic.";
+    // clang-format off
+    std::string c = "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un element metàl·lic.";
     if (Mode_actual == Tasca::Formular) {
-        c += " Primer es formula l'oxoàcid especial corresponent a l'element no metàl·lic i després s'hi "
-             "substitueix l'hidrogen per l'element metàl·lic que hi intervé. La valència del metall es posa "
-             "com a "
-             "subíndex de tot l'ió que prové de l'oxoàcid.";
-        c += " Aquí l'oxosal prové de l'oxoàcid especial de l'element " + NX + " [" + SX +
-             "] amb valència [" + s.v + "] i del metall " + NM + " [" + SM + "] amb valència [" + s.w + "].";
-        c += " Recorda que els oxoàcids especials es formaven al sumar 3 molècules d'aigua a l'òxid "
-             "corresponent "
-             "enlloc d'una.";
+        c += " Primer es formula l'oxoàcid especial corresponent a l'element no metàl·lic i després s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé."
+             " La valència del metall es posa com a subíndex de tot l'ió que prové de l'oxoàcid.";
+        c += " Aquí l'oxosal prové de l'oxoàcid especial de l'element " + NX + " [" + SX + "] amb valència [" + s.v + "] i del metall " + NM + " [" + SM + "] amb valència [" + s.w + "].";
+        c += " Recorda que els oxoàcids especials es formaven al sumar 3 molècules d'aigua a l'òxid corresponent enlloc d'una.";
         if (amb_paràgraf)
             c += " La valència del no metall " + NX + " [" + SX + "] és [" + s.v + raó_valència(s.n, s.p);
-        c += " No porta el prefix [meta] i això ens informa que l'oxoàcid especial del què prové aquesta "
-             "oxosal "
-             "especial s'ha format amb tres molècules d'aigua.";
+        c += " No porta el prefix [meta] i això ens informa que l'oxoàcid especial del què prové aquesta oxosal especial s'ha format amb tres molècules d'aigua.";
         if (e[Subíndex_grup] != s.w && s.w != "1")
-            c += " Cal simplificar els subíndexs de l'element " + SM +
-                 " amb el subíndex de l'ió provinent de l'oxoàcid especial.";
+            c += " Cal simplificar els subíndexs de l'element " + SM + " amb el subíndex de l'ió provinent de l'oxoàcid especial.";
         if (e[Subíndex1].empty() || e[Subíndex_grup].empty())
-            c += " Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest "
-                 "correspon "
-                 "al subíndex de l'ió provinent de l'oxoàcid especial no cal posar l'ió entre parèntesi.";
+            c += " Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest correspon al subíndex de l'ió provinent de l'oxoàcid especial no cal posar l'ió entre parèntesi.";
     } else if (Mode_actual == Tasca::Anomenar) {
-        c += " S'anomenen segons l'estructura:   [prefix]+[no metall]+[sufix] de [metall]   (valència del "
-             "metall) " +
-             CRLF;
-        c += "   És un oxoàcid especial i al no portar el prefix [meta] indica que s'ha format amb tres "
-             "molècules "
-             "d'aigua.";
+        c += " S'anomenen segons l'estructura:   [prefix]+[no metall]+[sufix] de [metall]   (valència del metall) " + CRLF;
+        c += "   És un oxoàcid especial i al no portar el prefix [meta] indica que s'ha format amb tres molècules d'aigua.";
         c += " " + frase_metall(t, s);
         if (amb_paràgraf) c += paràgraf_prefix_sufix(t, s);
     }
+    // clang-format on
     return c;
 }
 
@@ -241,8 +202,7 @@ std::string comentari_oxosal_especial(const Taules &t, const Sal &s, Tasca Mode_
 Exercici formularOXISALS(const Taules &t, Parell a, Parell b, Tasca Mode_actual) {
     Sal s = prepara(t, a, b, 1);
     std::string nom = paraula_anió(t, s);
-    if (t.àcid_especial(s.X))
-        nom = (primer_caràcter(t.nom(s.X)) == "a" ? "Met" : "Meta") + nom;
+    if (t.àcid_especial(s.X)) nom = (primer_caràcter(t.nom(s.X)) == "a" ? "Met" : "Meta") + nom;
     s.e.Nom_compost = nom + part_metall(t, s);
     s.e.Comentari = comentari_oxosal(t, s, Mode_actual);
     return s.e;
