@@ -25,10 +25,6 @@ const std::string Final_correcte = "CORRECTE" + CRLF;
 
 std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
-bool acaba_en(const std::string &t, const std::string &final) {
-    return t.size() >= final.size() && t.compare(t.size() - final.size(), final.size(), final) == 0;
-}
-
 Color color_per(int encerts, int total) {
     if (total <= 0) return Color::Negre;
     return 2 * encerts < total ? Color::Vermell : Color::Blau;
@@ -116,9 +112,9 @@ class Informe {
     }
 
     void línia_exercici(const std::string &registre) {
-        r_.color(acaba_en(registre, Final_correcte) ? Color::Negre : Color::Vermell);
+        r_.color(registre.ends_with(Final_correcte) ? Color::Negre : Color::Vermell);
         std::string línia = registre;
-        if (acaba_en(línia, CRLF)) línia.resize(línia.size() - CRLF.size());
+        if (línia.ends_with(CRLF)) línia.resize(línia.size() - CRLF.size());
         r_.text(sp(12) + línia);
         r_.fi_línia();
     }
