@@ -1,9 +1,9 @@
 #include "checking/correccio.h"
 
 #include "checking/assistent.h"
+#include "data/regles.h"
 #include "text/normalitza.h"
 #include "text/utf8.h"
-#include "data/regles.h"
 
 namespace quimerix {
 namespace {
@@ -35,9 +35,9 @@ bool corregeix_fórmula(const std::array<std::string, Nombre_caixes> &resposta, 
     return true;
 }
 
-Correcció_nom corregeix_nom(const std::string &Text1, const std::string &esperat, bool assistent) {
+Correcció_nom corregeix_nom(const std::string &teclejat, const std::string &esperat, bool assistent) {
     Correcció_nom r;
-    std::u32string s = a_caràcters(normalitza_entrada(Text1));
+    std::u32string s = a_caràcters(normalitza_entrada(teclejat));
     if (!s.empty() && (s.back() == U'ç' || s.back() == U'Ç')) s.pop_back();
     if (s.ends_with(U" ç") || s.ends_with(U" Ç")) s.resize(s.size() - 2);
     r.resposta_mostrada = a_utf8(s);
@@ -45,20 +45,19 @@ Correcció_nom corregeix_nom(const std::string &Text1, const std::string &espera
     std::string text = Canvi_MAJÚSCULES_minúscules2(r.resposta_mostrada);
     if (assistent) text = Suprimir_espais(text);
     r.Nom_amb_accents = esperat;
-    std::string label22 = esperat;
+    std::string esperat_comparat = esperat;
     if (assistent) {
         text = Canvi_accents(text);
-        label22 = Canvi_accents_esperat(label22);
+        esperat_comparat = Canvi_accents_esperat(esperat_comparat);
     }
     const std::string plata = "de plata";
-    if (text.ends_with(plata))
-        text.replace(text.size() - plata.size(), plata.size(), "d'argent");
+    if (text.ends_with(plata)) text.replace(text.size() - plata.size(), plata.size(), "d'argent");
     text = Apostrofa(text);
 
     r.resposta_comparada = text;
-    r.esperat_comparat = label22;
-    r.correcte = text == label22;
-    r.nom_esperat_mostrat = r.correcte ? label22 : r.Nom_amb_accents;
+    r.esperat_comparat = esperat_comparat;
+    r.correcte = text == esperat_comparat;
+    r.nom_esperat_mostrat = r.correcte ? esperat_comparat : r.Nom_amb_accents;
     return r;
 }
 
@@ -74,13 +73,13 @@ std::string línia_registre_fórmula(int N, const std::string &nom_demanat, cons
                                    const std::array<std::string, Nombre_caixes> &resposta, bool correcte) {
     const std::string n = std::to_string(N);
     std::string línia = N < 10 ? " " + n + "   " : N < 1000 ? " " + n + "  " : n + "  ";
-    const bool text11 = esperat.visibles[Símbol1];
+    const bool ternari = esperat.visibles[Símbol1];
     línia += nom_demanat + espais(38 - static_cast<long long>(longitud(nom_demanat)));
-    if (text11) línia += " ";
+    if (ternari) línia += " ";
     línia += fórmula_amb_espais(resposta, esperat.claudàtors);
     línia += espais(38 - llargada_caixes(resposta) - 2 - (esperat.claudàtors ? 2 : 0));
     if (correcte)
-        línia += text11 ? "CORRECTE" : " CORRECTE";
+        línia += ternari ? "CORRECTE" : " CORRECTE";
     else
         línia += fórmula_amb_espais(esperat.caixes, esperat.claudàtors);
     return línia + CRLF;
@@ -90,12 +89,12 @@ std::string línia_registre_nom(int N, const Exercici &pregunta, const std::stri
                                const std::string &nom_esperat, bool correcte) {
     const std::string n = std::to_string(N);
     std::string línia = N < 10 ? " " + n + "  " : N < 1000 ? " " + n + " " : n + " ";
-    const bool label8 = pregunta.visibles[Símbol1];
-    if (label8) línia += " ";
+    const bool ternari = pregunta.visibles[Símbol1];
+    if (ternari) línia += " ";
     línia += fórmula_amb_espais(pregunta.caixes, pregunta.claudàtors);
     línia += espais(38 - llargada_caixes(pregunta.caixes) - 2 - (pregunta.claudàtors ? 2 : 0));
     línia += " ";
-    if (!label8) línia += " ";
+    if (!ternari) línia += " ";
     línia += resposta + espais(38 - static_cast<long long>(longitud(resposta)));
     línia += correcte ? "CORRECTE" : nom_esperat;
     return línia + CRLF;

@@ -48,7 +48,7 @@ struct Correcció_nom {
 
 // Name task: the trailing "ç", lower-casing, the assistant's passes when it is on, the "de plata"
 // alias and the elision, then the exact comparison. `esperat` is the expected name as shown.
-Correcció_nom corregeix_nom(const std::string &Text1, const std::string &esperat, bool assistent);
+Correcció_nom corregeix_nom(const std::string &teclejat, const std::string &esperat, bool assistent);
 
 // The formula written box by box: "Fe2 O3 ", or "Ca (O H)2" when bracketed.
 std::string fórmula_amb_espais(const std::array<std::string, Nombre_caixes> &caixes, bool claudàtors);
