@@ -109,7 +109,7 @@ Exercici exercici_àcid(const Taules &t, Parell p, int aigües) {
 
 Subíndexs_oxoàcid subíndexs_oxoàcid(const Taules &t, Parell p, int aigües) {
     // The element takes oxygen's valence, oxygen the element's.
-    std::array<int, 2> òxid{enter(t.cel(p.element, p.columna)), enter(t.cel(Fila_oxigen, València1))};
+    std::array<int, 2> òxid{enter(t.valència(p)), enter(t.cel(Fila_oxigen, València1))};
     simplifica_successiu(òxid);
     std::array<int, 3> àcid{òxid[0] + aigües, òxid[1], 2 * aigües};
     simplifica_successiu(àcid);
@@ -139,7 +139,7 @@ std::string nom_oxoàcid_sense_accents(const Taules &t, Parell p, bool meta) {
     std::string cap = "Àcid ";
     if (meta && t.àcid_especial(e)) {
         cap = "Àcid meta";
-        if (primer_caràcter(t.nom(e)) == "a" && t.cel(e, p.columna) != t.cel(e, València1)) cap = "Àcid met";
+        if (primer_caràcter(t.nom(e)) == "a" && t.valència(p) != t.cel(e, València1)) cap = "Àcid met";
     }
     const std::string &arrel_àcid = t.cel(e, Arrel_àcid);
     const std::string arrel = arrel_àcid.empty() ? t.nom(e) : arrel_àcid;
@@ -156,7 +156,7 @@ Exercici formularOXIÀCIDS(const Taules &t, Parell p, Tasca Mode_actual) {
     const int fila = p.element;
     const std::string &nom = t.nom(fila);
     const std::string &símbol = t.símbol(fila);
-    const std::string &v = t.cel(fila, p.columna);
+    const std::string &v = t.valència(p);
     const int n = t.nombre_valències(fila), pos = posició_valència(p);
     const bool meta = t.àcid_especial(fila);
 
@@ -197,7 +197,7 @@ Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, Tasca Mode_actual
 
     const std::string &nom = t.nom(fila);
     const std::string &símbol = t.símbol(fila);
-    const std::string &v = t.cel(fila, p.columna);
+    const std::string &v = t.valència(p);
     const int n = t.nombre_valències(fila), pos = posició_valència(p);
 
     // clang-format off

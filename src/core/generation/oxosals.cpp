@@ -30,8 +30,8 @@ Sal prepara(const Taules &t, Parell a, Parell b, int aigües) {
     Sal s;
     s.X = a.element;
     s.M = b.element;
-    s.v = t.cel(s.X, a.columna);
-    s.w = t.cel(s.M, b.columna);
+    s.v = t.valència(a);
+    s.w = t.valència(b);
     s.n = t.nombre_valències(s.X);
     s.p = posició_valència(a);
 
