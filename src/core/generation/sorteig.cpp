@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "data/regles.h"
 #include "generation/constructors.h"
 
 namespace quimerix {
@@ -98,8 +97,8 @@ bool disponible_oxoàcid(const Taules &t, Parell p) {
 
 bool disponible_oxoàcid_especial(const Taules &t, Parell p) {
     static constexpr Exclusió kExclosos[] = {{"As", "1"}, {"Sb", "*"}};
-    return t.és_no_metall(p.element) && t.àcid_especial(p.element) &&
-           !t.valència(p).empty() && !exclòs(t, p, kExclosos);
+    return t.és_no_metall(p.element) && t.àcid_especial(p.element) && !t.valència(p).empty() &&
+           !exclòs(t, p, kExclosos);
 }
 
 // The two-pair families split their availability in three: what the first pair must be, what the

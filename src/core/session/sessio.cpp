@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "checking/assistent.h"
-#include "text/normalitza.h"
 #include "text/utf8.h"
 
 namespace quimerix {
@@ -277,7 +275,9 @@ bool Sessió::mostra_claudàtors_esperats() const {
 
 Situació_panell Sessió::situació_panell() const {
     Situació_panell s;
-    s.fase = estat_ == Estat::Inactiu ? Fase::Inactiu : estat_ == Estat::Acabada ? Fase::Acabada : Fase::EnCurs;
+    s.fase = estat_ == Estat::Inactiu   ? Fase::Inactiu
+             : estat_ == Estat::Acabada ? Fase::Acabada
+                                        : Fase::EnCurs;
     s.consulta = opcions_.consulta;
     s.incorrecte = mostra_incorrecte();
     return s;

@@ -173,8 +173,6 @@ class Sessió {
     // cmdPrint shown (from the start of a set on) and enabled (once an exercise has been corrected).
     bool ofereix_impressió() const { return estat_ != Estat::Inactiu; }
     bool impressió_activa() const { return estat_ != Estat::Inactiu && registre_.Nombre_registres() > 0; }
-    // cmdTeoria, cmdValències, cmdSímbols offered.
-    bool ofereix_consulta() const { return botó(Botó::Teoria).ofert; }
 
     // ---- The reference panel ----
 
