@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "checking/correccio.h"
-#include "text/utf8.h"
 #include "data/taules.h"
 #include "generation/sorteig.h"
 #include "records/dades_sessio.h"
+#include "text/utf8.h"
 
 namespace prova {
 
@@ -38,7 +38,7 @@ inline const std::map<std::string, Compost> &compostos() {
 // a wrong element when wrong, or a name task (mode 2) answered "nom equivocat" when wrong.
 inline std::string registre(int N, const Compost &c, int mode, bool correcte) {
     using namespace quimerix;
-    if (mode == 1) {
+    if (tasca_de_dígit(mode) == Tasca::Formular) {
         auto resposta = c.formular.caixes;
         if (!correcte) resposta[Símbol2] = "Xy";
         return línia_registre_fórmula(N, c.formular.Nom_compost, c.formular, resposta, correcte);
