@@ -102,6 +102,12 @@ TEST(Correccio, Nom) {
         {"òxid de tel·luri", "òxid de tel.luri", false, false, "òxid de tel.luri"},
         {"òxid de ferro (III)", "", false, false, ""},
         {"òxid de ferro (III)", "", true, false, ""},
+        // No-break spaces and invisible characters, with the assistant and without it.
+        {"clorur de sodi", "clorur\u00A0de\u202Fsodi", false, true, "clorur de sodi"},
+        {"clorur de sodi", "clorur\u00A0de\u202Fsodi", true, true, "clorur de sodi"},
+        {"clorur de sodi", "\uFEFFclorur\u200B de\u200E sodi\u2060", false, true, "clorur de sodi"},
+        {"clorur de sodi", "\u202Bclorur de\u200F sodi\u202C", true, true, "clorur de sodi"},
+        {"òxid de ferro (III)", "o\u200D\u0300xid de ferro (III)", false, true, "òxid de ferro (III)"},
     };
     for (const auto &c : casos) {
         const Correcció_nom r = corregeix_nom(c.escrit, c.esperat, c.assistent);
