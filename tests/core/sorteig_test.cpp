@@ -90,6 +90,11 @@ TEST(Sorteig, ReglesDeDisponibilitat) {
     EXPECT_FALSE(disponible_oxoàcid(t, par("Te", 6)));
     EXPECT_TRUE(disponible_oxoàcid_especial(t, par("As", 3)));
     EXPECT_FALSE(disponible_oxoàcid_especial(t, par("As", 1)));
+    EXPECT_TRUE(disponible_oxosal(t, par("Cl", 7), par("Na", 1)));
+    EXPECT_TRUE(disponible_oxosal(t, par("P", 5), par("Ca", 2)));
+    EXPECT_FALSE(disponible_oxosal(t, par("Br", 7), par("Na", 1)));
+    EXPECT_FALSE(disponible_oxosal(t, par("Te", 6), par("Na", 1)));
+    EXPECT_FALSE(disponible_oxosal(t, par("Na", 1), par("Cl", 7)));
     EXPECT_FALSE(disponible_oxosal_especial(t, par("P", 1), par("Na", 1)));
     EXPECT_TRUE(disponible_oxosal_especial(t, par("P", 3), par("Na", 1)));
     EXPECT_FALSE(usable_òxid(t, par("O", 2)));
