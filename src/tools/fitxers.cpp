@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include <fcntl.h>
 #include <unistd.h>
+
+#include "records/arxiu_sessio.h"
 
 namespace eines {
 
@@ -16,7 +17,14 @@ std::optional<std::string> llegeix_fitxer(const std::string &camí) {
     if (!std::filesystem::is_regular_file(camí, ec)) return std::nullopt;
     std::ifstream f(camí, std::ios::binary);
     if (!f) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    // Read in pieces up to one byte past the limit, so that a file that grows meanwhile is refused
+    // all the same.
+    std::string bytes;
+    char tros[1 << 16];
+    while (f.read(tros, sizeof tros) || f.gcount() > 0) {
+        bytes.append(tros, static_cast<std::size_t>(f.gcount()));
+        if (bytes.size() > quimerix::Mida_màxima_arxiu) return std::nullopt;
+    }
     if (f.bad()) return std::nullopt;
     return bytes;
 }

@@ -6,7 +6,7 @@
 
 namespace eines {
 
-// The bytes of a regular file; nothing when it cannot be read.
+// The bytes of a regular file; nothing when it cannot be read or is larger than any session file.
 std::optional<std::string> llegeix_fitxer(const std::string &camí);
 // Writes `contingut` to a temporary file beside `camí`, then puts it in place with one rename,
 // so that an old file stays whole when the write fails. Gives the Catalan reason of a failure.

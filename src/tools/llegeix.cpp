@@ -1,12 +1,10 @@
 // quimerix-eines llegeix: the plain text of a stored session file, in UTF-8.
 
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string_view>
 #include <variant>
 
+#include "fitxers.h"
 #include "ordres.h"
 #include "records/arxiu_sessio.h"
 #include "records/cp1252.h"
@@ -36,12 +34,9 @@ std::string línies_visibles(std::string_view text) {
 
 int llegeix(const eines::Arguments &args) {
     const std::string &camí = args.posicionals().front();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(camí, ec)) return no_llegit(camí);
-    std::ifstream f(camí, std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-    if (!f || f.bad()) return no_llegit(camí);
-    const auto pla = text_pla(bytes);
+    const auto bytes = eines::llegeix_fitxer(camí);
+    if (!bytes) return no_llegit(camí);
+    const auto pla = text_pla(*bytes);
     const auto *text = std::get_if<std::string>(&pla);
     if (text == nullptr || std::holds_alternative<Error_arxiu>(llegeix_text_pla(*text)))
         return no_llegit(camí);

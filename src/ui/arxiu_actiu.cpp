@@ -10,16 +10,15 @@ namespace quimerix::ui {
 
 namespace {
 
-// Far more than the largest session file (1,700 records): anything bigger is not one, and is not
-// read into memory.
-constexpr qint64 Mida_màxima = 16 * 1024 * 1024;
+constexpr auto Mida_màxima = static_cast<qint64>(Mida_màxima_arxiu);
 
 } // namespace
 
 QString avís_arxiu_no_desat(const QString &ruta) {
-    return QStringLiteral("No s'ha pogut desar l'arxiu de dades:\n%1\n\n"
-                          "Pots continuar amb els exercicis. L'arxiu conserva l'última versió que s'hi ha pogut "
-                          "desar, i es tornarà a intentar desar-lo després de cada correcció.")
+    return QStringLiteral(
+               "No s'ha pogut desar l'arxiu de dades:\n%1\n\n"
+               "Pots continuar amb els exercicis. L'arxiu conserva l'última versió que s'hi ha pogut "
+               "desar, i es tornarà a intentar desar-lo després de cada correcció.")
         .arg(ruta);
 }
 
@@ -46,7 +45,8 @@ std::optional<DadesSessió> llegeix_sessió(const QString &ruta) {
     if (!fitxer.open(QIODevice::ReadOnly) || fitxer.size() > Mida_màxima) return std::nullopt;
     const QByteArray bytes = fitxer.read(Mida_màxima + 1);
     if (fitxer.error() != QFileDevice::NoError || bytes.size() > Mida_màxima) return std::nullopt;
-    const Lectura_arxiu lectura = llegeix_arxiu(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    const Lectura_arxiu lectura =
+        llegeix_arxiu(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     if (const auto *dades = std::get_if<DadesSessió>(&lectura)) return *dades;
     return std::nullopt;
 }

@@ -27,6 +27,9 @@ inline constexpr const char *Missatge_error_arxiu =
 inline constexpr std::uint8_t Constant_xifrat = 157;
 // Most records a file may hold.
 inline constexpr int Màxim_registres = 1700;
+// Far more bytes than the largest session file (1,700 records): a bigger file is not one, and is
+// refused without being read into memory.
+inline constexpr std::size_t Mida_màxima_arxiu = 16 * 1024 * 1024;
 
 enum class Forma_arxiu {
     Inici,    // lines 1 and 2, N = 0: the file written when a set starts
