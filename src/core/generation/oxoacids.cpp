@@ -42,12 +42,10 @@ std::string paràgraf_prefix_sufix(const std::string &nom, int n, int p, const s
     const std::string prefix = a.prefix.empty() ? "no n'hi ha" : a.prefix;
     // The phrase is padded to a fixed column (the single-valence one a little further), and so is
     // the prefix.
-    const std::string frase = n == 1
-                                  ? " només pot actuar amb aquesta valència, es té que:"
-                                  : " pot actuar amb " + quantes_valències(n) +
-                                        " valències diferents i aquesta, és la " + ordinal(p) + " es té que:";
-    const std::size_t columna = n == 1 ? 115 : 111;
     // clang-format off
+    const std::string frase = n == 1 ? " només pot actuar amb aquesta valència, es té que:"
+                                     : " pot actuar amb " + quantes_valències(n) + " valències diferents i aquesta, és la " + ordinal(p) + " es té que:";
+    const std::size_t columna = n == 1 ? 115 : 111;
     return "   Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element " + nom + " en ordre creixent."
            " En aquest cas actua amb la valència [" + v + "]."
            " Com que l'element " + nom + frase + std::string(columna - longitud(frase), ' ') +

@@ -80,29 +80,24 @@ std::string part_metall(const Taules &t, const Sal &s) {
 std::string raó_valència(int n, int p) {
     const Afixos a = afixos_oxoàcid(n, p);
     const std::string sufix = a.ós ? "[it] que equival al sufix [ós]" : "[at] que equival al sufix [ic]";
-    std::string r = "] perquè l'anió té " + (a.prefix.empty() ? "" : "el prefix [" + a.prefix + "] i ") +
-                    "el sufix " + sufix + " dels oxoàcids.";
-    if (n == 1)
-        return r + " Com que aquest element només pot actuar amb aquesta valència no pot haver-hi confusió.";
+    // The texts of the comments stay one sentence to a line, as the student reads them.
+    // clang-format off
+    std::string r = "] perquè l'anió té " + (a.prefix.empty() ? "" : "el prefix [" + a.prefix + "] i ") + "el sufix " + sufix + " dels oxoàcids.";
+    if (n == 1) return r + " Com que aquest element només pot actuar amb aquesta valència no pot haver-hi confusió.";
     // The text says "quatres" for the second of four.
     const std::string quantes = quantes_valències(n) + (n == 4 && p == 2 ? "s" : "");
-    return r + " Com que aquest element pot actuar amb " + quantes + " valències, aquest " +
-           (a.prefix.empty() ? "sufix" : "prefix i sufix") + " ens indica que serà la " + ordinal(p) +
-           " d'elles.";
+    return r + " Com que aquest element pot actuar amb " + quantes + " valències, aquest " + (a.prefix.empty() ? "sufix" : "prefix i sufix") + " ens indica que serà la " + ordinal(p) + " d'elles.";
+    // clang-format on
 }
 
 // The prefix and suffix paragraph that tells how the anion is named; no line break after it.
 std::string paràgraf_prefix_sufix(const Taules &t, const Sal &s) {
     const Afixos a = afixos_oxoàcid(s.n, s.p);
-    const std::string afixos = "   [prefix] = " + (a.prefix.empty() ? "no n'hi ha" : a.prefix) +
-                               "   [sufix] = " + (a.ós ? "it" : "at");
-    const std::string cas = s.n == 1
-                                ? " només pot actuar amb aquesta valència, es té que:"
-                                : " pot actuar amb " + quantes_valències(s.n) +
-                                      " valències diferents i aquesta, és la " + ordinal(s.p) + " es té que:";
     const std::string &NX = t.nom(s.X);
-    // The texts of the comments stay one sentence to a line, as the student reads them.
     // clang-format off
+    const std::string afixos = "   [prefix] = " + (a.prefix.empty() ? "no n'hi ha" : a.prefix) + "   [sufix] = " + (a.ós ? "it" : "at");
+    const std::string cas = s.n == 1 ? " només pot actuar amb aquesta valència, es té que:"
+                                     : " pot actuar amb " + quantes_valències(s.n) + " valències diferents i aquesta, és la " + ordinal(s.p) + " es té que:";
     return " Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element " + NX + " en ordre creixent."
            " En aquest cas actua amb la valència [" + s.v + "]."
            " Com que l'element " + NX + cas + afixos;
@@ -112,10 +107,10 @@ std::string paràgraf_prefix_sufix(const Taules &t, const Sal &s) {
 // What the name says about the metal's valence.
 std::string frase_metall(const Taules &t, const Sal &s) {
     const std::string cap = "L'element " + t.nom(s.M) + " [" + t.símbol(s.M) + "] ";
-    if (!t.diverses_valències(s.M))
-        return cap + "només actua amb valència, [" + s.w +
-               "] i com que no pot actuar amb cap més, no cal indicar-la.";
+    // clang-format off
+    if (!t.diverses_valències(s.M)) return cap + "només actua amb valència, [" + s.w + "] i com que no pot actuar amb cap més, no cal indicar-la.";
     return cap + "actua amb valència, [" + s.w + "] i com que pot actuar amb més d'una, cal indicar-la.";
+    // clang-format on
 }
 
 std::string comentari_oxosal(const Taules &t, const Sal &s, Tasca Mode_actual) {
