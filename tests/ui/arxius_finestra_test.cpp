@@ -82,18 +82,18 @@ std::optional<DadesSessió> llegit(const QString &camí) {
 void tres_exercicis(Banc &b, const std::function<void()> &després_de_cada) {
     auto &f = b.finestra;
     for (int i = 0; i < 22; ++i)
-        f.Command1->click();
-    b.comença(f.Option1, true);
+        f.opcions().Command1->click();
+    b.comença(f.opcions().Option1, true);
     després_de_cada();
     b.escriu_fórmula_correcta();
-    f.cmdCorregir->click();
+    f.exercici().cmdCorregir->click();
     després_de_cada();
-    f.cmdSegüent->click();
-    QTest::keyClicks(f.Text11, QStringLiteral("Zz"));
-    f.cmdCorregir->click();
+    f.exercici().cmdSegüent->click();
+    QTest::keyClicks(f.exercici().Text11, QStringLiteral("Zz"));
+    f.exercici().cmdCorregir->click();
     després_de_cada();
-    f.cmdSegüent->click();
-    while (f.cmdCorregir->isVisible())
+    f.exercici().cmdSegüent->click();
+    while (f.exercici().cmdCorregir->isVisible())
         f.tic_crono();
     després_de_cada();
 }
@@ -131,7 +131,7 @@ void ArxiusFinestraTest::save_cancelled() {
     QCOMPARE(a.txtRuta_Arxiu->text(), QStringLiteral("Cancel"));
     QCOMPARE(a.Label89->text(), Sense_arxiu);
     QVERIFY(!b.finestra.sessió().Arxiu_actiu());
-    b.comença(b.finestra.Option1);
+    b.comença(b.finestra.opcions().Option1);
     QCOMPARE(b.missatges.textos().front(), Pregunta_arxiu);
     QCOMPARE(QDir(documents()).entryList(QDir::Files), abans);
 }
@@ -237,15 +237,15 @@ void ArxiusFinestraTest::open() {
     QCOMPARE(diàlegs.previsualitzacions, llegible ? 1 : 0);
     if (llegible) {
         QVERIFY(b.missatges.rebuts.empty());
-        QCOMPARE(b.finestra.Label70->text(), QStringLiteral("1 / 1"));
-        QCOMPARE(b.finestra.Label78->text(), QStringLiteral("1 / 1"));
+        QCOMPARE(b.finestra.estadístiques().Label70->text(), QStringLiteral("1 / 1"));
+        QCOMPARE(b.finestra.xifres().Label78->text(), QStringLiteral("1 / 1"));
     } else if (contingut == "-") {
         QVERIFY(b.missatges.rebuts.empty());
     } else {
         QCOMPARE(b.missatges.textos(), std::vector<std::string>{Error_obrir});
         QCOMPARE(b.missatges.rebuts[0].títol, std::string("QUIMERIX"));
         QVERIFY(!b.missatges.rebuts[0].pregunta);
-        QCOMPARE(b.finestra.Label78->text(), QStringLiteral("0 / 0"));
+        QCOMPARE(b.finestra.xifres().Label78->text(), QStringLiteral("0 / 0"));
     }
     QVERIFY(b.finestra.sessió().estat() == quimerix::Estat::Inactiu);
 }

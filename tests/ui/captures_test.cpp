@@ -85,10 +85,10 @@ void comprova(Banc &b, const QString &nom) {
 void respon_malament(Banc &b) {
     auto &f = b.finestra;
     if (f.sessió().Mode_exercici() == quimerix::Tasca::Anomenar)
-        QTest::keyClicks(f.Text1, "nom equivocat");
+        QTest::keyClicks(f.exercici().Text1, "nom equivocat");
     else
-        QTest::keyClicks(f.Text2, "Xx");
-    f.cmdCorregir->click();
+        QTest::keyClicks(f.exercici().Text2, "Xx");
+    f.exercici().cmdCorregir->click();
 }
 
 void recorre(QSize mida) {
@@ -102,24 +102,24 @@ void recorre(QSize mida) {
     f.findChild<QPushButton *>("cmdHelp")->click();
     comprova(b, "1-inactiu-guia");
     f.findChild<QPushButton *>("cmdCrèdits")->click();
-    b.comença(f.Option3, true);
+    b.comença(f.opcions().Option3, true);
     comprova(b, "2-exercici");
     respon_malament(b);
     comprova(b, "3-correccio");
-    f.cmdAjuda->click();
+    f.estadístiques().cmdAjuda->click();
     comprova(b, "4-professor");
-    f.cmdSegüent->click();
+    f.exercici().cmdSegüent->click();
     comprova(b, "5-exercici");
     respon_malament(b);
     comprova(b, "6-correccio");
-    f.cmdSegüent->click();
+    f.exercici().cmdSegüent->click();
     if (f.sessió().Mode_exercici() == quimerix::Tasca::Formular)
         b.escriu_fórmula_correcta();
     else
-        QTest::keyClicks(f.Text1, qs(f.sessió().Exercici_actual().Nom_compost));
-    f.cmdCorregir->click();
+        QTest::keyClicks(f.exercici().Text1, qs(f.sessió().Exercici_actual().Nom_compost));
+    f.exercici().cmdCorregir->click();
     comprova(b, "7-correcte");
-    f.cmdSegüent->click();
+    f.exercici().cmdSegüent->click();
     comprova(b, "8-estadistiques");
     // Each view of the reference panel.
     const std::pair<const char *, const char *> vistes[] = {

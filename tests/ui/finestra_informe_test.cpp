@@ -40,12 +40,12 @@ class DiàlegsProva final : public quimerix::ui::DiàlegsImpressió {
 void tres_exercicis(Banc &b) {
     auto &f = b.finestra;
     for (int i = 0; i < 22; ++i)
-        f.Command1->click();
-    b.comença(f.Option1);
+        f.opcions().Command1->click();
+    b.comença(f.opcions().Option1);
     for (int n = 1; n <= 3; ++n) {
         if (n != 2) b.escriu_fórmula_correcta();
-        f.cmdCorregir->click();
-        f.cmdSegüent->click();
+        f.exercici().cmdCorregir->click();
+        f.exercici().cmdSegüent->click();
     }
 }
 
@@ -58,11 +58,11 @@ void FinestraInformeTest::boto_imprimir() {
     f.posa_diàlegs_impressió(diàlegs);
     QVERIFY(!f.cmdPrint->isVisible());
     QCOMPARE(f.cmdPrint->text(), QStringLiteral("&Imprimir"));
-    b.comença(f.Option1);
+    b.comença(f.opcions().Option1);
     QVERIFY(f.cmdPrint->isVisible());
     QVERIFY(!f.cmdPrint->isEnabled());
     b.escriu_fórmula_correcta();
-    f.cmdCorregir->click();
+    f.exercici().cmdCorregir->click();
     QVERIFY(f.cmdPrint->isEnabled());
     f.cmdPrint->click();
     QCOMPARE(int(diàlegs.textos.size()), 1);
@@ -95,7 +95,7 @@ void FinestraInformeTest::final_del_conjunt() {
     b.missatges.respostes = {true, sí, true};
     tres_exercicis(b);
 
-    QVERIFY(b.finestra.Label80->isVisible());
+    QVERIFY(b.finestra.exercici().Label80->isVisible());
     const auto textos = b.missatges.textos();
     QVERIFY(std::find(textos.begin(), textos.end(),
                       "Has completat tots els exercicits. Vols imprimir-ne un informe?") != textos.end());
@@ -105,7 +105,8 @@ void FinestraInformeTest::final_del_conjunt() {
         QVERIFY(t.find("Encerts sobre el total:  2 / 3  (67 %) ") != std::string::npos);
         QVERIFY(t.find("NOTA: 6'67") != std::string::npos);
     }
-    QCOMPARE(std::find(textos.begin(), textos.end(), quimerix::ui::Pregunta_pdf) != textos.end(), !impressora && sí);
+    QCOMPARE(std::find(textos.begin(), textos.end(), quimerix::ui::Pregunta_pdf) != textos.end(),
+             !impressora && sí);
     QCOMPARE(QFile::exists(diàlegs.camí), pdf);
     QVERIFY(std::find(textos.begin(), textos.end(), quimerix::Missatge_error_impressió) == textos.end());
 }

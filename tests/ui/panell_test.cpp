@@ -38,15 +38,16 @@ template <class W = QWidget> W *control(const Banc &b, const char *nom) {
 }
 
 // What each view shows, in the shared area.
-const char *const Continguts[] = {"Text6", "Taula81", "Taula92", "Text8", "Label86", "txtProfessor", "Label64"};
-const char *const Botons[] = {"cmdTeoria", "cmdValències", "cmdSímbols", "cmdHelp",
-                              "cmdCrèdits", "cmdAutor",    "cmdAjuda",   "cmdInforme"};
+const char *const Continguts[] = {"Text6",   "Taula81",      "Taula92", "Text8",
+                                  "Label86", "txtProfessor", "Label64"};
+const char *const Botons[] = {"cmdTeoria",  "cmdValències", "cmdSímbols", "cmdHelp",
+                              "cmdCrèdits", "cmdAutor",     "cmdAjuda",   "cmdInforme"};
 
 // A set under way with a wrong answer corrected, so that every button is offered.
 void amb_resposta_errònia(Banc &b) {
-    b.comença(b.finestra.Option1);
-    QTest::keyClicks(b.finestra.Text2, "Xx");
-    b.finestra.cmdCorregir->click();
+    b.comença(b.finestra.opcions().Option1);
+    QTest::keyClicks(b.finestra.exercici().Text2, "Xx");
+    b.finestra.exercici().cmdCorregir->click();
 }
 
 } // namespace
@@ -55,14 +56,22 @@ void PanellTest::cada_boto_mostra_el_seu_contingut_data() {
     QTest::addColumn<QString>("botó");
     QTest::addColumn<QString>("contingut");
     QTest::addColumn<bool>("imatge");
-    QTest::newRow("teoria") << "cmdTeoria" << "Text6" << false;
-    QTest::newRow("valències") << "cmdValències" << "Taula81" << false;
-    QTest::newRow("símbols") << "cmdSímbols" << "Taula92" << false;
-    QTest::newRow("guia") << "cmdHelp" << "Text8" << false;
-    QTest::newRow("crèdits") << "cmdCrèdits" << "Label86" << true;
-    QTest::newRow("autor") << "cmdAutor" << "Label86" << false;
-    QTest::newRow("professor") << "cmdAjuda" << "txtProfessor" << false;
-    QTest::newRow("estadístiques") << "cmdInforme" << "Label64" << false;
+    QTest::newRow("teoria") << "cmdTeoria"
+                            << "Text6" << false;
+    QTest::newRow("valències") << "cmdValències"
+                               << "Taula81" << false;
+    QTest::newRow("símbols") << "cmdSímbols"
+                             << "Taula92" << false;
+    QTest::newRow("guia") << "cmdHelp"
+                          << "Text8" << false;
+    QTest::newRow("crèdits") << "cmdCrèdits"
+                             << "Label86" << true;
+    QTest::newRow("autor") << "cmdAutor"
+                           << "Label86" << false;
+    QTest::newRow("professor") << "cmdAjuda"
+                               << "txtProfessor" << false;
+    QTest::newRow("estadístiques") << "cmdInforme"
+                                   << "Label64" << false;
 }
 
 void PanellTest::cada_boto_mostra_el_seu_contingut() {
@@ -90,25 +99,26 @@ void PanellTest::cada_boto_mostra_el_seu_contingut() {
 void PanellTest::sense_check10_mai_no_surten() {
     Banc b;
     auto &f = b.finestra;
-    QVERIFY(f.Check10->isVisible() && f.Check10->isChecked());
-    QCOMPARE(f.Check10->text(), QString("Apunts de teoria, símbols i valències consultables"));
-    QCOMPARE(f.Check10->toolTip(), QString("Assenyala aquesta casella si vols tenir accés a la consulta dels "
-                                           "apunts, els símbols dels elements i la taula de valències."));
-    f.Check10->click();
-    b.comença(f.Option1);
-    QVERIFY(!f.Check10->isEnabled()); // frozen with the other options
-    f.Check10->click();
+    QVERIFY(f.opcions().Check10->isVisible() && f.opcions().Check10->isChecked());
+    QCOMPARE(f.opcions().Check10->text(), QString("Apunts de teoria, símbols i valències consultables"));
+    QCOMPARE(f.opcions().Check10->toolTip(),
+             QString("Assenyala aquesta casella si vols tenir accés a la consulta dels "
+                     "apunts, els símbols dels elements i la taula de valències."));
+    f.opcions().Check10->click();
+    b.comença(f.opcions().Option1);
+    QVERIFY(!f.opcions().Check10->isEnabled()); // frozen with the other options
+    f.opcions().Check10->click();
     QVERIFY(!f.sessió().opcions().consulta);
     for (int i = 0; i < 4; ++i) {
         for (const char *nom : {"cmdTeoria", "cmdValències", "cmdSímbols"})
             QVERIFY2(!control(b, nom)->isVisible(), nom);
-        if (i % 2)
-            b.escriu_fórmula_correcta();
-        f.cmdCorregir->click();
+        if (i % 2) b.escriu_fórmula_correcta();
+        f.exercici().cmdCorregir->click();
         for (const char *nom : {"cmdTeoria", "cmdValències", "cmdSímbols"})
             QVERIFY2(!control(b, nom)->isVisible(), nom);
-        f.cmdAjuda->isVisible() ? f.cmdAjuda->click() : control<QPushButton>(b, "cmdHelp")->click();
-        f.cmdSegüent->click();
+        f.estadístiques().cmdAjuda->isVisible() ? f.estadístiques().cmdAjuda->click()
+                                                : control<QPushButton>(b, "cmdHelp")->click();
+        f.exercici().cmdSegüent->click();
     }
 }
 
@@ -143,7 +153,8 @@ void PanellTest::focus_despres_de_cada_boto_data() {
     for (const char *nom : {"cmdTeoria", "cmdValències", "cmdSímbols", "cmdHelp", "cmdCrèdits", "cmdAutor"})
         for (bool corregit : {false, true})
             for (bool teclat : {false, true})
-                QTest::addRow("%s %s %s", nom, corregit ? "corregit" : "pregunta", teclat ? "teclat" : "ratolí")
+                QTest::addRow("%s %s %s", nom, corregit ? "corregit" : "pregunta",
+                              teclat ? "teclat" : "ratolí")
                     << QString::fromUtf8(nom) << corregit << teclat;
     QTest::newRow("cmdAjuda teclat") << "cmdAjuda" << true << true;
     QTest::newRow("cmdInforme ratolí") << "cmdInforme" << true << false;
@@ -160,9 +171,9 @@ void PanellTest::focus_despres_de_cada_boto() {
     if (corregit)
         amb_resposta_errònia(b);
     else
-        b.comença(f.Option2);
+        b.comença(f.opcions().Option2);
     if (botó == "cmdInforme") control<QPushButton>(b, "cmdTeoria")->click();
-    if (!corregit) f.Text1->setFocus();
+    if (!corregit) f.exercici().Text1->setFocus();
     auto *x = control<QPushButton>(b, botó.toUtf8().constData());
     if (teclat) {
         x->setFocus(Qt::TabFocusReason);
@@ -172,7 +183,7 @@ void PanellTest::focus_despres_de_cada_boto() {
         QTest::mouseClick(x, Qt::LeftButton);
     }
     QVERIFY(!x->isEnabled());
-    QWidget *esperat = corregit ? static_cast<QWidget *>(f.cmdSegüent) : f.Text1;
+    QWidget *esperat = corregit ? static_cast<QWidget *>(f.exercici().cmdSegüent) : f.exercici().Text1;
     QCOMPARE(QApplication::focusWidget(), esperat);
 }
 

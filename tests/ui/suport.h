@@ -19,9 +19,15 @@
 #include <vector>
 
 #include "finestra.h"
-#include "informe_ui.h"
 #include "generation/aleatori.h"
+#include "informe_ui.h"
 #include "missatges.h"
+#include "panell_consulta.h"
+#include "panell_estadistiques.h"
+#include "panell_exercici.h"
+#include "panell_historial.h"
+#include "panell_opcions.h"
+#include "panell_xifres.h"
 
 namespace prova {
 
@@ -105,15 +111,15 @@ struct Banc {
     // Chooses the task option, fills the name and starts (answering Yes to the file question).
     void comença(QRadioButton *tasca, bool amb_temps = false) {
         tasca->click();
-        if (!amb_temps) finestra.Check11->click();
-        finestra.Text10->setText(QStringLiteral("Anna Puig"));
-        finestra.cmdComençar->click();
-        if (amb_temps) finestra.cmdSegüent->click();
+        if (!amb_temps) finestra.opcions().Check11->click();
+        finestra.opcions().Text10->setText(QStringLiteral("Anna Puig"));
+        finestra.opcions().cmdComençar->click();
+        if (amb_temps) finestra.exercici().cmdSegüent->click();
     }
     // The answer boxes of the formula, in the order of the exercise's boxes.
     std::array<QLineEdit *, 7> caixes() const {
-        auto &f = finestra;
-        return {f.Text11, f.Text12, f.Text2, f.Text3, f.Text4, f.Text5, f.Text13};
+        auto &e = finestra.exercici();
+        return {e.Text11, e.Text12, e.Text2, e.Text3, e.Text4, e.Text5, e.Text13};
     }
     // Types the expected formula into the visible boxes.
     void escriu_fórmula_correcta() {
@@ -133,8 +139,11 @@ inline QString qs(const std::string &s) {
 inline void prepara_pantalla(bool amb_marcs = false) {
     const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM");
     if (plataforma != "offscreen") return;
-    const QString ruta = QDir::temp().filePath(amb_marcs ? QStringLiteral("quimerix-offscreen-marcs.json")
-                                                         : QStringLiteral("quimerix-offscreen.json"));
+    // One file per process: tests run in parallel, and a file rewritten by one while another reads
+    // it is refused by Qt.
+    const QString ruta = QDir::temp().filePath(QStringLiteral("quimerix-offscreen-%1%2.json")
+                                                   .arg(QCoreApplication::applicationPid())
+                                                   .arg(amb_marcs ? QStringLiteral("-marcs") : QString()));
     QFile f(ruta);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(QByteArray(R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": )") +

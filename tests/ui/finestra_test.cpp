@@ -24,6 +24,7 @@ class FinestraTest : public QObject {
     void keyboard_only_set();
     void held_enter_does_not_skip();
     void enter_on_a_focused_button_presses_it();
+    void focus_and_mnemonics_in_every_state();
     void long_name_gets_no_padding();
     void resize_scales_controls();
     void window_kept_inside_work_area();
@@ -36,8 +37,8 @@ class FinestraTest : public QObject {
 #include <QPlainTextEdit>
 #include <QScreen>
 
-#include "reference/taules_referencia.h"
 #include "linia.h"
+#include "reference/taules_referencia.h"
 #include "suport.h"
 #endif
 
@@ -247,25 +248,27 @@ void FinestraTest::defaults_and_idle_state() {
     Banc b;
     auto &f = b.finestra;
     QCOMPARE(f.windowTitle(), QString("QUIMERIX"));
-    QCOMPARE(f.Label47->text(), QString("1655"));
-    QCOMPARE(f.Label45->text(), QString("25"));
-    QCOMPARE(f.Label46->text(), QString("30"));
-    QCOMPARE(f.Label44->text(), QString("00:12:30"));
-    QCOMPARE(f.Text14->text(), quimerix::ui::frmQUIMERIX::data_avui());
-    QVERIFY(!f.Text14->text().isEmpty());
-    for (QCheckBox *c :
-         {f.Check1, f.Check2, f.Check3, f.Check4, f.Check5, f.Check6, f.Check7, f.Check8, f.Check10, f.Check11})
+    QCOMPARE(f.opcions().Label47->text(), QString("1655"));
+    QCOMPARE(f.opcions().Label45->text(), QString("25"));
+    QCOMPARE(f.opcions().Label46->text(), QString("30"));
+    QCOMPARE(f.opcions().Label44->text(), QString("00:12:30"));
+    QCOMPARE(f.opcions().Text14->text(), quimerix::ui::PanellOpcions::data_avui());
+    QVERIFY(!f.opcions().Text14->text().isEmpty());
+    for (QCheckBox *c : {f.opcions().Check1, f.opcions().Check2, f.opcions().Check3, f.opcions().Check4,
+                         f.opcions().Check5, f.opcions().Check6, f.opcions().Check7, f.opcions().Check8,
+                         f.opcions().Check10, f.opcions().Check11})
         QVERIFY2(c->isChecked() && c->isEnabled() && c->isVisible(), qPrintable(c->objectName()));
-    QVERIFY(f.Option3->isChecked());
+    QVERIFY(f.opcions().Option3->isChecked());
     QVERIFY(f.sessió().Mode_actual() == quimerix::Tasca::Formular ||
             f.sessió().Mode_actual() == quimerix::Tasca::Anomenar);
-    QVERIFY(f.cmdComençar->isVisible());
-    QCOMPARE(f.Label87->text(), QString("Configura les opcions i prem \"D'acord\""));
-    QVERIFY(f.Label87->isVisible());
-    QCOMPARE(f.Label86->text(), QString(" Sobre el programa...\n\nQUIMERIX\nVersió %1\n\n"
-                                        "Fet per l'equip de QUIMERIX per practicar la formulació inorgànica.")
-                                    .arg(QString::fromStdString(quimerix::Versió())));
-    QVERIFY(f.Label86->isVisible());
+    QVERIFY(f.opcions().cmdComençar->isVisible());
+    QCOMPARE(f.opcions().Label87->text(), QString("Configura les opcions i prem \"D'acord\""));
+    QVERIFY(f.opcions().Label87->isVisible());
+    QCOMPARE(f.consulta().Label86->text(),
+             QString(" Sobre el programa...\n\nQUIMERIX\nVersió %1\n\n"
+                     "Fet per l'equip de QUIMERIX per practicar la formulació inorgànica.")
+                 .arg(QString::fromStdString(quimerix::Versió())));
+    QVERIFY(f.consulta().Label86->isVisible());
     QVERIFY(f.cmdSortir->isVisible());
     QVERIFY(!f.crono->isActive());
     // Idle: nothing of a session, nothing that would do nothing.
@@ -285,40 +288,42 @@ void FinestraTest::defaults_and_idle_state() {
 void FinestraTest::families() {
     Banc b;
     auto &f = b.finestra;
-    QCheckBox *famílies[] = {f.Check1, f.Check2, f.Check3, f.Check4, f.Check6, f.Check7, f.Check5};
+    QCheckBox *famílies[] = {f.opcions().Check1, f.opcions().Check2, f.opcions().Check3, f.opcions().Check4,
+                             f.opcions().Check6, f.opcions().Check7, f.opcions().Check5};
     for (QCheckBox *c : famílies)
         c->click();
     QCOMPARE(b.missatges.rebuts.size(), std::size_t{1});
     QCOMPARE(b.missatges.rebuts[0].text, std::string("Cal seleccionar algun tipus d'exercici"));
     QCOMPARE(b.missatges.rebuts[0].títol, std::string(" Atenció !"));
     QVERIFY(b.missatges.rebuts[0].icona == Icona::Exclamació);
-    QVERIFY(!f.cmdComençar->isVisible());
-    QVERIFY(f.Label48->isVisible());
-    QVERIFY(!f.Label87->isVisible());
-    QCOMPARE(f.Label47->text(), QString("0"));
+    QVERIFY(!f.opcions().cmdComençar->isVisible());
+    QVERIFY(f.opcions().Label48->isVisible());
+    QVERIFY(!f.opcions().Label87->isVisible());
+    QCOMPARE(f.opcions().Label47->text(), QString("0"));
 
-    f.Check5->click(); // hydroxides alone
-    QVERIFY(f.cmdComençar->isVisible());
-    QVERIFY(!f.Label48->isVisible());
-    QCOMPARE(f.Label47->text(), QString("37"));
+    f.opcions().Check5->click(); // hydroxides alone
+    QVERIFY(f.opcions().cmdComençar->isVisible());
+    QVERIFY(!f.opcions().Label48->isVisible());
+    QCOMPARE(f.opcions().Label47->text(), QString("37"));
     for (int i = 0; i < 20; ++i)
-        f.Command2->click();
-    QCOMPARE(f.Label45->text(), QString("37"));
-    QCOMPARE(f.Label44->text(), QString("00:18:30"));
+        f.opcions().Command2->click();
+    QCOMPARE(f.opcions().Label45->text(), QString("37"));
+    QCOMPARE(f.opcions().Label44->text(), QString("00:18:30"));
     for (int i = 0; i < 200; ++i)
-        f.Command3->click();
-    QCOMPARE(f.Label46->text(), QString("120"));
+        f.opcions().Command3->click();
+    QCOMPARE(f.opcions().Label46->text(), QString("120"));
     for (int i = 0; i < 200; ++i) {
-        f.Command4->click();
-        f.Command1->click();
+        f.opcions().Command4->click();
+        f.opcions().Command1->click();
     }
-    QCOMPARE(f.Label46->text(), QString("1"));
-    QCOMPARE(f.Label45->text(), QString("1"));
-    QCOMPARE(f.Label44->text(), QString("00:00:01"));
+    QCOMPARE(f.opcions().Label46->text(), QString("1"));
+    QCOMPARE(f.opcions().Label45->text(), QString("1"));
+    QCOMPARE(f.opcions().Label44->text(), QString("00:00:01"));
 
-    f.Check11->click(); // no time limit: the time controls go
-    QVERIFY(!f.Label46->isVisible() && !f.Command3->isVisible() && !f.Command4->isVisible());
-    QVERIFY(!f.Label44->isVisible());
+    f.opcions().Check11->click(); // no time limit: the time controls go
+    QVERIFY(!f.opcions().Label46->isVisible() && !f.opcions().Command3->isVisible() &&
+            !f.opcions().Command4->isVisible());
+    QVERIFY(!f.opcions().Label44->isVisible());
     QCOMPARE(b.missatges.rebuts.size(), std::size_t{1});
 }
 
@@ -335,11 +340,11 @@ void FinestraTest::start_refused_then_accepted() {
     QFETCH(int, preguntes);
     Banc b;
     auto &f = b.finestra;
-    f.Text14->clear();
+    f.opcions().Text14->clear();
     for (int i = 1; i < preguntes; ++i)
         b.missatges.respostes.push_back(true);
     b.missatges.respostes.push_back(false);
-    f.cmdComençar->click();
+    f.opcions().cmdComençar->click();
     const std::vector<std::string> esperades = {Pregunta_arxiu, Pregunta_nom, Pregunta_data};
     QCOMPARE(b.missatges.textos(),
              std::vector<std::string>(esperades.begin(), esperades.begin() + preguntes));
@@ -348,28 +353,30 @@ void FinestraTest::start_refused_then_accepted() {
         QVERIFY(m.pregunta && m.icona == Icona::Informació);
     }
     // Refused: the options stay editable.
-    QVERIFY(f.cmdComençar->isVisible() && f.cmdComençar->isEnabled());
-    QVERIFY(f.Check1->isEnabled() && f.Text10->isVisible() && !f.Label29->isVisible());
-    QVERIFY(!f.cmdSegüent->isVisible());
+    QVERIFY(f.opcions().cmdComençar->isVisible() && f.opcions().cmdComençar->isEnabled());
+    QVERIFY(f.opcions().Check1->isEnabled() && f.opcions().Text10->isVisible() &&
+            !f.opcions().Label29->isVisible());
+    QVERIFY(!f.exercici().cmdSegüent->isVisible());
 
     b.missatges.rebuts.clear();
-    f.cmdComençar->click(); // all Yes
+    f.opcions().cmdComençar->click(); // all Yes
     QCOMPARE(b.missatges.textos(), esperades);
-    QVERIFY(!f.cmdComençar->isVisible());
-    QVERIFY(!f.Check1->isEnabled() && f.Check1->isChecked());
-    QVERIFY(f.Label29->isVisible());
-    QCOMPARE(f.Label29->text(), QString("Òxids"));
-    QVERIFY(!f.Text10->isVisible() && !f.Text14->isVisible() && !f.Label45->isVisible());
-    QVERIFY(f.cmdSegüent->isVisible());
-    QVERIFY(f.cmdInforme->isVisible() && !f.cmdInforme->isEnabled());
-    QVERIFY(!f.cmdAjuda->isVisible());
-    QCOMPARE(f.Label87->text(), QString("Prem Següent per començar el primer exercici"));
-    QVERIFY(!f.Label86->isVisible());
-    QCOMPARE(f.Label27->text(), QString("25"));
-    QCOMPARE(f.Label28->text(), QString("30"));
-    QCOMPARE(f.Label24->text(), QString("0"));
-    QVERIFY(f.Label64->isVisible() && f.Label65->isVisible());
-    QCOMPARE(f.Label65->text(), QString("-----"));
+    QVERIFY(!f.opcions().cmdComençar->isVisible());
+    QVERIFY(!f.opcions().Check1->isEnabled() && f.opcions().Check1->isChecked());
+    QVERIFY(f.opcions().Label29->isVisible());
+    QCOMPARE(f.opcions().Label29->text(), QString("Òxids"));
+    QVERIFY(!f.opcions().Text10->isVisible() && !f.opcions().Text14->isVisible() &&
+            !f.opcions().Label45->isVisible());
+    QVERIFY(f.exercici().cmdSegüent->isVisible());
+    QVERIFY(f.estadístiques().cmdInforme->isVisible() && !f.estadístiques().cmdInforme->isEnabled());
+    QVERIFY(!f.estadístiques().cmdAjuda->isVisible());
+    QCOMPARE(f.opcions().Label87->text(), QString("Prem Següent per començar el primer exercici"));
+    QVERIFY(!f.consulta().Label86->isVisible());
+    QCOMPARE(f.xifres().Label27->text(), QString("25"));
+    QCOMPARE(f.xifres().Label28->text(), QString("30"));
+    QCOMPARE(f.xifres().Label24->text(), QString("0"));
+    QVERIFY(f.estadístiques().Label64->isVisible() && f.estadístiques().Label65->isVisible());
+    QCOMPARE(f.estadístiques().Label65->text(), QString("-----"));
 }
 
 // ---- Exercises ----
@@ -377,70 +384,78 @@ void FinestraTest::start_refused_then_accepted() {
 void FinestraTest::formula_right_then_wrong() {
     Banc b;
     auto &f = b.finestra;
-    b.comença(f.Option1);
-    QCOMPARE(f.Label24->text(), QString("1"));
-    QCOMPARE(f.Label85->text(), QString("Formula:"));
-    QVERIFY(f.Label7->isVisible() && !f.Label7->text().isEmpty());
-    QVERIFY(!f.Text1->isVisible());
-    QVERIFY(f.cmdCorregir->isVisible() && !f.cmdSegüent->isVisible());
-    QVERIFY(!f.Line22->isVisible() && !f.Label5->isVisible() && !f.Label6->isVisible());
+    b.comença(f.opcions().Option1);
+    QCOMPARE(f.xifres().Label24->text(), QString("1"));
+    QCOMPARE(f.exercici().Label85->text(), QString("Formula:"));
+    QVERIFY(f.exercici().Label7->isVisible() && !f.exercici().Label7->text().isEmpty());
+    QVERIFY(!f.exercici().Text1->isVisible());
+    QVERIFY(f.exercici().cmdCorregir->isVisible() && !f.exercici().cmdSegüent->isVisible());
+    QVERIFY(!f.exercici().Line22->isVisible() && !f.exercici().Label5->isVisible() &&
+            !f.exercici().Label6->isVisible());
     const auto &x = f.sessió().Exercici_actual();
     const auto caixes = b.caixes();
     for (int i = 0; i < 7; ++i)
         QCOMPARE(caixes[i]->isVisible(), x.visibles[i]);
-    QCOMPARE(f.Label1->isVisible(), x.claudàtors);
+    QCOMPARE(f.exercici().Label1->isVisible(), x.claudàtors);
 
     b.escriu_fórmula_correcta();
-    f.cmdCorregir->click();
-    QVERIFY(f.Label6->isVisible() && !f.Label5->isVisible());
-    QVERIFY(!f.cmdCorregir->isVisible() && f.cmdSegüent->isVisible());
-    QVERIFY(!f.cmdAjuda->isVisible());
-    for (quimerix::ui::Línia *l : {f.Line22, f.Line26, f.Line29, f.Line30})
+    f.exercici().cmdCorregir->click();
+    QVERIFY(f.exercici().Label6->isVisible() && !f.exercici().Label5->isVisible());
+    QVERIFY(!f.exercici().cmdCorregir->isVisible() && f.exercici().cmdSegüent->isVisible());
+    QVERIFY(!f.estadístiques().cmdAjuda->isVisible());
+    for (quimerix::ui::Línia *l :
+         {f.exercici().Line22, f.exercici().Line26, f.exercici().Line29, f.exercici().Line30})
         QVERIFY2(l->isVisible(), qPrintable(l->objectName()));
-    for (quimerix::ui::Línia *l : {f.Line23, f.Line24, f.Line25, f.Line27, f.Line28})
+    for (quimerix::ui::Línia *l : {f.exercici().Line23, f.exercici().Line24, f.exercici().Line25,
+                                   f.exercici().Line27, f.exercici().Line28})
         QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
-    QCOMPARE(f.Line29->x1(), 440);
-    QCOMPARE(f.Line30->x1(), 440);
-    QVERIFY(!f.Label15->isVisible() && !f.Label17->isVisible());
+    QCOMPARE(f.exercici().Line29->x1(), 440);
+    QCOMPARE(f.exercici().Line30->x1(), 440);
+    QVERIFY(!f.exercici().Label15->isVisible() && !f.exercici().Label17->isVisible());
     for (QLineEdit *c : caixes)
         QVERIFY(!c->isEnabled());
 
-    f.cmdSegüent->click();
-    QCOMPARE(f.Label24->text(), QString("2"));
-    QVERIFY(!f.Label6->isVisible() && !f.Line22->isVisible());
+    f.exercici().cmdSegüent->click();
+    QCOMPARE(f.xifres().Label24->text(), QString("2"));
+    QVERIFY(!f.exercici().Label6->isVisible() && !f.exercici().Line22->isVisible());
     const auto &y = f.sessió().Exercici_actual();
-    QTest::keyClicks(f.Text2, "Xx");
-    f.cmdCorregir->click();
-    QVERIFY(f.Label5->isVisible() && !f.Label6->isVisible());
-    for (quimerix::ui::Línia *l :
-         {f.Line22, f.Line23, f.Line24, f.Line25, f.Line26, f.Line27, f.Line28, f.Line29, f.Line30})
+    QTest::keyClicks(f.exercici().Text2, "Xx");
+    f.exercici().cmdCorregir->click();
+    QVERIFY(f.exercici().Label5->isVisible() && !f.exercici().Label6->isVisible());
+    for (quimerix::ui::Línia *l : {f.exercici().Line22, f.exercici().Line23, f.exercici().Line24,
+                                   f.exercici().Line25, f.exercici().Line26, f.exercici().Line27,
+                                   f.exercici().Line28, f.exercici().Line29, f.exercici().Line30})
         QVERIFY2(l->isVisible(), qPrintable(l->objectName()));
-    const QLabel *esperades[] = {f.Label15, f.Label16, f.Label17, f.Label18, f.Label19, f.Label20, f.Label21};
+    const QLabel *esperades[] = {f.exercici().Label15, f.exercici().Label16, f.exercici().Label17,
+                                 f.exercici().Label18, f.exercici().Label19, f.exercici().Label20,
+                                 f.exercici().Label21};
     for (int i = 0; i < 7; ++i) {
         QCOMPARE(esperades[i]->isVisible(), y.visibles[i]);
         QCOMPARE(esperades[i]->text(), qs(y.caixes[i]));
     }
-    QCOMPARE(f.Label3->isVisible(), y.claudàtors && !y.caixes[quimerix::Subíndex_grup].empty());
-    QCOMPARE(f.Text2->text(), QString("Xx"));
+    QCOMPARE(f.exercici().Label3->isVisible(), y.claudàtors && !y.caixes[quimerix::Subíndex_grup].empty());
+    QCOMPARE(f.exercici().Text2->text(), QString("Xx"));
 
     // The professor's comment, and back to the statistics.
-    QVERIFY(f.cmdAjuda->isVisible() && f.cmdAjuda->isEnabled());
-    f.cmdAjuda->click();
-    QVERIFY(f.txtProfessor->isVisible());
+    QVERIFY(f.estadístiques().cmdAjuda->isVisible() && f.estadístiques().cmdAjuda->isEnabled());
+    f.estadístiques().cmdAjuda->click();
+    QVERIFY(f.estadístiques().txtProfessor->isVisible());
     QString comentari = qs(y.Comentari);
     comentari.replace("\r\n", "\n");
-    QCOMPARE(f.txtProfessor->toPlainText(), comentari);
+    QCOMPARE(f.estadístiques().txtProfessor->toPlainText(), comentari);
     QVERIFY(comentari.startsWith("   "));
-    QVERIFY(!f.Label64->isVisible() && !f.Label65->isVisible() && !f.Line31->isVisible());
-    QVERIFY(!f.cmdAjuda->isEnabled());
-    QVERIFY(f.cmdInforme->isEnabled());
-    f.cmdInforme->click();
-    QVERIFY(!f.txtProfessor->isVisible() && f.Label64->isVisible());
-    QVERIFY(!f.cmdInforme->isEnabled() && f.cmdAjuda->isEnabled());
+    QVERIFY(!f.estadístiques().Label64->isVisible() && !f.estadístiques().Label65->isVisible() &&
+            !f.estadístiques().Line31->isVisible());
+    QVERIFY(!f.estadístiques().cmdAjuda->isEnabled());
+    QVERIFY(f.estadístiques().cmdInforme->isEnabled());
+    f.estadístiques().cmdInforme->click();
+    QVERIFY(!f.estadístiques().txtProfessor->isVisible() && f.estadístiques().Label64->isVisible());
+    QVERIFY(!f.estadístiques().cmdInforme->isEnabled() && f.estadístiques().cmdAjuda->isEnabled());
     // The next exercise hides the comment again.
-    f.cmdAjuda->click();
-    f.cmdSegüent->click();
-    QVERIFY(!f.txtProfessor->isVisible() && !f.cmdAjuda->isVisible() && f.Label64->isVisible());
+    f.estadístiques().cmdAjuda->click();
+    f.exercici().cmdSegüent->click();
+    QVERIFY(!f.estadístiques().txtProfessor->isVisible() && !f.estadístiques().cmdAjuda->isVisible() &&
+            f.estadístiques().Label64->isVisible());
 }
 
 void FinestraTest::name_with_assistant_data() {
@@ -453,35 +468,38 @@ void FinestraTest::name_with_assistant() {
     QFETCH(bool, assistent);
     Banc b;
     auto &f = b.finestra;
-    if (!assistent) f.Check8->click();
-    b.comença(f.Option2);
+    if (!assistent) f.opcions().Check8->click();
+    b.comença(f.opcions().Option2);
     // Pass over exercises until one whose name carries accents.
     for (int i = 0; i < 20 && !té_accents(f.sessió().Exercici_actual().Nom_compost); ++i) {
-        f.cmdCorregir->click();
-        f.cmdSegüent->click();
+        f.exercici().cmdCorregir->click();
+        f.exercici().cmdSegüent->click();
     }
     const auto &x = f.sessió().Exercici_actual();
     QVERIFY(té_accents(x.Nom_compost));
-    QCOMPARE(f.Label85->text(), QString("Anomena:"));
-    QVERIFY(f.Text1->isVisible() && !f.Text11->isVisible() && !f.Label7->isVisible());
-    const QLabel *pregunta[] = {f.Label8, f.Label9, f.Label10, f.Label11, f.Label12, f.Label13, f.Label14};
+    QCOMPARE(f.exercici().Label85->text(), QString("Anomena:"));
+    QVERIFY(f.exercici().Text1->isVisible() && !f.exercici().Text11->isVisible() &&
+            !f.exercici().Label7->isVisible());
+    const QLabel *pregunta[] = {f.exercici().Label8,  f.exercici().Label9,  f.exercici().Label10,
+                                f.exercici().Label11, f.exercici().Label12, f.exercici().Label13,
+                                f.exercici().Label14};
     for (int i = 0; i < 7; ++i) {
         QCOMPARE(pregunta[i]->text(), qs(x.caixes[i]));
         QCOMPARE(pregunta[i]->isVisible(), x.visibles[i]);
     }
     // Subscripts are drawn smaller than their symbols.
-    QVERIFY(f.Label11->font().pointSize() < f.Label10->font().pointSize());
+    QVERIFY(f.exercici().Label11->font().pointSize() < f.exercici().Label10->font().pointSize());
 
     const QString escrit = sense_accents_majúscules(qs(x.Nom_compost));
-    QTest::keyClicks(f.Text1, escrit);
-    f.cmdCorregir->click();
-    QCOMPARE(f.Label6->isVisible(), assistent);
-    QCOMPARE(f.Label5->isVisible(), !assistent);
-    QCOMPARE(f.Text1->text(), escrit);
-    QCOMPARE(f.Label22->isVisible(), !assistent);
+    QTest::keyClicks(f.exercici().Text1, escrit);
+    f.exercici().cmdCorregir->click();
+    QCOMPARE(f.exercici().Label6->isVisible(), assistent);
+    QCOMPARE(f.exercici().Label5->isVisible(), !assistent);
+    QCOMPARE(f.exercici().Text1->text(), escrit);
+    QCOMPARE(f.exercici().Label22->isVisible(), !assistent);
     if (!assistent) {
-        QCOMPARE(f.Label22->text(), qs(x.Nom_compost));
-        QVERIFY(f.cmdAjuda->isVisible());
+        QCOMPARE(f.exercici().Label22->text(), qs(x.Nom_compost));
+        QVERIFY(f.estadístiques().cmdAjuda->isVisible());
     }
 }
 
@@ -489,27 +507,27 @@ void FinestraTest::time_out_with_empty_answer() {
     Banc b;
     auto &f = b.finestra;
     for (int i = 0; i < 24; ++i)
-        f.Command4->click();
-    QCOMPARE(f.Label46->text(), QString("6"));
-    b.comença(f.Option1, true);
+        f.opcions().Command4->click();
+    QCOMPARE(f.opcions().Label46->text(), QString("6"));
+    b.comença(f.opcions().Option1, true);
     QCOMPARE(f.crono->interval(), 1000);
     QVERIFY(f.crono->isActive());
-    QCOMPARE(f.Label28->text(), QString("6"));
-    QCOMPARE(f.Label28->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    QCOMPARE(f.xifres().Label28->text(), QString("6"));
+    QCOMPARE(f.xifres().Label28->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     bool corregit_al_darrere = false;
-    b.missatges.en_avís = [&] { corregit_al_darrere = f.Label5->isVisible(); };
+    b.missatges.en_avís = [&] { corregit_al_darrere = f.exercici().Label5->isVisible(); };
     f.tic_crono();
-    QCOMPARE(f.Label28->text(), QString("5"));
-    QCOMPARE(f.Label28->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(f.xifres().Label28->text(), QString("5"));
+    QCOMPARE(f.xifres().Label28->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     for (int i = 0; i < 4; ++i)
         f.tic_crono();
-    QCOMPARE(f.Label28->text(), QString("1"));
-    QVERIFY(f.cmdCorregir->isVisible());
+    QCOMPARE(f.xifres().Label28->text(), QString("1"));
+    QVERIFY(f.exercici().cmdCorregir->isVisible());
     QVERIFY(b.missatges.rebuts.size() == 1); // the file question only
     f.tic_crono();
-    QCOMPARE(f.Label28->text(), QString("0"));
-    QVERIFY(f.Label5->isVisible());
-    QVERIFY(f.cmdSegüent->isVisible() && !f.cmdCorregir->isVisible());
+    QCOMPARE(f.xifres().Label28->text(), QString("0"));
+    QVERIFY(f.exercici().Label5->isVisible());
+    QVERIFY(f.exercici().cmdSegüent->isVisible() && !f.exercici().cmdCorregir->isVisible());
     QCOMPARE(b.missatges.rebuts.back().text, std::string("S'ha acabat el temps!"));
     QCOMPARE(b.missatges.rebuts.back().títol, std::string(" Atenció !"));
     QVERIFY(!b.missatges.rebuts.back().pregunta);
@@ -523,15 +541,15 @@ void FinestraTest::time_out_with_empty_answer() {
 void FinestraTest::alternating_mode() {
     Banc b;
     auto &f = b.finestra;
-    b.comença(f.Option3);
-    const bool primer_nom = f.Text1->isVisible();
+    b.comença(f.opcions().Option3);
+    const bool primer_nom = f.exercici().Text1->isVisible();
     for (int i = 0; i < 4; ++i) {
         const bool nom = (i % 2 == 0) == primer_nom;
-        QCOMPARE(f.Text1->isVisible(), nom);
-        QCOMPARE(f.Label7->isVisible(), !nom);
-        QCOMPARE(f.Label85->text(), nom ? QString("Anomena:") : QString("Formula:"));
-        f.cmdCorregir->click();
-        f.cmdSegüent->click();
+        QCOMPARE(f.exercici().Text1->isVisible(), nom);
+        QCOMPARE(f.exercici().Label7->isVisible(), !nom);
+        QCOMPARE(f.exercici().Label85->text(), nom ? QString("Anomena:") : QString("Formula:"));
+        f.exercici().cmdCorregir->click();
+        f.exercici().cmdSegüent->click();
     }
 }
 
@@ -548,12 +566,12 @@ void FinestraTest::random_mode() {
     Banc b;
     auto &f = b.finestra;
     b.font.constant = atzar;
-    b.comença(f.Option4);
+    b.comença(f.opcions().Option4);
     for (int i = 0; i < 2; ++i) {
-        QCOMPARE(f.Text1->isVisible(), nom);
-        QCOMPARE(f.Label7->isVisible(), !nom);
-        f.cmdCorregir->click();
-        f.cmdSegüent->click();
+        QCOMPARE(f.exercici().Text1->isVisible(), nom);
+        QCOMPARE(f.exercici().Label7->isVisible(), !nom);
+        f.exercici().cmdCorregir->click();
+        f.exercici().cmdSegüent->click();
     }
 }
 
@@ -561,72 +579,73 @@ void FinestraTest::end_of_set_statistics_and_history() {
     Banc b;
     auto &f = b.finestra;
     for (int i = 0; i < 22; ++i)
-        f.Command1->click();
-    QCOMPARE(f.Label45->text(), QString("3"));
-    b.comença(f.Option1);
-    QCOMPARE(f.Label27->text(), QString("3"));
+        f.opcions().Command1->click();
+    QCOMPARE(f.opcions().Label45->text(), QString("3"));
+    b.comença(f.opcions().Option1);
+    QCOMPARE(f.xifres().Label27->text(), QString("3"));
     for (int n = 1; n <= 3; ++n) {
-        QCOMPARE(f.Label24->text(), QString::number(n));
+        QCOMPARE(f.xifres().Label24->text(), QString::number(n));
         if (n != 2) b.escriu_fórmula_correcta();
-        f.cmdCorregir->click();
-        QCOMPARE(f.Label6->isVisible(), n != 2);
+        f.exercici().cmdCorregir->click();
+        QCOMPARE(f.exercici().Label6->isVisible(), n != 2);
         // The history lags one exercise behind the correction.
-        QCOMPARE(f.Label79->text().isEmpty(), n == 1);
-        f.cmdSegüent->click();
+        QCOMPARE(f.historial().Label79->text().isEmpty(), n == 1);
+        f.exercici().cmdSegüent->click();
     }
-    QVERIFY(f.Label80->isVisible());
-    QCOMPARE(f.Label24->text(), QString("3"));
+    QVERIFY(f.exercici().Label80->isVisible());
+    QCOMPARE(f.xifres().Label24->text(), QString("3"));
     QCOMPARE(b.missatges.rebuts.back().text,
              std::string("Has completat tots els exercicits. Vols imprimir-ne un informe?"));
     QCOMPARE(b.missatges.rebuts.back().títol, std::string(" Informació !"));
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{f.cmdSegüent, f.cmdCorregir, f.Text1, f.Text11, f.Text2, f.Label7,
-                                          f.Label8, f.cmdAjuda, f.txtProfessor, f.Label25, f.Label28})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             f.exercici().cmdSegüent, f.exercici().cmdCorregir, f.exercici().Text1, f.exercici().Text11,
+             f.exercici().Text2, f.exercici().Label7, f.exercici().Label8, f.estadístiques().cmdAjuda,
+             f.estadístiques().txtProfessor, f.xifres().Label25, f.xifres().Label28})
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
-    QVERIFY(!f.Check11->isChecked());
+    QVERIFY(!f.opcions().Check11->isChecked());
     QVERIFY(!f.crono->isActive());
-    QVERIFY(f.cmdInforme->isVisible());
+    QVERIFY(f.estadístiques().cmdInforme->isVisible());
 
     // Statistics: two right out of three.
-    QCOMPARE(f.Label78->text(), QString("2 / 3"));
-    QCOMPARE(f.Label78->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(f.Label90->text(), QString("67 %"));
+    QCOMPARE(f.xifres().Label78->text(), QString("2 / 3"));
+    QCOMPARE(f.xifres().Label78->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(f.xifres().Label90->text(), QString("67 %"));
     int comptats = 0;
     for (int k = 0; k < 12; ++k) {
-        QLabel *cel = f.cel_estadístiques[k];
+        QLabel *cel = f.estadístiques().cel[k];
         QCOMPARE(cel->objectName(), QString("Label%1").arg(65 + k));
-        QVERIFY(cel->isVisible() && f.títols_estadístiques[k]->isVisible());
+        QVERIFY(cel->isVisible() && f.estadístiques().títols[k]->isVisible());
         if (cel->text() != "-----") ++comptats;
     }
     QVERIFY(comptats >= 1);
     // History: three lines per column, newest first.
-    const QStringList exercicis = f.Label79->text().split('\n');
-    const QStringList correccions = f.Label83->text().split('\n');
+    const QStringList exercicis = f.historial().Label79->text().split('\n');
+    const QStringList correccions = f.historial().Label83->text().split('\n');
     QCOMPARE(exercicis.size(), 3);
     QVERIFY(exercicis[0].startsWith("3  ") && exercicis[1].startsWith("2  ") &&
             exercicis[2].startsWith("1  "));
     QCOMPARE(correccions[0], QString("Correcte"));
     QVERIFY(correccions[1] != "Correcte");
     QCOMPARE(correccions[2], QString("Correcte"));
-    QCOMPARE(f.Label82->text().split('\n').size(), 3);
-    QCOMPARE(f.Label51[0]->text(), QString("Exercicis anteriors"));
-    QCOMPARE(f.Label51[1]->text(), QString("Resposta"));
-    QCOMPARE(f.Label51[2]->text(), QString("Correcció"));
+    QCOMPARE(f.historial().Label82->text().split('\n').size(), 3);
+    QCOMPARE(f.historial().Label51[0]->text(), QString("Exercicis anteriors"));
+    QCOMPARE(f.historial().Label51[1]->text(), QString("Resposta"));
+    QCOMPARE(f.historial().Label51[2]->text(), QString("Correcció"));
 }
 
 void FinestraTest::professor_text_is_read_only() {
     Banc b;
     auto &f = b.finestra;
-    b.comença(f.Option1);
-    f.cmdCorregir->click(); // empty: wrong
-    f.cmdAjuda->click();
-    const QString abans = f.txtProfessor->toPlainText();
+    b.comença(f.opcions().Option1);
+    f.exercici().cmdCorregir->click(); // empty: wrong
+    f.estadístiques().cmdAjuda->click();
+    const QString abans = f.estadístiques().txtProfessor->toPlainText();
     QVERIFY(!abans.isEmpty());
-    f.txtProfessor->setFocus();
-    QTest::keyClicks(f.txtProfessor, "abc");
-    QTest::keyClick(f.txtProfessor, Qt::Key_Backspace);
-    QTest::keyClick(f.txtProfessor, Qt::Key_Delete);
-    QCOMPARE(f.txtProfessor->toPlainText(), abans);
+    f.estadístiques().txtProfessor->setFocus();
+    QTest::keyClicks(f.estadístiques().txtProfessor, "abc");
+    QTest::keyClick(f.estadístiques().txtProfessor, Qt::Key_Backspace);
+    QTest::keyClick(f.estadístiques().txtProfessor, Qt::Key_Delete);
+    QCOMPARE(f.estadístiques().txtProfessor->toPlainText(), abans);
 }
 
 void FinestraTest::keyboard_only_set() {
@@ -634,19 +653,19 @@ void FinestraTest::keyboard_only_set() {
     auto &f = b.finestra;
     QVERIFY(QTest::qWaitForWindowActive(&f));
     // The options and the start, by keyboard too: Space on a box, Enter on a button.
-    f.Command1->setFocus();
+    f.opcions().Command1->setFocus();
     for (int i = 0; i < 23; ++i)
-        QTest::keyClick(f.Command1, Qt::Key_Return);
-    QCOMPARE(f.Label45->text(), QString("2"));
-    f.Option1->setFocus();
-    QTest::keyClick(f.Option1, Qt::Key_Space);
-    f.Check11->setFocus();
-    QTest::keyClick(f.Check11, Qt::Key_Space);
-    QVERIFY(!f.Check11->isChecked());
-    f.Text10->setFocus();
-    QTest::keyClicks(f.Text10, "Anna Puig");
-    f.cmdComençar->setFocus();
-    QTest::keyClick(f.cmdComençar, Qt::Key_Return);
+        QTest::keyClick(f.opcions().Command1, Qt::Key_Return);
+    QCOMPARE(f.opcions().Label45->text(), QString("2"));
+    f.opcions().Option1->setFocus();
+    QTest::keyClick(f.opcions().Option1, Qt::Key_Space);
+    f.opcions().Check11->setFocus();
+    QTest::keyClick(f.opcions().Check11, Qt::Key_Space);
+    QVERIFY(!f.opcions().Check11->isChecked());
+    f.opcions().Text10->setFocus();
+    QTest::keyClicks(f.opcions().Text10, "Anna Puig");
+    f.opcions().cmdComençar->setFocus();
+    QTest::keyClick(f.opcions().cmdComençar, Qt::Key_Return);
     QCOMPARE(f.sessió().estat(), Estat::Pregunta);
     for (int n = 1; n <= 2; ++n) {
         const auto &x = f.sessió().Exercici_actual();
@@ -663,30 +682,30 @@ void FinestraTest::keyboard_only_set() {
             escriu_i_prem_enter(qs(x.caixes[i]));
         }
         enter();
-        QVERIFY2(f.Label6->isVisible(), qPrintable(QString::number(n)));
+        QVERIFY2(f.exercici().Label6->isVisible(), qPrintable(QString::number(n)));
         QCOMPARE(f.sessió().registre().Nombre_registres(), n);
         enter();
     }
-    QVERIFY(f.Label80->isVisible());
-    QCOMPARE(f.Label24->text(), QString("2"));
+    QVERIFY(f.exercici().Label80->isVisible());
+    QCOMPARE(f.xifres().Label24->text(), QString("2"));
     QCOMPARE(f.sessió().estadístiques().Encerts_totals, 2);
 }
 
 void FinestraTest::held_enter_does_not_skip() {
     Banc b;
     auto &f = b.finestra;
-    b.comença(f.Option1);
+    b.comença(f.opcions().Option1);
     QKeyEvent premut(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", false);
     QKeyEvent repetit(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
-    QApplication::sendEvent(f.Text2, &premut);
+    QApplication::sendEvent(f.exercici().Text2, &premut);
     QCOMPARE(f.sessió().estat(), Estat::Corregit);
-    QApplication::sendEvent(f.cmdSegüent, &repetit);
-    QApplication::sendEvent(f.cmdSegüent, &repetit);
+    QApplication::sendEvent(f.exercici().cmdSegüent, &repetit);
+    QApplication::sendEvent(f.exercici().cmdSegüent, &repetit);
     QCOMPARE(f.sessió().estat(), Estat::Corregit);
-    QCOMPARE(f.Label24->text(), QString("1"));
+    QCOMPARE(f.xifres().Label24->text(), QString("1"));
     QCOMPARE(f.sessió().registre().Nombre_registres(), 1);
-    QApplication::sendEvent(f.cmdSegüent, &premut);
-    QCOMPARE(f.Label24->text(), QString("2"));
+    QApplication::sendEvent(f.exercici().cmdSegüent, &premut);
+    QCOMPARE(f.xifres().Label24->text(), QString("2"));
     QCOMPARE(f.sessió().estat(), Estat::Pregunta);
 }
 
@@ -694,12 +713,12 @@ void FinestraTest::enter_on_a_focused_button_presses_it() {
     Banc b;
     auto &f = b.finestra;
     QVERIFY(QTest::qWaitForWindowActive(&f));
-    b.comença(f.Option1);
-    f.cmdCorregir->click(); // empty: wrong
-    f.cmdAjuda->setFocus();
-    QTest::keyClick(f.cmdAjuda, Qt::Key_Return);
-    QVERIFY(f.txtProfessor->isVisible()); // the comment, not the next exercise
-    QCOMPARE(f.Label24->text(), QString("1"));
+    b.comença(f.opcions().Option1);
+    f.exercici().cmdCorregir->click(); // empty: wrong
+    f.estadístiques().cmdAjuda->setFocus();
+    QTest::keyClick(f.estadístiques().cmdAjuda, Qt::Key_Return);
+    QVERIFY(f.estadístiques().txtProfessor->isVisible()); // the comment, not the next exercise
+    QCOMPARE(f.xifres().Label24->text(), QString("1"));
     QCOMPARE(f.sessió().estat(), Estat::Corregit);
     b.missatges.respostes = {false};
     f.cmdSortir->setFocus();
@@ -713,11 +732,12 @@ void FinestraTest::long_name_gets_no_padding() {
     Banc b;
     auto &f = b.finestra;
     const QString nom(70, QChar('x'));
-    QTest::keyClicks(f.Text10, nom);
-    QCOMPARE(f.Text10->text(), nom);
-    f.Check11->click();
-    f.cmdComençar->click();
-    QCOMPARE(qs(f.sessió().Capçalera_sessió()), "Nom i cognoms: " + nom + "  Data: " + f.Text14->text());
+    QTest::keyClicks(f.opcions().Text10, nom);
+    QCOMPARE(f.opcions().Text10->text(), nom);
+    f.opcions().Check11->click();
+    f.opcions().cmdComençar->click();
+    QCOMPARE(qs(f.sessió().Capçalera_sessió()),
+             "Nom i cognoms: " + nom + "  Data: " + f.opcions().Text14->text());
 }
 
 // ---- Layout ----
@@ -737,8 +757,8 @@ void FinestraTest::resize_scales_controls() {
     QCOMPARE(f.disposició().actual(f.cmdSortir).a, 13401);
     QCOMPARE(f.cmdSortir->geometry(),
              QRect(13401 / 15, 10790 / 15, 94 * 15 * 128 / 100 / 15, 32 * 15 * 128 / 100 / 15));
-    QCOMPARE(f.Line25->y1(), 176 * 15 * 128 / 100 / 15);
-    QCOMPARE(f.Line25->x2(), 704 * 15 * 128 / 100 / 15);
+    QCOMPARE(f.exercici().Line25->y1(), 176 * 15 * 128 / 100 / 15);
+    QCOMPARE(f.exercici().Line25->x2(), 704 * 15 * 128 / 100 / 15);
     QCOMPARE(f.cmdSortir->font().pointSize(), punts); // fonts are not scaled
     f.resize(800, 600);
     QApplication::processEvents();
@@ -755,6 +775,42 @@ void FinestraTest::window_kept_inside_work_area() {
     QVERIFY(f.frameGeometry().width() <= àrea.width());
 }
 
+// No two visible buttons share a mnemonic, the keyboard waits on "Següent" whenever it is the next
+// step, and Alt+S presses it.
+void FinestraTest::focus_and_mnemonics_in_every_state() {
+    Banc b;
+    auto &f = b.finestra;
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    auto mnemònics_únics = [&f] {
+        QSet<QKeySequence> vistos;
+        for (QAbstractButton *botó : f.findChildren<QAbstractButton *>()) {
+            const QKeySequence m = QKeySequence::mnemonic(botó->text());
+            if (!botó->isVisible() || m.isEmpty()) continue;
+            if (vistos.contains(m)) return false;
+            vistos.insert(m);
+        }
+        return true;
+    };
+    QVERIFY(mnemònics_únics());
+    f.opcions().Option1->click();
+    f.opcions().Text10->setText(QStringLiteral("Anna Puig"));
+    f.opcions().cmdComençar->click(); // with the time limit: the set waits for "Següent"
+    QCOMPARE(f.sessió().estat(), Estat::Iniciada);
+    QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSegüent);
+    QVERIFY(mnemònics_únics());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier); // an animated click
+    QTRY_COMPARE(f.sessió().estat(), Estat::Pregunta);
+    QVERIFY(mnemònics_únics());
+    f.exercici().cmdCorregir->click();
+    QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSegüent);
+    QVERIFY(mnemònics_únics());
+    f.estadístiques().cmdInforme->click();
+    QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSegüent);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(f.xifres().Label24->text(), QString("2"));
+    QVERIFY(f.sessió().estat() == Estat::Pregunta);
+}
+
 // ---- Date, exit ----
 
 void FinestraTest::date_in_future_asks() {
@@ -763,22 +819,22 @@ void FinestraTest::date_in_future_asks() {
     const QLocale l = QLocale::system();
     const QString futur = l.toString(QDate::currentDate().addDays(40), QLocale::ShortFormat);
     const QString passat = l.toString(QDate::currentDate().addDays(-40), QLocale::ShortFormat);
-    f.Text14->clear();
-    QTest::keyClicks(f.Text14, passat);
+    f.opcions().Text14->clear();
+    QTest::keyClicks(f.opcions().Text14, passat);
     QVERIFY(b.missatges.rebuts.empty());
-    f.Text14->clear();
+    f.opcions().Text14->clear();
     b.missatges.respostes = {true};
-    QTest::keyClicks(f.Text14, futur);
+    QTest::keyClicks(f.opcions().Text14, futur);
     QVERIFY(!b.missatges.rebuts.empty());
     QCOMPARE(b.missatges.rebuts.back().text,
              std::string("La data introduida és superior a l'actual. Vols deixar aquesta?"));
     QCOMPARE(b.missatges.rebuts.back().títol, std::string(" Atenció !"));
-    QCOMPARE(f.Text14->text(), futur);
+    QCOMPARE(f.opcions().Text14->text(), futur);
     b.missatges.respostes = {false};
-    QTest::keyClick(f.Text14, Qt::Key_End); // one more change while still in the future
-    QTest::keyClick(f.Text14, Qt::Key_Backspace);
-    QTest::keyClicks(f.Text14, futur.right(1));
-    QCOMPARE(f.Text14->text(), quimerix::ui::frmQUIMERIX::data_avui());
+    QTest::keyClick(f.opcions().Text14, Qt::Key_End); // one more change while still in the future
+    QTest::keyClick(f.opcions().Text14, Qt::Key_Backspace);
+    QTest::keyClicks(f.opcions().Text14, futur.right(1));
+    QCOMPARE(f.opcions().Text14->text(), quimerix::ui::PanellOpcions::data_avui());
 }
 
 void FinestraTest::exit_question_data() {
@@ -791,8 +847,8 @@ void FinestraTest::exit_question() {
     QFETCH(bool, botó);
     Banc b;
     auto &f = b.finestra;
-    b.comença(f.Option1, true);
-    QTest::keyClicks(f.Text2, "O");
+    b.comença(f.opcions().Option1, true);
+    QTest::keyClicks(f.exercici().Text2, "O");
     b.missatges.rebuts.clear();
     b.missatges.respostes = {false};
     if (botó)
@@ -802,7 +858,7 @@ void FinestraTest::exit_question() {
     QCOMPARE(b.missatges.textos(), std::vector<std::string>{"Segur que vols sortir del programa?"});
     QVERIFY(b.missatges.rebuts[0].icona == Icona::Exclamació && b.missatges.rebuts[0].pregunta);
     QVERIFY(f.isVisible());
-    QCOMPARE(f.Text2->text(), QString("O"));
+    QCOMPARE(f.exercici().Text2->text(), QString("O"));
     QCOMPARE(f.sessió().estat(), Estat::Pregunta);
     QVERIFY(f.crono->isActive());
     b.missatges.respostes = {true};
@@ -815,4 +871,4 @@ void FinestraTest::exit_question() {
 }
 
 PROVA_MAIN(FinestraTest)
-#include "fenestra_test.moc"
+#include "finestra_test.moc"

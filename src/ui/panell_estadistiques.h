@@ -1,0 +1,42 @@
+#pragma once
+// The shared area's two views of the set itself: the statistics table (right answers per family,
+// coloured) and the professor's comment on the exercise, with the two buttons that bring them up.
+
+#include <array>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace quimerix {
+class Sessió;
+struct DadesSessió;
+} // namespace quimerix
+
+namespace quimerix::ui {
+
+class Controls;
+class Línia;
+
+class PanellEstadístiques {
+  public:
+    explicit PanellEstadístiques(const Controls &c);
+
+    void mostra(const Sessió &s);
+    // The captions of a set read back from its file.
+    void mostra_desades(const DadesSessió &d);
+
+    QLabel *Label64;
+    QLabel *Label52, *Label53, *Label54, *Label55, *Label56, *Label57, *Label58, *Label59, *Label60, *Label61,
+        *Label62, *Label63;
+    QLabel *Label65, *Label66, *Label67, *Label68, *Label69, *Label70, *Label71, *Label72, *Label73, *Label74,
+        *Label75, *Label76;
+    // The same labels in table order.
+    std::array<QLabel *, 12> títols{}; // Label52..Label63
+    std::array<QLabel *, 12> cel{};    // Label65..Label76
+    Línia *Line31, *Line32, *Line33, *Line34, *Line35, *Line36, *Line37;
+    QPlainTextEdit *txtProfessor;
+    QPushButton *cmdInforme, *cmdAjuda;
+};
+
+} // namespace quimerix::ui

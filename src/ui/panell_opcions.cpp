@@ -1,0 +1,277 @@
+#include "panell_opcions.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "controls.h"
+#include "disposicio_qt.h"
+
+namespace quimerix::ui {
+
+using disposicio::Rectangle;
+
+PanellOpcions::PanellOpcions(const Controls &c, Sessió &sessió, Missatges &missatges,
+                             std::function<void()> refresca)
+    : sessió_(sessió), missatges_(missatges), refresca_(std::move(refresca)), disposició_(&c.disposició()) {
+    // Frames first, so that they lie behind what they hold.
+    Frame1 = c.marc("Frame1", QStringLiteral("Tipus de compostos"), px(8, 240, 292, 158));
+    Frame2 = c.marc("Frame2", QStringLiteral("Tipus d'exercicis"), px(8, 402, 292, 76));
+    Frame3 = c.marc("Frame3", QStringLiteral("Opcions"), px(8, 482, 292, 54));
+    construeix_caselles(c);
+    construeix_xifres(c);
+    connecta();
+}
+
+void PanellOpcions::construeix_caselles(const Controls &c) {
+    const char *noms_famílies[] = {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6", "Check7"};
+    const QString títols_famílies[] = {
+        QStringLiteral("Òxids"),         QStringLiteral("Hidrurs"),
+        QStringLiteral("Sals binàries"), QStringLiteral("Compostos binàris no metall-no metall"),
+        QStringLiteral("Hidròxids"),     QStringLiteral("Oxoàcids"),
+        QStringLiteral("Oxosals")};
+    const QString consells_famílies[] = {
+        QStringLiteral("Assenyala aquesta casella si vols exercicis d'òxids"),
+        QStringLiteral("Assenyala aquesta casella si vols exercicis d'hidrurs"),
+        QStringLiteral("Assenyala aquesta casella si vols exercicis de sals binàries"),
+        QStringLiteral(
+            "Assenyala aquesta casella si vols exercicis de compostos binàris No metall-No metall"),
+        QStringLiteral("Assenyala aquesta casella si vols exercicis d'hidròxids"),
+        QStringLiteral("Assenyala aquesta casella si vols exercicis d'oxoàcids"),
+        QStringLiteral("Assenyala aquesta casella si vols exercicis d'oxosals")};
+    QCheckBox **famílies[] = {&Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7};
+    for (int i = 0; i < 7; ++i)
+        *famílies[i] = c.casella(noms_famílies[i], títols_famílies[i], consells_famílies[i],
+                                 px(16, 257 + 20 * i, 280, 19));
+
+    Option1 = c.opció("Option1", QStringLiteral("Formular"),
+                      QStringLiteral("Assenyala aquesta opció si només vols exercicis de FORMULAR"),
+                      px(16, 419, 120, 19));
+    Option2 =
+        c.opció("Option2", QStringLiteral("Anomenar"),
+                QStringLiteral("Assenyala aquesta opció si només vols exercicis d'ANOMENAR (Nomenclatura)"),
+                px(140, 419, 150, 19));
+    Option3 = c.opció(
+        "Option3", QStringLiteral("Formular i anomenar (alternat)"),
+        QStringLiteral("Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma alterna"),
+        px(16, 438, 276, 19));
+    Option4 = c.opció(
+        "Option4", QStringLiteral("Formular i anomenar (aleatori)"),
+        QStringLiteral("Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma aleatoria"),
+        px(16, 457, 276, 19));
+    Option3->setChecked(true);
+
+    Check8 = c.casella(
+        "Check8", QStringLiteral("Assistent ortogràfic"),
+        QStringLiteral("Assenyala aquesta casella si vols que l'ordinador corregeixi automàticament "
+                       "petites errades com els accents, majúscules, etc."),
+        px(16, 498, 276, 18));
+    Check11 =
+        c.casella("Check11", QStringLiteral("Limitar temps per resposta"),
+                  QStringLiteral("Assenyala aquesta casella si vols tenir un temps limitat per respota"),
+                  px(16, 516, 276, 18));
+    Check10 = c.casella(
+        "Check10", QStringLiteral("Apunts de teoria, símbols i valències consultables"),
+        QStringLiteral("Assenyala aquesta casella si vols tenir accés a la consulta dels apunts, els "
+                       "símbols dels elements i la taula de valències."),
+        px(306, 516, 384, 18));
+
+    // Frozen captions: plain labels beside the tick marks once the set has started.
+    const struct {
+        QLabel **label;
+        const char *nom;
+        QAbstractButton *opció;
+    } congelades[] = {
+        {&Label29, "Label29", Check1},  {&Label30, "Label30", Check2},  {&Label31, "Label31", Check3},
+        {&Label32, "Label32", Check4},  {&Label33, "Label33", Check5},  {&Label34, "Label34", Check6},
+        {&Label35, "Label35", Check7},  {&Label36, "Label36", Check8},  {&Label37, "Label37", Check10},
+        {&Label38, "Label38", Check11}, {&Label39, "Label39", Option1}, {&Label40, "Label40", Option2},
+        {&Label42, "Label42", Option3}, {&Label43, "Label43", Option4}};
+    for (const auto &f : congelades) {
+        const Rectangle r = disposició_->registre(f.opció);
+        *f.label = c.etiqueta(f.nom, f.opció->text(), {r.a + 20 * T, r.b, r.c - 20 * T, r.d});
+    }
+}
+
+void PanellOpcions::construeix_xifres(const Controls &c) {
+    Label84 = c.etiqueta("Label84", QStringLiteral("Nombre d'exercicis:"), px(314, 252, 200, 20));
+    Command1 = c.botó("Command1", QStringLiteral("-"), QStringLiteral("Disminueix el nombre d'exercicis"),
+                      px(520, 250, 26, 24));
+    Label45 = c.etiqueta("Label45", QStringLiteral("25"), px(548, 252, 44, 20));
+    Command2 = c.botó("Command2", QStringLiteral("+"), QStringLiteral("Augmenta el nombre d'exercicis"),
+                      px(594, 250, 26, 24));
+    Label93 = c.etiqueta("Label93", QStringLiteral("Temps per resposta (segons):"), px(314, 282, 200, 20));
+    Command4 =
+        c.botó("Command4", QStringLiteral("-"),
+               QStringLiteral("Disminueix el temps de resposta de cada exercici"), px(520, 280, 26, 24));
+    Label46 = c.etiqueta("Label46", QStringLiteral("30"), px(548, 282, 44, 20));
+    Command3 = c.botó("Command3", QStringLiteral("+"),
+                      QStringLiteral("Augmenta el temps de resposta de cada exercici"), px(594, 280, 26, 24));
+    Label50 =
+        c.etiqueta("Label50", QStringLiteral("Nombre màxim de compostos diferents que es poden generar:"),
+                   px(314, 312, 290, 30));
+    Label47 = c.etiqueta("Label47", QString(), px(610, 318, 76, 20));
+    Label49 = c.etiqueta(
+        "Label49", QStringLiteral("Previsió de temps aproximat per completar els exercicis (hh:mm:ss):"),
+        px(314, 346, 290, 30));
+    Label44 = c.etiqueta("Label44", QString(), px(610, 352, 76, 20));
+    for (QLabel *l : {Label45, Label46})
+        l->setAlignment(Qt::AlignCenter);
+    for (QLabel *l : {Label45, Label46, Label47, Label44})
+        mida_lletra(l, 9, true);
+    for (QLabel *l : {Label50, Label49})
+        l->setWordWrap(true);
+
+    Label41 = c.etiqueta("Label41", QStringLiteral("Nom i cognoms:"), px(314, 396, 100, 20));
+    Text10 = new QLineEdit(c.superfície());
+    Text10->setObjectName(QStringLiteral("Text10"));
+    Text10->setMaxLength(100);
+    c.disposició().registra(Text10, disposicio::Tipus::Ordinari, px(414, 394, 272, 24));
+    Label88 = c.etiqueta("Label88", QStringLiteral("Data:"), px(314, 426, 100, 20));
+    Text14 = new QLineEdit(data_avui(), c.superfície());
+    Text14->setObjectName(QStringLiteral("Text14"));
+    c.disposició().registra(Text14, disposicio::Tipus::Ordinari, px(414, 424, 100, 24));
+    cmdComençar = c.botó("cmdComençar", QStringLiteral("D'acord"), QString(), px(576, 470, 110, 32));
+
+    Label87 = c.etiqueta("Label87", QString(), px(152, 130, 540, 30));
+    Label48 =
+        c.etiqueta("Label48", QStringLiteral("Selecciona algun tipus d'exercici"), px(152, 130, 540, 30));
+    mida_lletra(Label87, 11, true);
+    mida_lletra(Label48, 11, true);
+    pinta(Label48, QColor(255, 0, 0));
+    pinta(Label87, QColor(0, 0, 128));
+}
+
+void PanellOpcions::connecta() {
+    QCheckBox *famílies[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
+    for (int i = 0; i < 7; ++i)
+        QObject::connect(famílies[i], &QCheckBox::clicked, famílies[i], [this, i](bool marcada) {
+            sessió_.posa_família(i, marcada);
+            refresca_();
+        });
+    const std::pair<QRadioButton *, Opció_tasca> tasques[] = {{Option1, Opció_tasca::Formular},
+                                                              {Option2, Opció_tasca::Anomenar},
+                                                              {Option3, Opció_tasca::Alternat},
+                                                              {Option4, Opció_tasca::Aleatori}};
+    for (const auto &[botó, tasca] : tasques)
+        QObject::connect(botó, &QRadioButton::clicked, botó, [this, tasca = tasca] {
+            sessió_.posa_tasca(tasca);
+            refresca_();
+        });
+    auto acció = [this](QAbstractButton *b, auto &&f) {
+        QObject::connect(b, &QAbstractButton::clicked, b, [this, f] {
+            f();
+            refresca_();
+        });
+    };
+    acció(Command1, [this] { sessió_.disminueix_exercicis(); });
+    acció(Command2, [this] { sessió_.augmenta_exercicis(); });
+    acció(Command3, [this] { sessió_.augmenta_temps(); });
+    acció(Command4, [this] { sessió_.disminueix_temps(); });
+    acció(Check8, [this] { sessió_.posa_assistent(Check8->isChecked()); });
+    acció(Check10, [this] { sessió_.posa_consulta(Check10->isChecked()); });
+    acció(Check11, [this] { sessió_.posa_límit_temps(Check11->isChecked()); });
+    // The button takes no second press while the start's questions are up.
+    acció(cmdComençar, [this] {
+        cmdComençar->setEnabled(false);
+        sessió_.comença(entrada(Text10->text()), entrada(Text14->text()));
+        cmdComençar->setEnabled(true);
+    });
+    QObject::connect(Text14, &QLineEdit::textEdited, Text14,
+                     [this](const QString &text) { data_canviada(text); });
+}
+
+QString PanellOpcions::data_avui() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+void PanellOpcions::data_canviada(const QString &text) {
+    if (sessió_.estat() != Estat::Inactiu) return;
+    const QLocale locale = QLocale::system();
+    QDate data = locale.toDate(text, QLocale::ShortFormat);
+    if (!data.isValid()) return;
+    const QDate avui = QDate::currentDate();
+    // A two-digit year is read in the 1900s; the student means this century.
+    if (!locale.dateFormat(QLocale::ShortFormat).contains(QStringLiteral("yyyy")) &&
+        data.year() < avui.year() - 80)
+        data = data.addYears(100);
+    if (data <= avui) return;
+    if (!missatges_.pregunta(Títol_atenció, "La data introduida és superior a l'actual. Vols deixar aquesta?",
+                             Icona::Informació))
+        Text14->setText(data_avui());
+}
+
+void PanellOpcions::congela() {
+    congelat_ = true;
+    // Only the tick mark stays; the caption is shown by a plain label beside it.
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
+             Check1, Check2, Check3, Check4, Check5, Check6, Check7, Check8, Check10, Check11, Option1,
+             Option2, Option3, Option4}) {
+        Rectangle r = disposició_->registre(b);
+        r.c = 18 * T;
+        disposició_->canvia_disseny(b, r);
+        QPalette paleta = b->palette();
+        paleta.setColor(QPalette::Disabled, QPalette::WindowText, Qt::transparent);
+        paleta.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::transparent);
+        b->setPalette(paleta);
+    }
+}
+
+void PanellOpcions::mostra(const Sessió &s) {
+    const Estat e = s.estat();
+    const Opcions &o = s.opcions();
+    const bool inactiu = e == Estat::Inactiu;
+    if (!inactiu && !congelat_) congela();
+
+    QCheckBox *famílies[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
+    for (int i = 0; i < 7; ++i)
+        famílies[i]->setChecked(o.famílies[i]);
+    Check8->setChecked(o.assistent);
+    Check10->setChecked(o.consulta);
+    Check11->setChecked(o.límit_temps);
+    Option1->setChecked(o.tasca == Opció_tasca::Formular);
+    Option2->setChecked(o.tasca == Opció_tasca::Anomenar);
+    Option3->setChecked(o.tasca == Opció_tasca::Alternat);
+    Option4->setChecked(o.tasca == Opció_tasca::Aleatori);
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Check1, Check2, Check3, Check4, Check5, Check6, Check7, Check8,
+                                          Check10, Check11, Option1, Option2, Option3, Option4})
+        w->setEnabled(inactiu);
+    for (QLabel *l : {Label29, Label30, Label31, Label32, Label33, Label34, Label35, Label36, Label37,
+                      Label38, Label39, Label40, Label42, Label43})
+        l->setVisible(!inactiu);
+
+    Label45->setText(QString::number(o.nombre_exercicis));
+    Label46->setText(QString::number(o.segons));
+    Label47->setText(QString::number(s.Nombre_combinacions()));
+    Label44->setText(qs(s.Temps_Estimat()));
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Label84, Command1, Label45, Command2, Label50, Label47})
+        w->setVisible(inactiu);
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Label93, Command4, Label46, Command3, Label49, Label44})
+        w->setVisible(inactiu && o.límit_temps);
+    for (QWidget *w : std::initializer_list<QWidget *>{Label41, Text10, Label88, Text14})
+        w->setVisible(inactiu);
+
+    // The idle window's guide takes the place of the prompt above the options.
+    const bool guia_inactiu = inactiu && s.panell().vista() == Vista::Guia;
+    Label48->setVisible(inactiu && s.cal_seleccionar_família() && !guia_inactiu);
+    cmdComençar->setVisible(inactiu && !s.cal_seleccionar_família());
+    if (inactiu && !s.cal_seleccionar_família()) {
+        Label87->setText(QStringLiteral("Configura les opcions i prem \"D'acord\""));
+        Label87->setVisible(!guia_inactiu);
+    } else if (e == Estat::Iniciada) {
+        Label87->setText(QStringLiteral("Prem Següent per començar el primer exercici"));
+        Label87->setVisible(true);
+    } else {
+        Label87->setVisible(false);
+    }
+}
+
+} // namespace quimerix::ui
