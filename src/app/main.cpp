@@ -43,7 +43,8 @@ int main(int argc, char **argv) {
 
     // Qt has taken its own options (-platform, -style...) out of the list by now.
     std::vector<std::string> arguments;
-    for (const QString &a : QCoreApplication::arguments().mid(1)) arguments.push_back(a.toStdString());
+    for (const QString &a : QCoreApplication::arguments().mid(1))
+        arguments.push_back(a.toStdString());
     const Ordre ordre = quimerix::app::llegeix_ordre(arguments);
     if (ordre.acció == Ordre::Acció::Error) {
         std::cerr << "quimerix: " << ordre.error << "\nPer a més informació: quimerix --help\n";
@@ -56,10 +57,11 @@ int main(int argc, char **argv) {
         std::fputs(quimerix::app::Missatge_sense_pantalla, stderr);
         return 1;
     }
-    if (!quimerix::ui::comprova_pantalla(missatges, pantalla->size())) return 1;
     quimerix::ui::Instància instància;
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    if (!quimerix::ui::comprova_segona_còpia(missatges, instància, executable)) return 0;
+    if (const auto estat = quimerix::ui::comprova_arrencada(
+            missatges, pantalla->size(), pantalla->devicePixelRatio(), instància, executable))
+        return *estat;
 
     quimerix::FontRellotge font;
     quimerix::ui::frmQUIMERIX finestra(font, missatges);

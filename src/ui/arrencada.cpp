@@ -2,11 +2,16 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QtMath>
 
 namespace quimerix::ui {
 
-bool comprova_pantalla(Missatges &missatges, QSize resolució) {
-    if (resolució.width() >= Amplada_mínima && resolució.height() >= Alçada_mínima) return true;
+bool comprova_pantalla(Missatges &missatges, QSize mida, qreal ràtio) {
+    // The logical size is the physical one divided by the ratio and rounded: the product is
+    // rounded back, so that a screen of exactly 800 x 600 physical pixels is never refused.
+    const int amplada = qRound(mida.width() * ràtio);
+    const int alçada = qRound(mida.height() * ràtio);
+    if (amplada >= Amplada_mínima && alçada >= Alçada_mínima) return true;
     missatges.avisa(Títol_atenció,
                     "L'aplicació no es pot obrir. Per a què aquesta funcioni correctament cal una resolució "
                     "mínima de pantalla de 800x600",
@@ -26,16 +31,34 @@ Instància::Instància(const QString &ruta) : bloqueig_(std::make_unique<QLockFi
     bloqueig_->setStaleLockTime(0);
 }
 
-bool Instància::pren() {
-    if (!presa_) presa_ = bloqueig_->tryLock(0);
-    return presa_;
+Instància::Resultat Instància::pren() {
+    if (presa_) return Resultat::Presa;
+    for (int intent = 0; intent < 2; ++intent) {
+        presa_ = bloqueig_->tryLock(0);
+        if (presa_) return Resultat::Presa;
+        if (bloqueig_->error() != QLockFile::LockFailedError) return Resultat::Impossible;
+        // Qt takes over the lock of a process that is gone, but not a file that names no
+        // process at all (empty, or garbage). Such a file is removed, unless a live copy holds it
+        // (it is writing its name right now): the removal takes the file's own lock first.
+        qint64 pid = 0;
+        QString màquina, aplicació;
+        if (bloqueig_->getLockInfo(&pid, &màquina, &aplicació) || !bloqueig_->removeStaleLockFile()) break;
+    }
+    return Resultat::AltraCòpia;
 }
 
 bool comprova_segona_còpia(Missatges &missatges, Instància &instància, const QString &executable) {
-    if (instància.pren()) return true;
+    if (instància.pren() != Instància::Resultat::AltraCòpia) return true;
     const std::string text = "L'aplicació " + executable.toStdString() +
                              " ja s'està executant. Vols obrir una nova finestra amb la mateixa aplicació?";
     return missatges.pregunta(Títol_atenció, text, Icona::Informació);
+}
+
+std::optional<int> comprova_arrencada(Missatges &missatges, QSize mida, qreal ràtio, Instància &instància,
+                                      const QString &executable) {
+    if (!comprova_pantalla(missatges, mida, ràtio)) return 1;
+    if (!comprova_segona_còpia(missatges, instància, executable)) return 0;
+    return std::nullopt;
 }
 
 } // namespace quimerix::ui

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "missatges.h"
 
@@ -13,17 +14,24 @@ namespace quimerix::ui {
 inline constexpr int Amplada_mínima = 800;
 inline constexpr int Alçada_mínima = 600;
 
-// False, after telling the student, when the screen is smaller than 800 x 600.
-bool comprova_pantalla(Missatges &missatges, QSize resolució);
+// False, after telling the student, when the screen has fewer than 800 x 600 physical pixels.
+// `mida` is the screen's size in logical pixels and `ràtio` its device pixel ratio: a 1920 x 1080
+// screen at 200 % is 960 x 540 logical pixels and is accepted.
+bool comprova_pantalla(Missatges &missatges, QSize mida, qreal ràtio = 1.0);
 
-// A lock held while the program runs. A lock left behind by a copy that crashed is taken over.
+// A lock held while the program runs. A lock left behind by a copy that crashed, or whose owner
+// cannot be read, is taken over.
 class Instància {
   public:
+    enum class Resultat {
+        Presa,      // this copy holds the lock
+        AltraCòpia, // a running copy holds it
+        Impossible, // no lock can be made here (a read-only or full folder): nothing to tell
+    };
     // `ruta`: the lock file; by default "quimerix.lock" in the user's runtime folder.
     explicit Instància(const QString &ruta = ruta_per_defecte());
     static QString ruta_per_defecte();
-    // Takes the lock; false when a running copy holds it.
-    bool pren();
+    Resultat pren();
     bool presa() const { return presa_; }
 
   private:
@@ -34,5 +42,10 @@ class Instància {
 // Takes the lock, or, when another copy holds it, asks whether to open a new window. False when
 // the student answers No. `executable` is the program's name without folder or extension.
 bool comprova_segona_còpia(Missatges &missatges, Instància &instància, const QString &executable);
+
+// Both checks, in that order: the exit status when the program must end before its window opens
+// (1 for too small a screen, 0 when the student declines a second copy), nothing when it goes on.
+std::optional<int> comprova_arrencada(Missatges &missatges, QSize mida, qreal ràtio, Instància &instància,
+                                      const QString &executable);
 
 } // namespace quimerix::ui

@@ -10,6 +10,11 @@ class ArrencadaTest : public QObject {
     void second_copy_data();
     void second_copy();
     void stale_lock_is_taken_over();
+    void lock_file_data();
+    void lock_file();
+    void lock_in_runtime_folder();
+    void exit_status_data();
+    void exit_status();
 };
 
 #ifndef Q_MOC_RUN
@@ -25,18 +30,27 @@ using namespace prova;
 
 void ArrencadaTest::screen_data() {
     QTest::addColumn<QSize>("resolució");
+    QTest::addColumn<qreal>("ràtio");
     QTest::addColumn<bool>("obre");
-    QTest::newRow("800x600") << QSize(800, 600) << true;
-    QTest::newRow("1920x1080") << QSize(1920, 1080) << true;
-    QTest::newRow("799 across") << QSize(799, 600) << false;
-    QTest::newRow("599 down") << QSize(800, 599) << false;
+    QTest::newRow("800x600") << QSize(800, 600) << 1.0 << true;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << 1.0 << true;
+    QTest::newRow("799 across") << QSize(799, 600) << 1.0 << false;
+    QTest::newRow("599 down") << QSize(800, 599) << 1.0 << false;
+    // Physical pixels count: logical size times the device pixel ratio.
+    QTest::newRow("1920x1080 at 200 %") << QSize(960, 540) << 2.0 << true;
+    QTest::newRow("1366x768 at 150 %") << QSize(911, 512) << 1.5 << true;
+    QTest::newRow("800x600 at 150 %") << QSize(533, 400) << 1.5 << true;
+    QTest::newRow("800x600 at 200 %") << QSize(400, 300) << 2.0 << true;
+    QTest::newRow("798 across at 200 %") << QSize(399, 300) << 2.0 << false;
+    QTest::newRow("640x480 at 100 %") << QSize(640, 480) << 1.0 << false;
 }
 
 void ArrencadaTest::screen() {
     QFETCH(QSize, resolució);
+    QFETCH(qreal, ràtio);
     QFETCH(bool, obre);
     MissatgesProva m;
-    QCOMPARE(quimerix::ui::comprova_pantalla(m, resolució), obre);
+    QCOMPARE(quimerix::ui::comprova_pantalla(m, resolució, ràtio), obre);
     if (obre) {
         QVERIFY(m.rebuts.empty());
         return;
@@ -104,6 +118,126 @@ void ArrencadaTest::stale_lock_is_taken_over() {
     QVERIFY(quimerix::ui::comprova_segona_còpia(m, instància, "quimerix"));
     QVERIFY(m.rebuts.empty());
     QVERIFY(instància.presa());
+}
+
+namespace {
+
+const std::string Pregunta_còpia =
+    "L'aplicació quimerix ja s'està executant. Vols obrir una nova finestra amb la mateixa aplicació?";
+
+} // namespace
+
+// What is found where the lock goes, and whether the student is asked about a second copy.
+void ArrencadaTest::lock_file_data() {
+    QTest::addColumn<QString>("cas");
+    QTest::addColumn<bool>("pregunta");
+    QTest::addColumn<bool>("presa");
+    QTest::newRow("nothing") << "res" << false << true;
+    QTest::newRow("a running copy's lock") << "viva" << true << false;
+    QTest::newRow("empty lock file") << "buit" << false << true;
+    QTest::newRow("garbage in the lock file") << "brossa" << false << true;
+    QTest::newRow("no process number") << "sense_pid" << false << true;
+    QTest::newRow("folder missing") << "sense_carpeta" << false << false;
+    QTest::newRow("folder is a file") << "carpeta_fitxer" << false << false;
+    QTest::newRow("read-only folder") << "nomes_lectura" << false << false;
+}
+
+void ArrencadaTest::lock_file() {
+    QFETCH(QString, cas);
+    QFETCH(bool, pregunta);
+    QFETCH(bool, presa);
+    QTemporaryDir carpeta;
+    QString ruta = carpeta.filePath("quimerix.lock");
+    std::optional<QLockFile> altra;
+    auto escriu = [&](const QByteArray &contingut) {
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contingut);
+    };
+    if (cas == "viva") {
+        altra.emplace(ruta);
+        QVERIFY(altra->tryLock(0));
+    } else if (cas == "buit") {
+        escriu({});
+    } else if (cas == "brossa") {
+        escriu("\x01\xff garbage\nmore\n");
+    } else if (cas == "sense_pid") {
+        escriu("\nquimerix\nmaquina\n");
+    } else if (cas == "sense_carpeta") {
+        ruta = carpeta.filePath("no_hi_es/quimerix.lock");
+    } else if (cas == "carpeta_fitxer") {
+        escriu("x");
+        ruta = carpeta.filePath("quimerix.lock/quimerix.lock");
+    } else if (cas == "nomes_lectura") {
+        QVERIFY(QFile::setPermissions(carpeta.path(), QFile::ReadOwner | QFile::ExeOwner));
+        QFile prova(carpeta.filePath("prova"));
+        const bool escrivible = prova.open(QIODevice::WriteOnly);
+        prova.remove();
+        if (escrivible) {
+            QFile::setPermissions(carpeta.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("this user writes in read-only folders (root)");
+        }
+    }
+    quimerix::ui::Instància instància(ruta);
+    MissatgesProva m;
+    m.respostes = {false};
+    QCOMPARE(quimerix::ui::comprova_segona_còpia(m, instància, "quimerix"), !pregunta);
+    QCOMPARE(m.textos(), pregunta ? std::vector<std::string>{Pregunta_còpia} : std::vector<std::string>{});
+    QCOMPARE(instància.presa(), presa);
+    if (presa) {
+        // The lock now names this process: a second copy is asked about.
+        quimerix::ui::Instància segona(ruta);
+        QCOMPARE(segona.pren(), quimerix::ui::Instància::Resultat::AltraCòpia);
+    }
+    QFile::setPermissions(carpeta.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The lock goes in the user's runtime folder.
+void ArrencadaTest::lock_in_runtime_folder() {
+    QTemporaryDir carpeta;
+    const QByteArray abans = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", carpeta.path().toLocal8Bit());
+    const QString ruta = quimerix::ui::Instància::ruta_per_defecte();
+    {
+        quimerix::ui::Instància primera;
+        quimerix::ui::Instància segona;
+        QCOMPARE(primera.pren(), quimerix::ui::Instància::Resultat::Presa);
+        QVERIFY(QFile::exists(carpeta.filePath("quimerix.lock")));
+        QCOMPARE(segona.pren(), quimerix::ui::Instància::Resultat::AltraCòpia);
+    }
+    QVERIFY(!QFile::exists(carpeta.filePath("quimerix.lock")));
+    qputenv("XDG_RUNTIME_DIR", abans);
+    QCOMPARE(ruta, carpeta.filePath("quimerix.lock"));
+}
+
+// The program's exit status when it ends before its window opens.
+void ArrencadaTest::exit_status_data() {
+    QTest::addColumn<QSize>("resolució");
+    QTest::addColumn<bool>("altra_còpia");
+    QTest::addColumn<bool>("resposta");
+    QTest::addColumn<int>("estat"); // -1: the window opens
+    QTest::addColumn<int>("missatges");
+    QTest::newRow("screen too small") << QSize(640, 480) << true << true << 1 << 1;
+    QTest::newRow("alone") << QSize(800, 600) << false << true << -1 << 0;
+    QTest::newRow("second copy, Yes") << QSize(800, 600) << true << true << -1 << 1;
+    QTest::newRow("second copy, No") << QSize(800, 600) << true << false << 0 << 1;
+}
+
+void ArrencadaTest::exit_status() {
+    QFETCH(QSize, resolució);
+    QFETCH(bool, altra_còpia);
+    QFETCH(bool, resposta);
+    QFETCH(int, estat);
+    QFETCH(int, missatges);
+    QTemporaryDir carpeta;
+    const QString ruta = carpeta.filePath("quimerix.lock");
+    QLockFile altra(ruta);
+    if (altra_còpia) QVERIFY(altra.tryLock(0));
+    quimerix::ui::Instància instància(ruta);
+    MissatgesProva m;
+    m.respostes = {resposta};
+    QCOMPARE(quimerix::ui::comprova_arrencada(m, resolució, 1.0, instància, "quimerix").value_or(-1), estat);
+    QCOMPARE(m.rebuts.size(), std::size_t(missatges));
 }
 
 PROVA_MAIN(ArrencadaTest)
