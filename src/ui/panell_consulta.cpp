@@ -62,10 +62,11 @@ template <std::size_t N> QString en_línies(const std::array<std::string, N> &l�
 // A picture drawn as large as its place allows, keeping its proportions.
 class Imatge final : public QLabel {
   public:
-    Imatge(const QString &recurs, QWidget *pare) : QLabel(pare), imatge_(recurs) {}
+    Imatge(const QString &recurs, QWidget *pare) : QLabel(pare), recurs_(recurs) {}
 
   protected:
     void paintEvent(QPaintEvent *) override {
+        if (imatge_.isNull()) imatge_.load(recurs_);
         QPainter p(this);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         const QPixmap escalada = imatge_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -73,7 +74,8 @@ class Imatge final : public QLabel {
     }
 
   private:
-    QPixmap imatge_;
+    QString recurs_;
+    QPixmap imatge_; // read when first drawn, so that the window opens sooner
 };
 
 QFont lletra_fixa() {
@@ -97,11 +99,11 @@ PanellConsulta::PanellConsulta(QWidget *superfície, Disposició &disposició)
 void PanellConsulta::construeix_textos(QWidget *s) {
     Text6 = new QPlainTextEdit(s);
     Text6->setObjectName(QStringLiteral("Text6"));
-    Text6->setPlainText(recurs(QStringLiteral(":/teoria.txt")));
     Text8 = new QTextEdit(s);
     Text8->setObjectName(QStringLiteral("Text8"));
     Text8->setAcceptRichText(false);
-    for (QAbstractScrollArea *t : {static_cast<QAbstractScrollArea *>(Text6), static_cast<QAbstractScrollArea *>(Text8)})
+    for (QAbstractScrollArea *t :
+         {static_cast<QAbstractScrollArea *>(Text6), static_cast<QAbstractScrollArea *>(Text8)})
         disposició_.registra(t, Tipus::Ordinari, Àrea);
     Text6->setReadOnly(true);
     Text8->setReadOnly(true);
@@ -111,8 +113,8 @@ void PanellConsulta::construeix_textos(QWidget *s) {
     Text6->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text8->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto taula = [&](const char *nom_àrea, const char *nom, const QString &text, QScrollArea *&àrea) {
-        auto *l = new QLabel(text);
+    auto taula = [&](const char *nom_àrea, const char *nom, QScrollArea *&àrea) {
+        auto *l = new QLabel;
         l->setObjectName(QString::fromUtf8(nom));
         l->setFont(lletra_fixa());
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -128,10 +130,12 @@ void PanellConsulta::construeix_textos(QWidget *s) {
         disposició_.registra(àrea, Tipus::Ordinari, Àrea);
         return l;
     };
-    Label81 = taula("Taula81", "Label81", en_línies(Taula_de_Valències()), Taula81);
-    Label92 = taula("Taula92", "Label92", en_línies(Símbols()), Taula92);
+    // The notes and the tables are written the first time they are shown (see omple).
+    Label81 = taula("Taula81", "Label81", Taula81);
+    Label92 = taula("Taula92", "Label92", Taula92);
 
-    Label86 = new QLabel(QString::fromStdString(Autor(Versió())).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), s);
+    Label86 = new QLabel(
+        QString::fromStdString(Autor(Versió())).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), s);
     Label86->setObjectName(QStringLiteral("Label86"));
     Label86->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label86->setWordWrap(true);
@@ -166,7 +170,8 @@ void PanellConsulta::construeix_botons(QWidget *s) {
                      QStringLiteral("Apunts de teoria de formulació i nomenclatura"), 316);
     cmdValències = botó("cmdValències", QStringLiteral("Valències"),
                         QStringLiteral("Taula de valències dels elements"), 350);
-    cmdSímbols = botó("cmdSímbols", QStringLiteral("Símbols"), QStringLiteral("Noms i símbols dels elements"), 384);
+    cmdSímbols =
+        botó("cmdSímbols", QStringLiteral("Símbols"), QStringLiteral("Noms i símbols dels elements"), 384);
     cmdHelp = botó("cmdHelp", QStringLiteral("Guia"), QStringLiteral("Guia d'ús del programa"), 424);
     cmdCrèdits = botó("cmdCrèdits", QStringLiteral("Crèdits"), QStringLiteral("Crèdits del programa"), 458);
     cmdAutor = botó("cmdAutor", QStringLiteral("Autoria"), QStringLiteral("Sobre el programa..."), 492);
@@ -239,14 +244,29 @@ void PanellConsulta::col·loca_autor(bool inactiu) {
     disposició_.canvia_disseny(Text8, inactiu ? Guia_inactiu : Àrea);
 }
 
+// Laying out the notes and the tables is most of what the panel costs; it is done when the
+// student first asks for them, not while the window opens.
+void PanellConsulta::omple(Vista v) {
+    if (v == Vista::Teoria && Text6->document()->isEmpty())
+        Text6->setPlainText(recurs(QStringLiteral(":/teoria.txt")));
+    auto taula = [this](QScrollArea *àrea, QLabel *l, const QString &text) {
+        if (!l->text().isEmpty()) return;
+        l->setText(text);
+        ajusta_taula(àrea, l);
+    };
+    if (v == Vista::Valències) taula(Taula81, Label81, en_línies(Taula_de_Valències()));
+    if (v == Vista::Símbols) taula(Taula92, Label92, en_línies(Símbols()));
+    if (v == Vista::Guia && Text8->document()->isEmpty()) escriu_guia();
+}
+
 void PanellConsulta::mostra(const Sessió &s) {
     const Panell &p = s.panell();
     const Vista v = p.vista();
+    omple(v);
     col·loca_autor(s.estat() == Estat::Inactiu);
     Text6->setVisible(v == Vista::Teoria);
     Taula81->setVisible(v == Vista::Valències);
     Taula92->setVisible(v == Vista::Símbols);
-    if (v == Vista::Guia && Text8->document()->isEmpty()) escriu_guia();
     Text8->setVisible(v == Vista::Guia);
     Label86->setVisible(p.mostra_autor());
     for (int i = 0; i < Nombre_imatges; ++i)
@@ -256,12 +276,14 @@ void PanellConsulta::mostra(const Sessió &s) {
     else if (!tmrImage->isActive())
         tmrImage->start();
     for (int b = 0; b < Nombre_botons; ++b)
-        if (QPushButton *botó = this->botó(static_cast<Botó>(b))) pinta_botó(botó, s.botó(static_cast<Botó>(b)));
+        if (QPushButton *botó = this->botó(static_cast<Botó>(b)))
+            pinta_botó(botó, s.botó(static_cast<Botó>(b)));
 }
 
 // The tables take the largest fixed-pitch size that shows a whole line, down to a readable
 // minimum; below it they scroll sideways.
 void PanellConsulta::ajusta_taula(QScrollArea *àrea, QLabel *taula) {
+    if (taula->text().isEmpty()) return;
     const int lloc = àrea->width() - 2 * àrea->frameWidth() - taula->contentsMargins().left() -
                      taula->contentsMargins().right() - 2;
     QFont f = taula->font();

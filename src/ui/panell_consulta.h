@@ -54,6 +54,7 @@ class PanellConsulta : public QObject {
   private:
     void construeix_textos(QWidget *s);
     void construeix_botons(QWidget *s);
+    void omple(Vista v);
     void ajusta_taula(QScrollArea *àrea, QLabel *taula);
     void col·loca_autor(bool inactiu);
 

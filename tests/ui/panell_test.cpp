@@ -189,16 +189,23 @@ void PanellTest::focus_despres_de_cada_boto() {
 
 void PanellTest::continguts_i_imatges() {
     Banc b;
-    const QString valències = control<QLabel>(b, "Label81")->text();
-    QCOMPARE(valències.count('\n'), 9);
-    QCOMPARE(valències.split('\n').at(3), QString::fromStdString(quimerix::Taula_de_Valències()[3]));
-    QCOMPARE(control<QLabel>(b, "Label92")->text().split('\n').at(4),
-             QString::fromStdString(quimerix::Símbols()[4]));
-    for (const char *t : {"Label81", "Label92"})
-        QVERIFY2(QFontInfo(control(b, t)->font()).fixedPitch(), t);
-    for (const char *t : {"Text6", "Text8", "Taula81", "Taula92", "txtProfessor"}) // reached with Tab
-        QVERIFY2(control(b, t)->focusPolicy() & Qt::TabFocus, t);
-    QVERIFY(control<QPlainTextEdit>(b, "Text6")->toPlainText().contains("1.1.a) ÒXIDS NO METÀLICS"));
+    {
+        // The notes and tables are written when first asked for, during a set.
+        Banc c;
+        amb_resposta_errònia(c);
+        for (const char *botó : {"cmdValències", "cmdSímbols", "cmdTeoria"})
+            control<QPushButton>(c, botó)->click();
+        const QString valències = control<QLabel>(c, "Label81")->text();
+        QCOMPARE(valències.count('\n'), 9);
+        QCOMPARE(valències.split('\n').at(3), QString::fromStdString(quimerix::Taula_de_Valències()[3]));
+        QCOMPARE(control<QLabel>(c, "Label92")->text().split('\n').at(4),
+                 QString::fromStdString(quimerix::Símbols()[4]));
+        for (const char *t : {"Label81", "Label92"})
+            QVERIFY2(QFontInfo(control(c, t)->font()).fixedPitch(), t);
+        for (const char *t : {"Text6", "Text8", "Taula81", "Taula92", "txtProfessor"}) // reached with Tab
+            QVERIFY2(control(b, t)->focusPolicy() & Qt::TabFocus, t);
+        QVERIFY(control<QPlainTextEdit>(c, "Text6")->toPlainText().contains("1.1.a) ÒXIDS NO METÀLICS"));
+    }
     control<QPushButton>(b, "cmdHelp")->click();
     QVERIFY(control<QTextEdit>(b, "Text8")->toPlainText().startsWith("QUIMERIX\n"));
     QCOMPARE(control(b, "cmdAutor")->toolTip(), QString("Sobre el programa..."));
