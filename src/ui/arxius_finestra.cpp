@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "arxius.h"
+#include "controls.h"
 #include "disposicio_qt.h"
 #include "records/arxiu_sessio.h"
 #include "records/cami_arxiu.h"
@@ -14,18 +15,13 @@ namespace quimerix::ui {
 
 namespace {
 
-const QString Sense_arxiu =
-    QStringLiteral("Per crear un arxiu que guardi els exercicis prem 'GUARDAR' i especifica'n el nom i la ruta");
-
-// Design geometry in pixels of the 800 x 600 design.
-disposicio::Rectangle px(int x, int y, int w, int h) {
-    constexpr int T = disposicio::Twips_per_píxel;
-    return {x * T, y * T, w * T, h * T};
-}
+const QString Sense_arxiu = QStringLiteral(
+    "Per crear un arxiu que guardi els exercicis prem 'GUARDAR' i especifica'n el nom i la ruta");
 
 } // namespace
 
-ArxiusFinestra::ArxiusFinestra(QWidget *superfície, Disposició &disposició, Sessió &sessió, Missatges &missatges)
+ArxiusFinestra::ArxiusFinestra(QWidget *superfície, Disposició &disposició, Sessió &sessió,
+                               Missatges &missatges)
     : sessió_(sessió), missatges_(missatges), superfície_(superfície), arxiu_(missatges),
       diàlegs_qt_(std::make_unique<DiàlegsImpressióQt>(superfície)), diàlegs_(diàlegs_qt_.get()) {
     cmdSave = new QPushButton(QStringLiteral("Guardar"), superfície);

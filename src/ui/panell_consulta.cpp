@@ -15,6 +15,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "controls.h"
 #include "disposicio_qt.h"
 #include "reference/taules_referencia.h"
 #include "session/sessio.h"
@@ -25,12 +26,6 @@ using disposicio::Rectangle;
 using disposicio::Tipus;
 
 namespace {
-
-constexpr int T = disposicio::Twips_per_píxel;
-
-Rectangle px(int x, int y, int w, int h) {
-    return {x * T, y * T, w * T, h * T};
-}
 
 // The shared area of the views while a set runs; the frozen "Check10" sits just below it.
 const Rectangle Àrea = px(306, 242, 384, 270);

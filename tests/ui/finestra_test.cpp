@@ -460,16 +460,27 @@ void FinestraTest::formula_right_then_wrong() {
 
 void FinestraTest::name_with_assistant_data() {
     QTest::addColumn<bool>("assistent");
-    QTest::newRow("assistant on") << true;
-    QTest::newRow("assistant off") << false;
+    QTest::addColumn<bool>("descompost"); // the right name, accents as combining marks, odd spaces
+    QTest::newRow("assistant on") << true << false;
+    QTest::newRow("assistant off") << false << false;
+    QTest::newRow("combining accents, no-break space, zero-width space") << false << true;
 }
 
 void FinestraTest::name_with_assistant() {
     QFETCH(bool, assistent);
+    QFETCH(bool, descompost);
     Banc b;
     auto &f = b.finestra;
     if (!assistent) f.opcions().Check8->click();
-    b.comença(f.opcions().Option2);
+    if (descompost) { // the student's name too goes into the session in normal form C
+        f.opcions().Option2->click();
+        f.opcions().Check11->click();
+        f.opcions().Text10->setText(QString::fromUtf8("Ju\u0301lia\u00A0Puig\u200B"));
+        f.opcions().cmdComençar->click();
+        QCOMPARE(qs(f.sessió().dades().capçalera).left(26), QString("Nom i cognoms: Júlia Puig "));
+    } else {
+        b.comença(f.opcions().Option2);
+    }
     // Pass over exercises until one whose name carries accents.
     for (int i = 0; i < 20 && !té_accents(f.sessió().Exercici_actual().Nom_compost); ++i) {
         f.exercici().cmdCorregir->click();
@@ -490,14 +501,26 @@ void FinestraTest::name_with_assistant() {
     // Subscripts are drawn smaller than their symbols.
     QVERIFY(f.exercici().Label11->font().pointSize() < f.exercici().Label10->font().pointSize());
 
-    const QString escrit = sense_accents_majúscules(qs(x.Nom_compost));
-    QTest::keyClicks(f.exercici().Text1, escrit);
+    QString escrit = sense_accents_majúscules(qs(x.Nom_compost));
+    if (descompost) {
+        escrit = qs(x.Nom_compost).normalized(QString::NormalizationForm_D);
+        escrit.replace(escrit.indexOf(' '), 1, QString(QChar(0x00A0)));
+        escrit.insert(1, QChar(0x200B));
+    }
+    if (descompost) { // as an input method or a paste hands it over
+        QInputMethodEvent entrada;
+        entrada.setCommitString(escrit);
+        QApplication::sendEvent(f.exercici().Text1, &entrada);
+    } else {
+        QTest::keyClicks(f.exercici().Text1, escrit);
+    }
     f.exercici().cmdCorregir->click();
-    QCOMPARE(f.exercici().Label6->isVisible(), assistent);
-    QCOMPARE(f.exercici().Label5->isVisible(), !assistent);
-    QCOMPARE(f.exercici().Text1->text(), escrit);
-    QCOMPARE(f.exercici().Label22->isVisible(), !assistent);
-    if (!assistent) {
+    const bool correcte = assistent || descompost;
+    QCOMPARE(f.exercici().Label6->isVisible(), correcte);
+    QCOMPARE(f.exercici().Label5->isVisible(), !correcte);
+    QCOMPARE(f.exercici().Text1->text(), descompost ? qs(x.Nom_compost) : escrit); // as it was read
+    QCOMPARE(f.exercici().Label22->isVisible(), !correcte);
+    if (!correcte) {
         QCOMPARE(f.exercici().Label22->text(), qs(x.Nom_compost));
         QVERIFY(f.estadístiques().cmdAjuda->isVisible());
     }
