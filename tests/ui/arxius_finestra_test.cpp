@@ -32,8 +32,8 @@ using quimerix::ui::frmArxius;
 
 namespace {
 
-const QString Sense_arxiu =
-    QStringLiteral("Per crear un arxiu que guardi els exercicis prem 'GUARDAR' i especifica'n el nom i la ruta");
+const QString Sense_arxiu = QStringLiteral(
+    "Per crear un arxiu que guardi els exercicis prem 'GUARDAR' i especifica'n el nom i la ruta");
 const std::string Error_obrir = "Hi ha hagut un problema a l'obrir l'arxiu i no s'ha pogut obrir";
 
 // The personal folder of the tests: the chooser opens in its Documents.
@@ -62,17 +62,6 @@ void tria_arxiu(Banc &b, const QString &nom) {
     });
     b.finestra.arxius().cmdSave->click();
 }
-
-class DiàlegsProva final : public quimerix::ui::DiàlegsImpressió {
-  public:
-    bool hi_ha_impressora() override { return true; }
-    bool previsualitza(const quimerix::Document_impressió &) override {
-        ++previsualitzacions;
-        return true;
-    }
-    QString demana_pdf(const QString &) override { return {}; }
-    int previsualitzacions = 0;
-};
 
 std::optional<DadesSessió> llegit(const QString &camí) {
     return quimerix::ui::llegeix_sessió(camí);
@@ -185,7 +174,8 @@ void ArxiusFinestraTest::failed_saves_told_once() {
         ++vegada;
     });
     const auto textos = b.missatges.textos();
-    const auto avisos = std::count(textos.begin(), textos.end(), quimerix::ui::avís_arxiu_no_desat(camí).toStdString());
+    const auto avisos =
+        std::count(textos.begin(), textos.end(), quimerix::ui::avís_arxiu_no_desat(camí).toStdString());
     QCOMPARE(avisos, 1);
     QCOMPARE(b.finestra.sessió().registre().Nombre_registres(), 3);
     QCOMPARE(llegit(camí), std::optional<DadesSessió>(b.finestra.sessió().dades()));
@@ -201,8 +191,20 @@ void ArxiusFinestraTest::open_data() {
         DadesSessió d;
         d.capçalera = "Nom i cognoms: Pau Ribó" + std::string(57, ' ') + "  Data: 1/2/2025";
         d.registres = {" 1  clorur de sodi   NaCl   NaCl   CORRECTE\r\n"};
-        d.text_estadístiques = {"-----", "-----", "-----", "-----", "-----", "1 / 1",  "-----",
-                                "-----", "-----", "-----", "-----", "-----", "Encerts sobre el total:", "1 / 1"};
+        d.text_estadístiques = {"-----",
+                                "-----",
+                                "-----",
+                                "-----",
+                                "-----",
+                                "1 / 1",
+                                "-----",
+                                "-----",
+                                "-----",
+                                "-----",
+                                "-----",
+                                "-----",
+                                "Encerts sobre el total:",
+                                "1 / 1"};
         d.encerts[5] = 1;
         return d;
     }();
@@ -221,7 +223,7 @@ void ArxiusFinestraTest::open() {
         fitxer.write(contingut);
     }
     Banc b;
-    DiàlegsProva diàlegs;
+    DiàlegsSilenciosos diàlegs;
     b.finestra.arxius().posa_diàlegs(diàlegs);
     al_selector([&](frmArxius &f) {
         QCOMPARE(f.windowTitle(), QStringLiteral("Obrir un arxiu per imprimir-lo"));
