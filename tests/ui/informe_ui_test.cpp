@@ -18,8 +18,8 @@ class InformeUiTest : public QObject {
 #include <QFile>
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,26 +32,9 @@ class InformeUiTest : public QObject {
 
 using namespace quimerix;
 using namespace quimerix::ui;
+using prova::DiàlegsSilenciosos;
 
 namespace {
-
-class DiàlegsProva final : public DiàlegsImpressió {
-  public:
-    bool hi_ha_impressora() override { return impressora; }
-    bool previsualitza(const Document_impressió &d) override {
-        ++previsualitzacions;
-        text = text_document(d);
-        return impressió_correcta;
-    }
-    QString demana_pdf(const QString &p) override {
-        proposta = p;
-        return camí;
-    }
-    bool impressora = true, impressió_correcta = true;
-    int previsualitzacions = 0;
-    std::string text;
-    QString proposta, camí;
-};
 
 DadesSessió conjunt(int encerts, int errors) {
     DadesSessió d;
@@ -113,7 +96,7 @@ void InformeUiTest::flux() {
     QFETCH(bool, pdf_escrit);
 
     QTemporaryDir dir;
-    DiàlegsProva diàlegs;
+    DiàlegsSilenciosos diàlegs;
     diàlegs.impressora = impressora;
     diàlegs.impressió_correcta = impressió_correcta;
     if (fitxer == QStringLiteral("/"))
@@ -126,7 +109,7 @@ void InformeUiTest::flux() {
     imprimeix_informe(conjunt(exercicis - exercicis / 3, exercicis / 3), m, diàlegs);
 
     QCOMPARE(diàlegs.previsualitzacions, previsualitzacions);
-    if (previsualitzacions > 0) QVERIFY(diàlegs.text.find("àcid clorós") != std::string::npos);
+    if (previsualitzacions > 0) QVERIFY(diàlegs.textos.back().find("àcid clorós") != std::string::npos);
     QCOMPARE(int(m.rebuts.size()), int(missatges.size()));
     for (int i = 0; i < missatges.size(); ++i)
         QVERIFY2(QString::fromStdString(m.rebuts[i].text).startsWith(missatges[i]), m.rebuts[i].text.c_str());

@@ -20,19 +20,9 @@ class ObreArxiuTest : public QObject {
 
 using namespace quimerix;
 using namespace quimerix::ui;
+using prova::DiàlegsSilenciosos;
 
 namespace {
-
-class DiàlegsProva final : public DiàlegsImpressió {
-  public:
-    bool hi_ha_impressora() override { return true; }
-    bool previsualitza(const Document_impressió &d) override {
-        textos.push_back(text_document(d));
-        return true;
-    }
-    QString demana_pdf(const QString &) override { return {}; }
-    std::vector<std::string> textos;
-};
 
 QByteArray contingut(const QString &ruta) {
     QFile f(ruta);
@@ -77,7 +67,7 @@ void ObreArxiuTest::arxiu() {
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
     prova::MissatgesProva missatges;
-    DiàlegsProva diàlegs;
+    DiàlegsSilenciosos diàlegs;
     imprimeix_arxiu_desat(ruta, missatges, diàlegs);
 
     QCOMPARE(diàlegs.textos.size(), alumne.isEmpty() ? size_t{0} : size_t{1});

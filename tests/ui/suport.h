@@ -28,6 +28,7 @@
 #include "panell_historial.h"
 #include "panell_opcions.h"
 #include "panell_xifres.h"
+#include "records/impressio.h"
 
 namespace prova {
 
@@ -84,16 +85,24 @@ inline const std::string Pregunta_arxiu =
 inline const std::string Pregunta_nom = "No has posat el teu 'NOM i COGNOMS'. Vols continuar?";
 inline const std::string Pregunta_data = "El camp 'DATA' està buit. Vols continuar?";
 
-// Printing answered without a dialog: a printer is there, and each preview is counted.
+// Printing answered without a dialog: a printer is there unless a test says otherwise, each
+// preview is counted and its text kept, and the PDF offer is answered with `camí`.
 class DiàlegsSilenciosos final : public quimerix::ui::DiàlegsImpressió {
   public:
-    bool hi_ha_impressora() override { return true; }
-    bool previsualitza(const quimerix::Document_impressió &) override {
+    bool hi_ha_impressora() override { return impressora; }
+    bool previsualitza(const quimerix::Document_impressió &d) override {
         ++previsualitzacions;
-        return true;
+        textos.push_back(quimerix::text_document(d));
+        return impressió_correcta;
     }
-    QString demana_pdf(const QString &) override { return {}; }
+    QString demana_pdf(const QString &p) override {
+        proposta = p;
+        return camí;
+    }
+    bool impressora = true, impressió_correcta = true;
     int previsualitzacions = 0;
+    std::vector<std::string> textos;
+    QString proposta, camí;
 };
 
 // A window on the 800 x 600 design, shown offscreen.
