@@ -61,6 +61,34 @@ void Disposició::redimensiona() {
         disposicio::percentatge(superfície_->height() * Twips_per_píxel, disposicio::Alçada_disseny);
     for (Control &c : controls_)
         col·loca(c);
+    escala_lletres();
+}
+
+void Disposició::escala_lletres() {
+    const double factor = disposicio::factor_lletra(percent_amplada_, percent_alçada_);
+    if (factor == 1.0 && lletres_.isEmpty()) return;
+    // The surface, and every widget on it with a font of its own; the others inherit theirs.
+    QList<QWidget *> amb_lletra{superfície_};
+    for (QWidget *w : superfície_->findChildren<QWidget *>())
+        if (!w->isWindow() && (w->testAttribute(Qt::WA_SetFont) || lletres_.contains(w))) amb_lletra << w;
+    // Every design font is read before any font changes: a widget whose font sets only some
+    // attributes takes the others from its parent, and would otherwise be read already scaled.
+    for (QWidget *w : amb_lletra) {
+        auto it = lletres_.find(w);
+        if (it == lletres_.end())
+            lletres_.insert(w, {w, w->font(), w->font()});
+        else if (w->font() != it->aplicada) // its owner gave it another font since
+            it->disseny = it->aplicada = w->font();
+    }
+    for (QWidget *w : amb_lletra) {
+        Lletra &l = lletres_[w];
+        QFont f = l.disseny;
+        // A font given in pixels is sized by its owner to fit its box.
+        if (factor != 1.0 && f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * factor);
+        l.aplicada = f;
+        if (w->font() != f) w->setFont(f);
+    }
+    lletres_.removeIf([](const auto &parell) { return parell.value().widget.isNull(); });
 }
 
 void Disposició::posa_línia(Línia *línia, Rectangle extrems) {

@@ -1,11 +1,14 @@
 #pragma once
 // Proportional layout of a window's controls: the design geometry of every control is recorded
 // once, and on every resize each control is placed and sized in proportion to the window's inner
-// size. The arithmetic is in layout/disposicio.h; this class applies it to widgets.
+// size. Below the design size the fonts shrink in the same proportion, so that every caption still
+// fits. The arithmetic is in layout/disposicio.h; this class applies it to widgets.
 
+#include <QFont>
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSize>
 
 #include "layout/disposicio.h"
 
@@ -14,6 +17,11 @@ class QWidget;
 namespace quimerix::ui {
 
 class Línia;
+
+// The smallest window: every caption still fits there, its fonts shrunk with the controls (at
+// 45 % x 40 % of the design, fonts at 40 %), and it fits with a title bar and a panel in the
+// 400 x 300 logical pixels of the smallest screen accepted (800 x 600 at 200 %).
+inline constexpr QSize Mida_mínima_finestra{360, 240};
 
 class Disposició {
   public:
@@ -32,7 +40,8 @@ class Disposició {
     // Where the last pass put the control, in twips.
     disposicio::Rectangle actual(const QWidget *control) const;
 
-    // Places and sizes every recorded control for the surface's current size.
+    // Places and sizes every recorded control for the surface's current size, and sizes the fonts
+    // of the surface and of everything on it.
     void redimensiona();
     int percent_amplada() const { return percent_amplada_; }
     int percent_alçada() const { return percent_alçada_; }
@@ -47,10 +56,19 @@ class Disposició {
         disposicio::Rectangle actual;
     };
     void col·loca(Control &c);
+    void escala_lletres();
+
+    // A font of its own that a widget shows scaled: as its owner gave it, and as it was last set here.
+    struct Lletra {
+        QPointer<QWidget> widget;
+        QFont disseny;
+        QFont aplicada;
+    };
 
     QWidget *superfície_;
     QList<Control> controls_;
     QHash<const QWidget *, qsizetype> índex_;
+    QHash<const QWidget *, Lletra> lletres_;
     int percent_amplada_ = 100;
     int percent_alçada_ = 100;
 };

@@ -1,14 +1,16 @@
 // Checks that nothing the window shows is clipped or lies on top of another control, in each
-// state a student meets, at the design size and at 1280 x 1024. With QUIMERIX_CAPTURES set to a
-// folder it also saves a picture of each state there (tests/ui/captures.sh runs it under Xvfb).
+// state a student meets: at the design size, at 1280 x 1024, and at the logical sizes of
+// high-density screens, smaller than the design, where the fonts shrink with the controls. With
+// QUIMERIX_CAPTURES set to a folder it also saves a picture of each state there
+// (tests/ui/captures.sh runs it under Xvfb).
 
 #include <QtTest>
 
 class Captures : public QObject {
     Q_OBJECT
   private slots:
-    void design_size();
-    void large_size();
+    void sizes_data();
+    void sizes();
 };
 
 #ifndef Q_MOC_RUN
@@ -133,13 +135,35 @@ void recorre(QSize mida) {
 
 } // namespace
 
-void Captures::design_size() {
-    recorre(QSize(800, 600));
+void Captures::sizes_data() {
+    QTest::addColumn<QSize>("mida");
+    QTest::newRow("design size") << QSize(800, 600);
+    QTest::newRow("large size") << QSize(1280, 1024);
+    QTest::newRow("1920x1080 at 200 %") << QSize(960, 540);
+    QTest::newRow("1366x768 at 150 %") << QSize(911, 512);
 }
-void Captures::large_size() {
+
+void Captures::sizes() {
+    QFETCH(QSize, mida);
     const QRect àrea = QGuiApplication::primaryScreen()->availableGeometry();
-    if (àrea.width() < 1280 || àrea.height() < 1024) QSKIP("the screen is smaller than 1280 x 1024");
-    recorre(QSize(1280, 1024));
+    if (àrea.width() < mida.width() || àrea.height() < mida.height())
+        QSKIP("the screen is smaller than the window");
+    recorre(mida);
+    if (mida.width() >= 800 && mida.height() >= 600) return;
+    // Back at the design size, every font is the one it was designed with.
+    Banc dissenyada, tornada;
+    tornada.finestra.resize(mida);
+    QApplication::processEvents();
+    tornada.finestra.resize(800, 600);
+    QApplication::processEvents();
+    // The two windows are built alike: their widgets come in the same order.
+    const auto disseny = dissenyada.finestra.findChildren<QWidget *>();
+    const auto després = tornada.finestra.findChildren<QWidget *>();
+    QCOMPARE(després.size(), disseny.size());
+    for (qsizetype i = 0; i < disseny.size(); ++i)
+        QVERIFY2(després[i]->font() == disseny[i]->font(),
+                 qPrintable(disseny[i]->objectName() + ": " + després[i]->font().toString() + " instead of " +
+                            disseny[i]->font().toString()));
 }
 
 PROVA_MAIN(Captures)

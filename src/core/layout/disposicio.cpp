@@ -1,5 +1,6 @@
 #include "layout/disposicio.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quimerix::disposicio {
@@ -48,6 +49,11 @@ Col·locació col·loca(Tipus tipus, Rectangle registre, int percent_amplada, in
     resultat.on = {escala_x(registre.a, percent_amplada, aparcat_a), registre.b * percent_alçada / 100,
                    registre.c * percent_amplada / 100, registre.d * percent_alçada / 100};
     return resultat;
+}
+
+double factor_lletra(int percent_amplada, int percent_alçada) {
+    const int percent = std::min(percent_amplada, percent_alçada);
+    return percent >= 100 ? 1.0 : std::max(percent, 1) / 100.0;
 }
 
 } // namespace quimerix::disposicio

@@ -44,4 +44,8 @@ struct Col·locació {
 Col·locació col·loca(Tipus tipus, Rectangle registre, int percent_amplada, int percent_alçada, bool aparcat_a,
                      bool aparcat_c, bool etiqueta_fixa);
 
+// How much the fonts shrink for the given percentages: below the design size they shrink with the
+// controls, as much as the tighter of the two directions; at and above it they stay as designed.
+double factor_lletra(int percent_amplada, int percent_alçada);
+
 } // namespace quimerix::disposicio
