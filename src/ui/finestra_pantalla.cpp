@@ -3,28 +3,53 @@
 
 #include <QEvent>
 #include <QScreen>
+#include <QWindow>
+#include <algorithm>
 
 #include "finestra.h"
 #include "linia.h"
 
 namespace quimerix::ui {
 
-// Keeps the window inside the screen's work area; true when it asked for a new size.
+namespace {
+
+// The first coordinate from `posició` on at which a length fits between `inici` and `inici + lloc`
+// (the start of the area when it does not fit at all).
+int dins(int posició, int llargada, int inici, int lloc) {
+    return std::clamp(posició, inici, std::max(inici, inici + lloc - llargada));
+}
+
+} // namespace
+
+// Keeps the whole frame, title bar included, inside the screen's work area: smaller when it does
+// not fit, then moved in. True when it asked for a new size or place.
 bool frmQUIMERIX::ajusta_a_pantalla() {
-    if (isMaximized()) return false;
+    if (isMaximized() || isFullScreen() || isMinimized()) return false;
     QScreen *pantalla = screen();
     if (!pantalla) return false;
     const QRect àrea = pantalla->availableGeometry();
     const QRect marc = frameGeometry();
-    const int vora_h = marc.height() - height();
-    const int vora_a = marc.width() - width();
-    QSize mida = size();
-    if (marc.height() > àrea.height()) mida.setHeight(àrea.height() - vora_h);
-    if (marc.width() > àrea.width()) mida.setWidth(àrea.width() - vora_a);
-    if (mida == size() || mida == mida_demanada_) return false;
-    mida_demanada_ = mida;
-    resize(mida);
-    return true;
+    const QSize vores = marc.size() - size();
+    const QSize mida = size().boundedTo(àrea.size() - vores).expandedTo(minimumSize());
+    const QSize mida_marc = mida + vores;
+    const QPoint on(dins(marc.x(), mida_marc.width(), àrea.x(), àrea.width()),
+                    dins(marc.y(), mida_marc.height(), àrea.y(), àrea.height()));
+    // A window parked outside every screen stays where it is.
+    const bool aparcada = !pantalla->virtualGeometry().intersects(marc);
+    bool demanat = false;
+    // A window manager that refuses a size is not asked for it again and again; once a size asked
+    // for is granted, a later one may be asked.
+    if (size() == mida_demanada_) mida_demanada_ = QSize();
+    if (mida != size() && mida != mida_demanada_) {
+        mida_demanada_ = mida;
+        resize(mida);
+        demanat = true;
+    }
+    if (on != marc.topLeft() && !aparcada) {
+        move(on);
+        demanat = true;
+    }
+    return demanat;
 }
 
 void frmQUIMERIX::resizeEvent(QResizeEvent *event) {
@@ -34,7 +59,10 @@ void frmQUIMERIX::resizeEvent(QResizeEvent *event) {
 
 void frmQUIMERIX::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
-    // The frame's size is known once the window is on screen.
+    setMinimumSize(Mida_mínima_finestra);
+    // A window manager frames the window only once it is on screen: the window is fitted again
+    // when it is first shown, with the frame's size known.
+    if (QWindow *ventana = windowHandle()) ventana->installEventFilter(this);
     ajusta_a_pantalla();
 }
 
@@ -48,6 +76,13 @@ bool frmQUIMERIX::eventFilter(QObject *objecte, QEvent *event) {
             disposició_->redimensiona();
             aplica_línies();
         }
+    }
+    if (objecte == windowHandle() && event->type() == QEvent::Expose) {
+        // On screen, and framed: fitted once the window system has finished with the event. Later
+        // moves are the student's and are left alone.
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this, [this] { ajusta_a_pantalla(); }, Qt::QueuedConnection);
     }
     return QMainWindow::eventFilter(objecte, event);
 }
