@@ -52,6 +52,8 @@ void MarcsTest::fits_work_area_and_lays_out_for_it() {
     QTRY_VERIFY_WITH_TIMEOUT(f.frameGeometry().height() > f.height(), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(fora_de_lloc(f), QString(), 5000);
     const QRect àrea = f.screen()->availableGeometry();
+    qInfo("work area %dx%d, device pixel ratio %g, window %dx%d", àrea.width(), àrea.height(),
+          f.devicePixelRatio(), f.width(), f.height());
     // The window fills the work area in at least one direction.
     QVERIFY(f.frameGeometry().width() == àrea.width() || f.frameGeometry().height() == àrea.height());
 
