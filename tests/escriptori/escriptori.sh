@@ -54,4 +54,5 @@ while [ ! -e "$carpeta/openbox" ]; do
 done
 
 echo "screen $pantalla on $DISPLAY, managed by openbox"
-env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$carpeta" "$@"
+# Ended here, well before CTest's own time limit, so that the server and openbox are ended too.
+timeout 90 env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$carpeta" "$@"

@@ -141,6 +141,7 @@ void Captures::sizes_data() {
     QTest::newRow("large size") << QSize(1280, 1024);
     QTest::newRow("1920x1080 at 200 %") << QSize(960, 540);
     QTest::newRow("1366x768 at 150 %") << QSize(911, 512);
+    QTest::newRow("smallest window") << quimerix::ui::Mida_mínima_finestra;
 }
 
 void Captures::sizes() {
