@@ -5,12 +5,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "controls.h"
 #include "disposicio_qt.h"
+#include "session/data.h"
 
 namespace quimerix::ui {
 
@@ -186,21 +186,23 @@ void PanellOpcions::connecta() {
                      [this](const QString &text) { data_canviada(text); });
 }
 
+namespace {
+
+Data avui() {
+    const QDate d = QDate::currentDate();
+    return {d.year(), d.month(), d.day()};
+}
+
+} // namespace
+
+// Written day/month/year whatever the system's language, since it goes into the session file.
 QString PanellOpcions::data_avui() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return QString::fromStdString(escriu_data(avui()));
 }
 
 void PanellOpcions::data_canviada(const QString &text) {
     if (sessió_.estat() != Estat::Inactiu) return;
-    const QLocale locale = QLocale::system();
-    QDate data = locale.toDate(text, QLocale::ShortFormat);
-    if (!data.isValid()) return;
-    const QDate avui = QDate::currentDate();
-    // A two-digit year is read in the 1900s; the student means this century.
-    if (!locale.dateFormat(QLocale::ShortFormat).contains(QStringLiteral("yyyy")) &&
-        data.year() < avui.year() - 80)
-        data = data.addYears(100);
-    if (data <= avui) return;
+    if (!és_posterior(text.toStdString(), avui())) return;
     if (!missatges_.pregunta(Títol_atenció, "La data introduida és superior a l'actual. Vols deixar aquesta?",
                              Icona::Informació))
         Text14->setText(data_avui());
