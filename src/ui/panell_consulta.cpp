@@ -293,10 +293,13 @@ void PanellConsulta::ajusta_taula(QScrollArea *àrea, QLabel *taula) {
     }
     f.setPixelSize(mida);
     if (f != taula->font()) taula->setFont(f);
+    // A label changed while its area was hidden asks nobody for room: size it to its text now.
+    àrea->setWidgetResizable(true);
 }
 
 bool PanellConsulta::eventFilter(QObject *objecte, QEvent *event) {
-    if (event->type() == QEvent::Resize) {
+    // Refitted when shown too: the frame's width is known only once the area is polished.
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
         if (objecte == Taula81) ajusta_taula(Taula81, Label81);
         if (objecte == Taula92) ajusta_taula(Taula92, Label92);
     }
