@@ -23,35 +23,32 @@ acaba() {
 trap acaba EXIT
 trap 'exit 1' HUP INT TERM
 
+# espera FILE PID LOG STATUS MESSAGE: waits up to ten seconds for FILE to be written while PID lives;
+# otherwise prints MESSAGE and LOG and exits with STATUS.
+espera() {
+  i=0
+  while [ ! -s "$1" ]; do
+    if ! kill -0 "$2" 2>/dev/null || [ $i -ge 100 ]; then
+      echo "$5"
+      cat "$3"
+      exit "$4"
+    fi
+    sleep 0.1
+    i=$((i + 1))
+  done
+}
+
 # Xvfb picks a free display itself and writes its number once it accepts connections.
 Xvfb -displayfd 3 -screen 0 "${pantalla}x24" -nolisten tcp 3>"$carpeta/display" 2>"$carpeta/xvfb.log" &
 xvfb=$!
-i=0
-while [ ! -s "$carpeta/display" ]; do
-  if ! kill -0 "$xvfb" 2>/dev/null || [ $i -ge 100 ]; then
-    echo "SKIP: no X server could start"
-    cat "$carpeta/xvfb.log"
-    exit 77
-  fi
-  sleep 0.1
-  i=$((i + 1))
-done
+espera "$carpeta/display" "$xvfb" "$carpeta/xvfb.log" 77 "SKIP: no X server could start"
 DISPLAY=:$(head -n 1 "$carpeta/display")
 export DISPLAY
 
 # openbox runs its start-up command once it manages the screen.
-HOME=$carpeta openbox --sm-disable --startup "touch $carpeta/openbox" >"$carpeta/openbox.log" 2>&1 &
+HOME=$carpeta openbox --sm-disable --startup "sh -c 'echo a punt >$carpeta/openbox'" >"$carpeta/openbox.log" 2>&1 &
 openbox=$!
-i=0
-while [ ! -e "$carpeta/openbox" ]; do
-  if ! kill -0 "$openbox" 2>/dev/null || [ $i -ge 100 ]; then
-    echo "FAIL: openbox did not start"
-    cat "$carpeta/openbox.log"
-    exit 1
-  fi
-  sleep 0.1
-  i=$((i + 1))
-done
+espera "$carpeta/openbox" "$openbox" "$carpeta/openbox.log" 1 "FAIL: openbox did not start"
 
 echo "screen $pantalla on $DISPLAY, managed by openbox"
 # Ended here, well before CTest's own time limit, so that the server and openbox are ended too.
