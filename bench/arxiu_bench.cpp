@@ -12,10 +12,10 @@ using namespace quimerix;
 namespace {
 
 // Record lines as wide as the program writes them: question, answer and correction in columns.
-DadesSessió sessió_de_1700() {
-    DadesSessió d;
-    d.capçalera = "Nom i cognoms: Núria Gómez i Çanadell" + std::string(44, ' ') + "  Data: 3/4/2024";
-    for (int i = 1; i <= Màxim_registres; ++i) {
+DadesSessio sessio_de_1700() {
+    DadesSessio d;
+    d.capcalera = "Nom i cognoms: Núria Gómez i Çanadell" + std::string(44, ' ') + "  Data: 3/4/2024";
+    for (int i = 1; i <= Maxim_registres; ++i) {
         std::string r = (i < 1000 ? " " : "") + std::to_string(i) + "  ";
         r += "hidrogenoortoarseniat de plom (IV)" + std::string(4, ' ');
         r += "hidrogen ortoarsenat de plom (IV)" + std::string(5, ' ');
@@ -23,7 +23,7 @@ DadesSessió sessió_de_1700() {
         d.registres.push_back(std::move(r));
         ++d.errors[static_cast<std::size_t>(i % Nombre_codis)];
     }
-    d.text_estadístiques = {"0 / 170",
+    d.text_estadistiques = {"0 / 170",
                             "0 / 170",
                             "-----",
                             "0 / 340",
@@ -41,16 +41,16 @@ DadesSessió sessió_de_1700() {
 }
 
 void BM_EscriuArxiu1700(benchmark::State &state) {
-    const DadesSessió d = sessió_de_1700();
+    const DadesSessio d = sessio_de_1700();
     for (auto _ : state)
-        benchmark::DoNotOptimize(arxiu_sessió(d));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * arxiu_sessió(d).size()));
+        benchmark::DoNotOptimize(arxiu_sessio(d));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * arxiu_sessio(d).size()));
 }
 BENCHMARK(BM_EscriuArxiu1700)->Unit(benchmark::kMillisecond);
 
 void BM_LlegeixArxiu1700(benchmark::State &state) {
-    const std::string arxiu = arxiu_sessió(sessió_de_1700());
-    if (!std::holds_alternative<DadesSessió>(llegeix_arxiu(arxiu))) state.SkipWithError("arxiu il·legible");
+    const std::string arxiu = arxiu_sessio(sessio_de_1700());
+    if (!std::holds_alternative<DadesSessio>(llegeix_arxiu(arxiu))) state.SkipWithError("arxiu il·legible");
     for (auto _ : state)
         benchmark::DoNotOptimize(llegeix_arxiu(arxiu));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * arxiu.size()));

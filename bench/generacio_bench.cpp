@@ -19,7 +19,7 @@ static void BM_CatalegSencer(benchmark::State &state) {
     const Taules t = Taules::carrega();
     for (auto _ : state) {
         std::size_t n = 0;
-        for (const Entrada_catàleg &e : catàleg(t)) {
+        for (const Entrada_cataleg &e : cataleg(t)) {
             const Exercici ex = construeix(t, e.tipus, e.a, e.b, Tasca::Formular);
             n += ex.Nom_compost.size();
         }

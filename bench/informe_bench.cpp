@@ -10,7 +10,7 @@
 namespace {
 
 void BM_OperacionsInforme1700(benchmark::State &state) {
-    const quimerix::DadesSessió d = conjunt_1700();
+    const quimerix::DadesSessio d = conjunt_1700();
     std::size_t operacions = 0;
     for (auto _ : state) {
         auto doc = quimerix::informe(d);

@@ -5,11 +5,11 @@
 #include "checking/estadistiques.h"
 #include "records/dades_sessio.h"
 
-inline quimerix::DadesSessió conjunt_1700() {
+inline quimerix::DadesSessio conjunt_1700() {
     using namespace quimerix;
-    DadesSessió d;
-    d.capçalera = "Nom i cognoms: Marcel·la Ferrà Gonçalves" + std::string(41, ' ') + "  Data: 3/5/2024";
-    Estadístiques e;
+    DadesSessio d;
+    d.capcalera = "Nom i cognoms: Marcel·la Ferrà Gonçalves" + std::string(41, ' ') + "  Data: 3/5/2024";
+    Estadistiques e;
     for (int i = 1; i <= 1700; ++i) {
         std::string n = std::to_string(i);
         n = i < 1000 ? " " + n + std::string(i < 10 ? 3 : 2, ' ') : n + "  ";
@@ -19,7 +19,7 @@ inline quimerix::DadesSessió conjunt_1700() {
                                           "       Be (P O3)2\r\n");
         e.compta(i % 2 ? "MHX" : "HXO", i % 2 ? 2 : 1);
     }
-    d.text_estadístiques = e.Text_estadístiques();
+    d.text_estadistiques = e.Text_estadistiques();
     d.encerts = e.Encerts_per_tipus;
     d.errors = e.Errors_per_tipus;
     return d;

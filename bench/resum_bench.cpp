@@ -24,10 +24,10 @@ std::vector<std::string> escriu_classe(const std::filesystem::path &carpeta) {
         auto it = std::next(compostos.begin(), alumne * 37 % 1500);
         for (int i = 0; i < 100; ++i, ++it)
             fets.push_back({it->first, 1 + i % 2, (i * 7 + alumne) % 10 < 7});
-        const std::string camí = (carpeta / ("alumne" + std::to_string(alumne) + ".qxs")).string();
-        std::ofstream(camí, std::ios::binary)
-            << arxiu_sessió(prova::sessió("Alumne " + std::to_string(alumne), "08/12/2026", fets));
-        camins.push_back(camí);
+        const std::string cami = (carpeta / ("alumne" + std::to_string(alumne) + ".qxs")).string();
+        std::ofstream(cami, std::ios::binary)
+            << arxiu_sessio(prova::sessio("Alumne " + std::to_string(alumne), "08/12/2026", fets));
+        camins.push_back(cami);
     }
     return camins;
 }
@@ -36,11 +36,11 @@ void BM_Resum30x100(benchmark::State &state) {
     const auto carpeta = std::filesystem::temp_directory_path() / "quimerix_bench_resum";
     const std::vector<std::string> camins = escriu_classe(carpeta);
     for (auto _ : state) {
-        std::vector<Sessió_llegida> sessions;
-        for (const std::string &camí : camins) {
-            std::ifstream f(camí, std::ios::binary);
+        std::vector<Sessio_llegida> sessions;
+        for (const std::string &cami : camins) {
+            std::ifstream f(cami, std::ios::binary);
             const std::string bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-            sessions.push_back({camí, llegeix_per_resum(bytes)});
+            sessions.push_back({cami, llegeix_per_resum(bytes)});
         }
         const Resum r = resumeix(sessions);
         benchmark::DoNotOptimize(taula_resum(r));

@@ -22,7 +22,7 @@ void BM_SessioConstruccio(benchmark::State &state) {
     for (auto _ : state) {
         FontRellotge font(llavor++);
         MissatgesSilenciosos m;
-        Sessió s(font, m);
+        Sessio s(font, m);
         benchmark::DoNotOptimize(s.Nombre_combinacions());
     }
 }
@@ -33,11 +33,11 @@ void BM_Sessio1655(benchmark::State &state) {
     for (auto _ : state) {
         FontRellotge font(llavor++);
         MissatgesSilenciosos m;
-        Sessió s(font, m);
+        Sessio s(font, m);
         s.posa_arxiu_actiu(true);
-        s.posa_límit_temps(false);
+        s.posa_limit_temps(false);
         s.posa_nombre_exercicis(s.Nombre_combinacions());
-        s.comença("Anna", "1/1/2024");
+        s.comenca("Anna", "1/1/2024");
         while (s.estat() == Estat::Pregunta) {
             const Exercici &e = s.Exercici_actual();
             if (s.Mode_exercici() == Tasca::Formular) {

@@ -10,8 +10,8 @@ namespace {
 
 std::string comprova_lectura(const Lectura_arxiu &l, std::string_view pla) {
     if (const auto *e = std::get_if<Error_arxiu>(&l))
-        return e->posició > pla.size() ? "a fault placed after the end of the text" : "";
-    const auto &d = std::get<DadesSessió>(l);
+        return e->posicio > pla.size() ? "a fault placed after the end of the text" : "";
+    const auto &d = std::get<DadesSessio>(l);
     if (text_arxiu(d, Forma_arxiu::Completa) != pla && text_arxiu(d, Forma_arxiu::Inici) != pla)
         return "a set read back is not written back to the same text";
     return {};

@@ -14,15 +14,15 @@ int main(int argc, char **argv) {
     const std::filesystem::path carpeta = argv[1];
     std::filesystem::create_directories(carpeta / "arxiu");
     std::filesystem::create_directories(carpeta / "text_pla");
-    bool bé = true;
-    const auto escriu = [&](const std::filesystem::path &camí, const std::string &bytes) {
-        std::ofstream f(camí, std::ios::binary);
-        bé = static_cast<bool>(f << bytes) && static_cast<bool>(f.flush()) && bé;
-        if (!f) std::cerr << "escriu_llavors: no s'ha pogut escriure " << camí << "\n";
+    bool be = true;
+    const auto escriu = [&](const std::filesystem::path &cami, const std::string &bytes) {
+        std::ofstream f(cami, std::ios::binary);
+        be = static_cast<bool>(f << bytes) && static_cast<bool>(f.flush()) && be;
+        if (!f) std::cerr << "escriu_llavors: no s'ha pogut escriure " << cami << "\n";
     };
     for (const auto &ll : quimerix::llavors()) {
         escriu(carpeta / "arxiu" / (ll.nom + ".qxs"), quimerix::xifra(ll.pla));
         escriu(carpeta / "text_pla" / (ll.nom + ".txt"), ll.pla);
     }
-    return bé ? 0 : 1;
+    return be ? 0 : 1;
 }

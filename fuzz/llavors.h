@@ -10,7 +10,7 @@ namespace quimerix {
 
 // A set of n records in Catalan (every letter of the language, l·l, €, a typographic apostrophe),
 // answered right and wrong in turn under the family codes in order.
-DadesSessió sessió_de_mostra(int n, const std::string &nom = "Núria Gómez i Ça·l·lí");
+DadesSessio sessio_de_mostra(int n, const std::string &nom = "Núria Gómez i Ça·l·lí");
 
 struct Llavor {
     std::string nom; // file name, ASCII

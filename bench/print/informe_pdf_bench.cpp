@@ -13,12 +13,12 @@
 namespace {
 
 void BM_InformePdf1700(benchmark::State &state) {
-    quimerix::impressio::AplicacióSensePantalla aplicació;
+    quimerix::impressio::AplicacioSensePantalla aplicacio;
     QTemporaryDir dir;
     const auto doc = quimerix::informe(conjunt_1700());
-    const QString camí = QDir(dir.path()).filePath(QStringLiteral("informe.pdf"));
+    const QString cami = QDir(dir.path()).filePath(QStringLiteral("informe.pdf"));
     for (auto _ : state)
-        if (!quimerix::impressio::desa_pdf(*doc, camí)) state.SkipWithError("no s'ha pogut escriure el PDF");
+        if (!quimerix::impressio::desa_pdf(*doc, cami)) state.SkipWithError("no s'ha pogut escriure el PDF");
 }
 BENCHMARK(BM_InformePdf1700)->Unit(benchmark::kMillisecond);
 

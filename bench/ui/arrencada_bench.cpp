@@ -59,9 +59,9 @@ int una_finestra(int argc, char **argv, const std::string &quina) {
 void mesura(benchmark::State &state, const char *quina, double &mitjana) {
     double total = 0;
     for (auto _ : state) {
-        char opció[] = "--una";
+        char opcio[] = "--una";
         std::string nom = quina;
-        char *arguments[] = {const_cast<char *>(programa), opció, nom.data(), nullptr};
+        char *arguments[] = {const_cast<char *>(programa), opcio, nom.data(), nullptr};
         const auto inici = std::chrono::steady_clock::now();
         pid_t fill = 0;
         int estat = 0;

@@ -24,28 +24,28 @@ class MissatgesMuts final : public Missatges {
 };
 
 // A set of every compound, right and wrong answers in turn, padded to 1,700 records.
-DadesSessió sessió_plena() {
+DadesSessio sessio_plena() {
     FontRellotge font(11);
     MissatgesMuts m;
-    Sessió s(font, m);
+    Sessio s(font, m);
     s.posa_arxiu_actiu(true); // no question about a missing file
-    s.posa_límit_temps(false);
+    s.posa_limit_temps(false);
     s.posa_nombre_exercicis(s.Nombre_combinacions());
-    s.comença("Martí Ferrer i Solà", "12/03/2025");
-    for (bool bé = true; s.estat() == Estat::Pregunta; bé = !bé) {
+    s.comenca("Martí Ferrer i Solà", "12/03/2025");
+    for (bool be = true; s.estat() == Estat::Pregunta; be = !be) {
         const Exercici &e = s.Exercici_actual();
         if (s.Mode_exercici() == quimerix::Tasca::Formular) {
             for (int c = 0; c < Nombre_caixes; ++c)
-                if (e.visibles[c]) s.posa_caixa(static_cast<Caixa>(c), bé ? e.caixes[c] : "X");
+                if (e.visibles[c]) s.posa_caixa(static_cast<Caixa>(c), be ? e.caixes[c] : "X");
         } else {
-            s.posa_nom(bé ? e.Nom_compost : "àcid");
+            s.posa_nom(be ? e.Nom_compost : "àcid");
         }
         s.continua();
         s.continua();
     }
-    DadesSessió d = s.dades();
+    DadesSessio d = s.dades();
     // The counters must still add up to the number of records.
-    for (std::size_t i = 0; d.registres.size() < Màxim_registres; ++i) {
+    for (std::size_t i = 0; d.registres.size() < Maxim_registres; ++i) {
         d.registres.push_back(d.registres[i]);
         ++d.encerts[0];
     }
@@ -59,29 +59,29 @@ QString carpeta_de(const benchmark::State &state) {
 }
 
 void BM_DesaArxiuSessio1700(benchmark::State &state) {
-    const DadesSessió d = sessió_plena();
+    const DadesSessio d = sessio_plena();
     if (!QFileInfo(carpeta_de(state)).isWritable()) {
         state.SkipWithError("carpeta no disponible");
         return;
     }
     QTemporaryDir carpeta(carpeta_de(state) + QStringLiteral("/bench-arxiu-XXXXXX"));
-    const QString camí = carpeta.filePath(QStringLiteral("sessio.qxs"));
+    const QString cami = carpeta.filePath(QStringLiteral("sessio.qxs"));
     MissatgesMuts m;
-    ui::ArxiuSessió arxiu(m);
-    arxiu.posa_ruta(camí);
+    ui::ArxiuSessio arxiu(m);
+    arxiu.posa_ruta(cami);
     for (auto _ : state)
         if (!arxiu.desa(d)) state.SkipWithError("no s'ha pogut desar");
-    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(QFileInfo(camí).size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(QFileInfo(cami).size()));
 }
 BENCHMARK(BM_DesaArxiuSessio1700)->ArgName("memoria")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_LlegeixArxiuSessio1700(benchmark::State &state) {
     QTemporaryDir carpeta(QDir::current().filePath(QStringLiteral("bench-arxiu-XXXXXX")));
-    const QString camí = carpeta.filePath(QStringLiteral("sessio.qxs"));
-    const std::string bytes = arxiu_sessió(sessió_plena());
-    ui::desa_atòmicament(camí, QByteArray::fromStdString(bytes));
+    const QString cami = carpeta.filePath(QStringLiteral("sessio.qxs"));
+    const std::string bytes = arxiu_sessio(sessio_plena());
+    ui::desa_atomicament(cami, QByteArray::fromStdString(bytes));
     for (auto _ : state) {
-        auto d = ui::llegeix_sessió(camí);
+        auto d = ui::llegeix_sessio(cami);
         if (!d) state.SkipWithError("no s'ha pogut llegir");
         benchmark::DoNotOptimize(d);
     }

@@ -5,8 +5,8 @@ namespace quimerix::app {
 Ordre llegeix_ordre(const std::vector<std::string> &arguments) {
     for (const std::string &a : arguments) {
         if (a == "--") break;
-        if (a == "-h" || a == "--help") return {Ordre::Acció::Ajuda, {}, {}};
-        if (a == "--version") return {Ordre::Acció::Versió, {}, {}};
+        if (a == "-h" || a == "--help") return {Ordre::Accio::Ajuda, {}, {}};
+        if (a == "--version") return {Ordre::Accio::Versio, {}, {}};
     }
     Ordre ordre;
     bool opcions = true;
@@ -16,10 +16,10 @@ Ordre llegeix_ordre(const std::vector<std::string> &arguments) {
             continue;
         }
         if (opcions && a.size() > 1 && a[0] == '-')
-            return {Ordre::Acció::Error, {}, "opció desconeguda: " + a};
+            return {Ordre::Accio::Error, {}, "opció desconeguda: " + a};
         if (!ordre.fitxer.empty())
-            return {Ordre::Acció::Error, {}, "només es pot obrir un fitxer de sessió alhora"};
-        if (a.empty()) return {Ordre::Acció::Error, {}, "el nom del fitxer és buit"};
+            return {Ordre::Accio::Error, {}, "només es pot obrir un fitxer de sessió alhora"};
+        if (a.empty()) return {Ordre::Accio::Error, {}, "el nom del fitxer és buit"};
         ordre.fitxer = a;
     }
     return ordre;
@@ -34,6 +34,6 @@ std::string text_ajuda() {
            "  --version     mostra la versió i surt\n";
 }
 
-std::string text_versió() { return "quimerix " QUIMERIX_VERSIO "\n"; }
+std::string text_versio() { return "quimerix " QUIMERIX_VERSIO "\n"; }
 
 } // namespace quimerix::app

@@ -8,8 +8,8 @@
 namespace quimerix::app {
 
 struct Ordre {
-    enum class Acció { Obre, Ajuda, Versió, Error };
-    Acció acció = Acció::Obre;
+    enum class Accio { Obre, Ajuda, Versio, Error };
+    Accio accio = Accio::Obre;
     std::string fitxer; // Obre: the session file given, or empty
     std::string error;  // Error: what was wrong, in Catalan
 };
@@ -20,6 +20,6 @@ Ordre llegeix_ordre(const std::vector<std::string> &arguments);
 
 // The texts printed for --help and --version.
 std::string text_ajuda();
-std::string text_versió();
+std::string text_versio();
 
 } // namespace quimerix::app

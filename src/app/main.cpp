@@ -31,8 +31,8 @@ int escriu(const std::string &text) {
 int main(int argc, char **argv) {
     using quimerix::app::Ordre;
     const Ordre abans = quimerix::app::llegeix_ordre({argv + 1, argv + argc});
-    if (abans.acció == Ordre::Acció::Ajuda) return escriu(quimerix::app::text_ajuda());
-    if (abans.acció == Ordre::Acció::Versió) return escriu(quimerix::app::text_versió());
+    if (abans.accio == Ordre::Accio::Ajuda) return escriu(quimerix::app::text_ajuda());
+    if (abans.accio == Ordre::Accio::Versio) return escriu(quimerix::app::text_versio());
 
     std::optional<quimerix::app::VigilaPantalla> vigila(std::in_place);
     QApplication app(argc, argv);
@@ -46,7 +46,7 @@ int main(int argc, char **argv) {
     for (const QString &a : QCoreApplication::arguments().mid(1))
         arguments.push_back(a.toStdString());
     const Ordre ordre = quimerix::app::llegeix_ordre(arguments);
-    if (ordre.acció == Ordre::Acció::Error) {
+    if (ordre.accio == Ordre::Accio::Error) {
         std::cerr << "quimerix: " << ordre.error << "\nPer a més informació: quimerix --help\n";
         return 2;
     }
@@ -57,10 +57,10 @@ int main(int argc, char **argv) {
         std::fputs(quimerix::app::Missatge_sense_pantalla, stderr);
         return 1;
     }
-    quimerix::ui::Instància instància;
+    quimerix::ui::Instancia instancia;
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     if (const auto estat = quimerix::ui::comprova_arrencada(
-            missatges, pantalla->size(), pantalla->devicePixelRatio(), instància, executable))
+            missatges, pantalla->size(), pantalla->devicePixelRatio(), instancia, executable))
         return *estat;
 
     quimerix::FontRellotge font;
@@ -69,11 +69,11 @@ int main(int argc, char **argv) {
     finestra.show();
     // A session file named on the command line (a double click in a file manager): its report,
     // once the window is up. Afterwards the window is idle, ready for a set.
-    quimerix::ui::DiàlegsImpressióQt diàlegs(&finestra);
+    quimerix::ui::DialegsImpressioQt dialegs(&finestra);
     if (!ordre.fitxer.empty()) {
         const QString ruta = QString::fromStdString(ordre.fitxer);
-        QTimer::singleShot(0, &finestra, [&missatges, &diàlegs, ruta] {
-            quimerix::ui::imprimeix_arxiu_desat(ruta, missatges, diàlegs);
+        QTimer::singleShot(0, &finestra, [&missatges, &dialegs, ruta] {
+            quimerix::ui::imprimeix_arxiu_desat(ruta, missatges, dialegs);
         });
     }
     return app.exec();

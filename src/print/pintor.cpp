@@ -17,10 +17,10 @@ namespace quimerix::impressio {
 
 namespace {
 
-const QString Família = QStringLiteral("Courier New");
+const QString Familia = QStringLiteral("Courier New");
 
 QFont font_de(double punts, bool negreta) {
-    QFont f(Família);
+    QFont f(Familia);
     f.setStyleHint(QFont::TypeWriter);
     f.setFixedPitch(true);
     f.setKerning(false);
@@ -47,15 +47,15 @@ struct Tros {
     QString text;
 };
 
-struct Línia {
+struct Linia {
     double base = 0; // baseline from the top of the printable area
     std::vector<Tros> trossos;
 };
 
 // Font metrics by size and weight, measured on the device.
-class Mètriques {
+class Metriques {
   public:
-    explicit Mètriques(QPaintDevice *d) : d_(d) {}
+    explicit Metriques(QPaintDevice *d) : d_(d) {}
     const QFontMetricsF &de(int mida, bool negreta) {
         const int clau = mida * 2 + (negreta ? 1 : 0);
         auto it = m_.find(clau);
@@ -69,33 +69,33 @@ class Mètriques {
 };
 
 // Places every run: pages of lines, each line on its own baseline.
-class Composició {
+class Composicio {
   public:
-    explicit Composició(Mètriques &m) : m_(m) {}
+    explicit Composicio(Metriques &m) : m_(m) {}
 
-    void compon(const Document_impressió &d) {
-        pàgines_.assign(1, {});
-        for (const Operació &op : d.operacions) {
+    void compon(const Document_impressio &d) {
+        pagines_.assign(1, {});
+        for (const Operacio &op : d.operacions) {
             switch (op.tipus) {
-            case Tipus_operació::Mida: mida_ = op.valor > 0 ? op.valor : mida_; break;
-            case Tipus_operació::Negreta: negreta_ = op.valor != 0; break;
-            case Tipus_operació::Subratllat: subratllat_ = op.valor != 0; break;
-            case Tipus_operació::Color: color_ = op.color; break;
-            case Tipus_operació::Text: afegeix(QString::fromStdString(op.text)); break;
-            case Tipus_operació::Fi_línia: tanca_línia(true); break;
-            case Tipus_operació::Nova_pàgina:
-                tanca_línia(false);
-                pàgines_.emplace_back();
+            case Tipus_operacio::Mida: mida_ = op.valor > 0 ? op.valor : mida_; break;
+            case Tipus_operacio::Negreta: negreta_ = op.valor != 0; break;
+            case Tipus_operacio::Subratllat: subratllat_ = op.valor != 0; break;
+            case Tipus_operacio::Color: color_ = op.color; break;
+            case Tipus_operacio::Text: afegeix(QString::fromStdString(op.text)); break;
+            case Tipus_operacio::Fi_linia: tanca_linia(true); break;
+            case Tipus_operacio::Nova_pagina:
+                tanca_linia(false);
+                pagines_.emplace_back();
                 y_ = 0;
                 break;
             }
         }
-        tanca_línia(false);
+        tanca_linia(false);
     }
 
-    const std::vector<std::vector<Línia>> &pàgines() const { return pàgines_; }
+    const std::vector<std::vector<Linia>> &pagines() const { return pagines_; }
     double amplada() const { return amplada_; }
-    double alçada() const { return alçada_; }
+    double alcada() const { return alcada_; }
 
   private:
     void afegeix(const QString &text) {
@@ -108,8 +108,8 @@ class Composició {
     }
 
     // Ends the line being written; a line end counts the size in force, a page end only the runs.
-    void tanca_línia(bool fi_línia) {
-        if (oberta_.trossos.empty() && !fi_línia) return;
+    void tanca_linia(bool fi_linia) {
+        if (oberta_.trossos.empty() && !fi_linia) return;
         double ascens = 0, descens = 0;
         auto mesura = [&](int mida, bool negreta) {
             const QFontMetricsF &fm = m_.de(mida, negreta);
@@ -118,27 +118,27 @@ class Composició {
         };
         for (const Tros &t : oberta_.trossos)
             mesura(t.mida, t.negreta);
-        if (fi_línia) mesura(mida_, negreta_);
+        if (fi_linia) mesura(mida_, negreta_);
         oberta_.base = y_ + ascens;
         y_ += ascens + descens;
-        alçada_ = std::max(alçada_, y_);
-        if (!oberta_.trossos.empty()) pàgines_.back().push_back(std::move(oberta_));
+        alcada_ = std::max(alcada_, y_);
+        if (!oberta_.trossos.empty()) pagines_.back().push_back(std::move(oberta_));
         oberta_ = {};
         x_ = 0;
     }
 
-    Mètriques &m_;
-    std::vector<std::vector<Línia>> pàgines_;
-    Línia oberta_;
-    double x_ = 0, y_ = 0, amplada_ = 0, alçada_ = 0;
+    Metriques &m_;
+    std::vector<std::vector<Linia>> pagines_;
+    Linia oberta_;
+    double x_ = 0, y_ = 0, amplada_ = 0, alcada_ = 0;
     int mida_ = 10;
     bool negreta_ = false, subratllat_ = false;
     Color color_ = Color::Negre;
 };
 
-void pinta_pàgina(QPainter &p, const std::vector<Línia> &línies, double escala) {
+void pinta_pagina(QPainter &p, const std::vector<Linia> &linies, double escala) {
     std::map<int, QFont> fonts;
-    for (const Línia &l : línies) {
+    for (const Linia &l : linies) {
         for (const Tros &t : l.trossos) {
             const int clau = t.mida * 2 + (t.negreta ? 1 : 0);
             auto it = fonts.find(clau);
@@ -159,52 +159,52 @@ void pinta_pàgina(QPainter &p, const std::vector<Línia> &línies, double escal
 
 } // namespace
 
-QString família_demanada() { return Família; }
+QString familia_demanada() { return Familia; }
 
-QString família_obtinguda() { return QFontInfo(font_de(10, false)).family(); }
+QString familia_obtinguda() { return QFontInfo(font_de(10, false)).family(); }
 
-bool pinta(const Document_impressió &d, QPagedPaintDevice &dispositiu) {
-    dispositiu.setPageOrientation(d.apaïsat ? QPageLayout::Landscape : QPageLayout::Portrait);
+bool pinta(const Document_impressio &d, QPagedPaintDevice &dispositiu) {
+    dispositiu.setPageOrientation(d.apaisat ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter p;
     if (!p.begin(&dispositiu)) return false;
-    Mètriques m(&dispositiu);
-    Composició c(m);
+    Metriques m(&dispositiu);
+    Composicio c(m);
     c.compon(d);
 
     // The printable area in device units, and the one scale that makes every page fit in it.
-    const QRectF àrea = dispositiu.pageLayout().paintRectPixels(dispositiu.logicalDpiX());
+    const QRectF area = dispositiu.pageLayout().paintRectPixels(dispositiu.logicalDpiX());
     double escala = 1;
-    if (c.amplada() > àrea.width()) escala = std::min(escala, àrea.width() / c.amplada());
-    if (c.alçada() > àrea.height()) escala = std::min(escala, àrea.height() / c.alçada());
+    if (c.amplada() > area.width()) escala = std::min(escala, area.width() / c.amplada());
+    if (c.alcada() > area.height()) escala = std::min(escala, area.height() / c.alcada());
 
-    bool bé = true;
-    const auto &pàgines = c.pàgines();
-    for (std::size_t i = 0; i < pàgines.size() && bé; ++i) {
-        if (i > 0 && !dispositiu.newPage()) bé = false;
-        if (bé) pinta_pàgina(p, pàgines[i], escala);
+    bool be = true;
+    const auto &pagines = c.pagines();
+    for (std::size_t i = 0; i < pagines.size() && be; ++i) {
+        if (i > 0 && !dispositiu.newPage()) be = false;
+        if (be) pinta_pagina(p, pagines[i], escala);
     }
-    if (!p.end()) bé = false;
+    if (!p.end()) be = false;
     if (auto *impressora = dynamic_cast<QPrinter *>(&dispositiu))
         if (impressora->printerState() == QPrinter::Error || impressora->printerState() == QPrinter::Aborted)
-            bé = false;
-    return bé;
+            be = false;
+    return be;
 }
 
-bool desa_pdf(const Document_impressió &d, const QString &camí) {
-    QSaveFile fitxer(camí);
+bool desa_pdf(const Document_impressio &d, const QString &cami) {
+    QSaveFile fitxer(cami);
     if (!fitxer.open(QIODevice::WriteOnly)) return false;
-    bool bé = false;
+    bool be = false;
     {
         QPdfWriter pdf(&fitxer);
         pdf.setCreator(QStringLiteral("QUIMERIX"));
         pdf.setTitle(QStringLiteral("Informe de QUIMERIX"));
         pdf.setResolution(1200);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                      d.apaïsat ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                      d.apaisat ? QPageLayout::Landscape : QPageLayout::Portrait,
                                       QMarginsF(14, 14, 14, 14), QPageLayout::Point));
-        bé = pinta(d, pdf);
+        be = pinta(d, pdf);
     }
-    if (!bé) {
+    if (!be) {
         fitxer.cancelWriting();
         return false;
     }

@@ -16,13 +16,13 @@ namespace quimerix::impressio {
 // Paints `d` on a device that has not begun painting (a QPrinter, a QPdfWriter), page after page;
 // sets its orientation first. False when the device refuses to paint or to start a page, or when
 // a printer reports an error.
-bool pinta(const Document_impressió &d, QPagedPaintDevice &dispositiu);
+bool pinta(const Document_impressio &d, QPagedPaintDevice &dispositiu);
 
 // Writes `d` to a PDF file (A4), replacing it only when the whole document has been written.
-bool desa_pdf(const Document_impressió &d, const QString &camí);
+bool desa_pdf(const Document_impressio &d, const QString &cami);
 
 // The family asked for and the one the system gives for it (Liberation Mono on Debian).
-QString família_demanada();
-QString família_obtinguda();
+QString familia_demanada();
+QString familia_obtinguda();
 
 } // namespace quimerix::impressio

@@ -4,11 +4,11 @@
 
 namespace quimerix::impressio {
 
-AplicacióSensePantalla::AplicacióSensePantalla() {
+AplicacioSensePantalla::AplicacioSensePantalla() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (QGuiApplication::instance() == nullptr) aplicació_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    if (QGuiApplication::instance() == nullptr) aplicacio_ = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 
-AplicacióSensePantalla::~AplicacióSensePantalla() = default;
+AplicacioSensePantalla::~AplicacioSensePantalla() = default;
 
 } // namespace quimerix::impressio

@@ -8,18 +8,18 @@ class QGuiApplication;
 
 namespace quimerix::impressio {
 
-class AplicacióSensePantalla {
+class AplicacioSensePantalla {
   public:
-    AplicacióSensePantalla();
-    ~AplicacióSensePantalla();
-    AplicacióSensePantalla(const AplicacióSensePantalla &) = delete;
-    AplicacióSensePantalla &operator=(const AplicacióSensePantalla &) = delete;
+    AplicacioSensePantalla();
+    ~AplicacioSensePantalla();
+    AplicacioSensePantalla(const AplicacioSensePantalla &) = delete;
+    AplicacioSensePantalla &operator=(const AplicacioSensePantalla &) = delete;
 
   private:
     int argc_ = 1;
     char nom_[16] = "quimerix-eines";
     char *argv_[2] = {nom_, nullptr};
-    std::unique_ptr<QGuiApplication> aplicació_;
+    std::unique_ptr<QGuiApplication> aplicacio_;
 };
 
 } // namespace quimerix::impressio

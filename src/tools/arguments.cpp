@@ -7,45 +7,45 @@
 
 namespace eines {
 
-std::optional<std::string> Arguments::valor(const std::string &opció) const {
-    const auto it = valors_.find(opció);
+std::optional<std::string> Arguments::valor(const std::string &opcio) const {
+    const auto it = valors_.find(opcio);
     if (it == valors_.end()) return std::nullopt;
     return it->second;
 }
 
 namespace {
 
-bool és_ajuda(const std::string &a) {
+bool es_ajuda(const std::string &a) {
     return a == "-h" || a == "--help";
 }
 
-const Opció *busca(const Ordre &o, const std::string &nom) {
-    for (const Opció &op : o.opcions)
+const Opcio *busca(const Ordre &o, const std::string &nom) {
+    for (const Opcio &op : o.opcions)
         if (op.nom == nom) return &op;
     return nullptr;
 }
 
 } // namespace
 
-std::string línia_ús(const Ordre &o) {
-    return "Ús: quimerix-eines " + o.nom + (o.ús.empty() ? "" : " " + o.ús);
+std::string linia_us(const Ordre &o) {
+    return "Ús: quimerix-eines " + o.nom + (o.us.empty() ? "" : " " + o.us);
 }
 
 std::string ajuda(const Ordre &o) {
-    std::string text = línia_ús(o) + "\n" + o.descripció + "\n\nOpcions:\n";
+    std::string text = linia_us(o) + "\n" + o.descripcio + "\n\nOpcions:\n";
     std::size_t ample = std::string("-h, --help").size();
-    for (const Opció &op : o.opcions)
+    for (const Opcio &op : o.opcions)
         ample = std::max(ample, amplada(op.nom + (op.valor.empty() ? "" : " " + op.valor)));
-    for (const Opció &op : o.opcions)
+    for (const Opcio &op : o.opcions)
         text +=
             "  " + omple(op.nom + (op.valor.empty() ? "" : " " + op.valor), ample) + "  " + op.ajuda + "\n";
     text += "  " + omple("-h, --help", ample) + "  mostra aquesta ajuda\n";
     return text;
 }
 
-int error_ús(const Ordre &o, const std::string &missatge) {
+int error_us(const Ordre &o, const std::string &missatge) {
     std::cerr << "quimerix-eines " << o.nom << ": " << missatge << "\n"
-              << línia_ús(o) << "\n"
+              << linia_us(o) << "\n"
               << "Per a més informació: quimerix-eines " << o.nom << " --help\n";
     return 2;
 }
@@ -54,21 +54,21 @@ struct Analitzador {
     // Fills `a`; returns the error message, or nothing when the arguments are good.
     static std::optional<std::string> analitza(const Ordre &o, const std::vector<std::string> &args,
                                                Arguments &a) {
-        bool només_posicionals = false;
+        bool nomes_posicionals = false;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string &arg = args[i];
-            if (només_posicionals || arg.size() < 2 || arg[0] != '-') {
+            if (nomes_posicionals || arg.size() < 2 || arg[0] != '-') {
                 a.posicionals_.push_back(arg);
                 continue;
             }
             if (arg == "--") {
-                només_posicionals = true;
+                nomes_posicionals = true;
                 continue;
             }
             // --opció=valor is the same as --opció valor.
             const std::size_t igual = arg.find('=');
             const std::string nom = arg.substr(0, igual);
-            const Opció *op = busca(o, nom);
+            const Opcio *op = busca(o, nom);
             if (!op) return "opció desconeguda: " + visible(arg);
             if (a.valors_.count(nom)) return "l'opció " + nom + " s'ha donat més d'una vegada";
             if (op->valor.empty()) {
@@ -88,12 +88,12 @@ struct Analitzador {
             if (valor.empty() && !op->admet_buit) return "el valor de " + nom + " no pot ser buit";
             a.valors_[nom] = valor;
         }
-        for (const Opció &op : o.opcions)
-            if (op.obligatòria && !a.té(op.nom)) return "falta l'opció " + op.nom;
-        if (a.posicionals_.size() < o.mínim_posicionals)
+        for (const Opcio &op : o.opcions)
+            if (op.obligatoria && !a.te(op.nom)) return "falta l'opció " + op.nom;
+        if (a.posicionals_.size() < o.minim_posicionals)
             return o.posicional.empty() ? "falten arguments" : "falta " + o.posicional;
-        if (a.posicionals_.size() > o.màxim_posicionals)
-            return "argument de més: " + visible(a.posicionals_[o.màxim_posicionals]);
+        if (a.posicionals_.size() > o.maxim_posicionals)
+            return "argument de més: " + visible(a.posicionals_[o.maxim_posicionals]);
         return std::nullopt;
     }
 };
@@ -102,15 +102,15 @@ int executa(const Ordre &o, const std::vector<std::string> &args) {
     // Help wins wherever it stands, except as the value of an option.
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--") break;
-        if (és_ajuda(args[i])) {
+        if (es_ajuda(args[i])) {
             std::cout << ajuda(o);
             return 0;
         }
-        const Opció *op = busca(o, args[i]);
+        const Opcio *op = busca(o, args[i]);
         if (op && !op->valor.empty()) ++i;
     }
     Arguments a;
-    if (const auto error = Analitzador::analitza(o, args, a)) return error_ús(o, *error);
+    if (const auto error = Analitzador::analitza(o, args, a)) return error_us(o, *error);
     return o.executa(a);
 }
 

@@ -10,19 +10,19 @@
 
 namespace eines {
 
-struct Opció {
+struct Opcio {
     std::string nom{};        // "--esperat"
     std::string valor{};      // placeholder of the value in the help ("NOM"); empty for a flag
     std::string ajuda{};      // one line for the help
-    bool obligatòria = false; // the subcommand cannot run without it
+    bool obligatoria = false; // the subcommand cannot run without it
     bool admet_buit = true;   // an empty value is accepted
 };
 
 class Arguments {
   public:
-    bool té(const std::string &opció) const { return valors_.count(opció) != 0; }
+    bool te(const std::string &opcio) const { return valors_.count(opcio) != 0; }
     // The value of an option given with a value; nothing when it was not given.
-    std::optional<std::string> valor(const std::string &opció) const;
+    std::optional<std::string> valor(const std::string &opcio) const;
     const std::vector<std::string> &posicionals() const { return posicionals_; }
 
   private:
@@ -33,12 +33,12 @@ class Arguments {
 
 struct Ordre {
     std::string nom{};        // "corregeix"
-    std::string ús{};         // what follows the name in the usage line
-    std::string descripció{}; // one line
-    std::vector<Opció> opcions{};
+    std::string us{};         // what follows the name in the usage line
+    std::string descripcio{}; // one line
+    std::vector<Opcio> opcions{};
     std::string posicional{}; // placeholder of the operands ("FITXER.qxs"); empty when none
-    std::size_t mínim_posicionals = 0;
-    std::size_t màxim_posicionals = 0;
+    std::size_t minim_posicionals = 0;
+    std::size_t maxim_posicionals = 0;
     int (*executa)(const Arguments &) = nullptr;
 };
 
@@ -47,11 +47,11 @@ struct Ordre {
 int executa(const Ordre &o, const std::vector<std::string> &args);
 
 // The usage line and the help of a subcommand.
-std::string línia_ús(const Ordre &o);
+std::string linia_us(const Ordre &o);
 std::string ajuda(const Ordre &o);
 
 // A usage error of a subcommand: the message and the way to its help on standard error.
 // Returns 2, the status of a usage error.
-int error_ús(const Ordre &o, const std::string &missatge);
+int error_us(const Ordre &o, const std::string &missatge);
 
 } // namespace eines

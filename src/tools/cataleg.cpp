@@ -11,19 +11,19 @@ using eines::json;
 
 namespace {
 
-int cataleg(const eines::Arguments &args) {
-    const bool en_json = args.té("--json");
+int executa_cataleg(const eines::Arguments &args) {
+    const bool en_json = args.te("--json");
     const Taules t = Taules::carrega();
     std::string sortida;
-    for (const Entrada_catàleg &e : catàleg(t)) {
+    for (const Entrada_cataleg &e : cataleg(t)) {
         const Exercici formular = construeix(t, e.tipus, e.a, e.b, Tasca::Formular);
         if (!en_json) {
             sortida +=
-                formular.Codi_exercici + "\t" + formular.fórmula() + "\t" + formular.Nom_compost + "\n";
+                formular.Codi_exercici + "\t" + formular.formula() + "\t" + formular.Nom_compost + "\n";
             continue;
         }
         const Exercici anomenar = construeix(t, e.tipus, e.a, e.b, Tasca::Anomenar);
-        sortida += "{\"codi\":" + json(formular.Codi_exercici) + ",\"formula\":" + json(formular.fórmula()) +
+        sortida += "{\"codi\":" + json(formular.Codi_exercici) + ",\"formula\":" + json(formular.formula()) +
                    ",\"caixes\":[";
         for (int c = 0; c < Nombre_caixes; ++c)
             sortida += (c ? "," : "") + json(formular.caixes[c]);
@@ -39,8 +39,8 @@ int cataleg(const eines::Arguments &args) {
 
 const eines::Ordre eines::ordre_cataleg{
     .nom = "cataleg",
-    .ús = "[--json]",
-    .descripció = "escriu tots els compostos que el programa pot preguntar",
+    .us = "[--json]",
+    .descripcio = "escriu tots els compostos que el programa pot preguntar",
     .opcions = {{.nom = "--json", .ajuda = "una línia JSON per compost, amb les caixes i els comentaris"}},
-    .executa = cataleg,
+    .executa = executa_cataleg,
 };

@@ -14,9 +14,9 @@ namespace {
 int corregeix(const eines::Arguments &args) {
     const std::string esperat = normalitza_entrada(*args.valor("--esperat"));
     if (esperat.find_first_not_of(" ") == std::string::npos)
-        return eines::error_ús(eines::ordre_corregeix, "el nom esperat és buit");
+        return eines::error_us(eines::ordre_corregeix, "el nom esperat és buit");
     const std::string resposta = nom_teclejat(*args.valor("--resposta"));
-    const Correcció_nom c = corregeix_nom(resposta, nom_esperat(esperat), args.té("--assistent"));
+    const Correccio_nom c = corregeix_nom(resposta, nom_esperat(esperat), args.te("--assistent"));
     std::cout << (c.correcte ? "CORRECTE" : "INCORRECTE") << "\n"
               << eines::visible(c.resposta_comparada) << "\n"
               << eines::visible(c.esperat_comparat) << "\n";
@@ -27,15 +27,15 @@ int corregeix(const eines::Arguments &args) {
 
 const eines::Ordre eines::ordre_corregeix{
     .nom = "corregeix",
-    .ús = "--esperat NOM --resposta TEXT [--assistent]",
-    .descripció = "corregeix un nom teclejat com ho fa el programa",
+    .us = "--esperat NOM --resposta TEXT [--assistent]",
+    .descripcio = "corregeix un nom teclejat com ho fa el programa",
     .opcions =
         {{.nom = "--esperat",
           .valor = "NOM",
           .ajuda = "el nom correcte",
-          .obligatòria = true,
+          .obligatoria = true,
           .admet_buit = false},
-         {.nom = "--resposta", .valor = "TEXT", .ajuda = "el que ha escrit l'alumne", .obligatòria = true},
+         {.nom = "--resposta", .valor = "TEXT", .ajuda = "el que ha escrit l'alumne", .obligatoria = true},
          {.nom = "--assistent", .ajuda = "amb l'assistent d'ortografia"}},
     .executa = corregeix,
 };

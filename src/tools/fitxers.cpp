@@ -12,10 +12,10 @@
 
 namespace eines {
 
-std::optional<std::string> llegeix_fitxer(const std::string &camí) {
+std::optional<std::string> llegeix_fitxer(const std::string &cami) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(camí, ec)) return std::nullopt;
-    std::ifstream f(camí, std::ios::binary);
+    if (!std::filesystem::is_regular_file(cami, ec)) return std::nullopt;
+    std::ifstream f(cami, std::ios::binary);
     if (!f) return std::nullopt;
     // Read in pieces up to one byte past the limit, so that a file that grows meanwhile is refused
     // all the same.
@@ -23,7 +23,7 @@ std::optional<std::string> llegeix_fitxer(const std::string &camí) {
     char tros[1 << 16];
     while (f.read(tros, sizeof tros) || f.gcount() > 0) {
         bytes.append(tros, static_cast<std::size_t>(f.gcount()));
-        if (bytes.size() > quimerix::Mida_màxima_arxiu) return std::nullopt;
+        if (bytes.size() > quimerix::Mida_maxima_arxiu) return std::nullopt;
     }
     if (f.bad()) return std::nullopt;
     return bytes;
@@ -52,10 +52,10 @@ std::string motiu(int error) {
 
 } // namespace
 
-std::optional<std::string> desa_fitxer(const std::string &camí, const std::string &contingut) {
+std::optional<std::string> desa_fitxer(const std::string &cami, const std::string &contingut) {
     std::error_code ec;
-    if (std::filesystem::is_directory(camí, ec)) return motiu(EISDIR);
-    const std::string temporal = camí + ".~" + std::to_string(::getpid());
+    if (std::filesystem::is_directory(cami, ec)) return motiu(EISDIR);
+    const std::string temporal = cami + ".~" + std::to_string(::getpid());
     const int fd = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return motiu(errno);
     int error = 0;
@@ -69,7 +69,7 @@ std::optional<std::string> desa_fitxer(const std::string &camí, const std::stri
     }
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && std::rename(temporal.c_str(), camí.c_str()) != 0) error = errno;
+    if (error == 0 && std::rename(temporal.c_str(), cami.c_str()) != 0) error = errno;
     if (error == 0) return std::nullopt;
     ::unlink(temporal.c_str());
     return motiu(error);

@@ -17,23 +17,23 @@ using namespace quimerix;
 
 namespace {
 
-int falla(const std::string &camí, const std::string &missatge) {
-    std::cerr << "quimerix-eines: " << eines::visible(camí) << ": " << missatge << "\n";
+int falla(const std::string &cami, const std::string &missatge) {
+    std::cerr << "quimerix-eines: " << eines::visible(cami) << ": " << missatge << "\n";
     return 1;
 }
 
 int informe_pdf(const eines::Arguments &args) {
-    const std::string &camí = args.posicionals().front();
+    const std::string &cami = args.posicionals().front();
     const std::string sortida = *args.valor("--pdf");
-    const auto bytes = eines::llegeix_fitxer(camí);
-    if (!bytes) return falla(camí, Missatge_error_arxiu);
+    const auto bytes = eines::llegeix_fitxer(cami);
+    if (!bytes) return falla(cami, Missatge_error_arxiu);
     const Lectura_arxiu lectura = llegeix_arxiu(*bytes);
-    const auto *dades = std::get_if<DadesSessió>(&lectura);
-    if (dades == nullptr) return falla(camí, Missatge_error_arxiu);
+    const auto *dades = std::get_if<DadesSessio>(&lectura);
+    if (dades == nullptr) return falla(cami, Missatge_error_arxiu);
     const auto document = informe(*dades);
-    if (!document) return falla(camí, Missatge_error_impressió);
+    if (!document) return falla(cami, Missatge_error_impressio);
 
-    impressio::AplicacióSensePantalla aplicació;
+    impressio::AplicacioSensePantalla aplicacio;
     if (!impressio::desa_pdf(*document, QString::fromStdString(sortida)))
         return falla(sortida, "no s'ha pogut escriure el document PDF");
     return 0;
@@ -43,12 +43,12 @@ int informe_pdf(const eines::Arguments &args) {
 
 const eines::Ordre eines::ordre_informe{
     .nom = "informe",
-    .ús = "FITXER.qxs --pdf SORTIDA.pdf",
-    .descripció = "escriu en PDF l'informe imprès d'un arxiu de sessió",
-    .opcions = {{.nom = "--pdf", .valor = "SORTIDA.pdf", .ajuda = "el document PDF que s'escriu", .obligatòria = true,
+    .us = "FITXER.qxs --pdf SORTIDA.pdf",
+    .descripcio = "escriu en PDF l'informe imprès d'un arxiu de sessió",
+    .opcions = {{.nom = "--pdf", .valor = "SORTIDA.pdf", .ajuda = "el document PDF que s'escriu", .obligatoria = true,
                  .admet_buit = false}},
     .posicional = "FITXER.qxs",
-    .mínim_posicionals = 1,
-    .màxim_posicionals = 1,
+    .minim_posicionals = 1,
+    .maxim_posicionals = 1,
     .executa = informe_pdf,
 };

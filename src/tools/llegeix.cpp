@@ -14,14 +14,14 @@ using namespace quimerix;
 
 namespace {
 
-int no_llegit(const std::string &camí) {
-    std::cerr << "quimerix-eines: " << eines::visible(camí) << ": " << Missatge_error_arxiu << "\n";
+int no_llegit(const std::string &cami) {
+    std::cerr << "quimerix-eines: " << eines::visible(cami) << ": " << Missatge_error_arxiu << "\n";
     return 1;
 }
 
 // The text as it is, line by line: only a stray control character is escaped, so that nothing
 // read from a file can act on the terminal.
-std::string línies_visibles(std::string_view text) {
+std::string linies_visibles(std::string_view text) {
     std::string r;
     for (std::size_t p = 0;;) {
         const std::size_t fi = text.find("\r\n", p);
@@ -33,14 +33,14 @@ std::string línies_visibles(std::string_view text) {
 }
 
 int llegeix(const eines::Arguments &args) {
-    const std::string &camí = args.posicionals().front();
-    const auto bytes = eines::llegeix_fitxer(camí);
-    if (!bytes) return no_llegit(camí);
+    const std::string &cami = args.posicionals().front();
+    const auto bytes = eines::llegeix_fitxer(cami);
+    if (!bytes) return no_llegit(cami);
     const auto pla = text_pla(*bytes);
     const auto *text = std::get_if<std::string>(&pla);
     if (text == nullptr || std::holds_alternative<Error_arxiu>(llegeix_text_pla(*text)))
-        return no_llegit(camí);
-    std::cout << línies_visibles(de_cp1252(*text));
+        return no_llegit(cami);
+    std::cout << linies_visibles(de_cp1252(*text));
     return 0;
 }
 
@@ -48,10 +48,10 @@ int llegeix(const eines::Arguments &args) {
 
 const eines::Ordre eines::ordre_llegeix{
     .nom = "llegeix",
-    .ús = "FITXER.qxs",
-    .descripció = "escriu el text d'un arxiu de sessió desat pel programa",
+    .us = "FITXER.qxs",
+    .descripcio = "escriu el text d'un arxiu de sessió desat pel programa",
     .posicional = "FITXER.qxs",
-    .mínim_posicionals = 1,
-    .màxim_posicionals = 1,
+    .minim_posicionals = 1,
+    .maxim_posicionals = 1,
     .executa = llegeix,
 };

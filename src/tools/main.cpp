@@ -26,7 +26,7 @@ std::string ajuda_eina() {
     for (const Ordre *o : ordres)
         ample = std::max(ample, amplada(o->nom));
     for (const Ordre *o : ordres)
-        text += "  " + omple(o->nom, ample) + "  " + o->descripció + "\n";
+        text += "  " + omple(o->nom, ample) + "  " + o->descripcio + "\n";
     text += "\nOpcions:\n"
             "  -h, --help  mostra aquesta ajuda\n"
             "  --version   mostra la versió\n\n"
@@ -61,7 +61,7 @@ int executa_eina(const std::vector<std::string> &args) {
 // write that fails is remembered with its reason.
 class Sortida : public std::streambuf {
   public:
-    Sortida() { setp(memòria_, memòria_ + sizeof memòria_); }
+    Sortida() { setp(memoria_, memoria_ + sizeof memoria_); }
     int error() const { return error_; }
     bool buida() { return sync() == 0; }
 
@@ -81,12 +81,12 @@ class Sortida : public std::streambuf {
             else
                 p += n;
         }
-        setp(memòria_, memòria_ + sizeof memòria_);
+        setp(memoria_, memoria_ + sizeof memoria_);
         return error_ == 0 ? 0 : -1;
     }
 
   private:
-    char memòria_[1 << 16];
+    char memoria_[1 << 16];
     int error_ = 0;
 };
 

@@ -23,26 +23,26 @@ Resum visible(Resum r) {
         f.nom = eines::visible(f.nom);
         f.data = eines::visible(f.data);
     }
-    for (Compost_fallat &c : r.més_fallats) {
+    for (Compost_fallat &c : r.mes_fallats) {
         c.nom = eines::visible(c.nom);
-        c.fórmula = eines::visible(c.fórmula);
+        c.formula = eines::visible(c.formula);
     }
     return r;
 }
 
-int error_escriptura(const std::string &camí, const std::string &motiu) {
-    std::cerr << "quimerix-eines resum: no s'ha pogut desar «" << eines::visible(camí) << "»: " << motiu
+int error_escriptura(const std::string &cami, const std::string &motiu) {
+    std::cerr << "quimerix-eines resum: no s'ha pogut desar «" << eines::visible(cami) << "»: " << motiu
               << ".\n";
     return 1;
 }
 
 int resum(const eines::Arguments &args) {
-    std::vector<Sessió_llegida> sessions;
-    for (const std::string &camí : args.posicionals()) {
-        Sessió_llegida s{camí, std::nullopt};
-        if (const auto bytes = eines::llegeix_fitxer(camí)) s.dades = llegeix_per_resum(*bytes);
+    std::vector<Sessio_llegida> sessions;
+    for (const std::string &cami : args.posicionals()) {
+        Sessio_llegida s{cami, std::nullopt};
+        if (const auto bytes = eines::llegeix_fitxer(cami)) s.dades = llegeix_per_resum(*bytes);
         if (!s.dades)
-            std::cerr << "quimerix-eines resum: «" << eines::visible(camí)
+            std::cerr << "quimerix-eines resum: «" << eines::visible(cami)
                       << "» és il·legible: " << Missatge_error_arxiu << ".\n";
         sessions.push_back(std::move(s));
     }
@@ -52,20 +52,20 @@ int resum(const eines::Arguments &args) {
         if (const auto motiu = eines::desa_fitxer(*csv, csv_resum(r))) return error_escriptura(*csv, *motiu);
     }
     if (pdf) {
-        const impressio::AplicacióSensePantalla aplicació;
+        const impressio::AplicacioSensePantalla aplicacio;
         if (!impressio::desa_pdf(document_resum(visible(r)), QString::fromStdString(*pdf)))
             return error_escriptura(*pdf, "no s'ha pogut crear el PDF");
     }
     if (!csv && !pdf) std::cout << taula_resum(visible(r));
-    return r.il·legibles > 0 ? 1 : 0;
+    return r.illegibles > 0 ? 1 : 0;
 }
 
 } // namespace
 
 const eines::Ordre eines::ordre_resum{
     .nom = "resum",
-    .ús = "FITXER.qxs… [--csv SORTIDA.csv] [--pdf SORTIDA.pdf]",
-    .descripció = "resumeix els arxius de sessió d'una classe",
+    .us = "FITXER.qxs… [--csv SORTIDA.csv] [--pdf SORTIDA.pdf]",
+    .descripcio = "resumeix els arxius de sessió d'una classe",
     .opcions = {{.nom = "--csv",
                  .valor = "SORTIDA.csv",
                  .ajuda = "desa el resum en CSV (UTF-8)",
@@ -75,7 +75,7 @@ const eines::Ordre eines::ordre_resum{
                  .ajuda = "desa el resum imprès en PDF (apaïsat)",
                  .admet_buit = false}},
     .posicional = "FITXER.qxs",
-    .mínim_posicionals = 1,
-    .màxim_posicionals = static_cast<std::size_t>(-1),
+    .minim_posicionals = 1,
+    .maxim_posicionals = static_cast<std::size_t>(-1),
     .executa = resum,
 };

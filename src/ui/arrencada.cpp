@@ -6,32 +6,32 @@
 
 namespace quimerix::ui {
 
-bool comprova_pantalla(Missatges &missatges, QSize mida, qreal ràtio) {
+bool comprova_pantalla(Missatges &missatges, QSize mida, qreal ratio) {
     // The logical size is the physical one divided by the ratio and rounded: the product is
     // rounded back, so that a screen of exactly 800 x 600 physical pixels is never refused.
-    const int amplada = qRound(mida.width() * ràtio);
-    const int alçada = qRound(mida.height() * ràtio);
-    if (amplada >= Amplada_mínima && alçada >= Alçada_mínima) return true;
-    missatges.avisa(Títol_atenció,
+    const int amplada = qRound(mida.width() * ratio);
+    const int alcada = qRound(mida.height() * ratio);
+    if (amplada >= Amplada_minima && alcada >= Alcada_minima) return true;
+    missatges.avisa(Titol_atencio,
                     "L'aplicació no es pot obrir. Per a què aquesta funcioni correctament cal una resolució "
                     "mínima de pantalla de 800x600",
-                    Icona::Exclamació);
+                    Icona::Exclamacio);
     return false;
 }
 
-QString Instància::ruta_per_defecte() {
+QString Instancia::ruta_per_defecte() {
     QString carpeta = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (carpeta.isEmpty()) carpeta = QDir::tempPath();
     return QDir(carpeta).filePath(QStringLiteral("quimerix.lock"));
 }
 
-Instància::Instància(const QString &ruta) : bloqueig_(std::make_unique<QLockFile>(ruta)) {
+Instancia::Instancia(const QString &ruta) : bloqueig_(std::make_unique<QLockFile>(ruta)) {
     // Only a lock whose process is gone counts as stale: a copy that has been running for hours
     // keeps its lock.
     bloqueig_->setStaleLockTime(0);
 }
 
-Instància::Resultat Instància::pren() {
+Instancia::Resultat Instancia::pren() {
     if (presa_) return Resultat::Presa;
     for (int intent = 0; intent < 2; ++intent) {
         presa_ = bloqueig_->tryLock(0);
@@ -41,23 +41,23 @@ Instància::Resultat Instància::pren() {
         // process at all (empty, or garbage). Such a file is removed, unless a live copy holds it
         // (it is writing its name right now): the removal takes the file's own lock first.
         qint64 pid = 0;
-        QString màquina, aplicació;
-        if (bloqueig_->getLockInfo(&pid, &màquina, &aplicació) || !bloqueig_->removeStaleLockFile()) break;
+        QString maquina, aplicacio;
+        if (bloqueig_->getLockInfo(&pid, &maquina, &aplicacio) || !bloqueig_->removeStaleLockFile()) break;
     }
-    return Resultat::AltraCòpia;
+    return Resultat::AltraCopia;
 }
 
-bool comprova_segona_còpia(Missatges &missatges, Instància &instància, const QString &executable) {
-    if (instància.pren() != Instància::Resultat::AltraCòpia) return true;
+bool comprova_segona_copia(Missatges &missatges, Instancia &instancia, const QString &executable) {
+    if (instancia.pren() != Instancia::Resultat::AltraCopia) return true;
     const std::string text = "L'aplicació " + executable.toStdString() +
                              " ja s'està executant. Vols obrir una nova finestra amb la mateixa aplicació?";
-    return missatges.pregunta(Títol_atenció, text, Icona::Informació);
+    return missatges.pregunta(Titol_atencio, text, Icona::Informacio);
 }
 
-std::optional<int> comprova_arrencada(Missatges &missatges, QSize mida, qreal ràtio, Instància &instància,
+std::optional<int> comprova_arrencada(Missatges &missatges, QSize mida, qreal ratio, Instancia &instancia,
                                       const QString &executable) {
-    if (!comprova_pantalla(missatges, mida, ràtio)) return 1;
-    if (!comprova_segona_còpia(missatges, instància, executable)) return 0;
+    if (!comprova_pantalla(missatges, mida, ratio)) return 1;
+    if (!comprova_segona_copia(missatges, instancia, executable)) return 0;
     return std::nullopt;
 }
 

@@ -11,25 +11,25 @@
 
 namespace quimerix::ui {
 
-inline constexpr int Amplada_mínima = 800;
-inline constexpr int Alçada_mínima = 600;
+inline constexpr int Amplada_minima = 800;
+inline constexpr int Alcada_minima = 600;
 
 // False, after telling the student, when the screen has fewer than 800 x 600 physical pixels.
 // `mida` is the screen's size in logical pixels and `ràtio` its device pixel ratio: a 1920 x 1080
 // screen at 200 % is 960 x 540 logical pixels and is accepted.
-bool comprova_pantalla(Missatges &missatges, QSize mida, qreal ràtio = 1.0);
+bool comprova_pantalla(Missatges &missatges, QSize mida, qreal ratio = 1.0);
 
 // A lock held while the program runs. A lock left behind by a copy that crashed, or whose owner
 // cannot be read, is taken over.
-class Instància {
+class Instancia {
   public:
     enum class Resultat {
         Presa,      // this copy holds the lock
-        AltraCòpia, // a running copy holds it
+        AltraCopia, // a running copy holds it
         Impossible, // no lock can be made here (a read-only or full folder): nothing to tell
     };
     // `ruta`: the lock file; by default "quimerix.lock" in the user's runtime folder.
-    explicit Instància(const QString &ruta = ruta_per_defecte());
+    explicit Instancia(const QString &ruta = ruta_per_defecte());
     static QString ruta_per_defecte();
     Resultat pren();
     bool presa() const { return presa_; }
@@ -41,11 +41,11 @@ class Instància {
 
 // Takes the lock, or, when another copy holds it, asks whether to open a new window. False when
 // the student answers No. `executable` is the program's name without folder or extension.
-bool comprova_segona_còpia(Missatges &missatges, Instància &instància, const QString &executable);
+bool comprova_segona_copia(Missatges &missatges, Instancia &instancia, const QString &executable);
 
 // Both checks, in that order: the exit status when the program must end before its window opens
 // (1 for too small a screen, 0 when the student declines a second copy), nothing when it goes on.
-std::optional<int> comprova_arrencada(Missatges &missatges, QSize mida, qreal ràtio, Instància &instància,
+std::optional<int> comprova_arrencada(Missatges &missatges, QSize mida, qreal ratio, Instancia &instancia,
                                       const QString &executable);
 
 } // namespace quimerix::ui

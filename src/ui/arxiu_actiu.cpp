@@ -10,11 +10,11 @@ namespace quimerix::ui {
 
 namespace {
 
-constexpr auto Mida_màxima = static_cast<qint64>(Mida_màxima_arxiu);
+constexpr auto Mida_maxima = static_cast<qint64>(Mida_maxima_arxiu);
 
 } // namespace
 
-QString avís_arxiu_no_desat(const QString &ruta) {
+QString avis_arxiu_no_desat(const QString &ruta) {
     return QStringLiteral(
                "No s'ha pogut desar l'arxiu de dades:\n%1\n\n"
                "Pots continuar amb els exercicis. L'arxiu conserva l'última versió que s'hi ha pogut "
@@ -22,32 +22,32 @@ QString avís_arxiu_no_desat(const QString &ruta) {
         .arg(ruta);
 }
 
-void ArxiuSessió::posa_ruta(const QString &ruta) {
+void ArxiuSessio::posa_ruta(const QString &ruta) {
     ruta_ = ruta;
     avisat_ = false;
 }
 
-bool ArxiuSessió::desa(const DadesSessió &d) {
+bool ArxiuSessio::desa(const DadesSessio &d) {
     // A new set may tell again.
     if (d.registres.empty()) avisat_ = false;
-    const std::string bytes = arxiu_sessió(d);
-    if (desa_atòmicament(ruta_, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))))
+    const std::string bytes = arxiu_sessio(d);
+    if (desa_atomicament(ruta_, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))))
         return true;
     if (!avisat_) {
         avisat_ = true;
-        missatges_.avisa(Títol_atenció, avís_arxiu_no_desat(ruta_).toStdString(), Icona::Exclamació);
+        missatges_.avisa(Titol_atencio, avis_arxiu_no_desat(ruta_).toStdString(), Icona::Exclamacio);
     }
     return false;
 }
 
-std::optional<DadesSessió> llegeix_sessió(const QString &ruta) {
+std::optional<DadesSessio> llegeix_sessio(const QString &ruta) {
     QFile fitxer(ruta);
-    if (!fitxer.open(QIODevice::ReadOnly) || fitxer.size() > Mida_màxima) return std::nullopt;
-    const QByteArray bytes = fitxer.read(Mida_màxima + 1);
-    if (fitxer.error() != QFileDevice::NoError || bytes.size() > Mida_màxima) return std::nullopt;
+    if (!fitxer.open(QIODevice::ReadOnly) || fitxer.size() > Mida_maxima) return std::nullopt;
+    const QByteArray bytes = fitxer.read(Mida_maxima + 1);
+    if (fitxer.error() != QFileDevice::NoError || bytes.size() > Mida_maxima) return std::nullopt;
     const Lectura_arxiu lectura =
         llegeix_arxiu(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    if (const auto *dades = std::get_if<DadesSessió>(&lectura)) return *dades;
+    if (const auto *dades = std::get_if<DadesSessio>(&lectura)) return *dades;
     return std::nullopt;
 }
 

@@ -11,11 +11,11 @@
 namespace quimerix::ui {
 
 // The notice shown when the session file cannot be written.
-QString avís_arxiu_no_desat(const QString &ruta);
+QString avis_arxiu_no_desat(const QString &ruta);
 
-class ArxiuSessió {
+class ArxiuSessio {
   public:
-    explicit ArxiuSessió(Missatges &missatges) : missatges_(missatges) {}
+    explicit ArxiuSessio(Missatges &missatges) : missatges_(missatges) {}
 
     // The file chosen with "Guardar".
     void posa_ruta(const QString &ruta);
@@ -24,7 +24,7 @@ class ArxiuSessió {
     // Writes `d` as the whole file: lines 1 and 2 while no exercise is recorded (the start of a
     // set), every line afterwards. On failure the previous file stays as it was, the student is told
     // (once per set: the next start may tell again) and false is returned; the next call tries again.
-    bool desa(const DadesSessió &d);
+    bool desa(const DadesSessio &d);
 
   private:
     Missatges &missatges_;
@@ -34,6 +34,6 @@ class ArxiuSessió {
 
 // Reads a stored set: the whole file in memory, unscrambled and checked. Nothing when the file
 // cannot be read or is not a whole session file.
-std::optional<DadesSessió> llegeix_sessió(const QString &ruta);
+std::optional<DadesSessio> llegeix_sessio(const QString &ruta);
 
 } // namespace quimerix::ui

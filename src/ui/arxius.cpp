@@ -22,8 +22,8 @@ namespace quimerix::ui {
 namespace {
 
 const std::string Pregunta_sobreescriure = "Ja existeix un arxiu amb aquest nom i ruta. Vols sobreescriure'l?";
-const std::string Unitat_il·legible = "No es pot llegir la unitat seleccionada";
-constexpr int Rol_camí = Qt::UserRole;
+const std::string Unitat_illegible = "No es pot llegir la unitat seleccionada";
+constexpr int Rol_cami = Qt::UserRole;
 
 std::string utf8(const QString &s) {
     return s.toStdString();
@@ -35,8 +35,8 @@ bool dins(const QString &carpeta, const QString &arrel) {
     return carpeta == arrel || carpeta.startsWith(arrel + u'/');
 }
 
-QGroupBox *marc(const char *nom, const QString &títol, QWidget *pare) {
-    auto *m = new QGroupBox(títol, pare);
+QGroupBox *marc(const char *nom, const QString &titol, QWidget *pare) {
+    auto *m = new QGroupBox(titol, pare);
     m->setObjectName(QString::fromUtf8(nom));
     return m;
 }
@@ -95,20 +95,20 @@ void frmArxius::construeix() {
     fila_nom->addWidget(Text1);
     fila_nom->addWidget(Combo1);
 
-    FrameSelecció = marc("FrameSelecció", QStringLiteral("Ruta i nom de l'arxiu seleccionat"), this);
-    Label2 = new QLabel(FrameSelecció);
+    FrameSeleccio = marc("FrameSelecció", QStringLiteral("Ruta i nom de l'arxiu seleccionat"), this);
+    Label2 = new QLabel(FrameSeleccio);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    (new QVBoxLayout(FrameSelecció))->addWidget(Label2);
+    (new QVBoxLayout(FrameSeleccio))->addWidget(Label2);
 
-    auto botó = [this](const char *nom, const QString &text) {
+    auto boto = [this](const char *nom, const QString &text) {
         auto *b = new QPushButton(text, this);
         b->setObjectName(QString::fromLatin1(nom));
         return b;
     };
-    Command1 = botó("Command1", QStringLiteral("Guardar"));
-    Command3 = botó("Command3", QStringLiteral("Imprimir"));
-    Command2 = botó("Command2", QStringLiteral("Cancel·lar"));
+    Command1 = boto("Command1", QStringLiteral("Guardar"));
+    Command3 = boto("Command3", QStringLiteral("Imprimir"));
+    Command2 = boto("Command2", QStringLiteral("Cancel·lar"));
 
     auto *graella = new QGridLayout(this);
     graella->addWidget(Label1, 0, 0, 1, 2);
@@ -116,7 +116,7 @@ void frmArxius::construeix() {
     graella->addWidget(FrameNomArxiu, 1, 1);
     graella->addWidget(FrameRuta, 2, 0);
     graella->addWidget(FrameArxius, 2, 1);
-    graella->addWidget(FrameSelecció, 3, 0, 1, 2);
+    graella->addWidget(FrameSeleccio, 3, 0, 1, 2);
     auto *botons = new QHBoxLayout;
     botons->addStretch();
     botons->addWidget(Command1);
@@ -128,7 +128,7 @@ void frmArxius::construeix() {
     connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
     connect(Drive1, &QComboBox::activated, this, [this](int i) { Drive1_Change(i); });
     connect(Dir1, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem *e) { posa_carpeta(e->data(Rol_camí).toString()); });
+            [this](QListWidgetItem *e) { posa_carpeta(e->data(Rol_cami).toString()); });
     connect(File1, &QListWidget::itemClicked, this, [this](QListWidgetItem *e) { File1_Click(File1->row(e)); });
     connect(File1, &QListWidget::currentRowChanged, this, [this](int fila) {
         if (File1->hasFocus() && fila >= 0) File1_Click(fila);
@@ -150,7 +150,7 @@ bool frmArxius::eventFilter(QObject *objecte, QEvent *event) {
         const int tecla = static_cast<QKeyEvent *>(event)->key();
         if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
             if (objecte == Dir1 && Dir1->currentItem()) {
-                posa_carpeta(Dir1->currentItem()->data(Rol_camí).toString());
+                posa_carpeta(Dir1->currentItem()->data(Rol_cami).toString());
                 return true;
             }
             if (objecte == File1 && File1->currentRow() >= 0) {
@@ -162,8 +162,8 @@ bool frmArxius::eventFilter(QObject *objecte, QEvent *event) {
     return QDialog::eventFilter(objecte, event);
 }
 
-QString frmArxius::camí() const {
-    return QString::fromStdString(camí_arxiu(utf8(carpeta_), utf8(Text1->text())));
+QString frmArxius::cami() const {
+    return QString::fromStdString(cami_arxiu(utf8(carpeta_), utf8(Text1->text())));
 }
 
 void frmArxius::posa_carpeta(const QString &carpeta) {
@@ -181,16 +181,16 @@ void frmArxius::posa_carpeta(const QString &carpeta) {
 void frmArxius::omple_carpetes() {
     Dir1->clear();
     QStringList parts = carpeta_.split(u'/', Qt::SkipEmptyParts);
-    QString camí_part = QStringLiteral("/");
-    auto afegeix = [this](const QString &text, const QString &camí_element, int nivell) {
+    QString cami_part = QStringLiteral("/");
+    auto afegeix = [this](const QString &text, const QString &cami_element, int nivell) {
         auto *e = new QListWidgetItem(QString(nivell * 2, u' ') + text, Dir1);
-        e->setData(Rol_camí, camí_element);
+        e->setData(Rol_cami, cami_element);
         return e;
     };
-    QListWidgetItem *actual = afegeix(QStringLiteral("/"), camí_part, 0);
+    QListWidgetItem *actual = afegeix(QStringLiteral("/"), cami_part, 0);
     for (int i = 0; i < parts.size(); ++i) {
-        camí_part = QDir(camí_part).filePath(parts[i]);
-        actual = afegeix(parts[i], camí_part, i + 1);
+        cami_part = QDir(cami_part).filePath(parts[i]);
+        actual = afegeix(parts[i], cami_part, i + 1);
     }
     const QDir dir(carpeta_);
     for (const QString &sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
@@ -202,7 +202,7 @@ void frmArxius::omple_arxius() {
     File1->clear();
     copiats_ = 0;
     QDir dir(carpeta_);
-    dir.setNameFilters({QString::fromStdString("*" + Extensió_sessió)});
+    dir.setNameFilters({QString::fromStdString("*" + Extensio_sessio)});
     // Case-sensitive, as the path rule is: a listed name is always returned as itself.
     dir.setFilter(QDir::Files | QDir::CaseSensitive);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
@@ -213,14 +213,14 @@ void frmArxius::Text1_Change() {
     const bool acceptable = nom_arxiu_acceptable(utf8(Text1->text()));
     Command1->setEnabled(acceptable);
     Command3->setEnabled(acceptable);
-    Label2->setText(QString::fromStdString(text_selecció(utf8(carpeta_), utf8(Text1->text()))));
+    Label2->setText(QString::fromStdString(text_seleccio(utf8(carpeta_), utf8(Text1->text()))));
 }
 
-void frmArxius::Drive1_Change(int índex) {
-    const QString arrel = Drive1->itemData(índex).toString();
+void frmArxius::Drive1_Change(int index) {
+    const QString arrel = Drive1->itemData(index).toString();
     const QFileInfo info(arrel);
     if (!info.isDir() || !info.isReadable() || !QDir(arrel).isReadable()) {
-        missatges_.avisa(Títol_programa, Unitat_il·legible, Icona::Exclamació);
+        missatges_.avisa(Titol_programa, Unitat_illegible, Icona::Exclamacio);
         Drive1->setCurrentIndex(unitat_de(carpeta_));
         return;
     }
@@ -256,16 +256,16 @@ void frmArxius::File1_DblClick(int fila) {
 
 void frmArxius::Command3_Click() {
     if (!nom_arxiu_acceptable(utf8(Text1->text()))) return;
-    ruta_ = camí();
+    ruta_ = cami();
     accept();
 }
 
 void frmArxius::Command1_Click() {
     if (!nom_arxiu_acceptable(utf8(Text1->text()))) return;
-    ruta_ = camí();
+    ruta_ = cami();
     Label2->setText(ruta_);
     if (QFileInfo::exists(ruta_) &&
-        !missatges_.pregunta(Títol_atenció, Pregunta_sobreescriure, Icona::Exclamació)) {
+        !missatges_.pregunta(Titol_atencio, Pregunta_sobreescriure, Icona::Exclamacio)) {
         ruta_ = QString::fromStdString(Ruta_cancel);
         return;
     }

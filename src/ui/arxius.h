@@ -43,7 +43,7 @@ class frmArxius : public QDialog {
     // The user's Documents folder, created if missing (the personal folder if it cannot be).
     static QString carpeta_documents();
 
-    QGroupBox *FrameUnitat, *FrameRuta, *FrameArxius, *FrameNomArxiu, *FrameSelecció;
+    QGroupBox *FrameUnitat, *FrameRuta, *FrameArxius, *FrameNomArxiu, *FrameSeleccio;
     QLabel *Label1; // the instruction
     QComboBox *Drive1;
     QListWidget *Dir1;
@@ -65,13 +65,13 @@ class frmArxius : public QDialog {
     void omple_carpetes();
     void omple_arxius();
     void Text1_Change();
-    void Drive1_Change(int índex);
+    void Drive1_Change(int index);
     void File1_Click(int fila);
     void File1_DblClick(int fila);
     void Command1_Click();
     void Command3_Click();
     int unitat_de(const QString &carpeta) const;
-    QString camí() const;
+    QString cami() const;
 
     Mode mode_;
     Missatges &missatges_;

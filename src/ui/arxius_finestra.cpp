@@ -20,38 +20,38 @@ const QString Sense_arxiu = QStringLiteral(
 
 } // namespace
 
-ArxiusFinestra::ArxiusFinestra(QWidget *superfície, Disposició &disposició, Sessió &sessió,
+ArxiusFinestra::ArxiusFinestra(QWidget *superficie, DisposicioFinestra &disposicio_finestra, Sessio &sessio,
                                Missatges &missatges)
-    : sessió_(sessió), missatges_(missatges), superfície_(superfície), arxiu_(missatges),
-      diàlegs_qt_(std::make_unique<DiàlegsImpressióQt>(superfície)), diàlegs_(diàlegs_qt_.get()) {
-    cmdSave = new QPushButton(QStringLiteral("Guardar"), superfície);
+    : sessio_(sessio), missatges_(missatges), superficie_(superficie), arxiu_(missatges),
+      dialegs_qt_(std::make_unique<DialegsImpressioQt>(superficie)), dialegs_(dialegs_qt_.get()) {
+    cmdSave = new QPushButton(QStringLiteral("Guardar"), superficie);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setToolTip(QStringLiteral("Tria l'arxiu on es guardaran els exercicis de la sessió"));
-    disposició.registra(cmdSave, disposicio::Tipus::Ordinari, px(314, 470, 110, 32));
-    cmdOpen = new QPushButton(QStringLiteral("Imprimir Arxiu"), superfície);
+    disposicio_finestra.registra(cmdSave, disposicio::Tipus::Ordinari, px(314, 470, 110, 32));
+    cmdOpen = new QPushButton(QStringLiteral("Imprimir Arxiu"), superficie);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     cmdOpen->setToolTip(QStringLiteral("Imprimeix l'informe d'una sessió guardada"));
-    disposició.registra(cmdOpen, disposicio::Tipus::Ordinari, px(432, 470, 136, 32));
-    Label89 = new QLabel(Sense_arxiu, superfície);
+    disposicio_finestra.registra(cmdOpen, disposicio::Tipus::Ordinari, px(432, 470, 136, 32));
+    Label89 = new QLabel(Sense_arxiu, superficie);
     Label89->setObjectName(QStringLiteral("Label89"));
     Label89->setWordWrap(true);
-    disposició.registra(Label89, disposicio::Tipus::Ordinari, px(306, 540, 384, 32));
-    txtRuta_Arxiu = new QLineEdit(superfície);
+    disposicio_finestra.registra(Label89, disposicio::Tipus::Ordinari, px(306, 540, 384, 32));
+    txtRuta_Arxiu = new QLineEdit(superficie);
     txtRuta_Arxiu->setObjectName(QStringLiteral("txtRuta_Arxiu"));
     txtRuta_Arxiu->setVisible(false);
 
-    QObject::connect(cmdSave, &QPushButton::clicked, superfície, [this] { Save(); });
-    QObject::connect(cmdOpen, &QPushButton::clicked, superfície, [this] { Open(); });
-    sessió_.en_desar = [this](const Sessió &s) { arxiu_.desa(s.dades()); };
+    QObject::connect(cmdSave, &QPushButton::clicked, superficie, [this] { Save(); });
+    QObject::connect(cmdOpen, &QPushButton::clicked, superficie, [this] { Open(); });
+    sessio_.en_desar = [this](const Sessio &s) { arxiu_.desa(s.dades()); };
 }
 
 ArxiusFinestra::~ArxiusFinestra() {
-    sessió_.en_desar = nullptr;
+    sessio_.en_desar = nullptr;
 }
 
 QString ArxiusFinestra::tria(bool desar) {
     frmArxius finestra(desar ? frmArxius::Mode::Desar : frmArxius::Mode::Obrir, carpeta_, missatges_,
-                       superfície_->window());
+                       superficie_->window());
     finestra.exec();
     txtRuta_Arxiu->setText(finestra.txtRuta_Arxiu());
     if (finestra.txtRuta_Arxiu() != QString::fromStdString(Ruta_cancel)) carpeta_ = finestra.carpeta();
@@ -60,22 +60,22 @@ QString ArxiusFinestra::tria(bool desar) {
 
 void ArxiusFinestra::Save() {
     const QString ruta = tria(true);
-    const bool cancel·lat = ruta == QString::fromStdString(Ruta_cancel);
-    Label89->setText(cancel·lat ? Sense_arxiu : QString());
-    if (!cancel·lat) arxiu_.posa_ruta(ruta);
-    sessió_.posa_arxiu_actiu(!cancel·lat);
+    const bool cancellat = ruta == QString::fromStdString(Ruta_cancel);
+    Label89->setText(cancellat ? Sense_arxiu : QString());
+    if (!cancellat) arxiu_.posa_ruta(ruta);
+    sessio_.posa_arxiu_actiu(!cancellat);
 }
 
 void ArxiusFinestra::Open() {
     const QString ruta = tria(false);
     if (ruta == QString::fromStdString(Ruta_cancel)) return;
-    const std::optional<DadesSessió> dades = llegeix_sessió(ruta);
+    const std::optional<DadesSessio> dades = llegeix_sessio(ruta);
     if (!dades) {
-        missatges_.avisa(Títol_programa, Missatge_error_arxiu, Icona::Exclamació);
+        missatges_.avisa(Titol_programa, Missatge_error_arxiu, Icona::Exclamacio);
         return;
     }
-    if (mostra_estadístiques) mostra_estadístiques(*dades);
-    imprimeix_informe(*dades, missatges_, *diàlegs_);
+    if (mostra_estadistiques) mostra_estadistiques(*dades);
+    imprimeix_informe(*dades, missatges_, *dialegs_);
 }
 
 void ArxiusFinestra::mostra(bool inactiu) {

@@ -19,12 +19,12 @@ class QWidget;
 
 namespace quimerix::ui {
 
-class Disposició;
+class DisposicioFinestra;
 
 class ArxiusFinestra {
   public:
     // Puts the controls on `superfície`; from now on every save of `sessió` goes to the chosen file.
-    ArxiusFinestra(QWidget *superfície, Disposició &disposició, Sessió &sessió, Missatges &missatges);
+    ArxiusFinestra(QWidget *superficie, DisposicioFinestra &disposicio_finestra, Sessio &sessio, Missatges &missatges);
     ~ArxiusFinestra();
 
     QPushButton *cmdSave, *cmdOpen;
@@ -39,19 +39,19 @@ class ArxiusFinestra {
     void mostra(bool inactiu);
 
     // Shows the statistics captions of a set read back (Label65..Label78).
-    std::function<void(const DadesSessió &)> mostra_estadístiques;
+    std::function<void(const DadesSessio &)> mostra_estadistiques;
     // The dialogs of printing; tests put their own.
-    void posa_diàlegs(DiàlegsImpressió &diàlegs) { diàlegs_ = &diàlegs; }
+    void posa_dialegs(DialegsImpressio &dialegs) { dialegs_ = &dialegs; }
 
   private:
     QString tria(bool desar);
 
-    Sessió &sessió_;
+    Sessio &sessio_;
     Missatges &missatges_;
-    QWidget *superfície_;
-    ArxiuSessió arxiu_;
-    std::unique_ptr<DiàlegsImpressióQt> diàlegs_qt_;
-    DiàlegsImpressió *diàlegs_;
+    QWidget *superficie_;
+    ArxiuSessio arxiu_;
+    std::unique_ptr<DialegsImpressioQt> dialegs_qt_;
+    DialegsImpressio *dialegs_;
     // Folder shown by the next chooser: the one last used, Documents at first.
     QString carpeta_;
 };

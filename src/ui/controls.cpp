@@ -22,7 +22,7 @@ std::string entrada(const QString &text) {
     return normalitza_entrada(text.toStdString());
 }
 
-QString en_línies(const std::string &s) {
+QString en_linies(const std::string &s) {
     QString q = qs(s);
     q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return q;
@@ -55,64 +55,64 @@ void mida_lletra(QWidget *w, int punts, bool negreta) {
 }
 
 QLabel *Controls::etiqueta(const char *nom, const QString &text, Rectangle r) const {
-    auto *l = new QLabel(text, superfície_);
+    auto *l = new QLabel(text, superficie_);
     l->setObjectName(QString::fromUtf8(nom));
-    disposició_.registra(l, Tipus::Ordinari, r);
+    disposicio_finestra_.registra(l, Tipus::Ordinari, r);
     return l;
 }
 
-QPushButton *Controls::botó(const char *nom, const QString &text, const QString &consell, Rectangle r) const {
-    auto *b = new QPushButton(text, superfície_);
+QPushButton *Controls::boto(const char *nom, const QString &text, const QString &consell, Rectangle r) const {
+    auto *b = new QPushButton(text, superficie_);
     b->setObjectName(QString::fromUtf8(nom));
     b->setToolTip(consell);
-    disposició_.registra(b, Tipus::Ordinari, r);
+    disposicio_finestra_.registra(b, Tipus::Ordinari, r);
     return b;
 }
 
 QCheckBox *Controls::casella(const char *nom, const QString &text, const QString &consell,
                              Rectangle r) const {
-    auto *c = new QCheckBox(text, superfície_);
+    auto *c = new QCheckBox(text, superficie_);
     c->setObjectName(QString::fromUtf8(nom));
     c->setToolTip(consell);
     c->setChecked(true);
-    disposició_.registra(c, Tipus::Ordinari, r);
+    disposicio_finestra_.registra(c, Tipus::Ordinari, r);
     return c;
 }
 
-QRadioButton *Controls::opció(const char *nom, const QString &text, const QString &consell,
+QRadioButton *Controls::opcio(const char *nom, const QString &text, const QString &consell,
                               Rectangle r) const {
-    auto *o = new QRadioButton(text, superfície_);
+    auto *o = new QRadioButton(text, superficie_);
     o->setObjectName(QString::fromUtf8(nom));
     o->setToolTip(consell);
-    disposició_.registra(o, Tipus::Ordinari, r);
+    disposicio_finestra_.registra(o, Tipus::Ordinari, r);
     return o;
 }
 
-QGroupBox *Controls::marc(const char *nom, const QString &títol, Rectangle r) const {
-    auto *g = new QGroupBox(títol, superfície_);
+QGroupBox *Controls::marc(const char *nom, const QString &titol, Rectangle r) const {
+    auto *g = new QGroupBox(titol, superficie_);
     g->setObjectName(QString::fromUtf8(nom));
-    disposició_.registra(g, Tipus::Ordinari, r);
+    disposicio_finestra_.registra(g, Tipus::Ordinari, r);
     return g;
 }
 
-Línia *Controls::línia(const char *nom, int x1, int y1, int x2, int y2) const {
-    auto *l = new Línia(superfície_);
+Linia *Controls::linia(const char *nom, int x1, int y1, int x2, int y2) const {
+    auto *l = new Linia(superficie_);
     l->setObjectName(QString::fromUtf8(nom));
-    disposició_.registra(l, Tipus::Línia, px(x1, y1, x2, y2));
+    disposicio_finestra_.registra(l, Tipus::Linia, px(x1, y1, x2, y2));
     return l;
 }
 
 std::pair<QWidget *, QHBoxLayout *> Controls::fila(const char *nom, Rectangle r) const {
-    auto *w = new QWidget(superfície_);
+    auto *w = new QWidget(superficie_);
     w->setObjectName(QString::fromUtf8(nom));
     auto *l = new QHBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(1);
-    disposició_.registra(w, Tipus::Ordinari, r);
+    disposicio_finestra_.registra(w, Tipus::Ordinari, r);
     return {w, l};
 }
 
-QLabel *Controls::peça(QWidget *fila, const char *nom, int punts, bool negreta) {
+QLabel *Controls::peca(QWidget *fila, const char *nom, int punts, bool negreta) {
     auto *l = new QLabel(fila);
     l->setObjectName(QString::fromUtf8(nom));
     mida_lletra(l, punts, negreta);
@@ -129,8 +129,8 @@ void Controls::posa(QHBoxLayout *fila, QWidget *w, int baixada) {
     fila->addLayout(columna);
 }
 
-int Controls::baixada(QWidget *símbol, QWidget *subíndex) {
-    return QFontMetrics(símbol->font()).ascent() - QFontMetrics(subíndex->font()).ascent() / 2;
+int Controls::baixada(QWidget *simbol, QWidget *subindex) {
+    return QFontMetrics(simbol->font()).ascent() - QFontMetrics(subindex->font()).ascent() / 2;
 }
 
 } // namespace quimerix::ui

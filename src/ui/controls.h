@@ -22,10 +22,10 @@ class QWidget;
 
 namespace quimerix::ui {
 
-class Disposició;
-class Línia;
+class DisposicioFinestra;
+class Linia;
 
-constexpr int T = disposicio::Twips_per_píxel;
+constexpr int T = disposicio::Twips_per_pixel;
 
 // Design geometry given in pixels of the 800 x 600 design.
 constexpr disposicio::Rectangle px(int x, int y, int w, int h) {
@@ -38,7 +38,7 @@ inline QString qs(const std::string &s) {
 // Typed text as the core reads it (the same reading as the command-line tool's).
 std::string entrada(const QString &text);
 // Captions joined by CR LF are shown line by line.
-QString en_línies(const std::string &s);
+QString en_linies(const std::string &s);
 QColor color_qt(Color c);
 // The text colour of a label, changed only when it differs.
 void pinta(QLabel *l, const QColor &c);
@@ -47,35 +47,35 @@ void mida_lletra(QWidget *w, int punts, bool negreta = false);
 // Makes the controls of one area on the window's surface, each recorded for the layout.
 class Controls {
   public:
-    Controls(QWidget *superfície, Disposició &disposició)
-        : superfície_(superfície), disposició_(disposició) {}
+    Controls(QWidget *superficie, DisposicioFinestra &disposicio_finestra)
+        : superficie_(superficie), disposicio_finestra_(disposicio_finestra) {}
 
-    QWidget *superfície() const { return superfície_; }
-    Disposició &disposició() const { return disposició_; }
+    QWidget *superficie() const { return superficie_; }
+    DisposicioFinestra &disposicio_finestra() const { return disposicio_finestra_; }
 
     QLabel *etiqueta(const char *nom, const QString &text, disposicio::Rectangle r) const;
-    QPushButton *botó(const char *nom, const QString &text, const QString &consell,
+    QPushButton *boto(const char *nom, const QString &text, const QString &consell,
                       disposicio::Rectangle r) const;
     // A family or option check box, ticked as it starts.
     QCheckBox *casella(const char *nom, const QString &text, const QString &consell,
                        disposicio::Rectangle r) const;
-    QRadioButton *opció(const char *nom, const QString &text, const QString &consell,
+    QRadioButton *opcio(const char *nom, const QString &text, const QString &consell,
                         disposicio::Rectangle r) const;
-    QGroupBox *marc(const char *nom, const QString &títol, disposicio::Rectangle r) const;
+    QGroupBox *marc(const char *nom, const QString &titol, disposicio::Rectangle r) const;
     // A frame line between two end points in design pixels.
-    Línia *línia(const char *nom, int x1, int y1, int x2, int y2) const;
+    Linia *linia(const char *nom, int x1, int y1, int x2, int y2) const;
     // A row that holds the pieces of a formula, laid out by Qt inside its recorded place.
     std::pair<QWidget *, QHBoxLayout *> fila(const char *nom, disposicio::Rectangle r) const;
     // One piece of a formula in a row: a symbol, a subscript or a bracket.
-    static QLabel *peça(QWidget *fila, const char *nom, int punts, bool negreta = true);
+    static QLabel *peca(QWidget *fila, const char *nom, int punts, bool negreta = true);
     // Puts a piece in its row, `baixada` pixels below the row's top.
     static void posa(QHBoxLayout *fila, QWidget *w, int baixada);
     // How far a subscript sits below its symbol: half its own height below the symbol's top line.
-    static int baixada(QWidget *símbol, QWidget *subíndex);
+    static int baixada(QWidget *simbol, QWidget *subindex);
 
   private:
-    QWidget *superfície_;
-    Disposició &disposició_;
+    QWidget *superficie_;
+    DisposicioFinestra &disposicio_finestra_;
 };
 
 } // namespace quimerix::ui

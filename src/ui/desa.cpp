@@ -13,9 +13,9 @@ namespace {
 bool sincronitza_carpeta(const QString &carpeta) {
     const int fd = ::open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
-    const bool bé = ::fsync(fd) == 0;
+    const bool be = ::fsync(fd) == 0;
     ::close(fd);
-    return bé;
+    return be;
 }
 
 bool escriu_tot(QSaveFile &fitxer, const QByteArray &contingut) {
@@ -31,7 +31,7 @@ bool escriu_tot(QSaveFile &fitxer, const QByteArray &contingut) {
 
 } // namespace
 
-bool desa_atòmicament(const QString &ruta, const QByteArray &contingut) {
+bool desa_atomicament(const QString &ruta, const QByteArray &contingut) {
     QSaveFile fitxer(ruta);
     // Never fall back to writing over the old file in place.
     fitxer.setDirectWriteFallback(false);

@@ -11,6 +11,6 @@ namespace quimerix::ui {
 // byte has reached the disk, then makes the replacement itself durable. False when the file could
 // not be written (the previous file is then left as it was and no temporary file remains) or when
 // the folder could not be synchronised after the replacement.
-bool desa_atòmicament(const QString &ruta, const QByteArray &contingut);
+bool desa_atomicament(const QString &ruta, const QByteArray &contingut);
 
 } // namespace quimerix::ui

@@ -16,18 +16,18 @@ class QWidget;
 
 namespace quimerix::ui {
 
-class Línia;
+class Linia;
 
 // The smallest window: every caption still fits there, its fonts shrunk with the controls (at
 // 45 % x 40 % of the design, fonts at 40 %), and it fits with a title bar and a panel in the
 // 400 x 300 logical pixels of the smallest screen accepted (800 x 600 at 200 %).
-inline constexpr QSize Mida_mínima_finestra{360, 240};
+inline constexpr QSize Mida_minima_finestra{360, 240};
 
-class Disposició {
+class DisposicioFinestra {
   public:
     // `superfície` is the widget whose direct children are laid out; its design inner size is
     // 800 x 600 pixels (12000 x 9000 twips).
-    explicit Disposició(QWidget *superfície);
+    explicit DisposicioFinestra(QWidget *superficie);
 
     // Records a control with its design geometry in twips and places it for the current size.
     // A line takes its two end points x1, y1, x2, y2. A control whose property "tag" is "1" keeps
@@ -44,9 +44,9 @@ class Disposició {
     // of the surface and of everything on it.
     void redimensiona();
     int percent_amplada() const { return percent_amplada_; }
-    int percent_alçada() const { return percent_alçada_; }
+    int percent_alcada() const { return percent_alcada_; }
     // Moves a line's end points (twips, already scaled) without touching its record.
-    void posa_línia(Línia *línia, disposicio::Rectangle extrems);
+    void posa_linia(Linia *linia, disposicio::Rectangle extrems);
 
   private:
     struct Control {
@@ -55,7 +55,7 @@ class Disposició {
         disposicio::Rectangle registre;
         disposicio::Rectangle actual;
     };
-    void col·loca(Control &c);
+    void colloca(Control &c);
     void escala_lletres();
 
     // A font of its own that a widget shows scaled: as its owner gave it, and as it was last set here.
@@ -65,12 +65,12 @@ class Disposició {
         QFont aplicada;
     };
 
-    QWidget *superfície_;
+    QWidget *superficie_;
     QList<Control> controls_;
-    QHash<const QWidget *, qsizetype> índex_;
+    QHash<const QWidget *, qsizetype> index_;
     QHash<const QWidget *, Lletra> lletres_;
     int percent_amplada_ = 100;
-    int percent_alçada_ = 100;
+    int percent_alcada_ = 100;
 };
 
 } // namespace quimerix::ui

@@ -26,13 +26,13 @@ namespace quimerix::ui {
 class frmQUIMERIX::Pont final : public Missatges {
   public:
     Pont(frmQUIMERIX &finestra, Missatges &missatges) : finestra_(finestra), missatges_(missatges) {}
-    bool pregunta(const std::string &títol, const std::string &text, Icona icona) override {
+    bool pregunta(const std::string &titol, const std::string &text, Icona icona) override {
         finestra_.refresca();
-        return missatges_.pregunta(títol, text, icona);
+        return missatges_.pregunta(titol, text, icona);
     }
-    void avisa(const std::string &títol, const std::string &text, Icona icona) override {
+    void avisa(const std::string &titol, const std::string &text, Icona icona) override {
         finestra_.refresca();
-        missatges_.avisa(títol, text, icona);
+        missatges_.avisa(titol, text, icona);
     }
 
   private:
@@ -48,14 +48,14 @@ frmQUIMERIX::frmQUIMERIX(FontAleatoria &aleatori, Missatges &missatges, QWidget 
     lletra.setPointSize(8);
     setFont(lletra);
 
-    sessió_ = std::make_unique<Sessió>(aleatori, *pont_);
-    sessió_->en_imprimir = [this](const Sessió &s) { imprimeix_informe(s.dades()); };
+    sessio_ = std::make_unique<Sessio>(aleatori, *pont_);
+    sessio_->en_imprimir = [this](const Sessio &s) { imprimeix_informe(s.dades()); };
 
-    superfície_ = new QWidget(this);
-    superfície_->setObjectName(QStringLiteral("superficie"));
-    setCentralWidget(superfície_);
-    disposició_ = std::make_unique<Disposició>(superfície_);
-    superfície_->installEventFilter(this);
+    superficie_ = new QWidget(this);
+    superficie_->setObjectName(QStringLiteral("superficie"));
+    setCentralWidget(superficie_);
+    disposicio_finestra_ = std::make_unique<DisposicioFinestra>(superficie_);
+    superficie_->installEventFilter(this);
 
     construeix();
     connecta();
@@ -74,19 +74,19 @@ frmQUIMERIX::~frmQUIMERIX() = default;
 // The areas in the order their controls are made: it is the order of the keyboard's Tab and of
 // the layers where controls overlap (frames behind what they hold).
 void frmQUIMERIX::construeix() {
-    const Controls c(superfície_, *disposició_);
+    const Controls c(superficie_, *disposicio_finestra_);
     auto redibuixa = [this] { refresca(); };
-    opcions_ = std::make_unique<PanellOpcions>(c, *sessió_, *pont_, redibuixa);
-    arxius_ = std::make_unique<ArxiusFinestra>(superfície_, *disposició_, *sessió_, *pont_);
+    opcions_ = std::make_unique<PanellOpcions>(c, *sessio_, *pont_, redibuixa);
+    arxius_ = std::make_unique<ArxiusFinestra>(superficie_, *disposicio_finestra_, *sessio_, *pont_);
     xifres_ = std::make_unique<PanellXifres>(c);
-    exercici_ = std::make_unique<PanellExercici>(c, *sessió_, redibuixa);
-    estadístiques_ = std::make_unique<PanellEstadístiques>(c);
+    exercici_ = std::make_unique<PanellExercici>(c, *sessio_, redibuixa);
+    estadistiques_ = std::make_unique<PanellEstadistiques>(c);
     historial_ = std::make_unique<PanellHistorial>(c);
-    cmdPrint = c.botó("cmdPrint", QStringLiteral("&Imprimir"),
+    cmdPrint = c.boto("cmdPrint", QStringLiteral("&Imprimir"),
                       QStringLiteral("Imprimeix l'informe dels exercicis"), px(698, 526, 94, 30));
     // Alt+S is "Següent"'s.
-    cmdSortir = c.botó("cmdSortir", QStringLiteral("S&ortir"), QString(), px(698, 562, 94, 32));
-    consulta_ = new PanellConsulta(superfície_, *disposició_);
+    cmdSortir = c.boto("cmdSortir", QStringLiteral("S&ortir"), QString(), px(698, 562, 94, 32));
+    consulta_ = new PanellConsulta(superficie_, *disposicio_finestra_);
 
     crono = new QTimer(this);
     crono->setObjectName(QStringLiteral("crono"));
@@ -95,57 +95,57 @@ void frmQUIMERIX::construeix() {
 
 void frmQUIMERIX::connecta() {
     for (int b = 0; b < Nombre_botons; ++b) {
-        const Botó botó = static_cast<Botó>(b);
-        QPushButton *control = botó == Botó::Informe ? estadístiques_->cmdInforme
-                               : botó == Botó::Ajuda ? estadístiques_->cmdAjuda
-                                                     : consulta_->botó(botó);
-        connect(control, &QPushButton::clicked, this, [this, botó] { prem_panell(botó); });
+        const Boto boto = static_cast<Boto>(b);
+        QPushButton *control = boto == Boto::Informe ? estadistiques_->cmdInforme
+                               : boto == Boto::Ajuda ? estadistiques_->cmdAjuda
+                                                     : consulta_->boto(boto);
+        connect(control, &QPushButton::clicked, this, [this, boto] { prem_panell(boto); });
     }
     connect(consulta_->tmrImage, &QTimer::timeout, this, [this] {
-        sessió_->tic_imatge();
-        consulta_->mostra(*sessió_);
+        sessio_->tic_imatge();
+        consulta_->mostra(*sessio_);
     });
-    connect(cmdPrint, &QPushButton::clicked, this, [this] { imprimeix_informe(sessió_->dades()); });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { imprimeix_informe(sessio_->dades()); });
     connect(cmdSortir, &QPushButton::clicked, this, &QWidget::close);
     connect(crono, &QTimer::timeout, this, &frmQUIMERIX::tic_crono);
     // A set read back from its file shows its own statistics captions.
-    arxius_->mostra_estadístiques = [this](const DadesSessió &d) {
-        estadístiques_->mostra_desades(d);
+    arxius_->mostra_estadistiques = [this](const DadesSessio &d) {
+        estadistiques_->mostra_desades(d);
         xifres_->mostra_desades(d);
     };
 }
 
-void frmQUIMERIX::posa_diàlegs_impressió(DiàlegsImpressió &diàlegs) {
-    diàlegs_ = &diàlegs;
-    arxius_->posa_diàlegs(diàlegs);
+void frmQUIMERIX::posa_dialegs_impressio(DialegsImpressio &dialegs) {
+    dialegs_ = &dialegs;
+    arxius_->posa_dialegs(dialegs);
 }
 
-void frmQUIMERIX::imprimeix_informe(const DadesSessió &dades) {
+void frmQUIMERIX::imprimeix_informe(const DadesSessio &dades) {
     refresca();
-    ui::imprimeix_informe(dades, *pont_, *diàlegs_);
+    ui::imprimeix_informe(dades, *pont_, *dialegs_);
 }
 
 void frmQUIMERIX::tic_crono() {
-    sessió_->tic();
+    sessio_->tic();
     refresca();
 }
 
-void frmQUIMERIX::aplica_línies() {
-    exercici_->aplica_línies(*sessió_);
+void frmQUIMERIX::aplica_linies() {
+    exercici_->aplica_linies(*sessio_);
 }
 
 void frmQUIMERIX::refresca() {
-    if (refrescant_ || !sessió_) return;
+    if (refrescant_ || !sessio_) return;
     refrescant_ = true;
-    const Sessió &s = *sessió_;
+    const Sessio &s = *sessio_;
     opcions_->mostra(s);
     arxius_->mostra(s.estat() == Estat::Inactiu);
     xifres_->mostra(s);
-    estadístiques_->mostra(s);
+    estadistiques_->mostra(s);
     historial_->mostra(s);
     consulta_->mostra(s);
-    cmdPrint->setVisible(s.ofereix_impressió());
-    cmdPrint->setEnabled(s.impressió_activa());
+    cmdPrint->setVisible(s.ofereix_impressio());
+    cmdPrint->setEnabled(s.impressio_activa());
     if (s.crono_actiu()) {
         if (!crono->isActive()) crono->start();
     } else {
@@ -166,15 +166,15 @@ void frmQUIMERIX::keyPressEvent(QKeyEvent *event) {
         }
         // Enter on a button the student has tabbed to presses that button, as Space does; the
         // correction and next buttons mean what the session's state says.
-        auto *botó = qobject_cast<QPushButton *>(QApplication::focusWidget());
-        if (botó && botó != exercici_->cmdCorregir && botó != exercici_->cmdSegüent && botó->isEnabled()) {
-            botó->click();
+        auto *boto = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        if (boto && boto != exercici_->cmdCorregir && boto != exercici_->cmdSeguent && boto->isEnabled()) {
+            boto->click();
             event->accept();
             return;
         }
-        const Estat e = sessió_->estat();
+        const Estat e = sessio_->estat();
         if (e == Estat::Iniciada || e == Estat::Pregunta || e == Estat::Corregit) {
-            sessió_->continua();
+            sessio_->continua();
             refresca();
             event->accept();
             return;
@@ -187,7 +187,7 @@ void frmQUIMERIX::closeEvent(QCloseEvent *event) {
     // The countdown waits while the question is up, so that No finds the exercise as it was.
     const bool comptava = crono->isActive();
     crono->stop();
-    if (missatges_.pregunta(Títol_atenció, "Segur que vols sortir del programa?", Icona::Exclamació)) {
+    if (missatges_.pregunta(Titol_atencio, "Segur que vols sortir del programa?", Icona::Exclamacio)) {
         event->accept();
     } else {
         event->ignore();
@@ -197,18 +197,18 @@ void frmQUIMERIX::closeEvent(QCloseEvent *event) {
 
 // A press on one of the panel's buttons. The keyboard then goes back where the student works: the
 // answer box, or "Següent"; never to whatever follows a button that has just been disabled.
-void frmQUIMERIX::prem_panell(Botó b) {
-    sessió_->prem(b);
-    if (b == Botó::Guia) consulta_->escriu_guia();
+void frmQUIMERIX::prem_panell(Boto b) {
+    sessio_->prem(b);
+    if (b == Boto::Guia) consulta_->escriu_guia();
     refresca();
     QWidget *focus = QApplication::focusWidget();
     if (focus && focus->isVisible() && focus->isEnabled() && !qobject_cast<QPushButton *>(focus)) return;
-    QWidget *destí = exercici_->lloc_de_treball();
-    if (!destí && opcions_->cmdComençar->isVisible()) destí = opcions_->cmdComençar;
-    if (!destí) destí = consulta_->contingut(sessió_->panell().vista());
-    if (!destí)
-        destí = estadístiques_->cmdInforme->isEnabled() ? estadístiques_->cmdInforme : consulta_->cmdHelp;
-    if (destí && destí->isVisible() && destí->isEnabled()) destí->setFocus(Qt::OtherFocusReason);
+    QWidget *desti = exercici_->lloc_de_treball();
+    if (!desti && opcions_->cmdComencar->isVisible()) desti = opcions_->cmdComencar;
+    if (!desti) desti = consulta_->contingut(sessio_->panell().vista());
+    if (!desti)
+        desti = estadistiques_->cmdInforme->isEnabled() ? estadistiques_->cmdInforme : consulta_->cmdHelp;
+    if (desti && desti->isVisible() && desti->isEnabled()) desti->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace quimerix::ui

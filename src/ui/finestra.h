@@ -19,7 +19,7 @@ namespace quimerix::ui {
 
 class ArxiusFinestra;
 class PanellConsulta;
-class PanellEstadístiques;
+class PanellEstadistiques;
 class PanellExercici;
 class PanellHistorial;
 class PanellOpcions;
@@ -31,14 +31,14 @@ class frmQUIMERIX : public QMainWindow {
     frmQUIMERIX(FontAleatoria &font, Missatges &missatges, QWidget *pare = nullptr);
     ~frmQUIMERIX() override;
 
-    const Sessió &sessió() const { return *sessió_; }
-    const Disposició &disposició() const { return *disposició_; }
+    const Sessio &sessio() const { return *sessio_; }
+    const DisposicioFinestra &disposicio_finestra() const { return *disposicio_finestra_; }
 
     // The areas of the window, each with its controls named as the window's objectNames.
     PanellOpcions &opcions() const { return *opcions_; }
     PanellXifres &xifres() const { return *xifres_; }
     PanellExercici &exercici() const { return *exercici_; }
-    PanellEstadístiques &estadístiques() const { return *estadístiques_; }
+    PanellEstadistiques &estadistiques() const { return *estadistiques_; }
     PanellHistorial &historial() const { return *historial_; }
     PanellConsulta &consulta() const { return *consulta_; }
     // The session file controls: cmdSave, cmdOpen, Label89, txtRuta_Arxiu.
@@ -53,9 +53,9 @@ class frmQUIMERIX : public QMainWindow {
     void tic_crono();
     // The report of a set (the one in memory, or one read from a session file): a print preview,
     // or the offer of a PDF when the system has no printer.
-    void imprimeix_informe(const DadesSessió &dades);
+    void imprimeix_informe(const DadesSessio &dades);
     // The dialogs printing shows; `diàlegs` must outlive the window (tests answer from a script).
-    void posa_diàlegs_impressió(DiàlegsImpressió &diàlegs);
+    void posa_dialegs_impressio(DialegsImpressio &dialegs);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -71,22 +71,22 @@ class frmQUIMERIX : public QMainWindow {
     void construeix();
     void connecta();
     void refresca();
-    void aplica_línies();
+    void aplica_linies();
     bool ajusta_a_pantalla();
-    void prem_panell(Botó b);
+    void prem_panell(Boto b);
 
     std::unique_ptr<Pont> pont_;
-    DiàlegsImpressióQt diàlegs_qt_{this};
-    DiàlegsImpressió *diàlegs_ = &diàlegs_qt_;
+    DialegsImpressioQt dialegs_qt_{this};
+    DialegsImpressio *dialegs_ = &dialegs_qt_;
     Missatges &missatges_;
-    std::unique_ptr<Sessió> sessió_;
-    QWidget *superfície_ = nullptr;
-    std::unique_ptr<Disposició> disposició_;
+    std::unique_ptr<Sessio> sessio_;
+    QWidget *superficie_ = nullptr;
+    std::unique_ptr<DisposicioFinestra> disposicio_finestra_;
     std::unique_ptr<PanellOpcions> opcions_;
     std::unique_ptr<ArxiusFinestra> arxius_;
     std::unique_ptr<PanellXifres> xifres_;
     std::unique_ptr<PanellExercici> exercici_;
-    std::unique_ptr<PanellEstadístiques> estadístiques_;
+    std::unique_ptr<PanellEstadistiques> estadistiques_;
     std::unique_ptr<PanellHistorial> historial_;
     PanellConsulta *consulta_ = nullptr;
     // The size last asked for to fit the work area, so that a window manager that refuses it is not

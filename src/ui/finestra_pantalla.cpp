@@ -15,8 +15,8 @@ namespace {
 
 // The first coordinate from `posició` on at which a length fits between `inici` and `inici + lloc`
 // (the start of the area when it does not fit at all).
-int dins(int posició, int llargada, int inici, int lloc) {
-    return std::clamp(posició, inici, std::max(inici, inici + lloc - llargada));
+int dins(int posicio, int llargada, int inici, int lloc) {
+    return std::clamp(posicio, inici, std::max(inici, inici + lloc - llargada));
 }
 
 } // namespace
@@ -27,13 +27,13 @@ bool frmQUIMERIX::ajusta_a_pantalla() {
     if (isMaximized() || isFullScreen() || isMinimized()) return false;
     QScreen *pantalla = screen();
     if (!pantalla) return false;
-    const QRect àrea = pantalla->availableGeometry();
+    const QRect area = pantalla->availableGeometry();
     const QRect marc = frameGeometry();
     const QSize vores = marc.size() - size();
-    const QSize mida = size().boundedTo(àrea.size() - vores).expandedTo(minimumSize());
+    const QSize mida = size().boundedTo(area.size() - vores).expandedTo(minimumSize());
     const QSize mida_marc = mida + vores;
-    const QPoint on(dins(marc.x(), mida_marc.width(), àrea.x(), àrea.width()),
-                    dins(marc.y(), mida_marc.height(), àrea.y(), àrea.height()));
+    const QPoint on(dins(marc.x(), mida_marc.width(), area.x(), area.width()),
+                    dins(marc.y(), mida_marc.height(), area.y(), area.height()));
     // A window parked outside every screen stays where it is.
     const bool aparcada = !pantalla->virtualGeometry().intersects(marc);
     bool demanat = false;
@@ -59,7 +59,7 @@ void frmQUIMERIX::resizeEvent(QResizeEvent *event) {
 
 void frmQUIMERIX::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
-    setMinimumSize(Mida_mínima_finestra);
+    setMinimumSize(Mida_minima_finestra);
     // A window manager frames the window only once it is on screen: the window is fitted again
     // when it is first shown, with the frame's size known.
     if (QWindow *ventana = windowHandle()) ventana->installEventFilter(this);
@@ -69,12 +69,12 @@ void frmQUIMERIX::showEvent(QShowEvent *event) {
 // The controls follow the surface they sit on, whatever resized it: the user, the fit to the
 // work area or a change of window state.
 bool frmQUIMERIX::eventFilter(QObject *objecte, QEvent *event) {
-    if (objecte == superfície_ && event->type() == QEvent::Resize && disposició_ && !isMinimized()) {
+    if (objecte == superficie_ && event->type() == QEvent::Resize && disposicio_finestra_ && !isMinimized()) {
         // A window parked outside every screen is left as it is.
         QScreen *pantalla = screen();
         if (!pantalla || pantalla->virtualGeometry().intersects(frameGeometry())) {
-            disposició_->redimensiona();
-            aplica_línies();
+            disposicio_finestra_->redimensiona();
+            aplica_linies();
         }
     }
     if (objecte == windowHandle() && event->type() == QEvent::Expose) {
@@ -89,9 +89,9 @@ bool frmQUIMERIX::eventFilter(QObject *objecte, QEvent *event) {
 
 void frmQUIMERIX::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized() && disposició_) {
-        disposició_->redimensiona();
-        aplica_línies();
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() && disposicio_finestra_) {
+        disposicio_finestra_->redimensiona();
+        aplica_linies();
     }
 }
 

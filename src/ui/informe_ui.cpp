@@ -15,57 +15,57 @@ namespace quimerix::ui {
 
 namespace {
 
-void error_impressió(Missatges &m) { m.avisa(Títol_programa, Missatge_error_impressió, Icona::Exclamació); }
+void error_impressio(Missatges &m) { m.avisa(Titol_programa, Missatge_error_impressio, Icona::Exclamacio); }
 
 } // namespace
 
-bool DiàlegsImpressióQt::hi_ha_impressora() { return !QPrinterInfo::defaultPrinter().isNull(); }
+bool DialegsImpressioQt::hi_ha_impressora() { return !QPrinterInfo::defaultPrinter().isNull(); }
 
-bool DiàlegsImpressióQt::previsualitza(const Document_impressió &d) {
+bool DialegsImpressioQt::previsualitza(const Document_impressio &d) {
     QPrinter impressora(QPrinter::HighResolution);
     impressora.setDocName(QStringLiteral("Informe de QUIMERIX"));
-    impressora.setPageOrientation(d.apaïsat ? QPageLayout::Landscape : QPageLayout::Portrait);
+    impressora.setPageOrientation(d.apaisat ? QPageLayout::Landscape : QPageLayout::Portrait);
     impressora.setPageMargins(QMarginsF(14, 14, 14, 14), QPageLayout::Point);
-    QPrintPreviewDialog diàleg(&impressora, pare_);
-    diàleg.setWindowTitle(QStringLiteral("Informe"));
-    bool bé = true;
-    QObject::connect(&diàleg, &QPrintPreviewDialog::paintRequested, &diàleg, [&](QPrinter *p) {
-        if (!impressio::pinta(d, *p)) bé = false;
+    QPrintPreviewDialog dialeg(&impressora, pare_);
+    dialeg.setWindowTitle(QStringLiteral("Informe"));
+    bool be = true;
+    QObject::connect(&dialeg, &QPrintPreviewDialog::paintRequested, &dialeg, [&](QPrinter *p) {
+        if (!impressio::pinta(d, *p)) be = false;
     });
-    diàleg.exec();
-    return bé;
+    dialeg.exec();
+    return be;
 }
 
-QString DiàlegsImpressióQt::demana_pdf(const QString &proposta) {
-    QString camí = QFileDialog::getSaveFileName(pare_, QStringLiteral("Desa l'informe en PDF"), proposta,
+QString DialegsImpressioQt::demana_pdf(const QString &proposta) {
+    QString cami = QFileDialog::getSaveFileName(pare_, QStringLiteral("Desa l'informe en PDF"), proposta,
                                                 QStringLiteral("Documents PDF (*.pdf)"));
-    if (!camí.isEmpty() && !camí.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        camí += QStringLiteral(".pdf");
-    return camí;
+    if (!cami.isEmpty() && !cami.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        cami += QStringLiteral(".pdf");
+    return cami;
 }
 
-void imprimeix_informe(const DadesSessió &d, Missatges &missatges, DiàlegsImpressió &diàlegs) {
+void imprimeix_informe(const DadesSessio &d, Missatges &missatges, DialegsImpressio &dialegs) {
     const auto document = informe(d);
     if (!document) {
-        error_impressió(missatges);
+        error_impressio(missatges);
         return;
     }
-    if (diàlegs.hi_ha_impressora()) {
-        if (!diàlegs.previsualitza(*document)) error_impressió(missatges);
+    if (dialegs.hi_ha_impressora()) {
+        if (!dialegs.previsualitza(*document)) error_impressio(missatges);
         return;
     }
-    if (!missatges.pregunta(Títol_informació, Pregunta_pdf, Icona::Informació)) return;
+    if (!missatges.pregunta(Titol_informacio, Pregunta_pdf, Icona::Informacio)) return;
     QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (carpeta.isEmpty() || !QDir(carpeta).exists()) carpeta = QDir::homePath();
-    const QString proposta = QDir(carpeta).filePath(QString::fromStdString(nom_pdf_informe(d.capçalera)));
-    const QString camí = diàlegs.demana_pdf(proposta);
-    if (camí.isEmpty()) return;
-    if (!impressio::desa_pdf(*document, camí)) {
-        error_impressió(missatges);
+    const QString proposta = QDir(carpeta).filePath(QString::fromStdString(nom_pdf_informe(d.capcalera)));
+    const QString cami = dialegs.demana_pdf(proposta);
+    if (cami.isEmpty()) return;
+    if (!impressio::desa_pdf(*document, cami)) {
+        error_impressio(missatges);
         return;
     }
-    missatges.avisa(Títol_informació, "S'ha desat l'informe a " + QDir::toNativeSeparators(camí).toStdString(),
-                    Icona::Informació);
+    missatges.avisa(Titol_informacio, "S'ha desat l'informe a " + QDir::toNativeSeparators(cami).toStdString(),
+                    Icona::Informacio);
 }
 
 } // namespace quimerix::ui

@@ -13,23 +13,23 @@ class QWidget;
 namespace quimerix::ui {
 
 // The dialogs printing needs; the program shows Qt's, tests answer with a script.
-class DiàlegsImpressió {
+class DialegsImpressio {
   public:
-    virtual ~DiàlegsImpressió() = default;
+    virtual ~DialegsImpressio() = default;
     // Whether the system has a default printer.
     virtual bool hi_ha_impressora() = 0;
     // Shows the print preview of `d` (the student may print from it); false when a printer failed.
-    virtual bool previsualitza(const Document_impressió &d) = 0;
+    virtual bool previsualitza(const Document_impressio &d) = 0;
     // Asks where to save the PDF, proposing `proposta`; empty when cancelled.
     virtual QString demana_pdf(const QString &proposta) = 0;
 };
 
-class DiàlegsImpressióQt final : public DiàlegsImpressió {
+class DialegsImpressioQt final : public DialegsImpressio {
   public:
-    explicit DiàlegsImpressióQt(QWidget *pare = nullptr) : pare_(pare) {}
+    explicit DialegsImpressioQt(QWidget *pare = nullptr) : pare_(pare) {}
     void posa_pare(QWidget *pare) { pare_ = pare; }
     bool hi_ha_impressora() override;
-    bool previsualitza(const Document_impressió &d) override;
+    bool previsualitza(const Document_impressio &d) override;
     QString demana_pdf(const QString &proposta) override;
 
   private:
@@ -42,6 +42,6 @@ inline const std::string Pregunta_pdf =
 // The report of `d`: refused with the printing message when it has no exercises; a preview when
 // there is a printer; otherwise the offer to save it as PDF (Documents, named after the student
 // and the date). Any failure shows the printing message.
-void imprimeix_informe(const DadesSessió &d, Missatges &missatges, DiàlegsImpressió &diàlegs);
+void imprimeix_informe(const DadesSessio &d, Missatges &missatges, DialegsImpressio &dialegs);
 
 } // namespace quimerix::ui

@@ -5,11 +5,11 @@
 
 namespace quimerix::ui {
 
-Línia::Línia(QWidget *pare) : QWidget(pare) {
+Linia::Linia(QWidget *pare) : QWidget(pare) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Línia::posa_extrems(int x1, int y1, int x2, int y2) {
+void Linia::posa_extrems(int x1, int y1, int x2, int y2) {
     x1_ = x1;
     y1_ = y1;
     x2_ = x2;
@@ -19,7 +19,7 @@ void Línia::posa_extrems(int x1, int y1, int x2, int y2) {
     setGeometry(esquerra, dalt, std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1);
 }
 
-void Línia::paintEvent(QPaintEvent *) {
+void Linia::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::WindowText));
 }

@@ -5,9 +5,9 @@
 
 namespace quimerix::ui {
 
-class Línia : public QWidget {
+class Linia : public QWidget {
   public:
-    explicit Línia(QWidget *pare = nullptr);
+    explicit Linia(QWidget *pare = nullptr);
     // End points in pixels of the parent; the line is horizontal or vertical.
     void posa_extrems(int x1, int y1, int x2, int y2);
     int x1() const { return x1_; }

@@ -8,13 +8,13 @@ namespace quimerix::ui {
 namespace {
 
 QMessageBox::Icon icona_qt(Icona icona) {
-    return icona == Icona::Exclamació ? QMessageBox::Warning : QMessageBox::Information;
+    return icona == Icona::Exclamacio ? QMessageBox::Warning : QMessageBox::Information;
 }
 
 } // namespace
 
-bool MissatgesQt::pregunta(const std::string &títol, const std::string &text, Icona icona) {
-    QMessageBox caixa(icona_qt(icona), QString::fromStdString(títol), QString::fromStdString(text),
+bool MissatgesQt::pregunta(const std::string &titol, const std::string &text, Icona icona) {
+    QMessageBox caixa(icona_qt(icona), QString::fromStdString(titol), QString::fromStdString(text),
                       QMessageBox::Yes | QMessageBox::No, pare_);
     caixa.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
     caixa.button(QMessageBox::No)->setText(QStringLiteral("&No"));
@@ -22,8 +22,8 @@ bool MissatgesQt::pregunta(const std::string &títol, const std::string &text, I
     return caixa.exec() == QMessageBox::Yes;
 }
 
-void MissatgesQt::avisa(const std::string &títol, const std::string &text, Icona icona) {
-    QMessageBox caixa(icona_qt(icona), QString::fromStdString(títol), QString::fromStdString(text),
+void MissatgesQt::avisa(const std::string &titol, const std::string &text, Icona icona) {
+    QMessageBox caixa(icona_qt(icona), QString::fromStdString(titol), QString::fromStdString(text),
                       QMessageBox::Ok, pare_);
     caixa.button(QMessageBox::Ok)->setText(QStringLiteral("D'acord"));
     caixa.exec();

@@ -14,8 +14,8 @@ class MissatgesQt final : public Missatges {
   public:
     explicit MissatgesQt(QWidget *pare = nullptr) : pare_(pare) {}
     void posa_pare(QWidget *pare) { pare_ = pare; }
-    bool pregunta(const std::string &títol, const std::string &text, Icona icona) override;
-    void avisa(const std::string &títol, const std::string &text, Icona icona) override;
+    bool pregunta(const std::string &titol, const std::string &text, Icona icona) override;
+    void avisa(const std::string &titol, const std::string &text, Icona icona) override;
 
   private:
     QWidget *pare_;

@@ -5,13 +5,13 @@
 
 namespace quimerix::ui {
 
-void imprimeix_arxiu_desat(const QString &ruta, Missatges &missatges, DiàlegsImpressió &diàlegs) {
-    const std::optional<DadesSessió> dades = llegeix_sessió(ruta);
+void imprimeix_arxiu_desat(const QString &ruta, Missatges &missatges, DialegsImpressio &dialegs) {
+    const std::optional<DadesSessio> dades = llegeix_sessio(ruta);
     if (!dades) {
-        missatges.avisa(Títol_programa, Missatge_error_arxiu, Icona::Exclamació);
+        missatges.avisa(Titol_programa, Missatge_error_arxiu, Icona::Exclamacio);
         return;
     }
-    imprimeix_informe(*dades, missatges, diàlegs);
+    imprimeix_informe(*dades, missatges, dialegs);
 }
 
 } // namespace quimerix::ui

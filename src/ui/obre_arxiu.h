@@ -11,6 +11,6 @@ namespace quimerix::ui {
 
 // Reads the file at `ruta` whole and shows its report as printing does. A file that cannot be
 // read back gets the reader's message, with the program's title, and nothing is printed.
-void imprimeix_arxiu_desat(const QString &ruta, Missatges &missatges, DiàlegsImpressió &diàlegs);
+void imprimeix_arxiu_desat(const QString &ruta, Missatges &missatges, DialegsImpressio &dialegs);
 
 } // namespace quimerix::ui

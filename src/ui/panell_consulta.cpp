@@ -28,17 +28,17 @@ using disposicio::Tipus;
 namespace {
 
 // The shared area of the views while a set runs; the frozen "Check10" sits just below it.
-const Rectangle Àrea = px(306, 242, 384, 270);
+const Rectangle Area = px(306, 242, 384, 270);
 // The about text and the pictures: in the idle window above the options, during a set in the
 // shared area.
 const Rectangle Autor_inactiu = px(152, 8, 410, 118);
 const Rectangle Imatge_inactiu = px(572, 8, 118, 118);
-const Rectangle Autor_sessió = px(306, 246, 384, 126);
-const Rectangle Imatge_sessió = px(438, 380, 120, 120);
+const Rectangle Autor_sessio = px(306, 246, 384, 126);
+const Rectangle Imatge_sessio = px(438, 380, 120, 120);
 // The guide in the idle window takes the band above the options.
 const Rectangle Guia_inactiu = px(152, 8, 538, 226);
 
-const QString Gràcies =
+const QString Gracies =
     QStringLiteral("Gràcies per utilitzar aquesta aplicació. Continuaré treballant per millorar-la.");
 
 QString recurs(const QString &nom) {
@@ -47,9 +47,9 @@ QString recurs(const QString &nom) {
     return QString::fromUtf8(f.readAll());
 }
 
-template <std::size_t N> QString en_línies(const std::array<std::string, N> &línies) {
+template <std::size_t N> QString en_linies(const std::array<std::string, N> &linies) {
     QStringList l;
-    for (const std::string &s : línies)
+    for (const std::string &s : linies)
         l << QString::fromStdString(s);
     return l.join('\n');
 }
@@ -82,10 +82,10 @@ QFont lletra_fixa() {
 
 } // namespace
 
-PanellConsulta::PanellConsulta(QWidget *superfície, Disposició &disposició)
-    : QObject(superfície), disposició_(disposició) {
-    construeix_textos(superfície);
-    construeix_botons(superfície);
+PanellConsulta::PanellConsulta(QWidget *superficie, DisposicioFinestra &disposicio_finestra)
+    : QObject(superficie), disposicio_finestra_(disposicio_finestra) {
+    construeix_textos(superficie);
+    construeix_botons(superficie);
     tmrImage = new QTimer(this);
     tmrImage->setObjectName(QStringLiteral("tmrImage"));
     tmrImage->setInterval(1500);
@@ -99,7 +99,7 @@ void PanellConsulta::construeix_textos(QWidget *s) {
     Text8->setAcceptRichText(false);
     for (QAbstractScrollArea *t :
          {static_cast<QAbstractScrollArea *>(Text6), static_cast<QAbstractScrollArea *>(Text8)})
-        disposició_.registra(t, Tipus::Ordinari, Àrea);
+        disposicio_finestra_.registra(t, Tipus::Ordinari, Area);
     Text6->setReadOnly(true);
     Text8->setReadOnly(true);
     Text6->setTabChangesFocus(true);
@@ -108,21 +108,21 @@ void PanellConsulta::construeix_textos(QWidget *s) {
     Text6->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text8->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto taula = [&](const char *nom_àrea, const char *nom, QScrollArea *&àrea) {
+    auto taula = [&](const char *nom_area, const char *nom, QScrollArea *&area) {
         auto *l = new QLabel;
         l->setObjectName(QString::fromUtf8(nom));
         l->setFont(lletra_fixa());
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         l->setContentsMargins(4, 4, 4, 4);
-        àrea = new QScrollArea(s);
-        àrea->setObjectName(QString::fromUtf8(nom_àrea));
-        àrea->setWidget(l);
-        àrea->setWidgetResizable(true);
-        àrea->setFocusPolicy(Qt::StrongFocus);
-        àrea->setBackgroundRole(QPalette::Base);
-        àrea->installEventFilter(this);
-        disposició_.registra(àrea, Tipus::Ordinari, Àrea);
+        area = new QScrollArea(s);
+        area->setObjectName(QString::fromUtf8(nom_area));
+        area->setWidget(l);
+        area->setWidgetResizable(true);
+        area->setFocusPolicy(Qt::StrongFocus);
+        area->setBackgroundRole(QPalette::Base);
+        area->installEventFilter(this);
+        disposicio_finestra_.registra(area, Tipus::Ordinari, Area);
         return l;
     };
     // The notes and the tables are written the first time they are shown (see omple).
@@ -130,7 +130,7 @@ void PanellConsulta::construeix_textos(QWidget *s) {
     Label92 = taula("Taula92", "Label92", Taula92);
 
     Label86 = new QLabel(
-        QString::fromStdString(Autor(Versió())).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), s);
+        QString::fromStdString(Autor(Versio())).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), s);
     Label86->setObjectName(QStringLiteral("Label86"));
     Label86->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label86->setWordWrap(true);
@@ -141,35 +141,35 @@ void PanellConsulta::construeix_textos(QWidget *s) {
     QPalette p = Label86->palette();
     p.setColor(QPalette::WindowText, QColor(0, 0, 128));
     Label86->setPalette(p);
-    disposició_.registra(Label86, Tipus::Ordinari, Autor_inactiu);
+    disposicio_finestra_.registra(Label86, Tipus::Ordinari, Autor_inactiu);
     for (int i = 0; i < Nombre_imatges; ++i) {
         const QString nom = QStringLiteral("ratoli%1").arg(i + 1);
         ratoli[i] = new Imatge(QStringLiteral(":/imatges/%1.png").arg(nom), s);
         ratoli[i]->setObjectName(nom);
-        ratoli[i]->setToolTip(Gràcies);
-        disposició_.registra(ratoli[i], Tipus::Ordinari, Imatge_inactiu);
+        ratoli[i]->setToolTip(Gracies);
+        disposicio_finestra_.registra(ratoli[i], Tipus::Ordinari, Imatge_inactiu);
     }
 }
 
 void PanellConsulta::construeix_botons(QWidget *s) {
-    auto botó = [&](const char *nom, const QString &text, const QString &consell, int y) {
+    auto boto = [&](const char *nom, const QString &text, const QString &consell, int y) {
         auto *b = new QPushButton(text, s);
         b->setObjectName(QString::fromUtf8(nom));
         b->setToolTip(consell);
         // A click leaves the keyboard where the student was; Tab still reaches the button.
         b->setFocusPolicy(Qt::TabFocus);
-        disposició_.registra(b, Tipus::Ordinari, px(698, y, 94, 30));
+        disposicio_finestra_.registra(b, Tipus::Ordinari, px(698, y, 94, 30));
         return b;
     };
-    cmdTeoria = botó("cmdTeoria", QStringLiteral("Teoria"),
+    cmdTeoria = boto("cmdTeoria", QStringLiteral("Teoria"),
                      QStringLiteral("Apunts de teoria de formulació i nomenclatura"), 316);
-    cmdValències = botó("cmdValències", QStringLiteral("Valències"),
+    cmdValencies = boto("cmdValències", QStringLiteral("Valències"),
                         QStringLiteral("Taula de valències dels elements"), 350);
-    cmdSímbols =
-        botó("cmdSímbols", QStringLiteral("Símbols"), QStringLiteral("Noms i símbols dels elements"), 384);
-    cmdHelp = botó("cmdHelp", QStringLiteral("Guia"), QStringLiteral("Guia d'ús del programa"), 424);
-    cmdCrèdits = botó("cmdCrèdits", QStringLiteral("Crèdits"), QStringLiteral("Crèdits del programa"), 458);
-    cmdAutor = botó("cmdAutor", QStringLiteral("Autoria"), QStringLiteral("Sobre el programa..."), 492);
+    cmdSimbols =
+        boto("cmdSímbols", QStringLiteral("Símbols"), QStringLiteral("Noms i símbols dels elements"), 384);
+    cmdHelp = boto("cmdHelp", QStringLiteral("Guia"), QStringLiteral("Guia d'ús del programa"), 424);
+    cmdCredits = boto("cmdCrèdits", QStringLiteral("Crèdits"), QStringLiteral("Crèdits del programa"), 458);
+    cmdAutor = boto("cmdAutor", QStringLiteral("Autoria"), QStringLiteral("Sobre el programa..."), 492);
 }
 
 void PanellConsulta::escriu_guia() {
@@ -185,22 +185,22 @@ void PanellConsulta::escriu_guia() {
     Text8->moveCursor(QTextCursor::Start);
 }
 
-QPushButton *PanellConsulta::botó(Botó b) const {
+QPushButton *PanellConsulta::boto(Boto b) const {
     switch (b) {
-    case Botó::Teoria:
+    case Boto::Teoria:
         return cmdTeoria;
-    case Botó::Valències:
-        return cmdValències;
-    case Botó::Símbols:
-        return cmdSímbols;
-    case Botó::Guia:
+    case Boto::Valencies:
+        return cmdValencies;
+    case Boto::Simbols:
+        return cmdSimbols;
+    case Boto::Guia:
         return cmdHelp;
-    case Botó::Crèdits:
-        return cmdCrèdits;
-    case Botó::Autor:
+    case Boto::Credits:
+        return cmdCredits;
+    case Boto::Autor:
         return cmdAutor;
-    case Botó::Informe:
-    case Botó::Ajuda:
+    case Boto::Informe:
+    case Boto::Ajuda:
         break;
     }
     return nullptr;
@@ -210,9 +210,9 @@ QWidget *PanellConsulta::contingut(Vista v) const {
     switch (v) {
     case Vista::Teoria:
         return Text6;
-    case Vista::Valències:
+    case Vista::Valencies:
         return Taula81;
-    case Vista::Símbols:
+    case Vista::Simbols:
         return Taula92;
     case Vista::Guia:
         return Text8;
@@ -221,7 +221,7 @@ QWidget *PanellConsulta::contingut(Vista v) const {
     }
 }
 
-void PanellConsulta::pinta_botó(QPushButton *b, EstatBotó e) {
+void PanellConsulta::pinta_boto(QPushButton *b, EstatBoto e) {
     b->setVisible(e.ofert);
     b->setEnabled(e.actiu);
     // Offered tabs stand out in the window's text-field colour; the pressed one keeps the face.
@@ -230,13 +230,13 @@ void PanellConsulta::pinta_botó(QPushButton *b, EstatBotó e) {
     b->setPalette(p);
 }
 
-void PanellConsulta::col·loca_autor(bool inactiu) {
+void PanellConsulta::colloca_autor(bool inactiu) {
     if (static_cast<int>(inactiu) == inactiu_vist_) return;
     inactiu_vist_ = inactiu;
-    disposició_.canvia_disseny(Label86, inactiu ? Autor_inactiu : Autor_sessió);
+    disposicio_finestra_.canvia_disseny(Label86, inactiu ? Autor_inactiu : Autor_sessio);
     for (QLabel *r : ratoli)
-        disposició_.canvia_disseny(r, inactiu ? Imatge_inactiu : Imatge_sessió);
-    disposició_.canvia_disseny(Text8, inactiu ? Guia_inactiu : Àrea);
+        disposicio_finestra_.canvia_disseny(r, inactiu ? Imatge_inactiu : Imatge_sessio);
+    disposicio_finestra_.canvia_disseny(Text8, inactiu ? Guia_inactiu : Area);
 }
 
 // Laying out the notes and the tables is most of what the panel costs; it is done when the
@@ -244,24 +244,24 @@ void PanellConsulta::col·loca_autor(bool inactiu) {
 void PanellConsulta::omple(Vista v) {
     if (v == Vista::Teoria && Text6->document()->isEmpty())
         Text6->setPlainText(recurs(QStringLiteral(":/teoria.txt")));
-    auto taula = [this](QScrollArea *àrea, QLabel *l, const QString &text) {
+    auto taula = [this](QScrollArea *area, QLabel *l, const QString &text) {
         if (!l->text().isEmpty()) return;
         l->setText(text);
-        ajusta_taula(àrea, l);
+        ajusta_taula(area, l);
     };
-    if (v == Vista::Valències) taula(Taula81, Label81, en_línies(Taula_de_Valències()));
-    if (v == Vista::Símbols) taula(Taula92, Label92, en_línies(Símbols()));
+    if (v == Vista::Valencies) taula(Taula81, Label81, en_linies(Taula_de_Valencies()));
+    if (v == Vista::Simbols) taula(Taula92, Label92, en_linies(Simbols()));
     if (v == Vista::Guia && Text8->document()->isEmpty()) escriu_guia();
 }
 
-void PanellConsulta::mostra(const Sessió &s) {
+void PanellConsulta::mostra(const Sessio &s) {
     const Panell &p = s.panell();
     const Vista v = p.vista();
     omple(v);
-    col·loca_autor(s.estat() == Estat::Inactiu);
+    colloca_autor(s.estat() == Estat::Inactiu);
     Text6->setVisible(v == Vista::Teoria);
-    Taula81->setVisible(v == Vista::Valències);
-    Taula92->setVisible(v == Vista::Símbols);
+    Taula81->setVisible(v == Vista::Valencies);
+    Taula92->setVisible(v == Vista::Simbols);
     Text8->setVisible(v == Vista::Guia);
     Label86->setVisible(p.mostra_autor());
     for (int i = 0; i < Nombre_imatges; ++i)
@@ -271,15 +271,15 @@ void PanellConsulta::mostra(const Sessió &s) {
     else if (!tmrImage->isActive())
         tmrImage->start();
     for (int b = 0; b < Nombre_botons; ++b)
-        if (QPushButton *botó = this->botó(static_cast<Botó>(b)))
-            pinta_botó(botó, s.botó(static_cast<Botó>(b)));
+        if (QPushButton *boto = this->boto(static_cast<Boto>(b)))
+            pinta_boto(boto, s.boto(static_cast<Boto>(b)));
 }
 
 // The tables take the largest fixed-pitch size that shows a whole line, down to a readable
 // minimum; below it they scroll sideways.
-void PanellConsulta::ajusta_taula(QScrollArea *àrea, QLabel *taula) {
+void PanellConsulta::ajusta_taula(QScrollArea *area, QLabel *taula) {
     if (taula->text().isEmpty()) return;
-    const int lloc = àrea->width() - 2 * àrea->frameWidth() - taula->contentsMargins().left() -
+    const int lloc = area->width() - 2 * area->frameWidth() - taula->contentsMargins().left() -
                      taula->contentsMargins().right() - 2;
     QFont f = taula->font();
     int mida = 16;
@@ -287,14 +287,14 @@ void PanellConsulta::ajusta_taula(QScrollArea *àrea, QLabel *taula) {
         f.setPixelSize(mida);
         const QFontMetrics m(f);
         int amplada = 0;
-        for (const QString &línia : taula->text().split('\n'))
-            amplada = std::max(amplada, m.horizontalAdvance(línia));
+        for (const QString &linia : taula->text().split('\n'))
+            amplada = std::max(amplada, m.horizontalAdvance(linia));
         if (amplada <= lloc) break;
     }
     f.setPixelSize(mida);
     if (f != taula->font()) taula->setFont(f);
     // A label changed while its area was hidden asks nobody for room: size it to its text now.
-    àrea->setWidgetResizable(true);
+    area->setWidgetResizable(true);
 }
 
 bool PanellConsulta::eventFilter(QObject *objecte, QEvent *event) {

@@ -17,28 +17,28 @@ class QTimer;
 class QWidget;
 
 namespace quimerix {
-class Sessió;
+class Sessio;
 }
 
 namespace quimerix::ui {
 
-class Disposició;
+class DisposicioFinestra;
 
 class PanellConsulta : public QObject {
   public:
-    PanellConsulta(QWidget *superfície, Disposició &disposició);
+    PanellConsulta(QWidget *superficie, DisposicioFinestra &disposicio_finestra);
 
     // Shows the view, the buttons and the picture as the session holds them.
-    void mostra(const Sessió &s);
+    void mostra(const Sessio &s);
     // Writes the guide afresh (each time its button is pressed).
     void escriu_guia();
     // The button of this panel that brings up a view; nullptr for the statistics and professor's
     // buttons, which belong to the window.
-    QPushButton *botó(Botó b) const;
+    QPushButton *boto(Boto b) const;
     // What the keyboard should reach in a view: its text or table; nullptr when it has none.
     QWidget *contingut(Vista v) const;
     // Offered, enabled and pressed look of a tab button.
-    static void pinta_botó(QPushButton *b, EstatBotó e);
+    static void pinta_boto(QPushButton *b, EstatBoto e);
 
     QPlainTextEdit *Text6;
     QTextEdit *Text8;
@@ -46,7 +46,7 @@ class PanellConsulta : public QObject {
     QScrollArea *Taula81, *Taula92; // Label81 and Label92 scroll inside them when too wide
     std::array<QLabel *, Nombre_imatges> ratoli{};
     QTimer *tmrImage;
-    QPushButton *cmdTeoria, *cmdValències, *cmdSímbols, *cmdHelp, *cmdCrèdits, *cmdAutor;
+    QPushButton *cmdTeoria, *cmdValencies, *cmdSimbols, *cmdHelp, *cmdCredits, *cmdAutor;
 
   protected:
     bool eventFilter(QObject *objecte, QEvent *event) override;
@@ -55,10 +55,10 @@ class PanellConsulta : public QObject {
     void construeix_textos(QWidget *s);
     void construeix_botons(QWidget *s);
     void omple(Vista v);
-    void ajusta_taula(QScrollArea *àrea, QLabel *taula);
-    void col·loca_autor(bool inactiu);
+    void ajusta_taula(QScrollArea *area, QLabel *taula);
+    void colloca_autor(bool inactiu);
 
-    Disposició &disposició_;
+    DisposicioFinestra &disposicio_finestra_;
     int inactiu_vist_ = -1;
 };
 

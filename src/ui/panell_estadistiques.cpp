@@ -13,7 +13,7 @@
 
 namespace quimerix::ui {
 
-PanellEstadístiques::PanellEstadístiques(const Controls &c) {
+PanellEstadistiques::PanellEstadistiques(const Controls &c) {
     Label64 = c.etiqueta("Label64", QStringLiteral("ESTADÍSTIQUES"), px(306, 242, 384, 18));
     Label64->setAlignment(Qt::AlignCenter);
     mida_lletra(Label64, 9, true);
@@ -22,73 +22,73 @@ PanellEstadístiques::PanellEstadístiques(const Controls &c) {
     for (int k = 0; k < 12; ++k) {
         const int y = 264 + 19 * k;
         const int x = grup[k] ? 314 : 334;
-        const std::string nom_títol = "Label" + std::to_string(52 + k);
+        const std::string nom_titol = "Label" + std::to_string(52 + k);
         const std::string nom_cel = "Label" + std::to_string(65 + k);
-        títols[k] =
-            c.etiqueta(nom_títol.c_str(), QString::fromUtf8(Títols_cel[k]), px(x, y, 600 - 4 - x, 19));
+        titols[k] =
+            c.etiqueta(nom_titol.c_str(), QString::fromUtf8(Titols_cel[k]), px(x, y, 600 - 4 - x, 19));
         cel[k] = c.etiqueta(nom_cel.c_str(), QStringLiteral("-----"), px(604, y, 82, 19));
         cel[k]->setAlignment(Qt::AlignCenter);
-        if (grup[k]) mida_lletra(títols[k], 8, true);
+        if (grup[k]) mida_lletra(titols[k], 8, true);
     }
     QLabel **t[] = {&Label52, &Label53, &Label54, &Label55, &Label56, &Label57,
                     &Label58, &Label59, &Label60, &Label61, &Label62, &Label63};
     QLabel **v[] = {&Label65, &Label66, &Label67, &Label68, &Label69, &Label70,
                     &Label71, &Label72, &Label73, &Label74, &Label75, &Label76};
     for (int k = 0; k < 12; ++k) {
-        *t[k] = títols[k];
+        *t[k] = titols[k];
         *v[k] = cel[k];
     }
-    Line31 = c.línia("Line31", 306, 262, 690, 262);
-    Line32 = c.línia("Line32", 306, 493, 690, 493);
-    Line33 = c.línia("Line33", 306, 262, 306, 493);
-    Line34 = c.línia("Line34", 690, 262, 690, 493);
-    Line35 = c.línia("Line35", 600, 262, 600, 493);
-    Line36 = c.línia("Line36", 306, 321, 690, 321);
-    Line37 = c.línia("Line37", 306, 397, 690, 397);
+    Line31 = c.linia("Line31", 306, 262, 690, 262);
+    Line32 = c.linia("Line32", 306, 493, 690, 493);
+    Line33 = c.linia("Line33", 306, 262, 306, 493);
+    Line34 = c.linia("Line34", 690, 262, 690, 493);
+    Line35 = c.linia("Line35", 600, 262, 600, 493);
+    Line36 = c.linia("Line36", 306, 321, 690, 321);
+    Line37 = c.linia("Line37", 306, 397, 690, 397);
 
-    txtProfessor = new QPlainTextEdit(c.superfície());
+    txtProfessor = new QPlainTextEdit(c.superficie());
     txtProfessor->setObjectName(QStringLiteral("txtProfessor"));
     txtProfessor->setReadOnly(true);
     txtProfessor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     mida_lletra(txtProfessor, 9);
-    c.disposició().registra(txtProfessor, disposicio::Tipus::Ordinari, px(306, 242, 384, 270));
+    c.disposicio_finestra().registra(txtProfessor, disposicio::Tipus::Ordinari, px(306, 242, 384, 270));
     txtProfessor->setTabChangesFocus(true);
 
     cmdInforme =
-        c.botó("cmdInforme", QStringLiteral("&Estadístiques"),
+        c.boto("cmdInforme", QStringLiteral("&Estadístiques"),
                QStringLiteral("Estadístiques dels resultats obtinguts fins el moment"), px(698, 242, 94, 30));
-    cmdAjuda = c.botó("cmdAjuda", QStringLiteral("&Professor"), QString(), px(698, 276, 94, 30));
+    cmdAjuda = c.boto("cmdAjuda", QStringLiteral("&Professor"), QString(), px(698, 276, 94, 30));
     // A click leaves the keyboard where the student was; Tab still reaches the button.
     for (QPushButton *b : {cmdInforme, cmdAjuda})
         b->setFocusPolicy(Qt::TabFocus);
 }
 
-void PanellEstadístiques::mostra(const Sessió &s) {
+void PanellEstadistiques::mostra(const Sessio &s) {
     const Vista vista = s.panell().vista();
-    const bool graella = s.estat() != Estat::Inactiu && vista == Vista::Estadístiques;
-    const Estadístiques &est = s.estadístiques();
+    const bool graella = s.estat() != Estat::Inactiu && vista == Vista::Estadistiques;
+    const Estadistiques &est = s.estadistiques();
     Label64->setVisible(graella);
     for (int k = 0; k < Nombre_cel; ++k) {
-        títols[k]->setVisible(graella);
+        titols[k]->setVisible(graella);
         cel[k]->setVisible(graella);
         cel[k]->setText(qs(est.cel[k].text));
         pinta(cel[k], color_qt(est.cel[k].color));
     }
-    for (Línia *l : {Line31, Line32, Line33, Line34, Line35, Line36, Line37})
+    for (Linia *l : {Line31, Line32, Line33, Line34, Line35, Line36, Line37})
         l->setVisible(graella);
     const bool professor = vista == Vista::Professor;
     if (professor) {
-        const QString comentari = en_línies(s.Exercici_actual().Comentari);
+        const QString comentari = en_linies(s.Exercici_actual().Comentari);
         if (txtProfessor->toPlainText() != comentari) txtProfessor->setPlainText(comentari);
     }
     txtProfessor->setVisible(professor);
-    PanellConsulta::pinta_botó(cmdInforme, s.botó(Botó::Informe));
-    PanellConsulta::pinta_botó(cmdAjuda, s.botó(Botó::Ajuda));
+    PanellConsulta::pinta_boto(cmdInforme, s.boto(Boto::Informe));
+    PanellConsulta::pinta_boto(cmdAjuda, s.boto(Boto::Ajuda));
 }
 
-void PanellEstadístiques::mostra_desades(const DadesSessió &d) {
+void PanellEstadistiques::mostra_desades(const DadesSessio &d) {
     for (std::size_t k = 0; k < cel.size(); ++k)
-        cel[k]->setText(qs(d.text_estadístiques[k]));
+        cel[k]->setText(qs(d.text_estadistiques[k]));
 }
 
 } // namespace quimerix::ui

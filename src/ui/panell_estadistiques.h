@@ -9,22 +9,22 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace quimerix {
-class Sessió;
-struct DadesSessió;
+class Sessio;
+struct DadesSessio;
 } // namespace quimerix
 
 namespace quimerix::ui {
 
 class Controls;
-class Línia;
+class Linia;
 
-class PanellEstadístiques {
+class PanellEstadistiques {
   public:
-    explicit PanellEstadístiques(const Controls &c);
+    explicit PanellEstadistiques(const Controls &c);
 
-    void mostra(const Sessió &s);
+    void mostra(const Sessio &s);
     // The captions of a set read back from its file.
-    void mostra_desades(const DadesSessió &d);
+    void mostra_desades(const DadesSessio &d);
 
     QLabel *Label64;
     QLabel *Label52, *Label53, *Label54, *Label55, *Label56, *Label57, *Label58, *Label59, *Label60, *Label61,
@@ -32,9 +32,9 @@ class PanellEstadístiques {
     QLabel *Label65, *Label66, *Label67, *Label68, *Label69, *Label70, *Label71, *Label72, *Label73, *Label74,
         *Label75, *Label76;
     // The same labels in table order.
-    std::array<QLabel *, 12> títols{}; // Label52..Label63
+    std::array<QLabel *, 12> titols{}; // Label52..Label63
     std::array<QLabel *, 12> cel{};    // Label65..Label76
-    Línia *Line31, *Line32, *Line33, *Line34, *Line35, *Line36, *Line37;
+    Linia *Line31, *Line32, *Line33, *Line34, *Line35, *Line36, *Line37;
     QPlainTextEdit *txtProfessor;
     QPushButton *cmdInforme, *cmdAjuda;
 };

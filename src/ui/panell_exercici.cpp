@@ -17,23 +17,23 @@ namespace {
 constexpr int Mig_formular = 440;
 constexpr int Mig_anomenar = 416;
 
-int mig(const Sessió &s) {
+int mig(const Sessio &s) {
     return s.Mode_exercici() == Tasca::Anomenar ? Mig_anomenar : Mig_formular;
 }
 
 } // namespace
 
-PanellExercici::PanellExercici(const Controls &c, Sessió &sessió, std::function<void()> refresca)
-    : sessió_(sessió), refresca_(std::move(refresca)), disposició_(c.disposició()) {
+PanellExercici::PanellExercici(const Controls &c, Sessio &sessio, std::function<void()> refresca)
+    : sessio_(sessio), refresca_(std::move(refresca)), disposicio_finestra_(c.disposicio_finestra()) {
     Label80 =
         c.etiqueta("Label80", QStringLiteral("S'han completat tots els exercicis"), px(152, 64, 540, 30));
     mida_lletra(Label80, 12, true);
     construeix_pregunta(c);
     construeix_resposta(c);
-    cmdCorregir = c.botó("cmdCorregir", QStringLiteral("Corregir"), QStringLiteral("Corregir l'exercici"),
+    cmdCorregir = c.boto("cmdCorregir", QStringLiteral("Corregir"), QStringLiteral("Corregir l'exercici"),
                          px(588, 110, 104, 32));
-    cmdSegüent = c.botó("cmdSegüent", QStringLiteral("&Següent"), QString(), px(588, 110, 104, 32));
-    construeix_correcció(c);
+    cmdSeguent = c.boto("cmdSegüent", QStringLiteral("&Següent"), QString(), px(588, 110, 104, 32));
+    construeix_correccio(c);
     connecta();
 }
 
@@ -46,20 +46,20 @@ void PanellExercici::construeix_pregunta(const Controls &c) {
     // Formula pieces sit in rows: a symbol in a large font, its subscript smaller and lowered.
     auto [pregunta, fila] = c.fila("filaPregunta", px(152, 58, 440, 46));
     fila_pregunta_ = fila;
-    Label8 = Controls::peça(pregunta, "Label8", 18);
-    Label9 = Controls::peça(pregunta, "Label9", 12);
-    Label10 = Controls::peça(pregunta, "Label10", 18);
-    Label11 = Controls::peça(pregunta, "Label11", 12);
-    Label12 = Controls::peça(pregunta, "Label12", 18);
-    Label13 = Controls::peça(pregunta, "Label13", 12);
-    Label14 = Controls::peça(pregunta, "Label14", 12);
-    Label1 = Controls::peça(pregunta, "Label1", 18, false);
-    Label2 = Controls::peça(pregunta, "Label2", 18, false);
+    Label8 = Controls::peca(pregunta, "Label8", 18);
+    Label9 = Controls::peca(pregunta, "Label9", 12);
+    Label10 = Controls::peca(pregunta, "Label10", 18);
+    Label11 = Controls::peca(pregunta, "Label11", 12);
+    Label12 = Controls::peca(pregunta, "Label12", 18);
+    Label13 = Controls::peca(pregunta, "Label13", 12);
+    Label14 = Controls::peca(pregunta, "Label14", 12);
+    Label1 = Controls::peca(pregunta, "Label1", 18, false);
+    Label2 = Controls::peca(pregunta, "Label2", 18, false);
     Label1->setText(QStringLiteral("("));
     Label2->setText(QStringLiteral(")"));
     for (QLabel *l : {Label8, Label9, Label10, Label11, Label12, Label13, Label14}) {
-        const bool símbol = l == Label8 || l == Label10 || l == Label12;
-        Controls::posa(fila_pregunta_, l, símbol ? 0 : Controls::baixada(Label8, l));
+        const bool simbol = l == Label8 || l == Label10 || l == Label12;
+        Controls::posa(fila_pregunta_, l, simbol ? 0 : Controls::baixada(Label8, l));
     }
     fila_pregunta_->addStretch(1);
 }
@@ -79,14 +79,14 @@ void PanellExercici::construeix_resposta(const Controls &c) {
         return t;
     };
     const QString element = QStringLiteral("Element");
-    const QString subíndex = QStringLiteral("Subíndex");
-    Text11 = caixa("Text11", element, element, Símbol1, 34);
-    Text12 = caixa("Text12", subíndex, subíndex, Subíndex1, 22);
-    Text2 = caixa("Text2", element, element, Símbol2, 34);
-    Text3 = caixa("Text3", subíndex, subíndex, Subíndex2, 22);
-    Text4 = caixa("Text4", element, element, Símbol3, 34);
-    Text5 = caixa("Text5", QStringLiteral("Suníndex"), subíndex, Subíndex3, 40);
-    Text13 = caixa("Text13", subíndex, subíndex, Subíndex_grup, 22);
+    const QString subindex = QStringLiteral("Subíndex");
+    Text11 = caixa("Text11", element, element, Simbol1, 34);
+    Text12 = caixa("Text12", subindex, subindex, Subindex1, 22);
+    Text2 = caixa("Text2", element, element, Simbol2, 34);
+    Text3 = caixa("Text3", subindex, subindex, Subindex2, 22);
+    Text4 = caixa("Text4", element, element, Simbol3, 34);
+    Text5 = caixa("Text5", QStringLiteral("Suníndex"), subindex, Subindex3, 40);
+    Text13 = caixa("Text13", subindex, subindex, Subindex_grup, 22);
     for (QLineEdit *t : {Text11, Text2, Text4})
         mida_lletra(t, 12, true);
     for (QLineEdit *t : {Text12, Text3, Text5, Text13})
@@ -96,13 +96,13 @@ void PanellExercici::construeix_resposta(const Controls &c) {
         Controls::posa(fila_resposta_, t, t == Text11 || t == Text2 || t == Text4 ? 0 : 12);
     fila_resposta_->addStretch(1);
 
-    Text1 = new QLineEdit(c.superfície());
+    Text1 = new QLineEdit(c.superficie());
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setToolTip(QStringLiteral("Escriu el nom del compost"));
     Text1->setAccessibleName(QStringLiteral("Escriu el nom del compost"));
     Text1->setMaxLength(static_cast<int>(Mida_nom));
     mida_lletra(Text1, 11);
-    c.disposició().registra(Text1, disposicio::Tipus::Ordinari, px(152, 112, 400, 28));
+    c.disposicio_finestra().registra(Text1, disposicio::Tipus::Ordinari, px(152, 112, 400, 28));
 
     // After the correction the boxes no longer take typing, but the answer stays readable.
     for (QLineEdit *t : {Text1, Text11, Text12, Text2, Text3, Text4, Text5, Text13}) {
@@ -115,16 +115,16 @@ void PanellExercici::construeix_resposta(const Controls &c) {
         QWidget::setTabOrder(ordre[i - 1], ordre[i]);
 }
 
-void PanellExercici::construeix_correcció(const Controls &c) {
-    Line22 = c.línia("Line22", 440, 176, 440, 232);
-    Line23 = c.línia("Line23", 152, 232, 704, 232);
-    Line24 = c.línia("Line24", 152, 176, 152, 232);
-    Line25 = c.línia("Line25", 152, 176, 704, 176);
-    Line26 = c.línia("Line26", 704, 176, 704, 232);
-    Line27 = c.línia("Line27", 152, 176, 440, 176);
-    Line28 = c.línia("Line28", 152, 232, 440, 232);
-    Line29 = c.línia("Line29", 440, 176, 704, 176);
-    Line30 = c.línia("Line30", 440, 232, 704, 232);
+void PanellExercici::construeix_correccio(const Controls &c) {
+    Line22 = c.linia("Line22", 440, 176, 440, 232);
+    Line23 = c.linia("Line23", 152, 232, 704, 232);
+    Line24 = c.linia("Line24", 152, 176, 152, 232);
+    Line25 = c.linia("Line25", 152, 176, 704, 176);
+    Line26 = c.linia("Line26", 704, 176, 704, 232);
+    Line27 = c.linia("Line27", 152, 176, 440, 176);
+    Line28 = c.linia("Line28", 152, 232, 440, 232);
+    Line29 = c.linia("Line29", 440, 176, 704, 176);
+    Line30 = c.linia("Line30", 440, 232, 704, 232);
     Label5 = c.etiqueta("Label5", QStringLiteral("INCORRECTE"), px(156, 182, 280, 44));
     Label6 = c.etiqueta("Label6", QStringLiteral("CORRECTE"), px(156, 182, 280, 44));
     for (QLabel *l : {Label5, Label6}) {
@@ -137,23 +137,23 @@ void PanellExercici::construeix_correcció(const Controls &c) {
     pinta(Label5, QColor(255, 0, 0));
     pinta(Label6, QColor(0, 0, 255));
 
-    auto [correcció, fila] = c.fila("filaCorreccio", px(448, 180, 250, 50));
-    Label15 = Controls::peça(correcció, "Label15", 16);
-    Label16 = Controls::peça(correcció, "Label16", 11);
-    Label17 = Controls::peça(correcció, "Label17", 16);
-    Label18 = Controls::peça(correcció, "Label18", 11);
-    Label19 = Controls::peça(correcció, "Label19", 16);
-    Label20 = Controls::peça(correcció, "Label20", 11);
-    Label21 = Controls::peça(correcció, "Label21", 11);
-    Label3 = Controls::peça(correcció, "Label3", 16, false);
-    Label4 = Controls::peça(correcció, "Label4", 16, false);
+    auto [correccio, fila] = c.fila("filaCorreccio", px(448, 180, 250, 50));
+    Label15 = Controls::peca(correccio, "Label15", 16);
+    Label16 = Controls::peca(correccio, "Label16", 11);
+    Label17 = Controls::peca(correccio, "Label17", 16);
+    Label18 = Controls::peca(correccio, "Label18", 11);
+    Label19 = Controls::peca(correccio, "Label19", 16);
+    Label20 = Controls::peca(correccio, "Label20", 11);
+    Label21 = Controls::peca(correccio, "Label21", 11);
+    Label3 = Controls::peca(correccio, "Label3", 16, false);
+    Label4 = Controls::peca(correccio, "Label4", 16, false);
     Label3->setText(QStringLiteral("("));
     Label4->setText(QStringLiteral(")"));
     // The expected formula's brackets stand round the group: after the first symbol's subscript
     // and before the group's subscript.
     for (QLabel *l : {Label15, Label16, Label3, Label17, Label18, Label19, Label20, Label4, Label21}) {
-        const bool símbol = l == Label15 || l == Label17 || l == Label19 || l == Label3 || l == Label4;
-        Controls::posa(fila, l, símbol ? 0 : Controls::baixada(Label15, l));
+        const bool simbol = l == Label15 || l == Label17 || l == Label19 || l == Label3 || l == Label4;
+        Controls::posa(fila, l, simbol ? 0 : Controls::baixada(Label15, l));
     }
     fila->addStretch(1);
     Label22 = c.etiqueta("Label22", QString(), px(424, 180, 276, 52));
@@ -163,19 +163,19 @@ void PanellExercici::construeix_correcció(const Controls &c) {
 
 void PanellExercici::connecta() {
     const std::pair<QLineEdit *, Caixa> caixes[] = {
-        {Text11, Símbol1}, {Text12, Subíndex1}, {Text2, Símbol2},       {Text3, Subíndex2},
-        {Text4, Símbol3},  {Text5, Subíndex3},  {Text13, Subíndex_grup}};
+        {Text11, Simbol1}, {Text12, Subindex1}, {Text2, Simbol2},       {Text3, Subindex2},
+        {Text4, Simbol3},  {Text5, Subindex3},  {Text13, Subindex_grup}};
     for (const auto &[t, c] : caixes)
         QObject::connect(t, &QLineEdit::textEdited, t,
-                         [this, c = c](const QString &text) { sessió_.posa_caixa(c, entrada(text)); });
+                         [this, c = c](const QString &text) { sessio_.posa_caixa(c, entrada(text)); });
     QObject::connect(Text1, &QLineEdit::textEdited, Text1,
-                     [this](const QString &text) { sessió_.posa_nom(entrada(text)); });
+                     [this](const QString &text) { sessio_.posa_nom(entrada(text)); });
     QObject::connect(cmdCorregir, &QPushButton::clicked, cmdCorregir, [this] {
-        sessió_.corregeix();
+        sessio_.corregeix();
         refresca_();
     });
-    QObject::connect(cmdSegüent, &QPushButton::clicked, cmdSegüent, [this] {
-        sessió_.Següent();
+    QObject::connect(cmdSeguent, &QPushButton::clicked, cmdSeguent, [this] {
+        sessio_.Seguent();
         refresca_();
     });
 }
@@ -184,7 +184,7 @@ std::array<QLineEdit *, Nombre_caixes> PanellExercici::caixes() const {
     return {Text11, Text12, Text2, Text3, Text4, Text5, Text13};
 }
 
-void PanellExercici::nou_exercici(const Sessió &s) {
+void PanellExercici::nou_exercici(const Sessio &s) {
     const bool anomenar = s.Mode_exercici() == Tasca::Anomenar;
     const Resposta &r = s.resposta();
     const auto boxes = caixes();
@@ -202,7 +202,7 @@ void PanellExercici::nou_exercici(const Sessió &s) {
     fila->insertWidget(7, Label2, 0, Qt::AlignTop);
 
     const int m = mig(s);
-    Disposició &d = disposició_;
+    DisposicioFinestra &d = disposicio_finestra_;
     d.canvia_disseny(Line22, px(m, 176, m, 232));
     d.canvia_disseny(Line27, px(152, 176, m, 176));
     d.canvia_disseny(Line28, px(152, 232, m, 232));
@@ -213,24 +213,24 @@ void PanellExercici::nou_exercici(const Sessió &s) {
     d.canvia_disseny(Label22, px(m + 8, 178, 704 - m - 12, 54));
 }
 
-void PanellExercici::aplica_línies(const Sessió &s) {
+void PanellExercici::aplica_linies(const Sessio &s) {
     const bool correcte = s.estat() == Estat::Corregit && s.Resultat() == Resultat_correcte;
     if (!correcte) return;
-    for (Línia *l : {Line23, Line24, Line25, Line27, Line28})
+    for (Linia *l : {Line23, Line24, Line25, Line27, Line28})
         l->hide();
-    for (Línia *l : {Line29, Line30}) {
-        disposicio::Rectangle r = disposició_.actual(l);
-        r.a = mig(s) * T * disposició_.percent_amplada() / 100;
-        disposició_.posa_línia(l, r);
+    for (Linia *l : {Line29, Line30}) {
+        disposicio::Rectangle r = disposicio_finestra_.actual(l);
+        r.a = mig(s) * T * disposicio_finestra_.percent_amplada() / 100;
+        disposicio_finestra_.posa_linia(l, r);
     }
 }
 
-void PanellExercici::mostra(const Sessió &s) {
+void PanellExercici::mostra(const Sessio &s) {
     const Estat e = s.estat();
     const bool en_curs = e == Estat::Pregunta || e == Estat::Corregit;
     const bool nou =
-        e == Estat::Pregunta && (estat_vist_ != Estat::Pregunta || s.número_exercici() != número_vist_);
-    const bool cal_següent = (e == Estat::Corregit || e == Estat::Iniciada) && estat_vist_ != e;
+        e == Estat::Pregunta && (estat_vist_ != Estat::Pregunta || s.numero_exercici() != numero_vist_);
+    const bool cal_seguent = (e == Estat::Corregit || e == Estat::Iniciada) && estat_vist_ != e;
     if (nou) nou_exercici(s);
     if (e == Estat::Corregit && estat_vist_ != Estat::Corregit) Text1->setText(qs(s.resposta().nom));
 
@@ -238,7 +238,7 @@ void PanellExercici::mostra(const Sessió &s) {
     const bool formular = s.Mode_exercici() == Tasca::Formular;
     const bool anomenar = s.Mode_exercici() == Tasca::Anomenar;
     Label85->setVisible(en_curs);
-    Label85->setText(qs(s.Instrucció()));
+    Label85->setText(qs(s.Instruccio()));
     Label7->setVisible(en_curs && formular);
     Label7->setText(qs(s.nom_demanat()));
     QLabel *pregunta[] = {Label8, Label9, Label10, Label11, Label12, Label13, Label14};
@@ -250,7 +250,7 @@ void PanellExercici::mostra(const Sessió &s) {
         boxes[c]->setVisible(en_curs && formular && x.visibles[c]);
         boxes[c]->setEnabled(s.resposta_activa());
         esperades[c]->setText(qs(x.caixes[c]));
-        esperades[c]->setVisible(s.mostra_fórmula_esperada() && x.visibles[c]);
+        esperades[c]->setVisible(s.mostra_formula_esperada() && x.visibles[c]);
         // An empty subscript takes no room, so that the symbols stand together as in a formula.
         const int amplada = x.caixes[c].empty() ? 0 : QWIDGETSIZE_MAX;
         pregunta[c]->setMaximumWidth(amplada);
@@ -258,28 +258,28 @@ void PanellExercici::mostra(const Sessió &s) {
     }
     fila_pregunta_->parentWidget()->setVisible(en_curs && anomenar);
     fila_resposta_->parentWidget()->setVisible(en_curs && formular);
-    Label15->parentWidget()->setVisible(s.mostra_fórmula_esperada());
-    Label1->setVisible(en_curs && x.claudàtors);
-    Label2->setVisible(en_curs && x.claudàtors);
+    Label15->parentWidget()->setVisible(s.mostra_formula_esperada());
+    Label1->setVisible(en_curs && x.claudators);
+    Label2->setVisible(en_curs && x.claudators);
     Text1->setVisible(en_curs && anomenar);
     Text1->setEnabled(s.resposta_activa());
     Label5->setVisible(s.mostra_incorrecte());
     Label6->setVisible(s.mostra_correcte());
-    Label3->setVisible(s.mostra_claudàtors_esperats());
-    Label4->setVisible(s.mostra_claudàtors_esperats());
+    Label3->setVisible(s.mostra_claudators_esperats());
+    Label4->setVisible(s.mostra_claudators_esperats());
     Label22->setText(qs(s.nom_esperat_mostrat()));
     Label22->setVisible(s.mostra_nom_esperat());
-    for (Línia *l : {Line22, Line23, Line24, Line25, Line26, Line27, Line28, Line29, Line30})
+    for (Linia *l : {Line22, Line23, Line24, Line25, Line26, Line27, Line28, Line29, Line30})
         l->setVisible(e == Estat::Corregit);
-    Label80->setVisible(s.sèrie_acabada());
+    Label80->setVisible(s.serie_acabada());
     cmdCorregir->setVisible(e == Estat::Pregunta);
-    cmdSegüent->setVisible(e == Estat::Iniciada || e == Estat::Corregit);
-    aplica_línies(s);
+    cmdSeguent->setVisible(e == Estat::Iniciada || e == Estat::Corregit);
+    aplica_linies(s);
 
-    if (nou || cal_següent)
+    if (nou || cal_seguent)
         if (QWidget *w = lloc_de_treball()) w->setFocus(Qt::OtherFocusReason);
     estat_vist_ = e;
-    número_vist_ = s.número_exercici();
+    numero_vist_ = s.numero_exercici();
 }
 
 QWidget *PanellExercici::lloc_de_treball() const {
@@ -287,7 +287,7 @@ QWidget *PanellExercici::lloc_de_treball() const {
     for (QLineEdit *t : caixes())
         if (obert(t)) return t;
     if (obert(Text1)) return Text1;
-    if (obert(cmdSegüent)) return cmdSegüent;
+    if (obert(cmdSeguent)) return cmdSeguent;
     return nullptr;
 }
 

@@ -17,20 +17,20 @@ class QWidget;
 namespace quimerix::ui {
 
 class Controls;
-class Disposició;
-class Línia;
+class DisposicioFinestra;
+class Linia;
 
 class PanellExercici {
   public:
     // Typing, "Corregir" and "Següent" go to `sessió`, then `refresca` redraws the window.
-    PanellExercici(const Controls &c, Sessió &sessió, std::function<void()> refresca);
+    PanellExercici(const Controls &c, Sessio &sessio, std::function<void()> refresca);
 
     // Draws the exercise; a new exercise puts the keyboard in its first box, a correction (or a
     // set waiting for its first exercise) on "Següent".
-    void mostra(const Sessió &s);
+    void mostra(const Sessio &s);
     // After a right answer the frame closes round the expected answer alone; the lines follow the
     // layout, so this is done again after every resize.
-    void aplica_línies(const Sessió &s);
+    void aplica_linies(const Sessio &s);
     // Where the student works now: the first answer box that takes typing, or "Següent" when it is
     // offered; nullptr when neither is.
     QWidget *lloc_de_treball() const;
@@ -41,8 +41,8 @@ class PanellExercici {
     QLabel *Label1, *Label2;
     // The formula's answer boxes, in the order of the exercise's boxes, and the name box.
     QLineEdit *Text11, *Text12, *Text2, *Text3, *Text4, *Text5, *Text13, *Text1;
-    QPushButton *cmdCorregir, *cmdSegüent;
-    Línia *Line22, *Line23, *Line24, *Line25, *Line26, *Line27, *Line28, *Line29, *Line30;
+    QPushButton *cmdCorregir, *cmdSeguent;
+    Linia *Line22, *Line23, *Line24, *Line25, *Line26, *Line27, *Line28, *Line29, *Line30;
     // INCORRECTE, CORRECTE, the expected formula with its brackets, the expected name.
     QLabel *Label5, *Label6;
     QLabel *Label15, *Label16, *Label17, *Label18, *Label19, *Label20, *Label21;
@@ -51,18 +51,18 @@ class PanellExercici {
   private:
     void construeix_pregunta(const Controls &c);
     void construeix_resposta(const Controls &c);
-    void construeix_correcció(const Controls &c);
+    void construeix_correccio(const Controls &c);
     void connecta();
-    void nou_exercici(const Sessió &s);
+    void nou_exercici(const Sessio &s);
     std::array<QLineEdit *, Nombre_caixes> caixes() const;
 
-    Sessió &sessió_;
+    Sessio &sessio_;
     std::function<void()> refresca_;
-    Disposició &disposició_;
+    DisposicioFinestra &disposicio_finestra_;
     QHBoxLayout *fila_pregunta_ = nullptr;
     QHBoxLayout *fila_resposta_ = nullptr;
     Estat estat_vist_ = Estat::Inactiu;
-    int número_vist_ = -1;
+    int numero_vist_ = -1;
 };
 
 } // namespace quimerix::ui

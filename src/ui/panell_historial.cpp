@@ -8,12 +8,12 @@
 namespace quimerix::ui {
 
 PanellHistorial::PanellHistorial(const Controls &c) {
-    const QString capçaleres[] = {QStringLiteral("Exercicis anteriors"), QStringLiteral("Resposta"),
+    const QString capcaleres[] = {QStringLiteral("Exercicis anteriors"), QStringLiteral("Resposta"),
                                   QStringLiteral("Correcció")};
     const int columnes[][2] = {{8, 280}, {292, 196}, {492, 196}};
     for (int i = 0; i < 3; ++i) {
         const std::string nom = "Label51(" + std::to_string(i) + ")";
-        Label51[i] = c.etiqueta(nom.c_str(), capçaleres[i], px(columnes[i][0], 540, columnes[i][1], 16));
+        Label51[i] = c.etiqueta(nom.c_str(), capcaleres[i], px(columnes[i][0], 540, columnes[i][1], 16));
         mida_lletra(Label51[i], 8, true);
     }
     Label79 = c.etiqueta("Label79", QString(), px(8, 556, 280, 42));
@@ -23,14 +23,14 @@ PanellHistorial::PanellHistorial(const Controls &c) {
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void PanellHistorial::mostra(const Sessió &s) {
+void PanellHistorial::mostra(const Sessio &s) {
     const bool visible = s.estat() != Estat::Inactiu;
     for (QLabel *l : Label51)
         l->setVisible(visible);
     const auto &historial = s.historial_visible();
     QLabel *columnes[] = {Label79, Label82, Label83};
     for (int i = 0; i < 3; ++i) {
-        columnes[i]->setText(en_línies(historial[i]));
+        columnes[i]->setText(en_linies(historial[i]));
         columnes[i]->setVisible(visible);
     }
 }

@@ -7,7 +7,7 @@
 class QLabel;
 
 namespace quimerix {
-class Sessió;
+class Sessio;
 }
 
 namespace quimerix::ui {
@@ -18,7 +18,7 @@ class PanellHistorial {
   public:
     explicit PanellHistorial(const Controls &c);
 
-    void mostra(const Sessió &s);
+    void mostra(const Sessio &s);
 
     // Column headings: "Exercicis anteriors", "Resposta", "Correcció".
     std::array<QLabel *, 3> Label51{};

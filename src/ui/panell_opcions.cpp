@@ -16,9 +16,9 @@ namespace quimerix::ui {
 
 using disposicio::Rectangle;
 
-PanellOpcions::PanellOpcions(const Controls &c, Sessió &sessió, Missatges &missatges,
+PanellOpcions::PanellOpcions(const Controls &c, Sessio &sessio, Missatges &missatges,
                              std::function<void()> refresca)
-    : sessió_(sessió), missatges_(missatges), refresca_(std::move(refresca)), disposició_(&c.disposició()) {
+    : sessio_(sessio), missatges_(missatges), refresca_(std::move(refresca)), disposicio_finestra_(&c.disposicio_finestra()) {
     // Frames first, so that they lie behind what they hold.
     Frame1 = c.marc("Frame1", QStringLiteral("Tipus de compostos"), px(8, 240, 292, 158));
     Frame2 = c.marc("Frame2", QStringLiteral("Tipus d'exercicis"), px(8, 402, 292, 76));
@@ -29,13 +29,13 @@ PanellOpcions::PanellOpcions(const Controls &c, Sessió &sessió, Missatges &mis
 }
 
 void PanellOpcions::construeix_caselles(const Controls &c) {
-    const char *noms_famílies[] = {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6", "Check7"};
-    const QString títols_famílies[] = {
+    const char *noms_families[] = {"Check1", "Check2", "Check3", "Check4", "Check5", "Check6", "Check7"};
+    const QString titols_families[] = {
         QStringLiteral("Òxids"),         QStringLiteral("Hidrurs"),
         QStringLiteral("Sals binàries"), QStringLiteral("Compostos binàris no metall-no metall"),
         QStringLiteral("Hidròxids"),     QStringLiteral("Oxoàcids"),
         QStringLiteral("Oxosals")};
-    const QString consells_famílies[] = {
+    const QString consells_families[] = {
         QStringLiteral("Assenyala aquesta casella si vols exercicis d'òxids"),
         QStringLiteral("Assenyala aquesta casella si vols exercicis d'hidrurs"),
         QStringLiteral("Assenyala aquesta casella si vols exercicis de sals binàries"),
@@ -44,23 +44,23 @@ void PanellOpcions::construeix_caselles(const Controls &c) {
         QStringLiteral("Assenyala aquesta casella si vols exercicis d'hidròxids"),
         QStringLiteral("Assenyala aquesta casella si vols exercicis d'oxoàcids"),
         QStringLiteral("Assenyala aquesta casella si vols exercicis d'oxosals")};
-    QCheckBox **famílies[] = {&Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7};
+    QCheckBox **families[] = {&Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7};
     for (int i = 0; i < 7; ++i)
-        *famílies[i] = c.casella(noms_famílies[i], títols_famílies[i], consells_famílies[i],
+        *families[i] = c.casella(noms_families[i], titols_families[i], consells_families[i],
                                  px(16, 257 + 20 * i, 280, 19));
 
-    Option1 = c.opció("Option1", QStringLiteral("Formular"),
+    Option1 = c.opcio("Option1", QStringLiteral("Formular"),
                       QStringLiteral("Assenyala aquesta opció si només vols exercicis de FORMULAR"),
                       px(16, 419, 120, 19));
     Option2 =
-        c.opció("Option2", QStringLiteral("Anomenar"),
+        c.opcio("Option2", QStringLiteral("Anomenar"),
                 QStringLiteral("Assenyala aquesta opció si només vols exercicis d'ANOMENAR (Nomenclatura)"),
                 px(140, 419, 150, 19));
-    Option3 = c.opció(
+    Option3 = c.opcio(
         "Option3", QStringLiteral("Formular i anomenar (alternat)"),
         QStringLiteral("Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma alterna"),
         px(16, 438, 276, 19));
-    Option4 = c.opció(
+    Option4 = c.opcio(
         "Option4", QStringLiteral("Formular i anomenar (aleatori)"),
         QStringLiteral("Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma aleatoria"),
         px(16, 457, 276, 19));
@@ -85,7 +85,7 @@ void PanellOpcions::construeix_caselles(const Controls &c) {
     const struct {
         QLabel **label;
         const char *nom;
-        QAbstractButton *opció;
+        QAbstractButton *opcio;
     } congelades[] = {
         {&Label29, "Label29", Check1},  {&Label30, "Label30", Check2},  {&Label31, "Label31", Check3},
         {&Label32, "Label32", Check4},  {&Label33, "Label33", Check5},  {&Label34, "Label34", Check6},
@@ -93,24 +93,24 @@ void PanellOpcions::construeix_caselles(const Controls &c) {
         {&Label38, "Label38", Check11}, {&Label39, "Label39", Option1}, {&Label40, "Label40", Option2},
         {&Label42, "Label42", Option3}, {&Label43, "Label43", Option4}};
     for (const auto &f : congelades) {
-        const Rectangle r = disposició_->registre(f.opció);
-        *f.label = c.etiqueta(f.nom, f.opció->text(), {r.a + 20 * T, r.b, r.c - 20 * T, r.d});
+        const Rectangle r = disposicio_finestra_->registre(f.opcio);
+        *f.label = c.etiqueta(f.nom, f.opcio->text(), {r.a + 20 * T, r.b, r.c - 20 * T, r.d});
     }
 }
 
 void PanellOpcions::construeix_xifres(const Controls &c) {
     Label84 = c.etiqueta("Label84", QStringLiteral("Nombre d'exercicis:"), px(314, 252, 200, 20));
-    Command1 = c.botó("Command1", QStringLiteral("-"), QStringLiteral("Disminueix el nombre d'exercicis"),
+    Command1 = c.boto("Command1", QStringLiteral("-"), QStringLiteral("Disminueix el nombre d'exercicis"),
                       px(520, 250, 26, 24));
     Label45 = c.etiqueta("Label45", QStringLiteral("25"), px(548, 252, 44, 20));
-    Command2 = c.botó("Command2", QStringLiteral("+"), QStringLiteral("Augmenta el nombre d'exercicis"),
+    Command2 = c.boto("Command2", QStringLiteral("+"), QStringLiteral("Augmenta el nombre d'exercicis"),
                       px(594, 250, 26, 24));
     Label93 = c.etiqueta("Label93", QStringLiteral("Temps per resposta (segons):"), px(314, 282, 200, 20));
     Command4 =
-        c.botó("Command4", QStringLiteral("-"),
+        c.boto("Command4", QStringLiteral("-"),
                QStringLiteral("Disminueix el temps de resposta de cada exercici"), px(520, 280, 26, 24));
     Label46 = c.etiqueta("Label46", QStringLiteral("30"), px(548, 282, 44, 20));
-    Command3 = c.botó("Command3", QStringLiteral("+"),
+    Command3 = c.boto("Command3", QStringLiteral("+"),
                       QStringLiteral("Augmenta el temps de resposta de cada exercici"), px(594, 280, 26, 24));
     Label50 =
         c.etiqueta("Label50", QStringLiteral("Nombre màxim de compostos diferents que es poden generar:"),
@@ -128,15 +128,15 @@ void PanellOpcions::construeix_xifres(const Controls &c) {
         l->setWordWrap(true);
 
     Label41 = c.etiqueta("Label41", QStringLiteral("Nom i cognoms:"), px(314, 396, 100, 20));
-    Text10 = new QLineEdit(c.superfície());
+    Text10 = new QLineEdit(c.superficie());
     Text10->setObjectName(QStringLiteral("Text10"));
     Text10->setMaxLength(100);
-    c.disposició().registra(Text10, disposicio::Tipus::Ordinari, px(414, 394, 272, 24));
+    c.disposicio_finestra().registra(Text10, disposicio::Tipus::Ordinari, px(414, 394, 272, 24));
     Label88 = c.etiqueta("Label88", QStringLiteral("Data:"), px(314, 426, 100, 20));
-    Text14 = new QLineEdit(data_avui(), c.superfície());
+    Text14 = new QLineEdit(data_avui(), c.superficie());
     Text14->setObjectName(QStringLiteral("Text14"));
-    c.disposició().registra(Text14, disposicio::Tipus::Ordinari, px(414, 424, 100, 24));
-    cmdComençar = c.botó("cmdComençar", QStringLiteral("D'acord"), QString(), px(576, 470, 110, 32));
+    c.disposicio_finestra().registra(Text14, disposicio::Tipus::Ordinari, px(414, 424, 100, 24));
+    cmdComencar = c.boto("cmdComençar", QStringLiteral("D'acord"), QString(), px(576, 470, 110, 32));
 
     Label87 = c.etiqueta("Label87", QString(), px(152, 130, 540, 30));
     Label48 =
@@ -148,39 +148,39 @@ void PanellOpcions::construeix_xifres(const Controls &c) {
 }
 
 void PanellOpcions::connecta() {
-    QCheckBox *famílies[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
+    QCheckBox *families[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
     for (int i = 0; i < 7; ++i)
-        QObject::connect(famílies[i], &QCheckBox::clicked, famílies[i], [this, i](bool marcada) {
-            sessió_.posa_família(i, marcada);
+        QObject::connect(families[i], &QCheckBox::clicked, families[i], [this, i](bool marcada) {
+            sessio_.posa_familia(i, marcada);
             refresca_();
         });
-    const std::pair<QRadioButton *, Opció_tasca> tasques[] = {{Option1, Opció_tasca::Formular},
-                                                              {Option2, Opció_tasca::Anomenar},
-                                                              {Option3, Opció_tasca::Alternat},
-                                                              {Option4, Opció_tasca::Aleatori}};
-    for (const auto &[botó, tasca] : tasques)
-        QObject::connect(botó, &QRadioButton::clicked, botó, [this, tasca = tasca] {
-            sessió_.posa_tasca(tasca);
+    const std::pair<QRadioButton *, Opcio_tasca> tasques[] = {{Option1, Opcio_tasca::Formular},
+                                                              {Option2, Opcio_tasca::Anomenar},
+                                                              {Option3, Opcio_tasca::Alternat},
+                                                              {Option4, Opcio_tasca::Aleatori}};
+    for (const auto &[boto, tasca] : tasques)
+        QObject::connect(boto, &QRadioButton::clicked, boto, [this, tasca = tasca] {
+            sessio_.posa_tasca(tasca);
             refresca_();
         });
-    auto acció = [this](QAbstractButton *b, auto &&f) {
+    auto accio = [this](QAbstractButton *b, auto &&f) {
         QObject::connect(b, &QAbstractButton::clicked, b, [this, f] {
             f();
             refresca_();
         });
     };
-    acció(Command1, [this] { sessió_.disminueix_exercicis(); });
-    acció(Command2, [this] { sessió_.augmenta_exercicis(); });
-    acció(Command3, [this] { sessió_.augmenta_temps(); });
-    acció(Command4, [this] { sessió_.disminueix_temps(); });
-    acció(Check8, [this] { sessió_.posa_assistent(Check8->isChecked()); });
-    acció(Check10, [this] { sessió_.posa_consulta(Check10->isChecked()); });
-    acció(Check11, [this] { sessió_.posa_límit_temps(Check11->isChecked()); });
+    accio(Command1, [this] { sessio_.disminueix_exercicis(); });
+    accio(Command2, [this] { sessio_.augmenta_exercicis(); });
+    accio(Command3, [this] { sessio_.augmenta_temps(); });
+    accio(Command4, [this] { sessio_.disminueix_temps(); });
+    accio(Check8, [this] { sessio_.posa_assistent(Check8->isChecked()); });
+    accio(Check10, [this] { sessio_.posa_consulta(Check10->isChecked()); });
+    accio(Check11, [this] { sessio_.posa_limit_temps(Check11->isChecked()); });
     // The button takes no second press while the start's questions are up.
-    acció(cmdComençar, [this] {
-        cmdComençar->setEnabled(false);
-        sessió_.comença(entrada(Text10->text()), entrada(Text14->text()));
-        cmdComençar->setEnabled(true);
+    accio(cmdComencar, [this] {
+        cmdComencar->setEnabled(false);
+        sessio_.comenca(entrada(Text10->text()), entrada(Text14->text()));
+        cmdComencar->setEnabled(true);
     });
     QObject::connect(Text14, &QLineEdit::textEdited, Text14,
                      [this](const QString &text) { data_canviada(text); });
@@ -201,10 +201,10 @@ QString PanellOpcions::data_avui() {
 }
 
 void PanellOpcions::data_canviada(const QString &text) {
-    if (sessió_.estat() != Estat::Inactiu) return;
-    if (!és_posterior(text.toStdString(), avui())) return;
-    if (!missatges_.pregunta(Títol_atenció, "La data introduida és superior a l'actual. Vols deixar aquesta?",
-                             Icona::Informació))
+    if (sessio_.estat() != Estat::Inactiu) return;
+    if (!es_posterior(text.toStdString(), avui())) return;
+    if (!missatges_.pregunta(Titol_atencio, "La data introduida és superior a l'actual. Vols deixar aquesta?",
+                             Icona::Informacio))
         Text14->setText(data_avui());
 }
 
@@ -214,9 +214,9 @@ void PanellOpcions::congela() {
     for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
              Check1, Check2, Check3, Check4, Check5, Check6, Check7, Check8, Check10, Check11, Option1,
              Option2, Option3, Option4}) {
-        Rectangle r = disposició_->registre(b);
+        Rectangle r = disposicio_finestra_->registre(b);
         r.c = 18 * T;
-        disposició_->canvia_disseny(b, r);
+        disposicio_finestra_->canvia_disseny(b, r);
         QPalette paleta = b->palette();
         paleta.setColor(QPalette::Disabled, QPalette::WindowText, Qt::transparent);
         paleta.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::transparent);
@@ -224,22 +224,22 @@ void PanellOpcions::congela() {
     }
 }
 
-void PanellOpcions::mostra(const Sessió &s) {
+void PanellOpcions::mostra(const Sessio &s) {
     const Estat e = s.estat();
     const Opcions &o = s.opcions();
     const bool inactiu = e == Estat::Inactiu;
     if (!inactiu && !congelat_) congela();
 
-    QCheckBox *famílies[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
+    QCheckBox *families[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
     for (int i = 0; i < 7; ++i)
-        famílies[i]->setChecked(o.famílies[i]);
+        families[i]->setChecked(o.families[i]);
     Check8->setChecked(o.assistent);
     Check10->setChecked(o.consulta);
-    Check11->setChecked(o.límit_temps);
-    Option1->setChecked(o.tasca == Opció_tasca::Formular);
-    Option2->setChecked(o.tasca == Opció_tasca::Anomenar);
-    Option3->setChecked(o.tasca == Opció_tasca::Alternat);
-    Option4->setChecked(o.tasca == Opció_tasca::Aleatori);
+    Check11->setChecked(o.limit_temps);
+    Option1->setChecked(o.tasca == Opcio_tasca::Formular);
+    Option2->setChecked(o.tasca == Opcio_tasca::Anomenar);
+    Option3->setChecked(o.tasca == Opcio_tasca::Alternat);
+    Option4->setChecked(o.tasca == Opcio_tasca::Aleatori);
     for (QWidget *w :
          std::initializer_list<QWidget *>{Check1, Check2, Check3, Check4, Check5, Check6, Check7, Check8,
                                           Check10, Check11, Option1, Option2, Option3, Option4})
@@ -257,15 +257,15 @@ void PanellOpcions::mostra(const Sessió &s) {
         w->setVisible(inactiu);
     for (QWidget *w :
          std::initializer_list<QWidget *>{Label93, Command4, Label46, Command3, Label49, Label44})
-        w->setVisible(inactiu && o.límit_temps);
+        w->setVisible(inactiu && o.limit_temps);
     for (QWidget *w : std::initializer_list<QWidget *>{Label41, Text10, Label88, Text14})
         w->setVisible(inactiu);
 
     // The idle window's guide takes the place of the prompt above the options.
     const bool guia_inactiu = inactiu && s.panell().vista() == Vista::Guia;
-    Label48->setVisible(inactiu && s.cal_seleccionar_família() && !guia_inactiu);
-    cmdComençar->setVisible(inactiu && !s.cal_seleccionar_família());
-    if (inactiu && !s.cal_seleccionar_família()) {
+    Label48->setVisible(inactiu && s.cal_seleccionar_familia() && !guia_inactiu);
+    cmdComencar->setVisible(inactiu && !s.cal_seleccionar_familia());
+    if (inactiu && !s.cal_seleccionar_familia()) {
         Label87->setText(QStringLiteral("Configura les opcions i prem \"D'acord\""));
         Label87->setVisible(!guia_inactiu);
     } else if (e == Estat::Iniciada) {

@@ -20,15 +20,15 @@ class QRadioButton;
 namespace quimerix::ui {
 
 class Controls;
-class Disposició;
+class DisposicioFinestra;
 
 class PanellOpcions {
   public:
     // Every change goes to `sessió`, then `refresca` redraws the window. `missatges` asks about a
     // date after today.
-    PanellOpcions(const Controls &c, Sessió &sessió, Missatges &missatges, std::function<void()> refresca);
+    PanellOpcions(const Controls &c, Sessio &sessio, Missatges &missatges, std::function<void()> refresca);
 
-    void mostra(const Sessió &s);
+    void mostra(const Sessio &s);
     // Today's date as the date box shows it.
     static QString data_avui();
 
@@ -43,7 +43,7 @@ class PanellOpcions {
     QLabel *Label84, *Label45, *Label93, *Label46, *Label50, *Label47, *Label49, *Label44;
     QLabel *Label41, *Label88;
     QLineEdit *Text10, *Text14;
-    QPushButton *cmdComençar;
+    QPushButton *cmdComencar;
     // The prompt above the options, and the warning when no family is ticked.
     QLabel *Label87, *Label48;
 
@@ -54,10 +54,10 @@ class PanellOpcions {
     void congela();
     void data_canviada(const QString &text);
 
-    Sessió &sessió_;
+    Sessio &sessio_;
     Missatges &missatges_;
     std::function<void()> refresca_;
-    Disposició *disposició_;
+    DisposicioFinestra *disposicio_finestra_;
     bool congelat_ = false;
 };
 

@@ -19,10 +19,10 @@ PanellXifres::PanellXifres(const Controls &c) {
     Label24->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     mida_lletra(Label24, 9, true);
     mida_lletra(Label27, 9, true);
-    Line1 = c.línia("Line1", 10, 78, 144, 78);
-    Line2 = c.línia("Line2", 10, 112, 144, 112);
-    Line3 = c.línia("Line3", 10, 78, 10, 112);
-    Line4 = c.línia("Line4", 144, 78, 144, 112);
+    Line1 = c.linia("Line1", 10, 78, 144, 78);
+    Line2 = c.linia("Line2", 10, 112, 144, 112);
+    Line3 = c.linia("Line3", 10, 78, 10, 112);
+    Line4 = c.linia("Line4", 144, 78, 144, 112);
     Label25 = c.etiqueta("Label25", QStringLiteral("Temps:"), px(16, 86, 48, 18));
     Label28 = c.etiqueta("Label28", QString(), px(66, 80, 72, 30));
     Label28->setAlignment(Qt::AlignCenter);
@@ -35,30 +35,30 @@ PanellXifres::PanellXifres(const Controls &c) {
     mida_lletra(Label90, 10, true);
 }
 
-void PanellXifres::mostra(const Sessió &s) {
+void PanellXifres::mostra(const Sessio &s) {
     const bool inactiu = s.estat() == Estat::Inactiu;
     Frame4->setVisible(!inactiu);
     for (QWidget *w : std::initializer_list<QWidget *>{Label23, Label24, Label26, Label27, Label77, Label78,
                                                        Label91, Label90})
         w->setVisible(!inactiu);
-    Label24->setText(QString::number(s.número_exercici()));
+    Label24->setText(QString::number(s.numero_exercici()));
     Label27->setText(QString::number(s.exercicis_demanats()));
-    const bool temps = !inactiu && s.opcions().límit_temps;
+    const bool temps = !inactiu && s.opcions().limit_temps;
     for (QWidget *w : std::initializer_list<QWidget *>{Label25, Label28, Line1, Line2, Line3, Line4})
         w->setVisible(temps);
     // Before the first exercise the countdown shows the seconds each answer will have.
     Label28->setText(QString::number(s.segons_restants()));
-    pinta(Label28, s.temps_gairebé_esgotat() ? QColor(255, 0, 0) : QColor(0, 0, 0));
-    const Estadístiques &est = s.estadístiques();
+    pinta(Label28, s.temps_gairebe_esgotat() ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    const Estadistiques &est = s.estadistiques();
     Label78->setText(qs(est.encerts_sobre_total.text));
     pinta(Label78, color_qt(est.encerts_sobre_total.color));
     Label90->setText(qs(est.percentatge_encerts.text));
     pinta(Label90, color_qt(est.percentatge_encerts.color));
 }
 
-void PanellXifres::mostra_desades(const DadesSessió &d) {
-    Label77->setText(qs(d.text_estadístiques[12]));
-    Label78->setText(qs(d.text_estadístiques[13]));
+void PanellXifres::mostra_desades(const DadesSessio &d) {
+    Label77->setText(qs(d.text_estadistiques[12]));
+    Label78->setText(qs(d.text_estadistiques[13]));
 }
 
 } // namespace quimerix::ui

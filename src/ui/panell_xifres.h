@@ -6,26 +6,26 @@ class QGroupBox;
 class QLabel;
 
 namespace quimerix {
-class Sessió;
-struct DadesSessió;
+class Sessio;
+struct DadesSessio;
 } // namespace quimerix
 
 namespace quimerix::ui {
 
 class Controls;
-class Línia;
+class Linia;
 
 class PanellXifres {
   public:
     explicit PanellXifres(const Controls &c);
 
-    void mostra(const Sessió &s);
+    void mostra(const Sessio &s);
     // The captions of a set read back from its file.
-    void mostra_desades(const DadesSessió &d);
+    void mostra_desades(const DadesSessio &d);
 
     QGroupBox *Frame4;
     QLabel *Label23, *Label24, *Label26, *Label27, *Label25, *Label28;
-    Línia *Line1, *Line2, *Line3, *Line4;
+    Linia *Line1, *Line2, *Line3, *Line4;
     QLabel *Label77, *Label78, *Label91, *Label90;
 };
 

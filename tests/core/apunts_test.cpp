@@ -17,44 +17,44 @@ using namespace quimerix;
 
 namespace {
 
-std::vector<std::string> línies_de(const std::string &fitxer) {
+std::vector<std::string> linies_de(const std::string &fitxer) {
     std::ifstream in(std::string(QUIMERIX_DATA_DIR) + "/" + fitxer, std::ios::binary);
     EXPECT_TRUE(in) << fitxer;
-    std::vector<std::string> línies;
+    std::vector<std::string> linies;
     for (std::string l; std::getline(in, l);) {
         EXPECT_TRUE(l.empty() || l.back() != '\r') << "CR in " << fitxer;
-        línies.push_back(l);
+        linies.push_back(l);
     }
-    return línies;
+    return linies;
 }
 
 const std::string Separador(100, '_');
 
-std::size_t posició(const std::vector<std::string> &línies, const std::string &text) {
-    for (std::size_t i = 0; i < línies.size(); ++i)
-        if (línies[i] == text) return i;
+std::size_t posicio(const std::vector<std::string> &linies, const std::string &text) {
+    for (std::size_t i = 0; i < linies.size(); ++i)
+        if (linies[i] == text) return i;
     ADD_FAILURE() << "missing line: " << text;
-    return línies.size();
+    return linies.size();
 }
 
 } // namespace
 
 TEST(Apunts, ExemplesSonDelCatalegAmbElMateixNom) {
     const Taules t = Taules::carrega();
-    std::map<std::string, std::pair<std::string, std::string>> per_fórmula; // formula → code, name
-    for (const Entrada_catàleg &e : catàleg(t)) {
+    std::map<std::string, std::pair<std::string, std::string>> per_formula; // formula → code, name
+    for (const Entrada_cataleg &e : cataleg(t)) {
         const Exercici x = construeix(t, e.tipus, e.a, e.b, Tasca::Formular);
-        per_fórmula[x.fórmula()] = {x.Codi_exercici, x.Nom_compost};
+        per_formula[x.formula()] = {x.Codi_exercici, x.Nom_compost};
     }
     const std::regex exemple(R"(^ +(\S+)  →  (\S.*\S)$)");
     std::set<std::string> codis;
     int exemples = 0;
-    for (const std::string &l : línies_de("teoria.txt")) {
+    for (const std::string &l : linies_de("teoria.txt")) {
         if (l.find("→") == std::string::npos) continue;
         std::smatch m;
         ASSERT_TRUE(std::regex_match(l, m, exemple)) << l;
-        const auto trobat = per_fórmula.find(m[1]);
-        ASSERT_NE(trobat, per_fórmula.end()) << l;
+        const auto trobat = per_formula.find(m[1]);
+        ASSERT_NE(trobat, per_formula.end()) << l;
         EXPECT_EQ(trobat->second.second, m[2].str()) << l;
         codis.insert(trobat->second.first);
         ++exemples;
@@ -64,7 +64,7 @@ TEST(Apunts, ExemplesSonDelCatalegAmbElMateixNom) {
 }
 
 TEST(Apunts, SeccionsEnOrdreSeparadesIAmbLesDuesRegles) {
-    const std::vector<std::string> línies = línies_de("teoria.txt");
+    const std::vector<std::string> linies = linies_de("teoria.txt");
     // Sections open after a line of 100 underscores; subsections do not.
     const std::vector<std::pair<std::string, bool>> seccions{
         {"0) INTRODUCCIÓ", true},
@@ -84,42 +84,42 @@ TEST(Apunts, SeccionsEnOrdreSeparadesIAmbLesDuesRegles) {
         {"2.3) Oxosals", true},
     };
     std::vector<std::size_t> pos;
-    for (const auto &[títol, separat] : seccions) {
-        pos.push_back(posició(línies, títol));
-        ASSERT_LT(pos.back(), línies.size());
+    for (const auto &[titol, separat] : seccions) {
+        pos.push_back(posicio(linies, titol));
+        ASSERT_LT(pos.back(), linies.size());
         ASSERT_GE(pos.back(), 2u);
-        EXPECT_EQ(línies[pos.back() - 2] == Separador, separat) << títol;
+        EXPECT_EQ(linies[pos.back() - 2] == Separador, separat) << titol;
         if (pos.size() > 1) {
-            EXPECT_GT(pos.back(), pos[pos.size() - 2]) << títol;
+            EXPECT_GT(pos.back(), pos[pos.size() - 2]) << titol;
         }
     }
-    pos.push_back(línies.size());
+    pos.push_back(linies.size());
     // Every family (a section with no subsection) has its two rules.
     for (std::size_t s = 0; s + 1 < seccions.size(); ++s) {
-        const std::string &títol = seccions[s].first;
-        if (s == 0 || títol == "1) COMPOSTOS BINÀRIS" || títol == "2) COMPOSTOS TERNÀRIS" ||
-            títol == "1.1) ÒXIDS" || títol == "1.2) HIDRURS")
+        const std::string &titol = seccions[s].first;
+        if (s == 0 || titol == "1) COMPOSTOS BINÀRIS" || titol == "2) COMPOSTOS TERNÀRIS" ||
+            titol == "1.1) ÒXIDS" || titol == "1.2) HIDRURS")
             continue;
         int formular = 0, anomenar = 0;
         for (std::size_t i = pos[s]; i < pos[s + 1]; ++i) {
-            formular += línies[i].rfind("   - Formular: ", 0) == 0;
-            anomenar += línies[i].rfind("   - Anomenar: ", 0) == 0;
+            formular += linies[i].rfind("   - Formular: ", 0) == 0;
+            anomenar += linies[i].rfind("   - Anomenar: ", 0) == 0;
         }
-        EXPECT_EQ(formular, 1) << títol;
-        EXPECT_EQ(anomenar, 1) << títol;
+        EXPECT_EQ(formular, 1) << titol;
+        EXPECT_EQ(anomenar, 1) << titol;
     }
-    for (const std::string &l : línies)
+    for (const std::string &l : linies)
         if (l.find('_') != std::string::npos) {
             EXPECT_EQ(l, Separador);
         }
-    posició(línies, "      1 - Mono     2 - Di     3 - Tri     4 - Tetra     5 - Penta     6 - Hexa     7 - Hepta");
-    posició(línies, "      Si > B > Sb > As > Te > P > H > Se > C > S > I > Br > N > Cl > O > F");
+    posicio(linies, "      1 - Mono     2 - Di     3 - Tri     4 - Tetra     5 - Penta     6 - Hexa     7 - Hepta");
+    posicio(linies, "      Si > B > Sb > As > Te > P > H > Se > C > S > I > Br > N > Cl > O > F");
 }
 
 TEST(Apunts, GuiaAmbTitolICapcalera) {
-    const std::vector<std::string> línies = línies_de("guia.txt");
-    ASSERT_GT(línies.size(), 3u);
-    EXPECT_EQ(línies[0], "QUIMERIX");
-    EXPECT_FALSE(línies[1].empty());
-    EXPECT_EQ(línies[3], "FUNCIONAMENT DEL PROGRAMA");
+    const std::vector<std::string> linies = linies_de("guia.txt");
+    ASSERT_GT(linies.size(), 3u);
+    EXPECT_EQ(linies[0], "QUIMERIX");
+    EXPECT_FALSE(linies[1].empty());
+    EXPECT_EQ(linies[3], "FUNCIONAMENT DEL PROGRAMA");
 }

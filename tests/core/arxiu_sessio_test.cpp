@@ -21,7 +21,7 @@ std::string amb_zeros(std::string s) {
     return s.append(3, '\0');
 }
 
-class MissatgesSí final : public Missatges {
+class MissatgesSi final : public Missatges {
   public:
     bool pregunta(const std::string &, const std::string &, Icona) override { return true; }
     void avisa(const std::string &, const std::string &, Icona) override {}
@@ -61,24 +61,24 @@ TEST(ArxiuSessio, DesxifraEsLInversExacte) {
 // session; a double quote typed in the answer is stored as an apostrophe.
 TEST(ArxiuSessio, ArxiuDIniciIDespresDeLaPrimeraCorreccio) {
     FontGuionada font(2); // the first exercise asks the name of Ag2O
-    MissatgesSí m;
-    Sessió s(font, m);
+    MissatgesSi m;
+    Sessio s(font, m);
     s.posa_arxiu_actiu(true);
-    s.posa_tasca(Opció_tasca::Anomenar);
+    s.posa_tasca(Opcio_tasca::Anomenar);
     std::vector<std::string> escrits;
-    s.en_desar = [&](const Sessió &x) { escrits.push_back(text_arxiu(x.dades(), forma_arxiu(x.dades()))); };
-    ASSERT_TRUE(s.comença("Martí Pérez-Lluïsa", "3/4/2024"));
+    s.en_desar = [&](const Sessio &x) { escrits.push_back(text_arxiu(x.dades(), forma_arxiu(x.dades()))); };
+    ASSERT_TRUE(s.comenca("Martí Pérez-Lluïsa", "3/4/2024"));
     s.continua();
     ASSERT_EQ(s.Exercici_actual().Nom_compost, "òxid d'argent");
     s.posa_nom("òxid \"d'or");
     s.continua();
 
     ASSERT_EQ(escrits.size(), 2u);
-    const std::string capçalera =
+    const std::string capcalera =
         "\"Nom i cognoms: Mart\xED P\xE9rez-Llu\xEFsa" + std::string(48, ' ') + "  Data: 3/4/2024\"\r\n";
-    EXPECT_EQ(escrits[0], "0\r\n" + capçalera);
+    EXPECT_EQ(escrits[0], "0\r\n" + capcalera);
     EXPECT_EQ(escrits[1],
-              "1\r\n" + capçalera + "\" 1   Ag2 O " + std::string(33, ' ') + "\xF2xid 'd'or" +
+              "1\r\n" + capcalera + "\" 1   Ag2 O " + std::string(33, ' ') + "\xF2xid 'd'or" +
                   std::string(28, ' ') +
                   "\xF2xid d'argent\r\n\"\r\n"
                   "\"0 / 1\",\"0 / 1\",\"-----\",\"-----\",\"-----\",\"-----\",\"-----\",\"-----\","
@@ -86,7 +86,7 @@ TEST(ArxiuSessio, ArxiuDIniciIDespresDeLaPrimeraCorreccio) {
                   "0,0,0,0,0,0,0,0,0,0\r\n"
                   "1,0,0,0,0,0,0,0,0,0\r\n");
     // What is read back is what the session holds, but for the quote it could not store.
-    DadesSessió esperat = s.dades();
+    DadesSessio esperat = s.dades();
     std::replace(esperat.registres[0].begin(), esperat.registres[0].end(), '"', '\'');
     EXPECT_EQ(llegeix_arxiu(xifra(escrits[1])), Lectura_arxiu(esperat));
 }
@@ -96,7 +96,7 @@ TEST(ArxiuSessio, ArxiuDIniciIDespresDeLaPrimeraCorreccio) {
 TEST(ArxiuSessio, CapcaleraDe66Caracters) {
     struct Cas {
         int lletres;
-        std::string línia_2;
+        std::string linia_2;
     } casos[] = {
         {65, "\"Nom i cognoms: " + std::string(65, '\xE0') + "   Data: 1/1/2025\"\r\n"},
         {66, "\"Nom i cognoms: " + std::string(66, '\xE0') + "  Data: 1/1/2025\"\r\n"},
@@ -104,58 +104,58 @@ TEST(ArxiuSessio, CapcaleraDe66Caracters) {
     };
     for (const Cas &c : casos) {
         FontGuionada font(2);
-        MissatgesSí m;
-        Sessió s(font, m);
+        MissatgesSi m;
+        Sessio s(font, m);
         s.posa_arxiu_actiu(true);
         std::string nom;
         for (int i = 0; i < c.lletres; ++i)
             nom += "à";
-        ASSERT_TRUE(s.comença(nom, "1/1/2025"));
-        EXPECT_EQ(text_arxiu(s.dades(), Forma_arxiu::Inici), "0\r\n" + c.línia_2) << c.lletres;
-        const auto llegit = llegeix_arxiu(arxiu_sessió(s.dades()));
-        ASSERT_TRUE(std::holds_alternative<DadesSessió>(llegit));
-        EXPECT_EQ(std::get<DadesSessió>(llegit), s.dades());
+        ASSERT_TRUE(s.comenca(nom, "1/1/2025"));
+        EXPECT_EQ(text_arxiu(s.dades(), Forma_arxiu::Inici), "0\r\n" + c.linia_2) << c.lletres;
+        const auto llegit = llegeix_arxiu(arxiu_sessio(s.dades()));
+        ASSERT_TRUE(std::holds_alternative<DadesSessio>(llegit));
+        EXPECT_EQ(std::get<DadesSessio>(llegit), s.dades());
     }
 }
 
 TEST(ArxiuSessio, AnadaITornada) {
-    DadesSessió amb_cometes = sessió_de_mostra(1, "Joan \"Xiquet\" Roca");
-    DadesSessió cometes_llegides = amb_cometes;
-    cometes_llegides.capçalera = "Nom i cognoms: Joan 'Xiquet' Roca  Data: 3/4/2024";
-    DadesSessió fora = sessió_de_mostra(2, "Łucja");
-    DadesSessió fora_llegida = fora;
-    fora_llegida.capçalera = "Nom i cognoms: ?ucja  Data: 3/4/2024";
-    DadesSessió inici = sessió_de_mostra(0);
-    inici.text_estadístiques = Estadístiques().Text_estadístiques();
+    DadesSessio amb_cometes = sessio_de_mostra(1, "Joan \"Xiquet\" Roca");
+    DadesSessio cometes_llegides = amb_cometes;
+    cometes_llegides.capcalera = "Nom i cognoms: Joan 'Xiquet' Roca  Data: 3/4/2024";
+    DadesSessio fora = sessio_de_mostra(2, "Łucja");
+    DadesSessio fora_llegida = fora;
+    fora_llegida.capcalera = "Nom i cognoms: ?ucja  Data: 3/4/2024";
+    DadesSessio inici = sessio_de_mostra(0);
+    inici.text_estadistiques = Estadistiques().Text_estadistiques();
     struct Cas {
         const char *nom;
-        DadesSessió escrit;
+        DadesSessio escrit;
         Forma_arxiu forma;
-        DadesSessió llegit;
+        DadesSessio llegit;
     } casos[] = {
         {"inici", inici, Forma_arxiu::Inici, inici},
-        {"zero registres sencer", sessió_de_mostra(0), Forma_arxiu::Completa, sessió_de_mostra(0)},
-        {"un registre", sessió_de_mostra(1), Forma_arxiu::Completa, sessió_de_mostra(1)},
-        {"tres registres", sessió_de_mostra(3), Forma_arxiu::Completa, sessió_de_mostra(3)},
-        {"1700 registres", sessió_de_mostra(1700), Forma_arxiu::Completa, sessió_de_mostra(1700)},
-        {"ròssec fora de la paraula", sessió_de_mostra(2, "ÿÿÿÿ"), Forma_arxiu::Completa,
-         sessió_de_mostra(2, "ÿÿÿÿ")},
+        {"zero registres sencer", sessio_de_mostra(0), Forma_arxiu::Completa, sessio_de_mostra(0)},
+        {"un registre", sessio_de_mostra(1), Forma_arxiu::Completa, sessio_de_mostra(1)},
+        {"tres registres", sessio_de_mostra(3), Forma_arxiu::Completa, sessio_de_mostra(3)},
+        {"1700 registres", sessio_de_mostra(1700), Forma_arxiu::Completa, sessio_de_mostra(1700)},
+        {"ròssec fora de la paraula", sessio_de_mostra(2, "ÿÿÿÿ"), Forma_arxiu::Completa,
+         sessio_de_mostra(2, "ÿÿÿÿ")},
         {"cometes", amb_cometes, Forma_arxiu::Completa, cometes_llegides},
         {"fora del joc de caràcters", fora, Forma_arxiu::Completa, fora_llegida},
     };
     for (const Cas &c : casos) {
         const auto llegit = llegeix_arxiu(xifra(text_arxiu(c.escrit, c.forma)));
-        ASSERT_TRUE(std::holds_alternative<DadesSessió>(llegit)) << c.nom;
-        EXPECT_EQ(std::get<DadesSessió>(llegit), c.llegit) << c.nom;
+        ASSERT_TRUE(std::holds_alternative<DadesSessio>(llegit)) << c.nom;
+        EXPECT_EQ(std::get<DadesSessio>(llegit), c.llegit) << c.nom;
     }
-    EXPECT_EQ(forma_arxiu(sessió_de_mostra(0)), Forma_arxiu::Inici);
-    EXPECT_EQ(forma_arxiu(sessió_de_mostra(1)), Forma_arxiu::Completa);
+    EXPECT_EQ(forma_arxiu(sessio_de_mostra(0)), Forma_arxiu::Inici);
+    EXPECT_EQ(forma_arxiu(sessio_de_mostra(1)), Forma_arxiu::Completa);
 }
 
 // Each row spoils one thing in the plain text of a valid 1-record set (or replaces it whole).
 TEST(ArxiuSessio, TextPlaRebutjat) {
-    const std::string bo = text_arxiu(sessió_de_mostra(1), Forma_arxiu::Completa);
-    const std::string inici = text_arxiu(sessió_de_mostra(0), Forma_arxiu::Inici);
+    const std::string bo = text_arxiu(sessio_de_mostra(1), Forma_arxiu::Completa);
+    const std::string inici = text_arxiu(sessio_de_mostra(0), Forma_arxiu::Inici);
     const std::string comptes = "0,1,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n";
     const auto canvia = [&](const std::string &de, const std::string &a) {
         std::string t = bo;
@@ -173,18 +173,18 @@ TEST(ArxiuSessio, TextPlaRebutjat) {
         {canvia("1\r\n", "1701\r\n"), D::Nombre_registres},
         {canvia("1\r\n", "99999999999999999999\r\n"), D::Nombre_registres},
         {canvia("1\r\n", "1\n"), D::Nombre_registres},
-        {"0\r\nNom\r\n", D::Capçalera},
-        {"0\r\n\"Nom\"", D::Capçalera},
-        {"0\r\n\"Nom\r\n\"\r\n", D::Capçalera},
-        {"0\r\n\"Nom", D::Capçalera},
+        {"0\r\nNom\r\n", D::Capcalera},
+        {"0\r\n\"Nom\"", D::Capcalera},
+        {"0\r\n\"Nom\r\n\"\r\n", D::Capcalera},
+        {"0\r\n\"Nom", D::Capcalera},
         {canvia("1\r\n", "2\r\n"), D::Registre},
         {canvia("CORRECTE\r\n\"", "CORRECTE\""), D::Registre},
         {canvia("1  ", "1\r\n"), D::Registre},
-        {canvia("\"3 / 5\",", ""), D::Estadístiques},
-        {canvia("\"3 / 5\",", "\"3 / 5\",\"x\","), D::Estadístiques},
-        {canvia("\"3 / 5\",", "\"3\r\n5\","), D::Estadístiques},
-        {canvia("\"3 / 5\",", "\"3 / 5\" ,"), D::Estadístiques},
-        {canvia("\"3 / 5\",", "3 / 5,"), D::Estadístiques},
+        {canvia("\"3 / 5\",", ""), D::Estadistiques},
+        {canvia("\"3 / 5\",", "\"3 / 5\",\"x\","), D::Estadistiques},
+        {canvia("\"3 / 5\",", "\"3\r\n5\","), D::Estadistiques},
+        {canvia("\"3 / 5\",", "\"3 / 5\" ,"), D::Estadistiques},
+        {canvia("\"3 / 5\",", "3 / 5,"), D::Estadistiques},
         {canvia(comptes, "0,1,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n"), D::Comptadors},
         {canvia(comptes, "0,1,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n"), D::Comptadors},
         {canvia(comptes, "0, 1,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n"), D::Comptadors},
@@ -195,7 +195,7 @@ TEST(ArxiuSessio, TextPlaRebutjat) {
         {canvia(comptes, "0,0,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,0,0\r\n"), D::Comptes_incoherents},
         {bo + "\r\n", D::Sobrant},
         {bo + std::string(1, '\0'), D::Sobrant},
-        {inici + "\r\n", D::Estadístiques},
+        {inici + "\r\n", D::Estadistiques},
     };
     for (const auto &[text, defecte] : casos) {
         const auto llegit = llegeix_text_pla(text);
@@ -205,16 +205,16 @@ TEST(ArxiuSessio, TextPlaRebutjat) {
 }
 
 TEST(ArxiuSessio, ArxiuXifratRebutjat) {
-    const std::string bo = xifra(text_arxiu(sessió_de_mostra(1), Forma_arxiu::Completa));
-    std::string últim_canviat = bo;
-    últim_canviat.back() = '\x01';
+    const std::string bo = xifra(text_arxiu(sessio_de_mostra(1), Forma_arxiu::Completa));
+    std::string ultim_canviat = bo;
+    ultim_canviat.back() = '\x01';
     const std::pair<std::string, Defecte_arxiu> casos[] = {
         {"", Defecte_arxiu::Massa_curt},
         {std::string(2, '\0'), Defecte_arxiu::Massa_curt},
         {std::string(3, '\0'), Defecte_arxiu::Nombre_registres},
-        {últim_canviat, Defecte_arxiu::Sense_zeros},
+        {ultim_canviat, Defecte_arxiu::Sense_zeros},
         {bo + std::string(1, '\0'), Defecte_arxiu::Sense_zeros},
-        {text_arxiu(sessió_de_mostra(1), Forma_arxiu::Completa),
+        {text_arxiu(sessio_de_mostra(1), Forma_arxiu::Completa),
          Defecte_arxiu::Sense_zeros}, // never scrambled
     };
     for (const auto &[bytes, defecte] : casos) {
@@ -229,6 +229,6 @@ TEST(ArxiuSessio, ArxiuXifratRebutjat) {
 TEST(ArxiuSessio, ArxiuDesatAbans) {
     std::ifstream f(QUIMERIX_MOSTRA_QXS, std::ios::binary);
     const std::string desat{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(desat, arxiu_sessió(sessió_de_mostra(3)));
-    EXPECT_EQ(llegeix_arxiu(desat), Lectura_arxiu(sessió_de_mostra(3)));
+    EXPECT_EQ(desat, arxiu_sessio(sessio_de_mostra(3)));
+    EXPECT_EQ(llegeix_arxiu(desat), Lectura_arxiu(sessio_de_mostra(3)));
 }

@@ -20,7 +20,7 @@ void comprova(std::string (*f)(const std::string &), std::initializer_list<Cas> 
 } // namespace
 
 TEST(Assistent, MinusculaInicial) {
-    comprova(Canvi_MAJÚSCULES_minúscules, {
+    comprova(Canvi_MAJUSCULES_minuscules, {
                                               {"Òxid de ferro (III)", "òxid de ferro (III)"},
                                               {"ÀCID", "àCID"},
                                               {"Ärs", "Ärs"},
@@ -30,7 +30,7 @@ TEST(Assistent, MinusculaInicial) {
 }
 
 TEST(Assistent, MinusculesINumeralFinal) {
-    comprova(Canvi_MAJÚSCULES_minúscules2, {
+    comprova(Canvi_MAJUSCULES_minuscules2, {
                                                {"ÒXID DE FERRO (III)", "òxid de ferro (III)"},
                                                {"òxid de ferro (iii)", "òxid de ferro (III)"},
                                                {"clorur de coure (i)", "clorur de coure (I)"},

@@ -57,16 +57,16 @@ void comprova(const Exercici &ex, const Cas &c, const char *codi) {
     EXPECT_EQ(ex.Nom_compost, c.nom);
     EXPECT_EQ(ex.Codi_exercici, codi);
     EXPECT_EQ(ex.visibles, (std::array<bool, 7>{false, false, true, true, true, true, false}));
-    EXPECT_FALSE(ex.claudàtors);
+    EXPECT_FALSE(ex.claudators);
 }
 
 TEST(Binaris, FormulaNomICodi) {
     for (const Cas &c : kSals)
         for (Tasca mode : {kFormular, kAnomenar})
-            comprova(formularSALSBINÀRIES(t, c.a, c.b, mode), c, "MX");
+            comprova(formularSALSBINARIES(t, c.a, c.b, mode), c, "MX");
     for (const Cas &c : kNoMetalls)
         for (Tasca mode : {kFormular, kAnomenar})
-            comprova(formularCOMPOSTOSBINÀRISNoMetallNoMetall(t, c.a, c.b, mode), c, "XX");
+            comprova(formularCOMPOSTOSBINARISNoMetallNoMetall(t, c.a, c.b, mode), c, "XX");
 }
 
 struct CasComentari {
@@ -219,10 +219,10 @@ const CasComentari kComentaris[] = {
 
 TEST(Binaris, ComentariSencer) {
     for (const CasComentari &c : kComentaris) {
-        const Exercici ex = c.sal ? formularSALSBINÀRIES(t, c.a, c.b, c.mode)
-                                  : formularCOMPOSTOSBINÀRISNoMetallNoMetall(t, c.a, c.b, c.mode);
+        const Exercici ex = c.sal ? formularSALSBINARIES(t, c.a, c.b, c.mode)
+                                  : formularCOMPOSTOSBINARISNoMetallNoMetall(t, c.a, c.b, c.mode);
         EXPECT_EQ(ex.Comentari, c.comentari)
-            << t.símbol(c.a.element) << t.símbol(c.b.element) << " mode " << dígit(c.mode);
+            << t.simbol(c.a.element) << t.simbol(c.b.element) << " mode " << digit(c.mode);
     }
 }
 

@@ -8,13 +8,13 @@ using namespace quimerix;
 
 namespace {
 
-struct CasCamí {
-    const char *carpeta, *nom, *camí, *selecció;
+struct CasCami {
+    const char *carpeta, *nom, *cami, *seleccio;
     bool acceptable;
 };
 
 TEST(CamiArxiu, PathRuleEnablingAndSelection) {
-    const CasCamí casos[] = {
+    const CasCami casos[] = {
         {"/tmp/x/notes", "exam", "/tmp/x/notes/exam.qxs", "/tmp/x/notes/exam.qxs", true},
         {"/tmp/x/notes", "exam.qxs", "/tmp/x/notes/exam.qxs", "/tmp/x/notes/exam.qxs", true},
         {"/tmp/x/notes", "", "/tmp/x/notes/.qxs", "/tmp/x/notes", false},
@@ -31,8 +31,8 @@ TEST(CamiArxiu, PathRuleEnablingAndSelection) {
     };
     for (const auto &c : casos) {
         SCOPED_TRACE(std::string(c.carpeta) + " | " + c.nom);
-        EXPECT_EQ(camí_arxiu(c.carpeta, c.nom), c.camí);
-        EXPECT_EQ(text_selecció(c.carpeta, c.nom), c.selecció);
+        EXPECT_EQ(cami_arxiu(c.carpeta, c.nom), c.cami);
+        EXPECT_EQ(text_seleccio(c.carpeta, c.nom), c.seleccio);
         EXPECT_EQ(nom_arxiu_acceptable(c.nom), c.acceptable);
     }
 }

@@ -10,9 +10,9 @@ namespace {
 
 using Caixes = std::array<std::string, Nombre_caixes>;
 
-Exercici òxid_de_ferro() {
+Exercici oxid_de_ferro() {
     Exercici e;
-    e.forma_binària();
+    e.forma_binaria();
     e.caixes = {"", "", "Fe", "2", "O", "3", ""};
     e.Nom_compost = "òxid de ferro (III)";
     e.Codi_exercici = "OM";
@@ -21,17 +21,17 @@ Exercici òxid_de_ferro() {
 
 Exercici clorur_de_sodi() {
     Exercici e;
-    e.forma_binària();
+    e.forma_binaria();
     e.caixes = {"", "", "Na", "", "Cl", "", ""};
     e.Nom_compost = "clorur de sodi";
     e.Codi_exercici = "MX";
     return e;
 }
 
-Exercici hidròxid_de_calci() {
+Exercici hidroxid_de_calci() {
     Exercici e;
     e.caixes = {"Ca", "", "O", "", "H", "", "2"};
-    e.claudàtors = true;
+    e.claudators = true;
     e.Nom_compost = "hidròxid de calci";
     e.Codi_exercici = "OH";
     return e;
@@ -49,19 +49,19 @@ TEST(Correccio, Formula) {
         Caixes resposta;
         bool correcte;
     } casos[] = {
-        {òxid_de_ferro(), {"", "", "Fe", "2", "O", "3", ""}, true},
-        {òxid_de_ferro(), {"", "", "fe", "2", "O", "3", ""}, false},
-        {òxid_de_ferro(), {"", "", "Fe ", "2", "O", "3", ""}, false},
-        {òxid_de_ferro(), {"", "", "Fe", "3", "O", "2", ""}, false},
-        {òxid_de_ferro(), {}, false},
+        {oxid_de_ferro(), {"", "", "Fe", "2", "O", "3", ""}, true},
+        {oxid_de_ferro(), {"", "", "fe", "2", "O", "3", ""}, false},
+        {oxid_de_ferro(), {"", "", "Fe ", "2", "O", "3", ""}, false},
+        {oxid_de_ferro(), {"", "", "Fe", "3", "O", "2", ""}, false},
+        {oxid_de_ferro(), {}, false},
         {clorur_de_sodi(), {"", "", "Na", "", "Cl", "", ""}, true},
         {clorur_de_sodi(), {"", "", "Na", "1", "Cl", "", ""}, false},
         {clorur_de_sodi(), {"", "", "Na", "", "Cl", "1", ""}, false},
-        {hidròxid_de_calci(), {"Ca", "", "O", "", "H", "", "2"}, true},
-        {hidròxid_de_calci(), {"Ca", "", "O", "", "H", "", ""}, false},
+        {hidroxid_de_calci(), {"Ca", "", "O", "", "H", "", "2"}, true},
+        {hidroxid_de_calci(), {"Ca", "", "O", "", "H", "", ""}, false},
     };
     for (const auto &c : casos)
-        EXPECT_EQ(corregeix_fórmula(c.resposta, c.e), c.correcte)
+        EXPECT_EQ(corregeix_formula(c.resposta, c.e), c.correcte)
             << c.e.Nom_compost << " " << c.resposta[2] << c.resposta[3] << c.resposta[4] << c.resposta[5];
 }
 
@@ -110,7 +110,7 @@ TEST(Correccio, Nom) {
         {"òxid de ferro (III)", "o\u200D\u0300xid de ferro (III)", false, true, "òxid de ferro (III)"},
     };
     for (const auto &c : casos) {
-        const Correcció_nom r = corregeix_nom(c.escrit, c.esperat, c.assistent);
+        const Correccio_nom r = corregeix_nom(c.escrit, c.esperat, c.assistent);
         EXPECT_EQ(r.correcte, c.correcte) << c.escrit << " / " << c.esperat << " assistent " << c.assistent;
         EXPECT_EQ(r.resposta_mostrada, c.mostrada) << c.escrit;
         EXPECT_EQ(r.Nom_amb_accents, c.esperat);
@@ -122,8 +122,8 @@ TEST(Correccio, Nom) {
 }
 
 TEST(Correccio, LiniesDeRegistreFormula) {
-    const Exercici fe = òxid_de_ferro();
-    const Exercici ca = hidròxid_de_calci();
+    const Exercici fe = oxid_de_ferro();
+    const Exercici ca = hidroxid_de_calci();
     const std::string q_fe = "òxid de ferro (III)" + sp(19);
     const std::string q_ca = "hidròxid de calci" + sp(21) + " ";
     struct Cas {
@@ -131,7 +131,7 @@ TEST(Correccio, LiniesDeRegistreFormula) {
         const Exercici &e;
         Caixes resposta;
         bool correcte;
-        std::string línia;
+        std::string linia;
     } casos[] = {
         {9, fe, fe.caixes, true, " 9   " + q_fe + " Fe2 O3" + sp(31) + " CORRECTE\r\n"},
         {10,
@@ -148,18 +148,18 @@ TEST(Correccio, LiniesDeRegistreFormula) {
         {1, fe, {}, false, " 1   " + q_fe + "  " + sp(36) + " Fe2 O3\r\n"},
     };
     for (const auto &c : casos)
-        EXPECT_EQ(línia_registre_fórmula(c.N, c.e.Nom_compost, c.e, c.resposta, c.correcte), c.línia) << c.N;
+        EXPECT_EQ(linia_registre_formula(c.N, c.e.Nom_compost, c.e, c.resposta, c.correcte), c.linia) << c.N;
 }
 
 TEST(Correccio, LiniesDeRegistreNom) {
-    const Exercici fe = òxid_de_ferro();
-    const Exercici ca = hidròxid_de_calci();
+    const Exercici fe = oxid_de_ferro();
+    const Exercici ca = hidroxid_de_calci();
     struct Cas {
         int N;
         const Exercici &e;
         std::string resposta;
         bool correcte;
-        std::string línia;
+        std::string linia;
     } casos[] = {
         {9, fe, "oxid de ferro (III)", false,
          " 9  " + std::string(" Fe2 O3") + sp(31) + "  " + "oxid de ferro (III)" + sp(19) +
@@ -172,7 +172,7 @@ TEST(Correccio, LiniesDeRegistreNom) {
          "1000  " + std::string("Ca (O H)2") + sp(29) + " " + sp(38) + "hidròxid de calci\r\n"},
     };
     for (const auto &c : casos)
-        EXPECT_EQ(línia_registre_nom(c.N, c.e, c.resposta, c.e.Nom_compost, c.correcte), c.línia) << c.N;
+        EXPECT_EQ(linia_registre_nom(c.N, c.e, c.resposta, c.e.Nom_compost, c.correcte), c.linia) << c.N;
 }
 
 TEST(Correccio, RegistreDe1700Linies) {

@@ -46,5 +46,5 @@ TEST(Data, EsPosterior) {
         {"9/12", false},       {"demà", false},      {"31/12/2026", true},
     };
     for (const auto &c : casos)
-        EXPECT_EQ(quimerix::és_posterior(c.text, avui), c.posterior) << c.text;
+        EXPECT_EQ(quimerix::es_posterior(c.text, avui), c.posterior) << c.text;
 }

@@ -44,13 +44,13 @@ TEST(Disposicio, FactorLletra) {
         EXPECT_DOUBLE_EQ(d::factor_lletra(c.pw, c.ph), c.factor) << c.nom;
 }
 
-TEST(Disposicio, Col·locacio) {
+TEST(Disposicio, Collocacio) {
     const struct {
         const char *nom;
         Tipus tipus;
         Rectangle disseny;
         int pw, ph;
-        bool etiqueta1, mou, amb_alçada;
+        bool etiqueta1, mou, amb_alcada;
         Rectangle on;
     } casos[] = {
         {"100 %: unchanged",
@@ -90,7 +90,7 @@ TEST(Disposicio, Col·locacio) {
          true,
          {-4800, 480, 3200, 720}},
         {"line: end points",
-         Tipus::Línia,
+         Tipus::Linia,
          {2280, 2640, 10560, 2640},
          128,
          160,
@@ -99,7 +99,7 @@ TEST(Disposicio, Col·locacio) {
          true,
          {2918, 4224, 13516, 4224}},
         {"line: one end parked",
-         Tipus::Línia,
+         Tipus::Linia,
          {-1500, 100, 600, 100},
          200,
          100,
@@ -109,7 +109,7 @@ TEST(Disposicio, Col·locacio) {
          {-3000, 100, 1200, 100}},
         {"tag 1 is not moved", Tipus::Ordinari, {1000, 300, 2000, 450}, 128, 128, true, false, true, {}},
         {"line with tag 1 still moves",
-         Tipus::Línia,
+         Tipus::Linia,
          {100, 100, 200, 100},
          200,
          200,
@@ -132,11 +132,11 @@ TEST(Disposicio, Col·locacio) {
         const Rectangle registre = d::registra(c.tipus, c.disseny);
         // Every recorded number is positive.
         EXPECT_TRUE(registre.a >= 0 && registre.c >= 0) << c.nom;
-        const auto col = d::col·loca(c.tipus, registre, c.pw, c.ph, c.disseny.a < 0,
-                                     c.tipus == Tipus::Línia && c.disseny.c < 0, c.etiqueta1);
+        const auto col = d::colloca(c.tipus, registre, c.pw, c.ph, c.disseny.a < 0,
+                                     c.tipus == Tipus::Linia && c.disseny.c < 0, c.etiqueta1);
         EXPECT_EQ(col.mou, c.mou) << c.nom;
         if (!c.mou) continue;
-        EXPECT_EQ(col.amb_alçada, c.amb_alçada) << c.nom;
+        EXPECT_EQ(col.amb_alcada, c.amb_alcada) << c.nom;
         EXPECT_EQ(col.on, c.on) << c.nom;
     }
 }

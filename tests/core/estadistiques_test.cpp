@@ -59,7 +59,7 @@ TEST(Estadistiques, CelsIPuntuacio) {
         {{{"ZZ", 2}, {"OM", 0}}, {{0, Buida}}, {"0 / 0", Color::Negre}, {"----", Color::Negre}},
     };
     for (const auto &c : casos) {
-        Estadístiques e;
+        Estadistiques e;
         for (const auto &[codi, resultat] : c.respostes)
             e.compta(codi, resultat);
         for (const auto &[i, cel] : c.cel)
@@ -70,13 +70,13 @@ TEST(Estadistiques, CelsIPuntuacio) {
 }
 
 TEST(Estadistiques, CelsConservenElSeuTextFinsAlReinici) {
-    Estadístiques e;
+    Estadistiques e;
     e.compta("OM", 1);
     e.compta("OX", 2);
     EXPECT_EQ(e.Encerts_totals, 1);
     EXPECT_EQ(e.Exercicis_totals, 2);
     EXPECT_EQ(e.Percentatge, 50);
-    const auto text = e.Text_estadístiques();
+    const auto text = e.Text_estadistiques();
     EXPECT_EQ(text[0], "1 / 2");
     EXPECT_EQ(text[12], "Encerts sobre el total:");
     EXPECT_EQ(text[13], "1 / 2");
@@ -106,9 +106,9 @@ TEST(Historial, TresLiniesLaMesNovaPrimer) {
 TEST(Historial, LiniesSegonsLaTasca) {
     Exercici ca;
     ca.caixes = {"Ca", "", "O", "", "H", "", "2"};
-    ca.claudàtors = true;
+    ca.claudators = true;
     Exercici fe;
-    fe.forma_binària();
+    fe.forma_binaria();
     fe.caixes = {"", "", "Fe", "2", "O", "3", ""};
     Resposta r_ca{{"Ca", "", "O", "", "H", "", ""}, ""};
     Resposta r_fe{{}, "oxid de fero (III)"};
@@ -119,7 +119,7 @@ TEST(Historial, LiniesSegonsLaTasca) {
         const Resposta &r;
         std::string nom_esperat;
         bool correcte;
-        Línies_historial esperat;
+        Linies_historial esperat;
     } casos[] = {
         {Tasca::Formular,
          7,
@@ -151,6 +151,6 @@ TEST(Historial, LiniesSegonsLaTasca) {
          {"12   Fe2 O3", "oxid de fero (III)", "Correcte"}},
     };
     for (const auto &c : casos)
-        EXPECT_EQ(línies_historial(c.tasca, c.N, c.e, c.r, c.nom_esperat, c.correcte), c.esperat)
-            << dígit(c.tasca) << c.correcte;
+        EXPECT_EQ(linies_historial(c.tasca, c.N, c.e, c.r, c.nom_esperat, c.correcte), c.esperat)
+            << digit(c.tasca) << c.correcte;
 }

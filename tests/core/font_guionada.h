@@ -12,8 +12,8 @@ class FontGuionada final : public quimerix::FontAleatoria {
     explicit FontGuionada(unsigned llavor = 1) : reserva_(llavor) {}
     void afegeix(std::initializer_list<double> valors) { cua_.insert(cua_.end(), valors); }
     void afegeix(double valor) { cua_.push_back(valor); }
-    double següent() override {
-        if (cua_.empty()) return reserva_.següent();
+    double seguent() override {
+        if (cua_.empty()) return reserva_.seguent();
         const double v = cua_.front();
         cua_.pop_front();
         return v;

@@ -11,13 +11,13 @@ const Taules t = Taules::carrega();
 
 struct Cas {
     int fila, columna;
-    const char *símbol;
+    const char *simbol;
     const char *grup; // Subíndex_grup
-    const char *fórmula;
+    const char *formula;
     const char *nom;
 };
 
-const Cas kHidròxids[] = {
+const Cas kHidroxids[] = {
     {2, 3, "Na", "", "NaOH", "Hidròxid de sodi"},
     {9, 3, "Ca", "2", "Ca(OH)2", "Hidròxid de calci"},
     {18, 4, "Fe", "3", "Fe(OH)3", "Hidròxid de ferro (III)"},
@@ -30,18 +30,18 @@ const Cas kHidròxids[] = {
 };
 
 TEST(Hidroxids, FormulaNomIForma) {
-    for (const Cas &c : kHidròxids) {
+    for (const Cas &c : kHidroxids) {
         for (Tasca mode : {kFormular, kAnomenar}) {
             SCOPED_TRACE(c.nom);
-            const Exercici ex = formularHIDRÒXIDS(t, {c.fila, c.columna}, mode);
-            EXPECT_EQ(ex.caixes, (std::array<std::string, 7>{c.símbol, "", "O", "", "H", "", c.grup}));
-            EXPECT_EQ(ex.fórmula(), c.fórmula);
+            const Exercici ex = formularHIDROXIDS(t, {c.fila, c.columna}, mode);
+            EXPECT_EQ(ex.caixes, (std::array<std::string, 7>{c.simbol, "", "O", "", "H", "", c.grup}));
+            EXPECT_EQ(ex.formula(), c.formula);
             EXPECT_EQ(ex.Nom_compost, c.nom);
             EXPECT_EQ(ex.Codi_exercici, "OH");
-            const bool valència_1 = std::string(c.grup).empty();
-            EXPECT_EQ(ex.claudàtors, !valència_1);
+            const bool valencia_1 = std::string(c.grup).empty();
+            EXPECT_EQ(ex.claudators, !valencia_1);
             using Visibles = std::array<bool, 7>;
-            const Visibles esperat = valència_1 ? Visibles{true, true, true, false, true, false, true}
+            const Visibles esperat = valencia_1 ? Visibles{true, true, true, false, true, false, true}
                                                 : Visibles{true, true, true, true, true, true, true};
             EXPECT_EQ(ex.visibles, esperat);
         }
@@ -93,8 +93,8 @@ const CasComentari kComentaris[] = {
 
 TEST(Hidroxids, ComentariSencer) {
     for (const CasComentari &c : kComentaris)
-        EXPECT_EQ(formularHIDRÒXIDS(t, {c.fila, c.columna}, c.mode).Comentari, c.comentari)
-            << "fila " << c.fila << " mode " << dígit(c.mode);
+        EXPECT_EQ(formularHIDROXIDS(t, {c.fila, c.columna}, c.mode).Comentari, c.comentari)
+            << "fila " << c.fila << " mode " << digit(c.mode);
 }
 
 } // namespace

@@ -38,7 +38,7 @@ const Cas kHidrurs[] = {
     {41, 3, {"H", "", "I", ""}, "iodur d'hidrogen", "HX"},
 };
 
-const Cas kHidràcids[] = {
+const Cas kHidracids[] = {
     {35, 3, {"H", "2", "S", "(aq)"}, "Àcid sulfhídric", "HXA"},
     {36, 3, {"H", "2", "Se", "(aq)"}, "Àcid selenhídric", "HXA"},
     {37, 3, {"H", "2", "Te", "(aq)"}, "Àcid tel·lurhídric", "HXA"},
@@ -55,21 +55,21 @@ void comprova(const Exercici &ex, const Cas &c) {
     EXPECT_EQ(ex.Nom_compost, c.nom);
     EXPECT_EQ(ex.Codi_exercici, c.codi);
     EXPECT_EQ(ex.visibles, (std::array<bool, 7>{false, false, true, true, true, true, false}));
-    EXPECT_FALSE(ex.claudàtors);
+    EXPECT_FALSE(ex.claudators);
 }
 
 TEST(Hidrurs, FormulaNomICodi) {
     for (const Cas &c : kHidrurs)
         for (Tasca mode : {kFormular, kAnomenar})
             comprova(formularHIDRURS(t, {c.fila, c.columna}, mode), c);
-    for (const Cas &c : kHidràcids)
+    for (const Cas &c : kHidracids)
         for (Tasca mode : {kFormular, kAnomenar})
-            comprova(formularHIDRURSHIDRÀCIDS(t, {c.fila, c.columna}, mode), c);
-    EXPECT_EQ(formularHIDRURSHIDRÀCIDS(t, {39, 3}, kFormular).fórmula(), "HCl(aq)");
+            comprova(formularHIDRURSHIDRACIDS(t, {c.fila, c.columna}, mode), c);
+    EXPECT_EQ(formularHIDRURSHIDRACIDS(t, {39, 3}, kFormular).formula(), "HCl(aq)");
 }
 
 struct CasComentari {
-    bool hidràcid;
+    bool hidracid;
     int fila, columna;
     Tasca mode;
     const char *comentari;
@@ -183,9 +183,9 @@ const CasComentari kComentaris[] = {
 
 TEST(Hidrurs, ComentariSencer) {
     for (const CasComentari &c : kComentaris) {
-        const Exercici ex = c.hidràcid ? formularHIDRURSHIDRÀCIDS(t, {c.fila, c.columna}, c.mode)
+        const Exercici ex = c.hidracid ? formularHIDRURSHIDRACIDS(t, {c.fila, c.columna}, c.mode)
                                        : formularHIDRURS(t, {c.fila, c.columna}, c.mode);
-        EXPECT_EQ(ex.Comentari, c.comentari) << "fila " << c.fila << " mode " << dígit(c.mode);
+        EXPECT_EQ(ex.Comentari, c.comentari) << "fila " << c.fila << " mode " << digit(c.mode);
     }
 }
 

@@ -15,52 +15,52 @@ namespace {
 
 // One text run or line end with the state the operations left in force.
 struct Tros {
-    int pàgina = 1;
-    int línia = 0; // line ends since the page began
+    int pagina = 1;
+    int linia = 0; // line ends since the page began
     int mida = 0;
     bool negreta = false, subratllat = false;
     Color color = Color::Negre;
     std::string text; // "\n" for a line end
 };
 
-std::vector<Tros> trossos(const Document_impressió &d) {
+std::vector<Tros> trossos(const Document_impressio &d) {
     std::vector<Tros> r;
     Tros t;
-    for (const Operació &op : d.operacions) {
+    for (const Operacio &op : d.operacions) {
         switch (op.tipus) {
-        case Tipus_operació::Mida: t.mida = op.valor; break;
-        case Tipus_operació::Negreta: t.negreta = op.valor != 0; break;
-        case Tipus_operació::Subratllat: t.subratllat = op.valor != 0; break;
-        case Tipus_operació::Color: t.color = op.color; break;
-        case Tipus_operació::Text: t.text = op.text; r.push_back(t); break;
-        case Tipus_operació::Fi_línia: t.text = "\n"; r.push_back(t); ++t.línia; break;
-        case Tipus_operació::Nova_pàgina: ++t.pàgina; t.línia = 0; break;
+        case Tipus_operacio::Mida: t.mida = op.valor; break;
+        case Tipus_operacio::Negreta: t.negreta = op.valor != 0; break;
+        case Tipus_operacio::Subratllat: t.subratllat = op.valor != 0; break;
+        case Tipus_operacio::Color: t.color = op.color; break;
+        case Tipus_operacio::Text: t.text = op.text; r.push_back(t); break;
+        case Tipus_operacio::Fi_linia: t.text = "\n"; r.push_back(t); ++t.linia; break;
+        case Tipus_operacio::Nova_pagina: ++t.pagina; t.linia = 0; break;
         }
     }
     return r;
 }
 
-const std::string Bé = " 1    clorur de sodi                         Na Cl                                 CORRECTE\r\n";
+const std::string Be = " 1    clorur de sodi                         Na Cl                                 CORRECTE\r\n";
 const std::string Malament =
     " 2    òxid de ferro (III)                    Fe3 O2                                Fe2 O3\r\n";
 
 // A set of `n` exercises, alternately right and wrong from the first, all of them binary salts.
-DadesSessió conjunt(int n) {
-    DadesSessió d;
-    d.capçalera = "Nom i cognoms: Anna Puig  Data: 3/5/2024";
-    Estadístiques e;
+DadesSessio conjunt(int n) {
+    DadesSessio d;
+    d.capcalera = "Nom i cognoms: Anna Puig  Data: 3/5/2024";
+    Estadistiques e;
     for (int i = 1; i <= n; ++i) {
-        d.registres.push_back(i % 2 ? Bé : Malament);
+        d.registres.push_back(i % 2 ? Be : Malament);
         e.compta("MX", i % 2 ? 2 : 1);
     }
-    d.text_estadístiques = e.Text_estadístiques();
+    d.text_estadistiques = e.Text_estadistiques();
     d.encerts = e.Encerts_per_tipus;
     d.errors = e.Errors_per_tipus;
     return d;
 }
 
 // Splits the plain text into pages of lines.
-std::vector<std::vector<std::string>> pàgines(const Document_impressió &d) {
+std::vector<std::vector<std::string>> pagines(const Document_impressio &d) {
     std::vector<std::vector<std::string>> r(1, std::vector<std::string>(1));
     for (char c : text_document(d)) {
         if (c == '\f') r.push_back(std::vector<std::string>(1));
@@ -75,7 +75,7 @@ std::vector<std::vector<std::string>> pàgines(const Document_impressió &d) {
 TEST(Informe, UnExercici) {
     const auto d = informe(conjunt(1));
     ASSERT_TRUE(d);
-    EXPECT_TRUE(d->apaïsat);
+    EXPECT_TRUE(d->apaisat);
     const std::string esperat =
         "\n\n\n\n        Nom i cognoms: Anna Puig  Data: 3/5/2024\n\n\n\n"
         "            Núm.    Exercici                               Resposta                              "
@@ -103,12 +103,12 @@ TEST(Informe, UnExercici) {
 }
 
 // Pages, column titles, exercise lines per page and the blank lines after the mark.
-TEST(Informe, Pàgines) {
+TEST(Informe, Pagines) {
     struct Cas {
         int exercicis;
-        std::vector<bool> títols;   // per page
-        std::vector<int> exercicis_pàgina;
-        int línies_finals;          // blank lines between the mark and the last footer
+        std::vector<bool> titols;   // per page
+        std::vector<int> exercicis_pagina;
+        int linies_finals;          // blank lines between the mark and the last footer
     };
     const Cas casos[] = {
         {1, {true}, {1}, 24},
@@ -124,15 +124,15 @@ TEST(Informe, Pàgines) {
         SCOPED_TRACE(c.exercicis);
         const auto d = informe(conjunt(c.exercicis));
         ASSERT_TRUE(d);
-        const auto p = pàgines(*d);
-        ASSERT_EQ(p.size(), c.títols.size());
+        const auto p = pagines(*d);
+        ASSERT_EQ(p.size(), c.titols.size());
         for (std::size_t i = 0; i < p.size(); ++i) {
             const auto &l = p[i];
-            EXPECT_EQ(l[8].find("Núm.    Exercici") != std::string::npos, c.títols[i]) << i;
+            EXPECT_EQ(l[8].find("Núm.    Exercici") != std::string::npos, c.titols[i]) << i;
             int n = 0;
             for (const std::string &s : l)
                 n += s.rfind("             1    ", 0) == 0 || s.rfind("             2    ", 0) == 0;
-            EXPECT_EQ(n, c.exercicis_pàgina[i]) << i;
+            EXPECT_EQ(n, c.exercicis_pagina[i]) << i;
             const std::string peu = "pàgina " + std::to_string(i + 1);
             EXPECT_EQ(l.back().substr(l.back().size() - peu.size()), peu);
             // Every footer is the line after two line ends; on every page but the last it is line 50,
@@ -153,21 +153,21 @@ TEST(Informe, Pàgines) {
         int blanques = 0;
         for (std::size_t i = nota + 3; i < t.size() && t[i].text == "\n"; ++i, ++blanques)
             EXPECT_EQ(t[i].mida, 10);
-        EXPECT_EQ(blanques, c.línies_finals + 2);
+        EXPECT_EQ(blanques, c.linies_finals + 2);
         EXPECT_EQ(t.back().mida, 10);
         EXPECT_TRUE(t.back().negreta);
     }
 }
 
 TEST(Informe, SenseExercicisNoHiHaInforme) {
-    DadesSessió d = conjunt(0);
+    DadesSessio d = conjunt(0);
     EXPECT_FALSE(informe(d));
-    d.registres.push_back(Bé); // records without counters: nothing to share out either
+    d.registres.push_back(Be); // records without counters: nothing to share out either
     EXPECT_FALSE(informe(d));
-    EXPECT_EQ(Missatge_error_impressió, "Hi ha hagut un problema i s'ha cancel·lat el procés d'impressió");
+    EXPECT_EQ(Missatge_error_impressio, "Hi ha hagut un problema i s'ha cancel·lat el procés d'impressió");
 }
 
-TEST(Informe, ColorsIEstilsDeLesLínies) {
+TEST(Informe, ColorsIEstilsDeLesLinies) {
     const auto d = informe(conjunt(4));
     ASSERT_TRUE(d);
     struct Cas {
@@ -205,21 +205,21 @@ TEST(Informe, ColorsIEstilsDeLesLínies) {
 }
 
 // The cells take the colour of their share, and the table's bars line up whatever the captions.
-TEST(Informe, CelesDeLesEstadístiques) {
+TEST(Informe, CelesDeLesEstadistiques) {
     struct Resposta {
         const char *codi;
         int resultat;
     };
     const std::vector<Resposta> respostes = {{"OM", 2}, {"HM", 2}, {"HM", 1}, {"HXA", 1}, {"HXA", 1},
                                              {"HXA", 2}, {"MHX", 1}};
-    DadesSessió dades = conjunt(0);
-    Estadístiques e;
+    DadesSessio dades = conjunt(0);
+    Estadistiques e;
     for (const Resposta &r : respostes)
         e.compta(r.codi, r.resultat);
     for (int n = 0; n < 12; ++n) // twelve oxoacids right: a caption of 7 characters
         e.compta("HXO", 2);
-    dades.registres.assign(respostes.size() + 12, Bé);
-    dades.text_estadístiques = e.Text_estadístiques();
+    dades.registres.assign(respostes.size() + 12, Be);
+    dades.text_estadistiques = e.Text_estadistiques();
     dades.encerts = e.Encerts_per_tipus;
     dades.errors = e.Errors_per_tipus;
     const auto d = informe(dades);
@@ -232,32 +232,32 @@ TEST(Informe, CelesDeLesEstadístiques) {
         {"  -----", Color::Negre},   {"  -----", Color::Negre},   {"  -----", Color::Negre},
         {"12 / 12", Color::Blau},    {"  1 / 3", Color::Vermell}, {"  0 / 1", Color::Vermell},
     };
-    std::vector<std::pair<std::string, Color>> cel·les;
+    std::vector<std::pair<std::string, Color>> celles;
     for (const Tros &x : trossos(*d)) {
         const auto c = x.text.find_first_not_of(' ');
         if (x.text.size() >= 7 && c != std::string::npos &&
             (x.text.substr(c) == "-----" || x.text.find(" / ") != std::string::npos) &&
             x.text.find("Encerts") == std::string::npos)
-            cel·les.emplace_back(x.text, x.color);
+            celles.emplace_back(x.text, x.color);
     }
-    EXPECT_EQ(cel·les, esperades);
+    EXPECT_EQ(celles, esperades);
 
-    const auto p = pàgines(*d);
+    const auto p = pagines(*d);
     const auto &l = p.back();
-    std::size_t títol = 0;
-    while (títol < l.size() && l[títol].find("ESTADÍSTIQUES") == std::string::npos)
-        ++títol;
-    ASSERT_LT(títol + 6, l.size());
+    std::size_t titol = 0;
+    while (titol < l.size() && l[titol].find("ESTADÍSTIQUES") == std::string::npos)
+        ++titol;
+    ASSERT_LT(titol + 6, l.size());
     const std::vector<std::size_t> barres = {13, 41, 69, 97, 124}; // columns counted from 0
-    for (std::size_t i = títol + 1; i <= títol + 5; ++i) {
-        const std::u32string s = a_caràcters(l[i]);
+    for (std::size_t i = titol + 1; i <= titol + 5; ++i) {
+        const std::u32string s = a_caracters(l[i]);
         std::vector<std::size_t> trobades;
         for (std::size_t k = 0; k < s.size(); ++k)
             if (s[k] == U'|') trobades.push_back(k);
         EXPECT_EQ(trobades, barres) << l[i];
     }
-    EXPECT_EQ(longitud(l[títol - 1]), 13u + 112);
-    EXPECT_EQ(longitud(l[títol]), 13u + 112);
+    EXPECT_EQ(longitud(l[titol - 1]), 13u + 112);
+    EXPECT_EQ(longitud(l[titol]), 13u + 112);
 }
 
 // The result line and the mark: share, percentage and mark rounded with halves to the even side.
@@ -284,14 +284,14 @@ TEST(Informe, NotaIPercentatge) {
     };
     for (const Cas &c : casos) {
         SCOPED_TRACE(c.percentatge);
-        DadesSessió dades = conjunt(0);
-        Estadístiques e;
+        DadesSessio dades = conjunt(0);
+        Estadistiques e;
         for (int i = 0; i < c.encerts; ++i)
             e.compta("OH", 2);
         for (int i = 0; i < c.errors; ++i)
             e.compta("OH", 1);
-        dades.registres.assign(static_cast<std::size_t>(c.encerts + c.errors), Bé);
-        dades.text_estadístiques = e.Text_estadístiques();
+        dades.registres.assign(static_cast<std::size_t>(c.encerts + c.errors), Be);
+        dades.text_estadistiques = e.Text_estadistiques();
         dades.encerts = e.Encerts_per_tipus;
         dades.errors = e.Errors_per_tipus;
         const auto d = informe(dades);
@@ -309,7 +309,7 @@ TEST(Informe, NotaIPercentatge) {
     }
 }
 
-TEST(Informe, NotaEnCentèsimesIEscrita) {
+TEST(Informe, NotaEnCentesimesIEscrita) {
     struct Cas {
         int encerts, total, nota;
         std::string text;
@@ -336,6 +336,6 @@ TEST(Informe, NomDelPdf) {
         {"Nom i cognoms: Joan  Data: ", "Informe Joan.pdf"},
         {"", "Informe.pdf"},
     };
-    for (const auto &[capçalera, nom] : casos)
-        EXPECT_EQ(nom_pdf_informe(capçalera), nom) << capçalera;
+    for (const auto &[capcalera, nom] : casos)
+        EXPECT_EQ(nom_pdf_informe(capcalera), nom) << capcalera;
 }

@@ -14,8 +14,8 @@
 using namespace quimerix;
 
 TEST(LectorRobust, TallsICanvisDUnByte) {
-    const std::string bo = xifra(text_arxiu(sessió_de_mostra(3), Forma_arxiu::Completa));
-    ASSERT_TRUE(std::holds_alternative<DadesSessió>(llegeix_arxiu(bo)));
+    const std::string bo = xifra(text_arxiu(sessio_de_mostra(3), Forma_arxiu::Completa));
+    ASSERT_TRUE(std::holds_alternative<DadesSessio>(llegeix_arxiu(bo)));
     for (std::size_t mida = 0; mida < bo.size(); ++mida)
         EXPECT_TRUE(std::holds_alternative<Error_arxiu>(llegeix_arxiu(bo.substr(0, mida)))) << mida;
     for (std::size_t p = 0; p < bo.size(); ++p) {
@@ -30,7 +30,7 @@ TEST(LectorRobust, TallsICanvisDUnByte) {
 
 TEST(LectorRobust, LlavorsITroballesDelFuzzer) {
     for (const Llavor &ll : llavors()) {
-        EXPECT_TRUE(std::holds_alternative<DadesSessió>(llegeix_text_pla(ll.pla))) << ll.nom;
+        EXPECT_TRUE(std::holds_alternative<DadesSessio>(llegeix_text_pla(ll.pla))) << ll.nom;
         EXPECT_EQ(comprova_text_pla(ll.pla), "") << ll.nom;
         EXPECT_EQ(comprova_arxiu(xifra(ll.pla)), "") << ll.nom;
     }

@@ -9,14 +9,14 @@ namespace {
 
 const Taules t = Taules::carrega();
 
-struct CasÒxid {
+struct CasOxid {
     int fila, columna;
     std::array<const char *, 4> caixes; // Símbol2, Subíndex2, Símbol3, Subíndex3
     const char *nom;
     const char *codi;
 };
 
-const CasÒxid kÒxids[] = {
+const CasOxid kOxids[] = {
     {2, 3, {"Na", "2", "O", ""}, "Òxid de sodi", "OM"},
     {8, 3, {"Mg", "", "O", ""}, "Òxid de magnesi", "OM"},
     {18, 4, {"Fe", "2", "O", "3"}, "Òxid de ferro (III)", "OM"},
@@ -40,21 +40,21 @@ const CasÒxid kÒxids[] = {
 };
 
 TEST(Oxids, FormulaNomICodi) {
-    for (const CasÒxid &c : kÒxids) {
+    for (const CasOxid &c : kOxids) {
         for (Tasca mode : {kFormular, kAnomenar}) {
-            const Exercici ex = formularÒXIDS(t, {c.fila, c.columna}, mode);
+            const Exercici ex = formularOXIDS(t, {c.fila, c.columna}, mode);
             SCOPED_TRACE(c.nom);
-            EXPECT_EQ(ex[Símbol1], "");
-            EXPECT_EQ(ex[Subíndex1], "");
-            EXPECT_EQ(ex[Símbol2], c.caixes[0]);
-            EXPECT_EQ(ex[Subíndex2], c.caixes[1]);
-            EXPECT_EQ(ex[Símbol3], c.caixes[2]);
-            EXPECT_EQ(ex[Subíndex3], c.caixes[3]);
-            EXPECT_EQ(ex[Subíndex_grup], "");
+            EXPECT_EQ(ex[Simbol1], "");
+            EXPECT_EQ(ex[Subindex1], "");
+            EXPECT_EQ(ex[Simbol2], c.caixes[0]);
+            EXPECT_EQ(ex[Subindex2], c.caixes[1]);
+            EXPECT_EQ(ex[Simbol3], c.caixes[2]);
+            EXPECT_EQ(ex[Subindex3], c.caixes[3]);
+            EXPECT_EQ(ex[Subindex_grup], "");
             EXPECT_EQ(ex.Nom_compost, c.nom);
             EXPECT_EQ(ex.Codi_exercici, c.codi);
             EXPECT_EQ(ex.visibles, (std::array<bool, 7>{false, false, true, true, true, true, false}));
-            EXPECT_FALSE(ex.claudàtors);
+            EXPECT_FALSE(ex.claudators);
         }
     }
 }
@@ -151,8 +151,8 @@ const CasComentari kComentaris[] = {
 
 TEST(Oxids, ComentariSencer) {
     for (const CasComentari &c : kComentaris)
-        EXPECT_EQ(formularÒXIDS(t, {c.fila, c.columna}, c.mode).Comentari, c.comentari)
-            << "fila " << c.fila << " columna " << c.columna << " mode " << dígit(c.mode);
+        EXPECT_EQ(formularOXIDS(t, {c.fila, c.columna}, c.mode).Comentari, c.comentari)
+            << "fila " << c.fila << " columna " << c.columna << " mode " << digit(c.mode);
 }
 
 } // namespace

@@ -27,26 +27,26 @@ std::string espais(int n) {
     return std::string(n, ' ');
 }
 
-struct Àcid {
-    const char *símbol;
-    const char *valència;
+struct Acid {
+    const char *simbol;
+    const char *valencia;
     std::array<const char *, 6> caixes;
     const char *nom;
 };
 
-void comprova_àcid(const Exercici &e, const Àcid &a) {
-    SCOPED_TRACE(std::string(a.símbol) + " " + a.valència);
+void comprova_acid(const Exercici &e, const Acid &a) {
+    SCOPED_TRACE(std::string(a.simbol) + " " + a.valencia);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(e.caixes[i], a.caixes[i]) << "caixa " << i;
-    EXPECT_EQ(e[Subíndex_grup], "");
+    EXPECT_EQ(e[Subindex_grup], "");
     EXPECT_EQ(e.Nom_compost, a.nom);
     EXPECT_EQ(e.Codi_exercici, "HXO");
     EXPECT_EQ(e.visibles, (std::array<bool, 7>{true, true, true, true, true, true, false}));
-    EXPECT_FALSE(e.claudàtors);
+    EXPECT_FALSE(e.claudators);
 }
 
-TEST(Oxoacids, ElsVintÀcids) {
-    const Àcid taula[] = {
+TEST(Oxoacids, ElsVintAcids) {
+    const Acid taula[] = {
         {"B", "3", {"H", "", "B", "", "O", "2"}, "Àcid metabòric"},
         {"C", "4", {"H", "2", "C", "", "O", "3"}, "Àcid carbònic"},
         {"Si", "2", {"H", "2", "Si", "", "O", "2"}, "Àcid siliciós"},
@@ -68,13 +68,13 @@ TEST(Oxoacids, ElsVintÀcids) {
         {"I", "5", {"H", "", "I", "", "O", "3"}, "Àcid iòdic"},
         {"I", "7", {"H", "", "I", "", "O", "4"}, "Àcid periòdic"},
     };
-    for (const Àcid &a : taula)
+    for (const Acid &a : taula)
         for (Tasca mode : {kFormular, kAnomenar})
-            comprova_àcid(formularOXIÀCIDS(taules(), parell(a.símbol, a.valència), mode), a);
+            comprova_acid(formularOXIACIDS(taules(), parell(a.simbol, a.valencia), mode), a);
 }
 
-TEST(Oxoacids, ElsSisÀcidsEspecials) {
-    const Àcid taula[] = {
+TEST(Oxoacids, ElsSisAcidsEspecials) {
+    const Acid taula[] = {
         {"B", "3", {"H", "3", "B", "", "O", "3"}, "Àcid bòric"},
         {"P", "1", {"H", "3", "P", "", "O", "2"}, "Àcid hipofosforós"},
         {"P", "3", {"H", "3", "P", "", "O", "3"}, "Àcid fosforós"},
@@ -82,16 +82,16 @@ TEST(Oxoacids, ElsSisÀcidsEspecials) {
         {"As", "3", {"H", "3", "As", "", "O", "3"}, "Àcid arseniós"},
         {"As", "5", {"H", "3", "As", "", "O", "4"}, "Àcid arsènic"},
     };
-    for (const Àcid &a : taula)
+    for (const Acid &a : taula)
         for (Tasca mode : {kFormular, kAnomenar})
-            comprova_àcid(formularOXIÀCIDSESPECIALS(taules(), parell(a.símbol, a.valència), mode), a);
+            comprova_acid(formularOXIACIDSESPECIALS(taules(), parell(a.simbol, a.valencia), mode), a);
 }
 
 // The "meta" head, elided to "met" before a name in "a" unless the valence is the element's first.
-TEST(Oxoacids, CapçaleraMeta) {
+TEST(Oxoacids, CapcaleraMeta) {
     struct Cas {
-        const char *símbol;
-        const char *valència;
+        const char *simbol;
+        const char *valencia;
         const char *nom;
     };
     for (const Cas c : {Cas{"P", "1", "Àcid metahipofosforós"}, Cas{"P", "3", "Àcid metafosforós"},
@@ -99,32 +99,32 @@ TEST(Oxoacids, CapçaleraMeta) {
                         Cas{"As", "5", "Àcid metarsènic"}, Cas{"Sb", "1", "Àcid metahipoantimoniós"},
                         Cas{"Sb", "5", "Àcid metantimònic"}, Cas{"Te", "6", "Àcid tel·lúric"},
                         Cas{"F", "1", "Àcid fluòric"}, Cas{"Br", "7", "Àcid perbròmic"}})
-        EXPECT_EQ(formularOXIÀCIDS(taules(), parell(c.símbol, c.valència), kAnomenar).Nom_compost, c.nom)
+        EXPECT_EQ(formularOXIACIDS(taules(), parell(c.simbol, c.valencia), kAnomenar).Nom_compost, c.nom)
             << c.nom;
 }
 
-TEST(Oxoacids, SubíndexsPerAlsOxosals) {
+TEST(Oxoacids, SubindexsPerAlsOxosals) {
     // Cl2O7 + H2O = H2Cl2O8: 8 never matches for divisor 1, divisor 2 gives HClO4.
-    EXPECT_EQ(subíndexs_oxoàcid(taules(), parell("Cl", "7"), 1), (Subíndexs_oxoàcid{1, 1, 4}));
-    EXPECT_EQ(subíndexs_oxoàcid(taules(), parell("S", "6"), 1), (Subíndexs_oxoàcid{2, 1, 4}));
-    EXPECT_EQ(subíndexs_oxoàcid(taules(), parell("P", "5"), 3), (Subíndexs_oxoàcid{3, 1, 4}));
-    EXPECT_EQ(posició_valència(parell("I", "7")), 4);
+    EXPECT_EQ(subindexs_oxoacid(taules(), parell("Cl", "7"), 1), (Subindexs_oxoacid{1, 1, 4}));
+    EXPECT_EQ(subindexs_oxoacid(taules(), parell("S", "6"), 1), (Subindexs_oxoacid{2, 1, 4}));
+    EXPECT_EQ(subindexs_oxoacid(taules(), parell("P", "5"), 3), (Subindexs_oxoacid{3, 1, 4}));
+    EXPECT_EQ(posicio_valencia(parell("I", "7")), 4);
 }
 
-std::string paràgraf1(const std::string &nom, const std::string &símbol, const std::string &v) {
+std::string paragraf1(const std::string &nom, const std::string &simbol, const std::string &v) {
     return "   És tracta d'un oxoàcid que és un compost format per combinació d'un òxid no metàl·lic amb "
            "aigua. En ell "
            "es combinen el no metall " +
-           nom + " [" + símbol + "] que actua amb valència [" + v + "] i una molècula d'aigua [H2O].";
+           nom + " [" + simbol + "] que actua amb valència [" + v + "] i una molècula d'aigua [H2O].";
 }
 
-std::string formulació(const std::string &nom, const std::string &símbol, const char *aigua) {
-    return "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + símbol +
+std::string formulacio(const std::string &nom, const std::string &simbol, const char *aigua) {
+    return "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + simbol +
            "] i sumar-li " + aigua +
            " d'aigua [H2O] (es sumen els subíndexs dels elements iguals). S'escriu sempre seguint l'ordre:   "
            "[H] "
            "[subíndex]   [" +
-           símbol + "] [subíndex]   [O] [subíndex].\r\n\r\n";
+           simbol + "] [subíndex]   [O] [subíndex].\r\n\r\n";
 }
 
 std::string prefix_sufix(const std::string &nom, const std::string &v, const std::string &cas) {
@@ -176,15 +176,15 @@ const std::string kCas33 =
     "[prefix] = no n'hi ha" + espais(20) + "[sufix] = ic";
 
 struct Comentari {
-    const char *símbol;
-    const char *valència;
+    const char *simbol;
+    const char *valencia;
     std::string nom;
-    std::string valència_formular; // the valence paragraph, "" when none
+    std::string valencia_formular; // the valence paragraph, "" when none
     std::string final_formular;    // what follows the formulation paragraph
     std::string cas;               // the case of the prefix and suffix paragraph
 };
 
-TEST(Oxoacids, ComentarisPerValència) {
+TEST(Oxoacids, ComentarisPerValencia) {
     const Comentari taula[] = {
         {"B", "3", "bor", "", kUnCopRecorda + kMeta, kCas11},
         {"Si", "2", "silici",
@@ -257,25 +257,25 @@ TEST(Oxoacids, ComentarisPerValència) {
              "[prefix] = per" + espais(27) + "[sufix] = ic"},
     };
     for (const Comentari &c : taula) {
-        SCOPED_TRACE(std::string(c.símbol) + " " + c.valència);
-        const Parell p = parell(c.símbol, c.valència);
-        const bool meta = std::string(c.símbol) == "B" || std::string(c.símbol) == "P";
-        const std::string inici = paràgraf1(c.nom, c.símbol, c.valència);
-        EXPECT_EQ(formularOXIÀCIDS(taules(), p, kFormular).Comentari,
-                  inici + kCRLF + c.valència_formular + formulació(c.nom, c.símbol, "una molècula") +
+        SCOPED_TRACE(std::string(c.simbol) + " " + c.valencia);
+        const Parell p = parell(c.simbol, c.valencia);
+        const bool meta = std::string(c.simbol) == "B" || std::string(c.simbol) == "P";
+        const std::string inici = paragraf1(c.nom, c.simbol, c.valencia);
+        EXPECT_EQ(formularOXIACIDS(taules(), p, kFormular).Comentari,
+                  inici + kCRLF + c.valencia_formular + formulacio(c.nom, c.simbol, "una molècula") +
                       c.final_formular);
-        EXPECT_EQ(formularOXIÀCIDS(taules(), p, kAnomenar).Comentari,
+        EXPECT_EQ(formularOXIACIDS(taules(), p, kAnomenar).Comentari,
                   inici + (meta ? anomenar_meta(c.nom) : anomenar_ordinari(c.nom)) +
-                      prefix_sufix(c.nom, c.valència, c.cas));
-        EXPECT_EQ(formularOXIÀCIDS(taules(), p, kCapTasca).Comentari, inici);
+                      prefix_sufix(c.nom, c.valencia, c.cas));
+        EXPECT_EQ(formularOXIACIDS(taules(), p, kCapTasca).Comentari, inici);
     }
 }
 
-std::string paràgraf1_especial(const std::string &nom, const std::string &símbol, const std::string &v) {
+std::string paragraf1_especial(const std::string &nom, const std::string &simbol, const std::string &v) {
     return "   És un oxoàcid especial (els de bor, fòsfor, arsènic i antimoni) que éstà format per "
            "combinació d'un òxid "
            "no metàl·lic amb aigua. En ell es combinen el no metall " +
-           nom + " [" + símbol + "] que actua amb valència [" + v + "] i tres molècules d'aigua [H2O].";
+           nom + " [" + simbol + "] que actua amb valència [" + v + "] i tres molècules d'aigua [H2O].";
 }
 
 TEST(Oxoacids, ComentarisEspecials) {
@@ -320,15 +320,15 @@ TEST(Oxoacids, ComentarisEspecials) {
          kUnCopRecorda, kCas33},
     };
     for (const Comentari &c : taula) {
-        SCOPED_TRACE(std::string(c.símbol) + " " + c.valència);
-        const Parell p = parell(c.símbol, c.valència);
-        const std::string inici = paràgraf1_especial(c.nom, c.símbol, c.valència);
-        EXPECT_EQ(formularOXIÀCIDSESPECIALS(taules(), p, kFormular).Comentari,
-                  inici + kCRLF + c.valència_formular + formulació(c.nom, c.símbol, "tres molècules") +
+        SCOPED_TRACE(std::string(c.simbol) + " " + c.valencia);
+        const Parell p = parell(c.simbol, c.valencia);
+        const std::string inici = paragraf1_especial(c.nom, c.simbol, c.valencia);
+        EXPECT_EQ(formularOXIACIDSESPECIALS(taules(), p, kFormular).Comentari,
+                  inici + kCRLF + c.valencia_formular + formulacio(c.nom, c.simbol, "tres molècules") +
                       kTres + c.final_formular);
-        EXPECT_EQ(formularOXIÀCIDSESPECIALS(taules(), p, kAnomenar).Comentari,
-                  inici + anomenar(c.nom) + kNoMeta + prefix_sufix(c.nom, c.valència, c.cas));
-        EXPECT_EQ(formularOXIÀCIDSESPECIALS(taules(), p, kCapTasca).Comentari, inici);
+        EXPECT_EQ(formularOXIACIDSESPECIALS(taules(), p, kAnomenar).Comentari,
+                  inici + anomenar(c.nom) + kNoMeta + prefix_sufix(c.nom, c.valencia, c.cas));
+        EXPECT_EQ(formularOXIACIDSESPECIALS(taules(), p, kCapTasca).Comentari, inici);
     }
 }
 

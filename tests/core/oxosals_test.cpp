@@ -23,17 +23,17 @@ struct CasSal {
     const char *w;
     Caixes caixes;
     const char *nom;
-    const char *fórmula;
+    const char *formula;
 };
 
 void comprova_sal(const Exercici &e, const CasSal &c) {
     SCOPED_TRACE(std::string(c.X) + c.v + " " + c.M + c.w);
     EXPECT_EQ(e.caixes, c.caixes);
     EXPECT_EQ(e.Nom_compost, c.nom);
-    EXPECT_EQ(e.fórmula(), c.fórmula);
+    EXPECT_EQ(e.formula(), c.formula);
     EXPECT_EQ(e.Codi_exercici, "MHX");
-    const bool grup = !c.caixes[Subíndex_grup].empty();
-    EXPECT_EQ(e.claudàtors, grup);
+    const bool grup = !c.caixes[Subindex_grup].empty();
+    EXPECT_EQ(e.claudators, grup);
     const std::array<bool, Nombre_caixes> visibles{true, true, true, true, true, true, grup};
     EXPECT_EQ(e.visibles, visibles);
 }
@@ -467,16 +467,16 @@ const CasComentari kComentarisOxosalsEspecials[] = {
 std::vector<Parell> parells_metall() {
     std::vector<Parell> v;
     for (int f = 1; f <= 25; ++f)
-        for (int c = València1; c <= València4; ++c)
+        for (int c = Valencia1; c <= Valencia4; ++c)
             if (!taules().cel(f, c).empty()) v.push_back({f, c});
     return v;
 }
 
-const std::pair<const char *, const char *> kÀcidsOxosal[] = {
+const std::pair<const char *, const char *> kAcidsOxosal[] = {
     {"C", "4"},  {"Si", "4"}, {"N", "3"},  {"N", "5"},  {"P", "5"},  {"S", "4"}, {"S", "6"}, {"Cl", "1"},
     {"Cl", "3"}, {"Cl", "5"}, {"Cl", "7"}, {"Br", "1"}, {"Br", "5"}, {"I", "1"}, {"I", "5"}, {"I", "7"},
 };
-const std::pair<const char *, const char *> kÀcidsOxosalEspecial[] = {{"B", "3"}, {"P", "3"}, {"P", "5"}};
+const std::pair<const char *, const char *> kAcidsOxosalEspecial[] = {{"B", "3"}, {"P", "3"}, {"P", "5"}};
 
 } // namespace
 
@@ -492,20 +492,20 @@ TEST(OxosalsEspecials, CaixesINom) {
 
 TEST(Oxosals, ComentariSencer) {
     for (const CasComentari &c : kComentarisOxosals) {
-        SCOPED_TRACE(std::string(c.X) + c.v + " " + c.M + c.w + " mode " + std::to_string(dígit(c.mode)));
+        SCOPED_TRACE(std::string(c.X) + c.v + " " + c.M + c.w + " mode " + std::to_string(digit(c.mode)));
         EXPECT_EQ(formularOXISALS(taules(), parell(c.X, c.v), parell(c.M, c.w), c.mode).Comentari, c.text);
     }
 }
 
 TEST(OxosalsEspecials, ComentariSencer) {
     for (const CasComentari &c : kComentarisOxosalsEspecials) {
-        SCOPED_TRACE(std::string(c.X) + c.v + " " + c.M + c.w + " mode " + std::to_string(dígit(c.mode)));
+        SCOPED_TRACE(std::string(c.X) + c.v + " " + c.M + c.w + " mode " + std::to_string(digit(c.mode)));
         EXPECT_EQ(formularOXISALSESPECIALS(taules(), parell(c.X, c.v), parell(c.M, c.w), c.mode).Comentari,
                   c.text);
     }
 }
 
-TEST(Oxosals, SenseTascaNomésLaPrimeraFrase) {
+TEST(Oxosals, SenseTascaNomesLaPrimeraFrase) {
     const Parell na = parell("Na", "1");
     EXPECT_EQ(formularOXISALS(taules(), parell("S", "6"), na, kCapTasca).Comentari,
               "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic.");
@@ -520,34 +520,34 @@ TEST(Oxosals, SenseTascaNomésLaPrimeraFrase) {
 TEST(Oxosals, TotesLesCombinacions) {
     const auto metalls = parells_metall();
     ASSERT_EQ(metalls.size(), 37u);
-    for (int família = 0; família < 2; ++família) {
+    for (int familia = 0; familia < 2; ++familia) {
         int combinacions = 0;
         auto recorre = [&](const char *X, const char *v) {
             for (const Parell &m : metalls) {
-                const Exercici e = família == 0
+                const Exercici e = familia == 0
                                        ? formularOXISALS(taules(), parell(X, v), m, kFormular)
                                        : formularOXISALSESPECIALS(taules(), parell(X, v), m, kFormular);
                 ++combinacions;
                 SCOPED_TRACE(e.Nom_compost);
                 for (const std::string &caixa : e.caixes)
                     EXPECT_NE(caixa, "1");
-                EXPECT_EQ(e.claudàtors, !e[Subíndex_grup].empty());
-                EXPECT_EQ(e.visibles[Subíndex_grup], e.claudàtors);
-                EXPECT_EQ(e[Símbol3], "O");
+                EXPECT_EQ(e.claudators, !e[Subindex_grup].empty());
+                EXPECT_EQ(e.visibles[Subindex_grup], e.claudators);
+                EXPECT_EQ(e[Simbol3], "O");
                 const bool meta = e.Nom_compost.rfind("Metafosfat ", 0) == 0;
-                EXPECT_EQ(meta, família == 0 && std::string(X) == "P");
-                if (família == 1 && std::string(v) == "3" && std::string(X) == "P") {
+                EXPECT_EQ(meta, familia == 0 && std::string(X) == "P");
+                if (familia == 1 && std::string(v) == "3" && std::string(X) == "P") {
                     EXPECT_EQ(e.Nom_compost.rfind("fosfonit ", 0), 0u);
                 }
                 EXPECT_EQ(e.Nom_compost.find("fosfit"), std::string::npos);
             }
         };
-        if (família == 0)
-            for (auto [X, v] : kÀcidsOxosal)
+        if (familia == 0)
+            for (auto [X, v] : kAcidsOxosal)
                 recorre(X, v);
         else
-            for (auto [X, v] : kÀcidsOxosalEspecial)
+            for (auto [X, v] : kAcidsOxosalEspecial)
                 recorre(X, v);
-        EXPECT_EQ(combinacions, família == 0 ? 592 : 111);
+        EXPECT_EQ(combinacions, familia == 0 ? 592 : 111);
     }
 }

@@ -20,13 +20,13 @@ inline const quimerix::Taules &taules() {
 }
 
 // The (row, valence column) pair of an element acting with a valence.
-inline quimerix::Parell parell(const std::string &símbol, const std::string &valència) {
+inline quimerix::Parell parell(const std::string &simbol, const std::string &valencia) {
     using namespace quimerix;
     const Taules &t = taules();
     for (int f = 1; f <= Nombre_elements; ++f)
-        if (t.símbol(f) == símbol)
-            for (int c = València1; c <= València4; ++c)
-                if (t.cel(f, c) == valència) return {f, c};
-    ADD_FAILURE() << símbol << " " << valència;
+        if (t.simbol(f) == simbol)
+            for (int c = Valencia1; c <= Valencia4; ++c)
+                if (t.cel(f, c) == valencia) return {f, c};
+    ADD_FAILURE() << simbol << " " << valencia;
     return {};
 }

@@ -13,28 +13,28 @@ TEST(Taules, FilesBuidesIExtrems) {
         EXPECT_EQ(t.Prefixos[0][f], "");
     EXPECT_EQ(t.Vocals[0], "");
     EXPECT_EQ(t.Vocals[3], "");
-    EXPECT_EQ(t.símbol(Fila_oxigen), "O");
-    EXPECT_EQ(t.cel(Fila_oxigen, València1), "2");
-    EXPECT_EQ(t.cel(Fila_oxigen, València2), "");
+    EXPECT_EQ(t.simbol(Fila_oxigen), "O");
+    EXPECT_EQ(t.cel(Fila_oxigen, Valencia1), "2");
+    EXPECT_EQ(t.cel(Fila_oxigen, Valencia2), "");
     EXPECT_EQ(t.cel(Fila_oxigen, Hidrur_invers), "hidrur invers");
-    EXPECT_EQ(t.símbol(Fila_hidrogen), "H");
-    EXPECT_EQ(t.cel(Fila_hidrogen, València_característica), "1");
+    EXPECT_EQ(t.simbol(Fila_hidrogen), "H");
+    EXPECT_EQ(t.cel(Fila_hidrogen, Valencia_caracteristica), "1");
     EXPECT_EQ(t.cel(Fila_hidrogen, Hidrur_invers), "");
     EXPECT_EQ(t.nom(7), "beril·li");
     EXPECT_EQ(t.nom(37), "tel·luri");
-    EXPECT_EQ(t.cel(31, Àcid_especial), "àcid especial");
-    EXPECT_TRUE(t.àcid_especial(31));
-    EXPECT_FALSE(t.àcid_especial(30));
+    EXPECT_EQ(t.cel(31, Acid_especial), "àcid especial");
+    EXPECT_TRUE(t.acid_especial(31));
+    EXPECT_FALSE(t.acid_especial(30));
     EXPECT_TRUE(t.hidrur_invers(Fila_oxigen));
     EXPECT_FALSE(t.hidrur_invers(Fila_hidrogen));
     int amb_quarta = 0, metalls = 0;
     for (int f = 1; f <= Nombre_elements; ++f) {
-        if (!t.cel(f, València4).empty()) {
+        if (!t.cel(f, Valencia4).empty()) {
             ++amb_quarta;
-            EXPECT_EQ(t.cel(f, València4), "7");
+            EXPECT_EQ(t.cel(f, Valencia4), "7");
         }
-        metalls += t.és_metall(f);
-        EXPECT_EQ(t.és_metall(f), f <= 25) << f;
+        metalls += t.es_metall(f);
+        EXPECT_EQ(t.es_metall(f), f <= 25) << f;
     }
     EXPECT_EQ(amb_quarta, 3);
     EXPECT_EQ(metalls, 25);
@@ -49,19 +49,19 @@ TEST(Taules, ElectronegativitatDelsNoMetalls) {
     };
     auto fila = [&](const std::string &s) {
         for (int f = 26; f <= 41; ++f)
-            if (t.símbol(f) == s) return f;
+            if (t.simbol(f) == s) return f;
         return 0;
     };
-    for (const auto &[símbol, valor] : valors) {
-        EXPECT_EQ(t.Electronegativitat[fila(símbol)], valor) << símbol;
-        EXPECT_EQ(t.Tipus[fila(símbol)], Tipus_element::No_metall) << símbol;
+    for (const auto &[simbol, valor] : valors) {
+        EXPECT_EQ(t.Electronegativitat[fila(simbol)], valor) << simbol;
+        EXPECT_EQ(t.Tipus[fila(simbol)], Tipus_element::No_metall) << simbol;
     }
     for (int f = 1; f <= 25; ++f) {
         EXPECT_FALSE(t.Electronegativitat[f].has_value()) << f;
         EXPECT_EQ(t.Tipus[f], Tipus_element::Metall) << f;
     }
     EXPECT_EQ(t.Tipus[0], Tipus_element::Cap);
-    EXPECT_FALSE(t.és_metall(0) || t.és_no_metall(0));
+    EXPECT_FALSE(t.es_metall(0) || t.es_no_metall(0));
 }
 
 TEST(Regles, Simplificacio) {
@@ -92,19 +92,19 @@ TEST(Regles, ContraccioDeINumerals) {
     const Taules t = Taules::carrega();
     struct Cas {
         const char *paraula;
-        const char *preposició;
+        const char *preposicio;
     };
     for (const Cas c : {Cas{"alumini", "d'"}, Cas{"or", "d'"}, Cas{"estany", "d'"}, Cas{"sodi", "de "},
                         Cas{"iode", "de "}, Cas{"hidrogen", "d'"}, Cas{"argent", "d'"}, Cas{"urani", "d'"},
                         Cas{"òxid", "de "}, Cas{"Or", "de "}, Cas{"", "de "}})
-        EXPECT_EQ(preposició_de(t, c.paraula), c.preposició) << c.paraula;
-    EXPECT_EQ(numeral_romà(1), " (I)");
-    EXPECT_EQ(numeral_romà(4), " (IV)");
-    EXPECT_EQ(numeral_romà(7), " (VII)");
-    EXPECT_EQ(sufix_valència(t, 15, "1"), " (I)"); // copper acting with 1 still gets the numeral
-    EXPECT_EQ(sufix_valència(t, 2, "1"), "");      // sodium has one valence
-    EXPECT_EQ(subíndex(1), "");
-    EXPECT_EQ(subíndex(3), "3");
+        EXPECT_EQ(preposicio_de(t, c.paraula), c.preposicio) << c.paraula;
+    EXPECT_EQ(numeral_roma(1), " (I)");
+    EXPECT_EQ(numeral_roma(4), " (IV)");
+    EXPECT_EQ(numeral_roma(7), " (VII)");
+    EXPECT_EQ(sufix_valencia(t, 15, "1"), " (I)"); // copper acting with 1 still gets the numeral
+    EXPECT_EQ(sufix_valencia(t, 2, "1"), "");      // sodium has one valence
+    EXPECT_EQ(subindex(1), "");
+    EXPECT_EQ(subindex(3), "3");
     EXPECT_EQ(arrel_ur(t, 41), "iod");
     EXPECT_EQ(arrel_ur(t, 39), "clor");
 }

@@ -19,15 +19,15 @@ class MissatgesGuionats final : public Missatges {
   public:
     std::deque<bool> respostes;
     std::vector<std::string> preguntes, avisos;
-    bool pregunta(const std::string &títol, const std::string &text, Icona) override {
-        preguntes.push_back(títol + "|" + text);
+    bool pregunta(const std::string &titol, const std::string &text, Icona) override {
+        preguntes.push_back(titol + "|" + text);
         if (respostes.empty()) return false;
         const bool r = respostes.front();
         respostes.pop_front();
         return r;
     }
-    void avisa(const std::string &títol, const std::string &text, Icona) override {
-        avisos.push_back(títol + "|" + text);
+    void avisa(const std::string &titol, const std::string &text, Icona) override {
+        avisos.push_back(titol + "|" + text);
     }
 };
 
@@ -36,7 +36,7 @@ const std::string Q_nom = " Atenció !|No has posat el teu 'NOM i COGNOMS'. Vols
 const std::string Q_data = " Atenció !|El camp 'DATA' està buit. Vols continuar?";
 const std::string Q_fi = " Informació !|Has completat tots els exercicits. Vols imprimir-ne un informe?";
 const std::string A_temps = " Atenció !|S'ha acabat el temps!";
-const std::string A_família = " Atenció !|Cal seleccionar algun tipus d'exercici";
+const std::string A_familia = " Atenció !|Cal seleccionar algun tipus d'exercici";
 
 // The record lines of the 25 exercises, as the session file and the report get them.
 // clang-format off
@@ -82,13 +82,13 @@ const std::map<int, std::array<std::string, 3>> kHistorial25 = {
       "Correcte\r\n P H3\r\nCorrecte"}}};
 
 // Types the expected formula into the visible boxes.
-void escriu_fórmula(Sessió &s, bool bé) {
+void escriu_formula(Sessio &s, bool be) {
     const Exercici &e = s.Exercici_actual();
     bool primer = true;
     for (int c = 0; c < Nombre_caixes; ++c) {
         if (!e.visibles[c]) continue;
         std::string text = e.caixes[c];
-        if (!bé && primer) text = Canvi_MAJÚSCULES_minúscules2(text); // "fe" for "Fe"
+        if (!be && primer) text = Canvi_MAJUSCULES_minuscules2(text); // "fe" for "Fe"
         primer = false;
         s.posa_caixa(static_cast<Caixa>(c), text);
     }
@@ -99,17 +99,17 @@ void escriu_fórmula(Sessió &s, bool bé) {
 TEST(Sessio, OpcionsPerDefecteIComptesDelCataleg) {
     FontGuionada font(5);
     MissatgesGuionats m;
-    Sessió s(font, m);
+    Sessio s(font, m);
     EXPECT_EQ(compostos_per_casella(s.generador()), (std::array<int, 7>{76, 59, 518, 236, 37, 26, 703}));
     EXPECT_EQ(s.Nombre_combinacions(), 1655);
     EXPECT_EQ(s.opcions().nombre_exercicis, 25);
     EXPECT_EQ(s.opcions().segons, 30);
-    EXPECT_EQ(s.opcions().tasca, Opció_tasca::Alternat);
-    EXPECT_TRUE(s.opcions().assistent && s.opcions().consulta && s.opcions().límit_temps);
+    EXPECT_EQ(s.opcions().tasca, Opcio_tasca::Alternat);
+    EXPECT_TRUE(s.opcions().assistent && s.opcions().consulta && s.opcions().limit_temps);
     EXPECT_EQ(s.Temps_Estimat(), "00:12:30");
     EXPECT_EQ(s.estat(), Estat::Inactiu);
-    EXPECT_FALSE(s.Sessió_iniciada());
-    EXPECT_EQ(s.número_exercici(), 0);
+    EXPECT_FALSE(s.Sessio_iniciada());
+    EXPECT_EQ(s.numero_exercici(), 0);
 }
 
 TEST(Sessio, TempsEstimat) {
@@ -122,7 +122,7 @@ TEST(Sessio, TempsEstimat) {
 
     FontGuionada font(5);
     MissatgesGuionats m;
-    Sessió s(font, m);
+    Sessio s(font, m);
     s.posa_nombre_exercicis(5000);
     s.posa_segons(500);
     EXPECT_EQ(s.opcions().nombre_exercicis, 1655);
@@ -133,7 +133,7 @@ TEST(Sessio, TempsEstimat) {
 TEST(Sessio, LimitsDelsBotonsDePas) {
     FontGuionada font(5);
     MissatgesGuionats m;
-    Sessió s(font, m);
+    Sessio s(font, m);
     for (int i = 0; i < 200; ++i)
         s.augmenta_temps();
     EXPECT_EQ(s.opcions().segons, 120);
@@ -151,28 +151,28 @@ TEST(Sessio, LimitsDelsBotonsDePas) {
 TEST(Sessio, CasellesDeFamilia) {
     FontGuionada font(5);
     MissatgesGuionats m;
-    Sessió s(font, m);
+    Sessio s(font, m);
     s.posa_nombre_exercicis(38);
     // Only "Hidròxids" left: 37, and 38 exercises drop to 37.
     for (int c : {0, 1, 2, 3, 5, 6})
-        s.posa_família(c, false);
+        s.posa_familia(c, false);
     EXPECT_EQ(s.Nombre_combinacions(), 37);
     EXPECT_EQ(s.opcions().nombre_exercicis, 37);
     EXPECT_TRUE(m.avisos.empty());
     s.augmenta_exercicis();
     EXPECT_EQ(s.opcions().nombre_exercicis, 37);
     // None ticked: warning, start refused; ticking one again brings the start back.
-    s.posa_família(4, false);
+    s.posa_familia(4, false);
     EXPECT_EQ(s.Nombre_combinacions(), 0);
-    EXPECT_TRUE(s.cal_seleccionar_família());
-    EXPECT_EQ(m.avisos, std::vector<std::string>{A_família});
-    EXPECT_FALSE(s.comença("Anna", "1/1/2024"));
+    EXPECT_TRUE(s.cal_seleccionar_familia());
+    EXPECT_EQ(m.avisos, std::vector<std::string>{A_familia});
+    EXPECT_FALSE(s.comenca("Anna", "1/1/2024"));
     EXPECT_TRUE(m.preguntes.empty());
-    s.posa_família(5, true);
-    EXPECT_FALSE(s.cal_seleccionar_família());
+    s.posa_familia(5, true);
+    EXPECT_FALSE(s.cal_seleccionar_familia());
     EXPECT_EQ(s.Nombre_combinacions(), 26);
     EXPECT_EQ(s.opcions().nombre_exercicis, 26);
-    s.posa_família(5, false);
+    s.posa_familia(5, false);
     EXPECT_EQ(m.avisos.size(), 2u);
 }
 
@@ -182,7 +182,7 @@ TEST(Sessio, PreguntesDInici) {
         std::string nom, data;
         std::deque<bool> respostes;
         std::vector<std::string> preguntes;
-        bool comença;
+        bool comenca;
     } casos[] = {
         {false, "", "", {true, true, true}, {Q_arxiu, Q_nom, Q_data}, true},
         {false, "", "", {false}, {Q_arxiu}, false},
@@ -196,20 +196,20 @@ TEST(Sessio, PreguntesDInici) {
         FontGuionada font(5);
         MissatgesGuionats m;
         m.respostes = c.respostes;
-        Sessió s(font, m);
+        Sessio s(font, m);
         s.posa_arxiu_actiu(c.arxiu);
         int desats = 0;
-        s.en_desar = [&](const Sessió &) { ++desats; };
-        EXPECT_EQ(s.comença(c.nom, c.data), c.comença) << c.nom << c.data << c.arxiu;
+        s.en_desar = [&](const Sessio &) { ++desats; };
+        EXPECT_EQ(s.comenca(c.nom, c.data), c.comenca) << c.nom << c.data << c.arxiu;
         EXPECT_EQ(m.preguntes, c.preguntes);
-        EXPECT_EQ(s.Sessió_iniciada(), c.comença);
-        EXPECT_EQ(s.estat(), c.comença ? Estat::Iniciada : Estat::Inactiu);
-        EXPECT_EQ(desats, c.comença && c.arxiu ? 1 : 0);
+        EXPECT_EQ(s.Sessio_iniciada(), c.comenca);
+        EXPECT_EQ(s.estat(), c.comenca ? Estat::Iniciada : Estat::Inactiu);
+        EXPECT_EQ(desats, c.comenca && c.arxiu ? 1 : 0);
         // The countdown shows the seconds per answer until the first exercise.
-        EXPECT_EQ(s.segons_restants(), c.comença ? 30 : 0);
+        EXPECT_EQ(s.segons_restants(), c.comenca ? 30 : 0);
         // Refused: the options stay editable.
         s.augmenta_temps();
-        EXPECT_EQ(s.opcions().segons, c.comença ? 30 : 31);
+        EXPECT_EQ(s.opcions().segons, c.comenca ? 30 : 31);
     }
 }
 
@@ -220,25 +220,25 @@ TEST(Sessio, CapcaleraAmbNomDe66) {
         {std::string(66, 'x'), "Nom i cognoms: " + std::string(66, 'x') + "  Data: 3/4/2024"},
         {std::string(70, 'x'), "Nom i cognoms: " + std::string(70, 'x') + "  Data: 3/4/2024"},
     };
-    for (const auto &[nom, capçalera] : casos) {
+    for (const auto &[nom, capcalera] : casos) {
         FontGuionada font(5);
         MissatgesGuionats m;
-        Sessió s(font, m);
+        Sessio s(font, m);
         s.posa_arxiu_actiu(true);
-        ASSERT_TRUE(s.comença(nom, "3/4/2024"));
-        EXPECT_EQ(s.Capçalera_sessió(), capçalera);
+        ASSERT_TRUE(s.comenca(nom, "3/4/2024"));
+        EXPECT_EQ(s.Capcalera_sessio(), capcalera);
     }
 }
 
 TEST(Sessio, SenseLimitDeTempsComencaDirectamentIElRellotgeNoCompta) {
     FontGuionada font(5);
     MissatgesGuionats m;
-    Sessió s(font, m);
-    s.posa_límit_temps(false);
+    Sessio s(font, m);
+    s.posa_limit_temps(false);
     s.posa_arxiu_actiu(true);
-    ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
+    ASSERT_TRUE(s.comenca("Anna", "1/1/2024"));
     EXPECT_EQ(s.estat(), Estat::Pregunta);
-    EXPECT_EQ(s.número_exercici(), 1);
+    EXPECT_EQ(s.numero_exercici(), 1);
     const int abans = s.segons_restants();
     for (int i = 0; i < 200; ++i)
         s.tic();
@@ -250,21 +250,21 @@ TEST(Sessio, SenseLimitDeTempsComencaDirectamentIElRellotgeNoCompta) {
 TEST(Sessio, CompteEnreraIFiDelTemps) {
     FontGuionada font(5);
     MissatgesGuionats m;
-    Sessió s(font, m);
+    Sessio s(font, m);
     s.posa_arxiu_actiu(true);
-    s.posa_tasca(Opció_tasca::Anomenar);
-    ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
+    s.posa_tasca(Opcio_tasca::Anomenar);
+    ASSERT_TRUE(s.comenca("Anna", "1/1/2024"));
     s.tic(); // before the first exercise nothing counts
-    EXPECT_EQ(s.número_exercici(), 0);
-    s.Següent();
+    EXPECT_EQ(s.numero_exercici(), 0);
+    s.Seguent();
     s.posa_nom("òxid");
     EXPECT_EQ(s.segons_restants(), 30);
-    EXPECT_FALSE(s.temps_gairebé_esgotat());
+    EXPECT_FALSE(s.temps_gairebe_esgotat());
     // Tick by tick: value after the tick, red, corrected.
     for (int t = 1; t <= 30; ++t) {
         s.tic();
         EXPECT_EQ(s.segons_restants(), 30 - t);
-        EXPECT_EQ(s.temps_gairebé_esgotat(), 30 - t <= 5) << t;
+        EXPECT_EQ(s.temps_gairebe_esgotat(), 30 - t <= 5) << t;
         EXPECT_EQ(s.estat(), t < 30 ? Estat::Pregunta : Estat::Corregit) << t;
     }
     EXPECT_EQ(m.avisos, std::vector<std::string>{A_temps});
@@ -277,9 +277,9 @@ TEST(Sessio, CompteEnreraIFiDelTemps) {
     EXPECT_EQ(m.avisos.size(), 1u);
     EXPECT_EQ(s.registre().Nombre_registres(), 1);
     // The next exercise starts black from the full time.
-    s.Següent();
+    s.Seguent();
     EXPECT_EQ(s.segons_restants(), 30);
-    EXPECT_FALSE(s.temps_gairebé_esgotat());
+    EXPECT_FALSE(s.temps_gairebe_esgotat());
     EXPECT_TRUE(s.crono_actiu());
     s.corregeix();
     EXPECT_FALSE(s.crono_actiu());
@@ -288,26 +288,26 @@ TEST(Sessio, CompteEnreraIFiDelTemps) {
 TEST(Sessio, DobleEnterNoCorregeixDuesVegadesNiSaltaExercicis) {
     FontGuionada font(5);
     MissatgesGuionats m;
-    Sessió s(font, m);
+    Sessio s(font, m);
     s.posa_arxiu_actiu(true);
-    ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
+    ASSERT_TRUE(s.comenca("Anna", "1/1/2024"));
     s.continua(); // first exercise
-    EXPECT_EQ(s.número_exercici(), 1);
+    EXPECT_EQ(s.numero_exercici(), 1);
     s.continua();
     s.corregeix(); // a second correction of the same exercise is ignored
     EXPECT_EQ(s.estat(), Estat::Corregit);
     EXPECT_EQ(s.registre().Nombre_registres(), 1);
-    EXPECT_EQ(s.estadístiques().Exercicis_totals, 1);
+    EXPECT_EQ(s.estadistiques().Exercicis_totals, 1);
     s.continua();
-    EXPECT_EQ(s.número_exercici(), 2);
+    EXPECT_EQ(s.numero_exercici(), 2);
     EXPECT_EQ(s.estat(), Estat::Pregunta);
-    s.Següent(); // no skipping while an answer is pending
-    EXPECT_EQ(s.número_exercici(), 2);
+    s.Seguent(); // no skipping while an answer is pending
+    EXPECT_EQ(s.numero_exercici(), 2);
     // Options are frozen.
-    s.posa_família(0, false);
-    s.posa_tasca(Opció_tasca::Formular);
-    EXPECT_TRUE(s.opcions().famílies[0]);
-    EXPECT_EQ(s.opcions().tasca, Opció_tasca::Alternat);
+    s.posa_familia(0, false);
+    s.posa_tasca(Opcio_tasca::Formular);
+    EXPECT_TRUE(s.opcions().families[0]);
+    EXPECT_EQ(s.opcions().tasca, Opcio_tasca::Alternat);
 }
 
 // The name box holds 36 characters: what is typed beyond them is never part of the answer.
@@ -315,10 +315,10 @@ TEST(Sessio, NomTeclejatTallatA36Caracters) {
     FontGuionada font(7);
     MissatgesGuionats m;
     m.respostes = {true}; // no data file: go on
-    Sessió s(font, m);
-    s.posa_tasca(Opció_tasca::Anomenar);
-    s.posa_límit_temps(false);
-    ASSERT_TRUE(s.comença("Anna Puig", "12/03/2024"));
+    Sessio s(font, m);
+    s.posa_tasca(Opcio_tasca::Anomenar);
+    s.posa_limit_temps(false);
+    ASSERT_TRUE(s.comenca("Anna Puig", "12/03/2024"));
     ASSERT_EQ(s.estat(), Estat::Pregunta);
     const std::string nom = s.Exercici_actual().Nom_compost;
     ASSERT_LT(longitud(nom), 36u);
@@ -335,8 +335,8 @@ TEST(Sessio, SessioGuionadaDe25) {
     FontGuionada font(2024);
     MissatgesGuionats m;
     m.respostes = {true}; // no data file: go on
-    Sessió s(font, m);
-    ASSERT_TRUE(s.comença("Anna Puig", "12/03/2024"));
+    Sessio s(font, m);
+    ASSERT_TRUE(s.comenca("Anna Puig", "12/03/2024"));
     EXPECT_TRUE(m.preguntes.size() == 1 && m.preguntes[0] == Q_arxiu);
 
     std::array<int, 10> encerts{}, errors{};
@@ -345,17 +345,17 @@ TEST(Sessio, SessioGuionadaDe25) {
     for (int n = 1; n <= 25; ++n) {
         s.continua();
         ASSERT_EQ(s.estat(), Estat::Pregunta);
-        ASSERT_EQ(s.número_exercici(), n);
+        ASSERT_EQ(s.numero_exercici(), n);
         EXPECT_EQ(s.historial_visible(), pendent) << n;
         const Tasca mode = n % 2 == 1 ? primer_mode : altra_tasca(primer_mode);
         ASSERT_EQ(s.Mode_exercici(), mode);
         EXPECT_EQ(s.Pantalla_actual(), mode == Tasca::Formular ? "Formular" : "Anomenar");
         const Exercici e = s.Exercici_actual();
         const std::string nom = e.Nom_compost;
-        EXPECT_EQ(nom, Canvi_MAJÚSCULES_minúscules(nom));
+        EXPECT_EQ(nom, Canvi_MAJUSCULES_minuscules(nom));
         EXPECT_EQ(s.nom_demanat(), nom);
 
-        const bool bé = n % 4 != 0 && n != 13;
+        const bool be = n % 4 != 0 && n != 13;
         std::string escrit;
         if (n == 13) {
             for (int t = 0; t < 30; ++t)
@@ -363,12 +363,12 @@ TEST(Sessio, SessioGuionadaDe25) {
             EXPECT_EQ(m.avisos.back(), A_temps);
         } else {
             if (mode == Tasca::Formular) {
-                escriu_fórmula(s, bé);
+                escriu_formula(s, be);
             } else {
                 // Right answers typed in capitals without accents (the assistant forgives them),
                 // wrong ones with an extra word.
-                escrit = bé ? Canvi_accents(nom) : "xx " + nom;
-                if (bé && n % 3 == 0)
+                escrit = be ? Canvi_accents(nom) : "xx " + nom;
+                if (be && n % 3 == 0)
                     for (auto &c : escrit)
                         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
                 s.posa_nom(escrit);
@@ -376,18 +376,18 @@ TEST(Sessio, SessioGuionadaDe25) {
             s.continua();
         }
         ASSERT_EQ(s.estat(), Estat::Corregit);
-        EXPECT_EQ(s.Resultat(), bé ? 2 : 1) << n << " " << nom << " [" << escrit << "]";
-        EXPECT_EQ(s.mostra_correcte(), bé);
-        EXPECT_EQ(s.mostra_incorrecte(), !bé);
-        EXPECT_EQ(s.ofereix_professor(), !bé);
+        EXPECT_EQ(s.Resultat(), be ? 2 : 1) << n << " " << nom << " [" << escrit << "]";
+        EXPECT_EQ(s.mostra_correcte(), be);
+        EXPECT_EQ(s.mostra_incorrecte(), !be);
+        EXPECT_EQ(s.ofereix_professor(), !be);
 
         // The record line, and the history of the exercise's own task shown with the next one.
         if (mode == Tasca::Formular) {
-            EXPECT_EQ(s.mostra_fórmula_esperada(), !bé);
+            EXPECT_EQ(s.mostra_formula_esperada(), !be);
         } else {
             EXPECT_EQ(s.resposta().nom, escrit);
-            EXPECT_EQ(s.mostra_nom_esperat(), !bé);
-            if (!bé) {
+            EXPECT_EQ(s.mostra_nom_esperat(), !be);
+            if (!be) {
                 EXPECT_EQ(s.nom_esperat_mostrat(), nom);
             }
         }
@@ -400,14 +400,14 @@ TEST(Sessio, SessioGuionadaDe25) {
         pendent = s.Historial_pendent();
 
         // Statistics.
-        const int k = índex_codi(e.Codi_exercici);
+        const int k = index_codi(e.Codi_exercici);
         ASSERT_GE(k, 0) << e.Codi_exercici;
-        (bé ? encerts : errors)[k]++;
-        EXPECT_EQ(s.estadístiques().Encerts_per_tipus, encerts);
-        EXPECT_EQ(s.estadístiques().Errors_per_tipus, errors);
+        (be ? encerts : errors)[k]++;
+        EXPECT_EQ(s.estadistiques().Encerts_per_tipus, encerts);
+        EXPECT_EQ(s.estadistiques().Errors_per_tipus, errors);
     }
     // 25 answers: 6 wrong (4, 8, 12, 16, 20, 24) and one run out of time (13).
-    const auto &est = s.estadístiques();
+    const auto &est = s.estadistiques();
     EXPECT_EQ(est.encerts_sobre_total, (Cel{"18 / 25", Color::Blau}));
     EXPECT_EQ(est.percentatge_encerts, (Cel{"72 %", Color::Blau}));
     const std::array<std::vector<int>, 12> grups{
@@ -426,44 +426,44 @@ TEST(Sessio, SessioGuionadaDe25) {
     m.respostes = {false};
     s.continua();
     EXPECT_EQ(s.estat(), Estat::Acabada);
-    EXPECT_EQ(s.número_exercici(), 25);
-    EXPECT_TRUE(s.sèrie_acabada());
+    EXPECT_EQ(s.numero_exercici(), 25);
+    EXPECT_TRUE(s.serie_acabada());
     EXPECT_EQ(m.preguntes.back(), Q_fi);
     EXPECT_EQ(s.historial_visible(), pendent);
-    EXPECT_FALSE(s.opcions().límit_temps);
+    EXPECT_FALSE(s.opcions().limit_temps);
     EXPECT_EQ(s.registre().Nombre_registres(), 25);
     s.continua();
     s.tic();
-    EXPECT_EQ(s.número_exercici(), 25);
+    EXPECT_EQ(s.numero_exercici(), 25);
     EXPECT_EQ(m.preguntes.size(), 2u);
 }
 
 TEST(Sessio, TotsElsCompostosIAcabaQuanTotesLesFamiliesSonPlenes) {
     FontGuionada font(77);
     MissatgesGuionats m;
-    Sessió s(font, m);
+    Sessio s(font, m);
     s.posa_arxiu_actiu(true);
-    s.posa_límit_temps(false);
-    s.posa_tasca(Opció_tasca::Formular);
+    s.posa_limit_temps(false);
+    s.posa_tasca(Opcio_tasca::Formular);
     s.posa_nombre_exercicis(s.Nombre_combinacions());
     ASSERT_EQ(s.opcions().nombre_exercicis, 1655);
-    int imprès = 0;
-    s.en_imprimir = [&](const Sessió &) { ++imprès; };
+    int impres = 0;
+    s.en_imprimir = [&](const Sessio &) { ++impres; };
     m.respostes = {true};
-    ASSERT_TRUE(s.comença("Anna", "1/1/2024"));
+    ASSERT_TRUE(s.comenca("Anna", "1/1/2024"));
     std::map<std::string, int> vistos;
     while (s.estat() == Estat::Pregunta) {
-        ++vistos[s.Exercici_actual().fórmula() + "|" + s.Exercici_actual().Nom_compost];
-        escriu_fórmula(s, true);
+        ++vistos[s.Exercici_actual().formula() + "|" + s.Exercici_actual().Nom_compost];
+        escriu_formula(s, true);
         s.continua();
-        ASSERT_EQ(s.Resultat(), 2) << s.número_exercici();
+        ASSERT_EQ(s.Resultat(), 2) << s.numero_exercici();
         s.continua();
     }
     EXPECT_EQ(s.estat(), Estat::Acabada);
-    EXPECT_EQ(s.número_exercici(), 1655);
+    EXPECT_EQ(s.numero_exercici(), 1655);
     EXPECT_EQ(s.registre().Nombre_registres(), 1655);
     EXPECT_TRUE(s.generador().Exhaurits());
     EXPECT_EQ(vistos.size(), 1655u);
-    EXPECT_EQ(s.estadístiques().encerts_sobre_total.text, "1655 / 1655");
-    EXPECT_EQ(imprès, 1);
+    EXPECT_EQ(s.estadistiques().encerts_sobre_total.text, "1655 / 1655");
+    EXPECT_EQ(impres, 1);
 }

@@ -25,8 +25,8 @@ inline const std::map<std::string, Compost> &compostos() {
     static const std::map<std::string, Compost> c = [] {
         const Taules t = Taules::carrega();
         std::map<std::string, Compost> m;
-        for (const Entrada_catàleg &e : catàleg(t))
-            m[construeix(t, e.tipus, e.a, e.b, Tasca::Formular).fórmula()] = {
+        for (const Entrada_cataleg &e : cataleg(t))
+            m[construeix(t, e.tipus, e.a, e.b, Tasca::Formular).formula()] = {
                 construeix(t, e.tipus, e.a, e.b, Tasca::Formular),
                 construeix(t, e.tipus, e.a, e.b, Tasca::Anomenar)};
         return m;
@@ -38,31 +38,31 @@ inline const std::map<std::string, Compost> &compostos() {
 // a wrong element when wrong, or a name task (mode 2) answered "nom equivocat" when wrong.
 inline std::string registre(int N, const Compost &c, int mode, bool correcte) {
     using namespace quimerix;
-    if (tasca_de_dígit(mode) == Tasca::Formular) {
+    if (tasca_de_digit(mode) == Tasca::Formular) {
         auto resposta = c.formular.caixes;
-        if (!correcte) resposta[Símbol2] = "Xy";
-        return línia_registre_fórmula(N, c.formular.Nom_compost, c.formular, resposta, correcte);
+        if (!correcte) resposta[Simbol2] = "Xy";
+        return linia_registre_formula(N, c.formular.Nom_compost, c.formular, resposta, correcte);
     }
-    return línia_registre_nom(N, c.anomenar, correcte ? c.anomenar.Nom_compost : "nom equivocat",
+    return linia_registre_nom(N, c.anomenar, correcte ? c.anomenar.Nom_compost : "nom equivocat",
                               c.anomenar.Nom_compost, correcte);
 }
 
 struct Exercici_fet {
-    std::string fórmula;
+    std::string formula;
     int mode;
     bool correcte;
 };
 
 // A session whose counters agree with its records.
-inline quimerix::DadesSessió sessió(const std::string &nom, const std::string &data,
+inline quimerix::DadesSessio sessio(const std::string &nom, const std::string &data,
                                     const std::vector<Exercici_fet> &fets) {
     using namespace quimerix;
-    DadesSessió d;
-    d.capçalera = "Nom i cognoms: " + nom + std::string(66 - longitud(nom), ' ') + "  Data: " + data;
+    DadesSessio d;
+    d.capcalera = "Nom i cognoms: " + nom + std::string(66 - longitud(nom), ' ') + "  Data: " + data;
     for (const Exercici_fet &f : fets) {
-        const Compost &c = compostos().at(f.fórmula);
+        const Compost &c = compostos().at(f.formula);
         d.registres.push_back(registre(static_cast<int>(d.registres.size()) + 1, c, f.mode, f.correcte));
-        ++(f.correcte ? d.encerts : d.errors)[índex_codi(c.formular.Codi_exercici)];
+        ++(f.correcte ? d.encerts : d.errors)[index_codi(c.formular.Codi_exercici)];
     }
     return d;
 }

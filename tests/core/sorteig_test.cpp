@@ -14,25 +14,25 @@ using T = Tipus_compost;
 
 namespace {
 
-Caselles només(int casella) {
+Caselles nomes(int casella) {
     Caselles c{};
     c[casella] = true;
     return c;
 }
 
-int fila(const std::string &símbol) {
-    return parell(símbol, "1").element;
+int fila(const std::string &simbol) {
+    return parell(simbol, "1").element;
 }
 
-Parell par(const std::string &símbol, int valència) {
-    return parell(símbol, std::to_string(valència));
+Parell par(const std::string &simbol, int valencia) {
+    return parell(simbol, std::to_string(valencia));
 }
 
 } // namespace
 
 TEST(Sorteig, BarallaEsUnaPermutacioDelsParells) {
     FontRellotge font(7);
-    const Baralla b = Generació_exercicis(font);
+    const Baralla b = Generacio_exercicis(font);
     std::set<std::pair<int, int>> vistos;
     for (int i = 1; i <= Mida_baralla; ++i) {
         const Parell p = b.parells[i];
@@ -49,7 +49,7 @@ TEST(Sorteig, TaulesDeDisponibilitatEnCarregar) {
     FontRellotge font(3);
     const Generador g(taules(), font);
     const std::pair<T, int> esperat[] = {
-        {T::Hidròxid, 37},          {T::Oxoàcid, 20}, {T::Oxoàcid_especial, 6}, {T::Sal_binària, 518},
+        {T::Hidroxid, 37},          {T::Oxoacid, 20}, {T::Oxoacid_especial, 6}, {T::Sal_binaria, 518},
         {T::Binari_no_metall, 236}, {T::Oxosal, 592}, {T::Oxosal_especial, 111}};
     for (const auto &[tipus, n] : esperat)
         EXPECT_EQ(g.disponibles_restants(tipus), n) << static_cast<int>(tipus);
@@ -57,16 +57,16 @@ TEST(Sorteig, TaulesDeDisponibilitatEnCarregar) {
 
 TEST(Sorteig, CatalegPerFamilia) {
     std::map<T, int> n;
-    for (const Entrada_catàleg &e : catàleg(taules()))
+    for (const Entrada_cataleg &e : cataleg(taules()))
         ++n[e.tipus];
-    const std::map<T, int> esperat = {{T::Òxid, 76},
+    const std::map<T, int> esperat = {{T::Oxid, 76},
                                       {T::Hidrur, 52},
-                                      {T::Hidràcid, 7},
-                                      {T::Sal_binària, 518},
+                                      {T::Hidracid, 7},
+                                      {T::Sal_binaria, 518},
                                       {T::Binari_no_metall, 236},
-                                      {T::Hidròxid, 37},
-                                      {T::Oxoàcid, 20},
-                                      {T::Oxoàcid_especial, 6},
+                                      {T::Hidroxid, 37},
+                                      {T::Oxoacid, 20},
+                                      {T::Oxoacid_especial, 6},
                                       {T::Oxosal, 592},
                                       {T::Oxosal_especial, 111}};
     EXPECT_EQ(n, esperat);
@@ -82,14 +82,14 @@ TEST(Sorteig, ReglesDeDisponibilitat) {
     EXPECT_TRUE(disponible_binari_no_metall(t, par("N", 5), par("Br", 1)) ==
                 (*t.Electronegativitat[fila("N")] < *t.Electronegativitat[fila("Br")]));
     EXPECT_FALSE(disponible_binari_no_metall(t, par("S", 2), par("S", 2)));
-    EXPECT_TRUE(disponible_sal_binària(t, par("Na", 1), par("Cl", 1)));
-    EXPECT_FALSE(disponible_sal_binària(t, par("Na", 1), par("Cl", 3)));
-    EXPECT_FALSE(disponible_sal_binària(t, par("Na", 1), par("O", 2)));
-    EXPECT_TRUE(disponible_oxoàcid(t, par("Cl", 7)));
-    EXPECT_FALSE(disponible_oxoàcid(t, par("Br", 7)));
-    EXPECT_FALSE(disponible_oxoàcid(t, par("Te", 6)));
-    EXPECT_TRUE(disponible_oxoàcid_especial(t, par("As", 3)));
-    EXPECT_FALSE(disponible_oxoàcid_especial(t, par("As", 1)));
+    EXPECT_TRUE(disponible_sal_binaria(t, par("Na", 1), par("Cl", 1)));
+    EXPECT_FALSE(disponible_sal_binaria(t, par("Na", 1), par("Cl", 3)));
+    EXPECT_FALSE(disponible_sal_binaria(t, par("Na", 1), par("O", 2)));
+    EXPECT_TRUE(disponible_oxoacid(t, par("Cl", 7)));
+    EXPECT_FALSE(disponible_oxoacid(t, par("Br", 7)));
+    EXPECT_FALSE(disponible_oxoacid(t, par("Te", 6)));
+    EXPECT_TRUE(disponible_oxoacid_especial(t, par("As", 3)));
+    EXPECT_FALSE(disponible_oxoacid_especial(t, par("As", 1)));
     EXPECT_TRUE(disponible_oxosal(t, par("Cl", 7), par("Na", 1)));
     EXPECT_TRUE(disponible_oxosal(t, par("P", 5), par("Ca", 2)));
     EXPECT_FALSE(disponible_oxosal(t, par("Br", 7), par("Na", 1)));
@@ -97,26 +97,26 @@ TEST(Sorteig, ReglesDeDisponibilitat) {
     EXPECT_FALSE(disponible_oxosal(t, par("Na", 1), par("Cl", 7)));
     EXPECT_FALSE(disponible_oxosal_especial(t, par("P", 1), par("Na", 1)));
     EXPECT_TRUE(disponible_oxosal_especial(t, par("P", 3), par("Na", 1)));
-    EXPECT_FALSE(usable_òxid(t, par("O", 2)));
-    EXPECT_FALSE(usable_òxid(t, par("H", 1)));
+    EXPECT_FALSE(usable_oxid(t, par("O", 2)));
+    EXPECT_FALSE(usable_oxid(t, par("H", 1)));
     EXPECT_FALSE(usable_hidrur(t, par("N", 5)));
     EXPECT_TRUE(usable_hidrur(t, par("N", 3)));
-    EXPECT_TRUE(usable_hidràcid(t, par("S", 2)));
-    EXPECT_FALSE(usable_hidràcid(t, par("S", 4)));
-    EXPECT_FALSE(usable_hidràcid(t, par("N", 3)));
+    EXPECT_TRUE(usable_hidracid(t, par("S", 2)));
+    EXPECT_FALSE(usable_hidracid(t, par("S", 4)));
+    EXPECT_FALSE(usable_hidracid(t, par("N", 3)));
 }
 
 TEST(Sorteig, BandesDelTipus) {
-    const std::pair<int, T> casos[] = {{1, T::Òxid},
-                                       {10, T::Òxid},
+    const std::pair<int, T> casos[] = {{1, T::Oxid},
+                                       {10, T::Oxid},
                                        {11, T::Hidrur},
                                        {17, T::Hidrur},
-                                       {18, T::Hidràcid},
-                                       {19, T::Sal_binària},
+                                       {18, T::Hidracid},
+                                       {19, T::Sal_binaria},
                                        {46, T::Binari_no_metall},
-                                       {62, T::Hidròxid},
-                                       {63, T::Oxoàcid},
-                                       {66, T::Oxoàcid_especial},
+                                       {62, T::Hidroxid},
+                                       {63, T::Oxoacid},
+                                       {66, T::Oxoacid_especial},
                                        {67, T::Oxosal},
                                        {95, T::Oxosal_especial},
                                        {100, T::Oxosal_especial}};
@@ -129,41 +129,41 @@ TEST(Sorteig, TipusForcatAmbFontGuionada) {
     Generador g(taules(), font);
     // Only "Hidrurs" ticked: 18 gives a hydracid, 11..17 a hydride; an unticked band is drawn again.
     font.afegeix({valor_per(18, 100), valor_per(12, 100), valor_per(30, 100), valor_per(17, 100)});
-    EXPECT_EQ(g.Sorteig_tipus_exercici(només(1), kFormular)->Codi_exercici, "HXA");
-    const std::string codi = g.Sorteig_tipus_exercici(només(1), kFormular)->Codi_exercici;
+    EXPECT_EQ(g.Sorteig_tipus_exercici(nomes(1), kFormular)->Codi_exercici, "HXA");
+    const std::string codi = g.Sorteig_tipus_exercici(nomes(1), kFormular)->Codi_exercici;
     EXPECT_TRUE(codi == "HM" || codi == "HX") << codi;
-    EXPECT_EQ(g.Sorteig_tipus_exercici(només(1), kFormular)->Codi_exercici.substr(0, 1), "H");
+    EXPECT_EQ(g.Sorteig_tipus_exercici(nomes(1), kFormular)->Codi_exercici.substr(0, 1), "H");
     EXPECT_EQ(g.Tipus_exercici(), 17);
     EXPECT_EQ(font.pendents(), 0u);
 }
 
 TEST(Sorteig, HidracidsUnCopCadaSetHidrurs) {
-    int hidràcids = 0, hidrurs = 0;
+    int hidracids = 0, hidrurs = 0;
     for (unsigned llavor = 1; llavor <= 100; ++llavor) {
         FontRellotge font(llavor);
         Generador g(taules(), font);
         for (int i = 0; i < 20; ++i) {
-            const auto e = g.Sorteig_tipus_exercici(només(1), kFormular);
+            const auto e = g.Sorteig_tipus_exercici(nomes(1), kFormular);
             ASSERT_TRUE(e);
-            if (g.ple(T::Hidràcid) || g.ple(T::Hidrur)) break;
-            (e->Codi_exercici == "HXA" ? hidràcids : hidrurs) += 1;
+            if (g.ple(T::Hidracid) || g.ple(T::Hidrur)) break;
+            (e->Codi_exercici == "HXA" ? hidracids : hidrurs) += 1;
         }
     }
-    const double proporció = static_cast<double>(hidrurs) / hidràcids;
-    EXPECT_GT(proporció, 5.5);
-    EXPECT_LT(proporció, 8.5);
+    const double proporcio = static_cast<double>(hidrurs) / hidracids;
+    EXPECT_GT(proporcio, 5.5);
+    EXPECT_LT(proporcio, 8.5);
 }
 
 TEST(Sorteig, FamiliaDeDuesParellesPlenaAlSeuLimit) {
     FontRellotge font(11);
     Generador g(taules(), font);
     int n = 0;
-    while (g.Sorteig_tipus_exercici(només(2), kFormular))
+    while (g.Sorteig_tipus_exercici(nomes(2), kFormular))
         ++n;
     EXPECT_EQ(n, 518);
-    EXPECT_TRUE(g.ple(T::Sal_binària));
+    EXPECT_TRUE(g.ple(T::Sal_binaria));
     EXPECT_EQ(g.Comptador()[3], 518);
-    EXPECT_EQ(g.disponibles_restants(T::Sal_binària), 0);
+    EXPECT_EQ(g.disponibles_restants(T::Sal_binaria), 0);
     EXPECT_TRUE(g.Exhaurits());
 }
 
@@ -171,12 +171,12 @@ TEST(Sorteig, NomesOxoacidsExhauritsALaPeticio27) {
     FontRellotge font(13);
     Generador g(taules(), font);
     for (int i = 1; i <= 26; ++i) {
-        const auto e = g.Sorteig_tipus_exercici(només(5), kAnomenar);
+        const auto e = g.Sorteig_tipus_exercici(nomes(5), kAnomenar);
         ASSERT_TRUE(e) << i;
         EXPECT_EQ(e->Codi_exercici, "HXO");
         EXPECT_FALSE(g.Exhaurits());
     }
-    EXPECT_FALSE(g.Sorteig_tipus_exercici(només(5), kAnomenar));
+    EXPECT_FALSE(g.Sorteig_tipus_exercici(nomes(5), kAnomenar));
     EXPECT_TRUE(g.Exhaurits());
     EXPECT_EQ(g.Comptador()[6], 164);
     EXPECT_EQ(g.Comptador()[8], 164);
@@ -185,9 +185,9 @@ TEST(Sorteig, NomesOxoacidsExhauritsALaPeticio27) {
 TEST(Sorteig, TotElCatalegUnCopIAcaba) {
     using Clau = std::tuple<std::string, std::string, std::string>;
     std::multiset<Clau> esperat;
-    for (const Entrada_catàleg &e : catàleg(taules())) {
+    for (const Entrada_cataleg &e : cataleg(taules())) {
         const Exercici ex = construeix(taules(), e.tipus, e.a, e.b, kFormular);
-        esperat.insert({ex.Codi_exercici, ex.fórmula(), ex.Nom_compost});
+        esperat.insert({ex.Codi_exercici, ex.formula(), ex.Nom_compost});
     }
     ASSERT_EQ(esperat.size(), 1655u);
     FontRellotge font(17);
@@ -196,7 +196,7 @@ TEST(Sorteig, TotElCatalegUnCopIAcaba) {
     totes.fill(true);
     std::multiset<Clau> obtingut;
     while (const auto e = g.Sorteig_tipus_exercici(totes, kFormular))
-        obtingut.insert({e->Codi_exercici, e->fórmula(), e->Nom_compost});
+        obtingut.insert({e->Codi_exercici, e->formula(), e->Nom_compost});
     EXPECT_TRUE(g.Exhaurits());
     EXPECT_EQ(obtingut, esperat);
     EXPECT_FALSE(g.Sorteig_tipus_exercici(totes, kFormular));
@@ -230,21 +230,21 @@ TEST(Sorteig, LaBarrejaSorteigPrimerElementIDespresColumna) {
     FontGuionada font(9);
     font.afegeix({valor_per(5, 41), valor_per(2, 4), valor_per(5, 41), valor_per(2, 4), valor_per(7, 41),
                   valor_per(1, 4)});
-    const Baralla b = Generació_exercicis(font);
+    const Baralla b = Generacio_exercicis(font);
     EXPECT_EQ(b.parells[1], (Parell{5, 4}));
     EXPECT_EQ(b.parells[2], (Parell{7, 3}));
     // The oxide deck is the first one shuffled at load.
     FontGuionada font2(9);
     font2.afegeix({valor_per(30, 41), valor_per(3, 4)});
     const Generador g(taules(), font2);
-    EXPECT_EQ(g.baralla(T::Òxid).parells[1], (Parell{30, 5}));
+    EXPECT_EQ(g.baralla(T::Oxid).parells[1], (Parell{30, 5}));
 }
 
 // The counts of each family come from the availability tables of any shuffle and match the
 // catalogue.
 TEST(Sorteig, CombinacionsDeCadaFamiliaSonLesDelCataleg) {
     std::array<int, Nombre_tipus> esperat{};
-    for (const Entrada_catàleg &e : catàleg(taules()))
+    for (const Entrada_cataleg &e : cataleg(taules()))
         ++esperat[static_cast<int>(e.tipus)];
     for (std::uint64_t llavor : {1u, 17u, 4242u}) {
         FontRellotge font(llavor);

@@ -20,7 +20,7 @@ TEST(Utf8, SequenciesMalformades) {
     const struct {
         const char *nom;
         std::string bytes;
-        std::u32string caràcters;
+        std::u32string caracters;
     } casos[] = {
         {"ascii", "Fe2O3", U"Fe2O3"},
         {"dos_bytes", "\xC3\xB2", U"ò"},
@@ -40,12 +40,12 @@ TEST(Utf8, SequenciesMalformades) {
         {"cap_FF", "\xFF", U"\u00FF"},
     };
     for (const auto &c : casos) {
-        EXPECT_EQ(a_caràcters(c.bytes), c.caràcters) << c.nom;
-        EXPECT_EQ(a_caràcters(a_utf8(c.caràcters)), c.caràcters) << c.nom;
+        EXPECT_EQ(a_caracters(c.bytes), c.caracters) << c.nom;
+        EXPECT_EQ(a_caracters(a_utf8(c.caracters)), c.caracters) << c.nom;
     }
-    EXPECT_EQ(primer_caràcter("òxid"), "ò");
-    EXPECT_EQ(primer_caràcter("\xC0\x80"), "\u00C0");
-    EXPECT_EQ(primers_caràcters("tel·luri", 4), "tel·");
+    EXPECT_EQ(primer_caracter("òxid"), "ò");
+    EXPECT_EQ(primer_caracter("\xC0\x80"), "\u00C0");
+    EXPECT_EQ(primers_caracters("tel·luri", 4), "tel·");
 }
 
 // One reading of typed text for the window and the tool: invisible characters, apostrophes, the

@@ -17,7 +17,7 @@ using namespace quimerix;
 
 namespace {
 
-class SempreSí final : public Missatges {
+class SempreSi final : public Missatges {
   public:
     bool pregunta(const std::string &, const std::string &, Icona) override { return true; }
     void avisa(const std::string &, const std::string &, Icona) override {}
@@ -27,13 +27,13 @@ class SempreSí final : public Missatges {
 
 int main(int argc, char **argv) {
     if (argc != 4) return 2;
-    impressio::AplicacióSensePantalla aplicació;
+    impressio::AplicacioSensePantalla aplicacio;
     FontRellotge font(7);
-    SempreSí missatges;
-    Sessió s(font, missatges);
-    s.posa_límit_temps(false);
+    SempreSi missatges;
+    Sessio s(font, missatges);
+    s.posa_limit_temps(false);
     s.posa_nombre_exercicis(std::atoi(argv[1]));
-    if (!s.comença("Marcel·la Ferrà Gonçalves", "3/5/2024")) return 1;
+    if (!s.comenca("Marcel·la Ferrà Gonçalves", "3/5/2024")) return 1;
     for (int i = 0; s.estat() == Estat::Pregunta; ++i) {
         const Exercici &e = s.Exercici_actual();
         if (i % 2 == 0 && s.Mode_exercici() == Tasca::Formular) {
@@ -45,15 +45,15 @@ int main(int argc, char **argv) {
         s.continua();
         s.continua();
     }
-    const DadesSessió d = s.dades();
+    const DadesSessio d = s.dades();
     const auto doc = informe(d);
     if (!doc || !impressio::desa_pdf(*doc, QString::fromLocal8Bit(argv[2]))) return 1;
-    std::ofstream línies(argv[3], std::ios::binary);
-    línies << d.capçalera << "\n";
+    std::ofstream linies(argv[3], std::ios::binary);
+    linies << d.capcalera << "\n";
     for (std::string r : d.registres) {
         r.resize(r.size() - 2); // CR LF
-        línies << r << "\n";
+        linies << r << "\n";
     }
-    std::cout << "Font: " << impressio::família_obtinguda().toStdString() << "\n";
-    return línies ? 0 : 1;
+    std::cout << "Font: " << impressio::familia_obtinguda().toStdString() << "\n";
+    return linies ? 0 : 1;
 }

@@ -13,8 +13,8 @@ using namespace prova;
 
 namespace {
 
-bool desa(const std::string &camí, const std::string &bytes) {
-    std::ofstream f(camí, std::ios::binary | std::ios::trunc);
+bool desa(const std::string &cami, const std::string &bytes) {
+    std::ofstream f(cami, std::ios::binary | std::ios::trunc);
     f << bytes;
     return static_cast<bool>(f.flush());
 }
@@ -29,12 +29,12 @@ int main(int argc, char **argv) {
     const std::string carpeta = argv[1];
     // Anna: 7 of 8, with a comma in her name. Bernat: 1 of 3. Carla: her counters say 2 of 2 but one
     // of her two records is wrong. Dídac: counters for 2 exercises and a single record.
-    DadesSessió carla = sessió("Carla Vidal", "09/12/2026", {{"NaOH", 1, true}, {"Fe2O3", 2, false}});
+    DadesSessio carla = sessio("Carla Vidal", "09/12/2026", {{"NaOH", 1, true}, {"Fe2O3", 2, false}});
     carla.errors = {};
-    carla.encerts[índex_codi("OM")] = 1;
-    DadesSessió dídac = sessió("Dídac Soler", "09/12/2026", {{"NaCl", 1, false}});
-    dídac.encerts[índex_codi("MX")] = 1;
-    const bool bé = desa(carpeta + "/anna.qxs", arxiu_sessió(sessió("Puig, Anna", "08/12/2026",
+    carla.encerts[index_codi("OM")] = 1;
+    DadesSessio didac = sessio("Dídac Soler", "09/12/2026", {{"NaCl", 1, false}});
+    didac.encerts[index_codi("MX")] = 1;
+    const bool be = desa(carpeta + "/anna.qxs", arxiu_sessio(sessio("Puig, Anna", "08/12/2026",
                                                                     {{"Fe2O3", 1, true},
                                                                      {"Na2O", 2, true},
                                                                      {"NaCl", 1, true},
@@ -44,11 +44,11 @@ int main(int argc, char **argv) {
                                                                      {"Ca(OH)2", 1, true},
                                                                      {"CO", 2, true}}))) &&
                     desa(carpeta + "/bernat.qxs",
-                         arxiu_sessió(sessió("Bernat Sàez", "08/12/2026",
+                         arxiu_sessio(sessio("Bernat Sàez", "08/12/2026",
                                              {{"NaCl", 1, false}, {"Fe2O3", 2, false}, {"CO", 1, true}}))) &&
-                    desa(carpeta + "/carla.qxs", arxiu_sessió(carla)) &&
-                    desa(carpeta + "/didac.qxs", arxiu_sessió(dídac)) &&
+                    desa(carpeta + "/carla.qxs", arxiu_sessio(carla)) &&
+                    desa(carpeta + "/didac.qxs", arxiu_sessio(didac)) &&
                     desa(carpeta + "/trencat.qxs", "no és un arxiu de sessió\n");
-    if (!bé) std::cerr << "genera_sessions: no s'ha pogut escriure a " << carpeta << "\n";
-    return bé ? 0 : 1;
+    if (!be) std::cerr << "genera_sessions: no s'ha pogut escriure a " << carpeta << "\n";
+    return be ? 0 : 1;
 }

@@ -29,8 +29,8 @@ class ArrencadaTest : public QObject {
 using namespace prova;
 
 void ArrencadaTest::screen_data() {
-    QTest::addColumn<QSize>("resolució");
-    QTest::addColumn<qreal>("ràtio");
+    QTest::addColumn<QSize>("resolucio");
+    QTest::addColumn<qreal>("ratio");
     QTest::addColumn<bool>("obre");
     QTest::newRow("800x600") << QSize(800, 600) << 1.0 << true;
     QTest::newRow("1920x1080") << QSize(1920, 1080) << 1.0 << true;
@@ -46,11 +46,11 @@ void ArrencadaTest::screen_data() {
 }
 
 void ArrencadaTest::screen() {
-    QFETCH(QSize, resolució);
-    QFETCH(qreal, ràtio);
+    QFETCH(QSize, resolucio);
+    QFETCH(qreal, ratio);
     QFETCH(bool, obre);
     MissatgesProva m;
-    QCOMPARE(quimerix::ui::comprova_pantalla(m, resolució, ràtio), obre);
+    QCOMPARE(quimerix::ui::comprova_pantalla(m, resolucio, ratio), obre);
     if (obre) {
         QVERIFY(m.rebuts.empty());
         return;
@@ -59,8 +59,8 @@ void ArrencadaTest::screen() {
     QCOMPARE(m.rebuts[0].text,
              std::string("L'aplicació no es pot obrir. Per a què aquesta funcioni correctament cal "
                          "una resolució mínima de pantalla de 800x600"));
-    QCOMPARE(m.rebuts[0].títol, std::string(" Atenció !"));
-    QVERIFY(!m.rebuts[0].pregunta && m.rebuts[0].icona == quimerix::Icona::Exclamació);
+    QCOMPARE(m.rebuts[0].titol, std::string(" Atenció !"));
+    QVERIFY(!m.rebuts[0].pregunta && m.rebuts[0].icona == quimerix::Icona::Exclamacio);
 }
 
 void ArrencadaTest::second_copy_data() {
@@ -73,19 +73,19 @@ void ArrencadaTest::second_copy() {
     QFETCH(bool, resposta);
     QTemporaryDir carpeta;
     const QString ruta = carpeta.filePath("quimerix.lock");
-    quimerix::ui::Instància primera(ruta);
+    quimerix::ui::Instancia primera(ruta);
     MissatgesProva m;
-    QVERIFY(quimerix::ui::comprova_segona_còpia(m, primera, "quimerix"));
+    QVERIFY(quimerix::ui::comprova_segona_copia(m, primera, "quimerix"));
     QVERIFY(m.rebuts.empty());
 
-    quimerix::ui::Instància segona(ruta);
+    quimerix::ui::Instancia segona(ruta);
     m.respostes = {resposta};
-    QCOMPARE(quimerix::ui::comprova_segona_còpia(m, segona, "quimerix"), resposta);
+    QCOMPARE(quimerix::ui::comprova_segona_copia(m, segona, "quimerix"), resposta);
     QCOMPARE(m.textos(),
              std::vector<std::string>{"L'aplicació quimerix ja s'està executant. Vols obrir una nova "
                                       "finestra amb la mateixa aplicació?"});
-    QCOMPARE(m.rebuts[0].títol, std::string(" Atenció !"));
-    QVERIFY(m.rebuts[0].pregunta && m.rebuts[0].icona == quimerix::Icona::Informació);
+    QCOMPARE(m.rebuts[0].titol, std::string(" Atenció !"));
+    QVERIFY(m.rebuts[0].pregunta && m.rebuts[0].icona == quimerix::Icona::Informacio);
 }
 
 void ArrencadaTest::stale_lock_is_taken_over() {
@@ -105,24 +105,24 @@ void ArrencadaTest::stale_lock_is_taken_over() {
     QVERIFY(acabat.waitForStarted());
     const qint64 pid_mort = acabat.processId();
     QVERIFY(acabat.waitForFinished());
-    QStringList línies = contingut.split('\n');
-    QCOMPARE(línies[0], QString::number(QCoreApplication::applicationPid()));
-    línies[0] = QString::number(pid_mort);
+    QStringList linies = contingut.split('\n');
+    QCOMPARE(linies[0], QString::number(QCoreApplication::applicationPid()));
+    linies[0] = QString::number(pid_mort);
     QFile f(ruta);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(línies.join('\n').toUtf8());
+    f.write(linies.join('\n').toUtf8());
     f.close();
 
-    quimerix::ui::Instància instància(ruta);
+    quimerix::ui::Instancia instancia(ruta);
     MissatgesProva m;
-    QVERIFY(quimerix::ui::comprova_segona_còpia(m, instància, "quimerix"));
+    QVERIFY(quimerix::ui::comprova_segona_copia(m, instancia, "quimerix"));
     QVERIFY(m.rebuts.empty());
-    QVERIFY(instància.presa());
+    QVERIFY(instancia.presa());
 }
 
 namespace {
 
-const std::string Pregunta_còpia =
+const std::string Pregunta_copia =
     "L'aplicació quimerix ja s'està executant. Vols obrir una nova finestra amb la mateixa aplicació?";
 
 } // namespace
@@ -178,16 +178,16 @@ void ArrencadaTest::lock_file() {
             QSKIP("this user writes in read-only folders (root)");
         }
     }
-    quimerix::ui::Instància instància(ruta);
+    quimerix::ui::Instancia instancia(ruta);
     MissatgesProva m;
     m.respostes = {false};
-    QCOMPARE(quimerix::ui::comprova_segona_còpia(m, instància, "quimerix"), !pregunta);
-    QCOMPARE(m.textos(), pregunta ? std::vector<std::string>{Pregunta_còpia} : std::vector<std::string>{});
-    QCOMPARE(instància.presa(), presa);
+    QCOMPARE(quimerix::ui::comprova_segona_copia(m, instancia, "quimerix"), !pregunta);
+    QCOMPARE(m.textos(), pregunta ? std::vector<std::string>{Pregunta_copia} : std::vector<std::string>{});
+    QCOMPARE(instancia.presa(), presa);
     if (presa) {
         // The lock now names this process: a second copy is asked about.
-        quimerix::ui::Instància segona(ruta);
-        QCOMPARE(segona.pren(), quimerix::ui::Instància::Resultat::AltraCòpia);
+        quimerix::ui::Instancia segona(ruta);
+        QCOMPARE(segona.pren(), quimerix::ui::Instancia::Resultat::AltraCopia);
     }
     QFile::setPermissions(carpeta.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -197,13 +197,13 @@ void ArrencadaTest::lock_in_runtime_folder() {
     QTemporaryDir carpeta;
     const QByteArray abans = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", carpeta.path().toLocal8Bit());
-    const QString ruta = quimerix::ui::Instància::ruta_per_defecte();
+    const QString ruta = quimerix::ui::Instancia::ruta_per_defecte();
     {
-        quimerix::ui::Instància primera;
-        quimerix::ui::Instància segona;
-        QCOMPARE(primera.pren(), quimerix::ui::Instància::Resultat::Presa);
+        quimerix::ui::Instancia primera;
+        quimerix::ui::Instancia segona;
+        QCOMPARE(primera.pren(), quimerix::ui::Instancia::Resultat::Presa);
         QVERIFY(QFile::exists(carpeta.filePath("quimerix.lock")));
-        QCOMPARE(segona.pren(), quimerix::ui::Instància::Resultat::AltraCòpia);
+        QCOMPARE(segona.pren(), quimerix::ui::Instancia::Resultat::AltraCopia);
     }
     QVERIFY(!QFile::exists(carpeta.filePath("quimerix.lock")));
     qputenv("XDG_RUNTIME_DIR", abans);
@@ -212,7 +212,7 @@ void ArrencadaTest::lock_in_runtime_folder() {
 
 // The program's exit status when it ends before its window opens.
 void ArrencadaTest::exit_status_data() {
-    QTest::addColumn<QSize>("resolució");
+    QTest::addColumn<QSize>("resolucio");
     QTest::addColumn<int>("estat");
     // The screen is checked first: no question about a second copy.
     QTest::newRow("screen too small") << QSize(640, 480) << 1;
@@ -220,15 +220,15 @@ void ArrencadaTest::exit_status_data() {
 }
 
 void ArrencadaTest::exit_status() {
-    QFETCH(QSize, resolució);
+    QFETCH(QSize, resolucio);
     QFETCH(int, estat);
     QTemporaryDir carpeta;
     QLockFile altra(carpeta.filePath("quimerix.lock"));
     QVERIFY(altra.tryLock(0));
-    quimerix::ui::Instància instància(carpeta.filePath("quimerix.lock"));
+    quimerix::ui::Instancia instancia(carpeta.filePath("quimerix.lock"));
     MissatgesProva m;
     m.respostes = {false};
-    QCOMPARE(quimerix::ui::comprova_arrencada(m, resolució, 1.0, instància, "quimerix"),
+    QCOMPARE(quimerix::ui::comprova_arrencada(m, resolucio, 1.0, instancia, "quimerix"),
              std::optional<int>(estat));
     QCOMPARE(m.rebuts.size(), std::size_t{1});
 }

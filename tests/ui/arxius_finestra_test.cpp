@@ -27,7 +27,7 @@ class ArxiusFinestraTest : public QObject {
 #endif
 
 using namespace prova;
-using quimerix::DadesSessió;
+using quimerix::DadesSessio;
 using quimerix::ui::frmArxius;
 
 namespace {
@@ -46,11 +46,11 @@ QString documents() {
 }
 
 // Acts on the chooser as soon as it is shown (modal: it has its own event loop).
-void al_selector(std::function<void(frmArxius &)> acció) {
-    QTimer::singleShot(0, [acció] {
+void al_selector(std::function<void(frmArxius &)> accio) {
+    QTimer::singleShot(0, [accio] {
         auto *f = dynamic_cast<frmArxius *>(QApplication::activeModalWidget());
         QVERIFY(f);
-        acció(*f);
+        accio(*f);
     });
 }
 
@@ -63,28 +63,28 @@ void tria_arxiu(Banc &b, const QString &nom) {
     b.finestra.arxius().cmdSave->click();
 }
 
-std::optional<DadesSessió> llegit(const QString &camí) {
-    return quimerix::ui::llegeix_sessió(camí);
+std::optional<DadesSessio> llegit(const QString &cami) {
+    return quimerix::ui::llegeix_sessio(cami);
 }
 
 // Three exercises answered: right, wrong, and run out of time.
-void tres_exercicis(Banc &b, const std::function<void()> &després_de_cada) {
+void tres_exercicis(Banc &b, const std::function<void()> &despres_de_cada) {
     auto &f = b.finestra;
     for (int i = 0; i < 22; ++i)
         f.opcions().Command1->click();
-    b.comença(f.opcions().Option1, true);
-    després_de_cada();
-    b.escriu_fórmula_correcta();
+    b.comenca(f.opcions().Option1, true);
+    despres_de_cada();
+    b.escriu_formula_correcta();
     f.exercici().cmdCorregir->click();
-    després_de_cada();
-    f.exercici().cmdSegüent->click();
+    despres_de_cada();
+    f.exercici().cmdSeguent->click();
     QTest::keyClicks(f.exercici().Text11, QStringLiteral("Zz"));
     f.exercici().cmdCorregir->click();
-    després_de_cada();
-    f.exercici().cmdSegüent->click();
+    despres_de_cada();
+    f.exercici().cmdSeguent->click();
     while (f.exercici().cmdCorregir->isVisible())
         f.tic_crono();
-    després_de_cada();
+    despres_de_cada();
 }
 
 } // namespace
@@ -119,8 +119,8 @@ void ArxiusFinestraTest::save_cancelled() {
     a.cmdSave->click();
     QCOMPARE(a.txtRuta_Arxiu->text(), QStringLiteral("Cancel"));
     QCOMPARE(a.Label89->text(), Sense_arxiu);
-    QVERIFY(!b.finestra.sessió().Arxiu_actiu());
-    b.comença(b.finestra.opcions().Option1);
+    QVERIFY(!b.finestra.sessio().Arxiu_actiu());
+    b.comenca(b.finestra.opcions().Option1);
     QCOMPARE(b.missatges.textos().front(), Pregunta_arxiu);
     QCOMPARE(QDir(documents()).entryList(QDir::Files), abans);
 }
@@ -131,16 +131,16 @@ void ArxiusFinestraTest::set_saved_after_every_correction() {
     Banc b;
     auto &a = b.finestra.arxius();
     tria_arxiu(b, QStringLiteral("tres"));
-    const QString camí = documents() + QStringLiteral("/tres.qxs");
-    QCOMPARE(a.txtRuta_Arxiu->text(), camí);
+    const QString cami = documents() + QStringLiteral("/tres.qxs");
+    QCOMPARE(a.txtRuta_Arxiu->text(), cami);
     QVERIFY(a.Label89->text().isEmpty());
-    QVERIFY(b.finestra.sessió().Arxiu_actiu());
-    QVERIFY(!QFileInfo::exists(camí));
+    QVERIFY(b.finestra.sessio().Arxiu_actiu());
+    QVERIFY(!QFileInfo::exists(cami));
     int desats = 0;
     tres_exercicis(b, [&] {
-        const auto d = llegit(camí);
+        const auto d = llegit(cami);
         QVERIFY(d.has_value());
-        QCOMPARE(*d, b.finestra.sessió().dades());
+        QCOMPARE(*d, b.finestra.sessio().dades());
         QCOMPARE(int(d->registres.size()), desats++);
     });
     QCOMPARE(desats, 4);
@@ -165,8 +165,8 @@ void ArxiusFinestraTest::failed_saves_told_once() {
         f.Command1->click();
     });
     b.finestra.arxius().cmdSave->click();
-    const QString camí = carpeta + QStringLiteral("/exam.qxs");
-    QCOMPARE(b.finestra.arxius().txtRuta_Arxiu->text(), camí);
+    const QString cami = carpeta + QStringLiteral("/exam.qxs");
+    QCOMPARE(b.finestra.arxius().txtRuta_Arxiu->text(), cami);
     int vegada = 0;
     tres_exercicis(b, [&] {
         if (vegada == 0) QVERIFY(QDir(carpeta).removeRecursively());
@@ -175,10 +175,10 @@ void ArxiusFinestraTest::failed_saves_told_once() {
     });
     const auto textos = b.missatges.textos();
     const auto avisos =
-        std::count(textos.begin(), textos.end(), quimerix::ui::avís_arxiu_no_desat(camí).toStdString());
+        std::count(textos.begin(), textos.end(), quimerix::ui::avis_arxiu_no_desat(cami).toStdString());
     QCOMPARE(avisos, 1);
-    QCOMPARE(b.finestra.sessió().registre().Nombre_registres(), 3);
-    QCOMPARE(llegit(camí), std::optional<DadesSessió>(b.finestra.sessió().dades()));
+    QCOMPARE(b.finestra.sessio().registre().Nombre_registres(), 3);
+    QCOMPARE(llegit(cami), std::optional<DadesSessio>(b.finestra.sessio().dades()));
 }
 
 void ArxiusFinestraTest::open_data() {
@@ -187,11 +187,11 @@ void ArxiusFinestraTest::open_data() {
     QTest::newRow("cancelled") << QByteArray("-") << false;
     QTest::newRow("not a session file") << QByteArray("hola\r\n") << false;
     QTest::newRow("empty") << QByteArray() << false;
-    const DadesSessió d = [] {
-        DadesSessió d;
-        d.capçalera = "Nom i cognoms: Pau Ribó" + std::string(57, ' ') + "  Data: 1/2/2025";
+    const DadesSessio d = [] {
+        DadesSessio d;
+        d.capcalera = "Nom i cognoms: Pau Ribó" + std::string(57, ' ') + "  Data: 1/2/2025";
         d.registres = {" 1  clorur de sodi   NaCl   NaCl   CORRECTE\r\n"};
-        d.text_estadístiques = {"-----",
+        d.text_estadistiques = {"-----",
                                 "-----",
                                 "-----",
                                 "-----",
@@ -208,23 +208,23 @@ void ArxiusFinestraTest::open_data() {
         d.encerts[5] = 1;
         return d;
     }();
-    QTest::newRow("a stored set") << QByteArray::fromStdString(quimerix::arxiu_sessió(d)) << true;
+    QTest::newRow("a stored set") << QByteArray::fromStdString(quimerix::arxiu_sessio(d)) << true;
 }
 
 // Any failure shows one message and nothing else; a stored set shows its captions and its report.
 void ArxiusFinestraTest::open() {
     QFETCH(QByteArray, contingut);
     QFETCH(bool, llegible);
-    const QString camí = documents() + QStringLiteral("/llegeix.qxs");
-    QFile::remove(camí);
+    const QString cami = documents() + QStringLiteral("/llegeix.qxs");
+    QFile::remove(cami);
     if (contingut != "-") {
-        QFile fitxer(camí);
+        QFile fitxer(cami);
         QVERIFY(fitxer.open(QIODevice::WriteOnly));
         fitxer.write(contingut);
     }
     Banc b;
-    DiàlegsSilenciosos diàlegs;
-    b.finestra.arxius().posa_diàlegs(diàlegs);
+    DialegsSilenciosos dialegs;
+    b.finestra.arxius().posa_dialegs(dialegs);
     al_selector([&](frmArxius &f) {
         QCOMPARE(f.windowTitle(), QStringLiteral("Obrir un arxiu per imprimir-lo"));
         if (contingut == "-") {
@@ -236,20 +236,20 @@ void ArxiusFinestraTest::open() {
         QTest::keyClick(f.File1, Qt::Key_Return);
     });
     b.finestra.arxius().cmdOpen->click();
-    QCOMPARE(diàlegs.previsualitzacions, llegible ? 1 : 0);
+    QCOMPARE(dialegs.previsualitzacions, llegible ? 1 : 0);
     if (llegible) {
         QVERIFY(b.missatges.rebuts.empty());
-        QCOMPARE(b.finestra.estadístiques().Label70->text(), QStringLiteral("1 / 1"));
+        QCOMPARE(b.finestra.estadistiques().Label70->text(), QStringLiteral("1 / 1"));
         QCOMPARE(b.finestra.xifres().Label78->text(), QStringLiteral("1 / 1"));
     } else if (contingut == "-") {
         QVERIFY(b.missatges.rebuts.empty());
     } else {
         QCOMPARE(b.missatges.textos(), std::vector<std::string>{Error_obrir});
-        QCOMPARE(b.missatges.rebuts[0].títol, std::string("QUIMERIX"));
+        QCOMPARE(b.missatges.rebuts[0].titol, std::string("QUIMERIX"));
         QVERIFY(!b.missatges.rebuts[0].pregunta);
         QCOMPARE(b.finestra.xifres().Label78->text(), QStringLiteral("0 / 0"));
     }
-    QVERIFY(b.finestra.sessió().estat() == quimerix::Estat::Inactiu);
+    QVERIFY(b.finestra.sessio().estat() == quimerix::Estat::Inactiu);
 }
 
 PROVA_MAIN(ArxiusFinestraTest)

@@ -40,8 +40,8 @@ namespace {
 
 const QString Cancel = QStringLiteral("Cancel");
 
-void escriu(const QString &camí, const QByteArray &contingut) {
-    QFile f(camí);
+void escriu(const QString &cami, const QByteArray &contingut) {
+    QFile f(cami);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(contingut);
 }
@@ -84,8 +84,8 @@ struct Selector {
 
 void ArxiusTest::controls_per_mode_data() {
     QTest::addColumn<Mode>("mode");
-    QTest::addColumn<QString>("títol");
-    QTest::addColumn<QString>("instrucció");
+    QTest::addColumn<QString>("titol");
+    QTest::addColumn<QString>("instruccio");
     QTest::newRow("save") << Mode::Desar << "Guardar un arxiu de la sessió"
                           << "Selecciona la ruta i escriu el nom de l'arxiu que vols guardar";
     QTest::newRow("open") << Mode::Obrir << "Obrir un arxiu per imprimir-lo"
@@ -94,19 +94,19 @@ void ArxiusTest::controls_per_mode_data() {
 
 void ArxiusTest::controls_per_mode() {
     QFETCH(Mode, mode);
-    QFETCH(QString, títol);
-    QFETCH(QString, instrucció);
+    QFETCH(QString, titol);
+    QFETCH(QString, instruccio);
     Carpeta c;
     Selector s(mode, c);
     auto &f = s.finestra;
     const bool desa = mode == Mode::Desar;
-    QCOMPARE(f.windowTitle(), títol);
-    QCOMPARE(f.Label1->text(), instrucció);
-    const QList<QPair<const char *, QString>> títols{
+    QCOMPARE(f.windowTitle(), titol);
+    QCOMPARE(f.Label1->text(), instruccio);
+    const QList<QPair<const char *, QString>> titols{
         {"FrameUnitat", "Unitat"},           {"FrameRuta", "Ruta"},
         {"FrameArxius", "Arxius (*.qxs)"},   {"FrameNomArxiu", "Nom de l'Arxiu"},
         {"FrameSelecció", "Ruta i nom de l'arxiu seleccionat"}};
-    for (const auto &[nom, text] : títols)
+    for (const auto &[nom, text] : titols)
         QCOMPARE(f.findChild<QGroupBox *>(QString::fromUtf8(nom))->title(), text);
     for (const char *nom : {"Drive1", "Dir1", "File1", "Text1", "Combo1", "Label2"})
         QVERIFY2(f.findChild<QWidget *>(QString::fromLatin1(nom)), nom);
@@ -193,30 +193,30 @@ void ArxiusTest::cancel() {
 }
 
 void ArxiusTest::overwrite_question_data() {
-    QTest::addColumn<bool>("sí");
+    QTest::addColumn<bool>("si");
     QTest::newRow("yes") << true;
     QTest::newRow("no") << false;
 }
 
 // Only an existing file is asked about; No leaves "Cancel" and the window open for another name.
 void ArxiusTest::overwrite_question() {
-    QFETCH(bool, sí);
+    QFETCH(bool, si);
     Carpeta c;
     Selector s(Mode::Desar, c);
     auto &f = s.finestra;
-    s.missatges.respostes = {sí};
+    s.missatges.respostes = {si};
     QTest::keyClicks(f.Text1, QStringLiteral("a"));
     f.Command1->click();
     QCOMPARE(s.missatges.rebuts.size(), size_t(1));
     const auto &m = s.missatges.rebuts[0];
     QVERIFY(m.pregunta);
-    QCOMPARE(m.títol, std::string(" Atenció !"));
+    QCOMPARE(m.titol, std::string(" Atenció !"));
     QCOMPARE(m.text, std::string("Ja existeix un arxiu amb aquest nom i ruta. Vols sobreescriure'l?"));
-    QCOMPARE(m.icona, quimerix::Icona::Exclamació);
-    QCOMPARE(f.isVisible(), !sí);
-    QCOMPARE(f.txtRuta_Arxiu(), sí ? c.notes + QStringLiteral("/a.qxs") : Cancel);
+    QCOMPARE(m.icona, quimerix::Icona::Exclamacio);
+    QCOMPARE(f.isVisible(), !si);
+    QCOMPARE(f.txtRuta_Arxiu(), si ? c.notes + QStringLiteral("/a.qxs") : Cancel);
     QCOMPARE(QFile(c.notes + QStringLiteral("/a.qxs")).size(), 5);
-    if (sí) return;
+    if (si) return;
     f.Text1->setText(QStringLiteral("nou"));
     f.Command1->click();
     QCOMPARE(s.missatges.rebuts.size(), size_t(1));
@@ -312,7 +312,7 @@ void ArxiusTest::unreadable_drive() {
     f.Drive1->setFocus();
     QTest::keyClick(f.Drive1, Qt::Key_Down);
     QCOMPARE(m.textos(), std::vector<std::string>{"No es pot llegir la unitat seleccionada"});
-    QCOMPARE(m.rebuts[0].títol, std::string("QUIMERIX"));
+    QCOMPARE(m.rebuts[0].titol, std::string("QUIMERIX"));
     QVERIFY(!m.rebuts[0].pregunta);
     QCOMPARE(f.Drive1->currentIndex(), 0);
     QCOMPARE(f.carpeta(), c.notes);

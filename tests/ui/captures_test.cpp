@@ -29,20 +29,20 @@ using namespace prova;
 namespace {
 
 // Single-line labels and buttons whose text is wider than the control.
-QStringList retallats(QWidget *superfície) {
+QStringList retallats(QWidget *superficie) {
     QStringList fora;
-    for (QLabel *l : superfície->findChildren<QLabel *>()) {
+    for (QLabel *l : superficie->findChildren<QLabel *>()) {
         if (!l->isVisible() || l->wordWrap() || l->text().isEmpty()) continue;
         const QFontMetrics m(l->font());
-        const QStringList línies = l->text().split('\n');
+        const QStringList linies = l->text().split('\n');
         int amplada = 0;
-        for (const QString &línia : línies)
-            amplada = std::max(amplada, m.horizontalAdvance(línia));
-        const int alçada = m.height() * static_cast<int>(línies.size());
-        if (amplada > l->contentsRect().width() || alçada > l->contentsRect().height() + 2)
+        for (const QString &linia : linies)
+            amplada = std::max(amplada, m.horizontalAdvance(linia));
+        const int alcada = m.height() * static_cast<int>(linies.size());
+        if (amplada > l->contentsRect().width() || alcada > l->contentsRect().height() + 2)
             fora << l->objectName();
     }
-    for (QAbstractButton *b : superfície->findChildren<QAbstractButton *>()) {
+    for (QAbstractButton *b : superficie->findChildren<QAbstractButton *>()) {
         if (!b->isVisible() || b->width() < 30) // a frozen option keeps only its tick mark
             continue;
         QString text = b->text();
@@ -54,11 +54,11 @@ QStringList retallats(QWidget *superfície) {
 }
 
 // Visible controls laid on the window that overlap one another (frames and lines excepted).
-QStringList encavalcats(QWidget *superfície) {
+QStringList encavalcats(QWidget *superficie) {
     QList<QWidget *> controls;
-    for (QObject *o : superfície->children()) {
+    for (QObject *o : superficie->children()) {
         auto *w = qobject_cast<QWidget *>(o);
-        if (!w || !w->isVisible() || qobject_cast<QGroupBox *>(w) || dynamic_cast<quimerix::ui::Línia *>(w))
+        if (!w || !w->isVisible() || qobject_cast<QGroupBox *>(w) || dynamic_cast<quimerix::ui::Linia *>(w))
             continue;
         controls << w;
     }
@@ -86,7 +86,7 @@ void comprova(Banc &b, const QString &nom) {
 
 void respon_malament(Banc &b) {
     auto &f = b.finestra;
-    if (f.sessió().Mode_exercici() == quimerix::Tasca::Anomenar)
+    if (f.sessio().Mode_exercici() == quimerix::Tasca::Anomenar)
         QTest::keyClicks(f.exercici().Text1, "nom equivocat");
     else
         QTest::keyClicks(f.exercici().Text2, "Xx");
@@ -104,31 +104,31 @@ void recorre(QSize mida) {
     f.findChild<QPushButton *>("cmdHelp")->click();
     comprova(b, "1-inactiu-guia");
     f.findChild<QPushButton *>("cmdCrèdits")->click();
-    b.comença(f.opcions().Option3, true);
+    b.comenca(f.opcions().Option3, true);
     comprova(b, "2-exercici");
     respon_malament(b);
     comprova(b, "3-correccio");
-    f.estadístiques().cmdAjuda->click();
+    f.estadistiques().cmdAjuda->click();
     comprova(b, "4-professor");
-    f.exercici().cmdSegüent->click();
+    f.exercici().cmdSeguent->click();
     comprova(b, "5-exercici");
     respon_malament(b);
     comprova(b, "6-correccio");
-    f.exercici().cmdSegüent->click();
-    if (f.sessió().Mode_exercici() == quimerix::Tasca::Formular)
-        b.escriu_fórmula_correcta();
+    f.exercici().cmdSeguent->click();
+    if (f.sessio().Mode_exercici() == quimerix::Tasca::Formular)
+        b.escriu_formula_correcta();
     else
-        QTest::keyClicks(f.exercici().Text1, qs(f.sessió().Exercici_actual().Nom_compost));
+        QTest::keyClicks(f.exercici().Text1, qs(f.sessio().Exercici_actual().Nom_compost));
     f.exercici().cmdCorregir->click();
     comprova(b, "7-correcte");
-    f.exercici().cmdSegüent->click();
+    f.exercici().cmdSeguent->click();
     comprova(b, "8-estadistiques");
     // Each view of the reference panel.
     const std::pair<const char *, const char *> vistes[] = {
         {"cmdTeoria", "9-teoria"}, {"cmdValències", "10-valencies"}, {"cmdSímbols", "11-simbols"},
         {"cmdHelp", "12-guia"},    {"cmdCrèdits", "13-credits"},     {"cmdAutor", "14-autor"}};
-    for (const auto &[botó, nom] : vistes) {
-        f.findChild<QPushButton *>(QString::fromUtf8(botó))->click();
+    for (const auto &[boto, nom] : vistes) {
+        f.findChild<QPushButton *>(QString::fromUtf8(boto))->click();
         comprova(b, nom);
     }
 }
@@ -141,13 +141,13 @@ void Captures::sizes_data() {
     QTest::newRow("large size") << QSize(1280, 1024);
     QTest::newRow("1920x1080 at 200 %") << QSize(960, 540);
     QTest::newRow("1366x768 at 150 %") << QSize(911, 512);
-    QTest::newRow("smallest window") << quimerix::ui::Mida_mínima_finestra;
+    QTest::newRow("smallest window") << quimerix::ui::Mida_minima_finestra;
 }
 
 void Captures::sizes() {
     QFETCH(QSize, mida);
-    const QRect àrea = QGuiApplication::primaryScreen()->availableGeometry();
-    if (àrea.width() < mida.width() || àrea.height() < mida.height())
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    if (area.width() < mida.width() || area.height() < mida.height())
         QSKIP("the screen is smaller than the window");
     recorre(mida);
     if (mida.width() >= 800 && mida.height() >= 600) return;
@@ -159,11 +159,11 @@ void Captures::sizes() {
     QApplication::processEvents();
     // The two windows are built alike: their widgets come in the same order.
     const auto disseny = dissenyada.finestra.findChildren<QWidget *>();
-    const auto després = tornada.finestra.findChildren<QWidget *>();
-    QCOMPARE(després.size(), disseny.size());
+    const auto despres = tornada.finestra.findChildren<QWidget *>();
+    QCOMPARE(despres.size(), disseny.size());
     for (qsizetype i = 0; i < disseny.size(); ++i)
-        QVERIFY2(després[i]->font() == disseny[i]->font(),
-                 qPrintable(disseny[i]->objectName() + ": " + després[i]->font().toString() + " instead of " +
+        QVERIFY2(despres[i]->font() == disseny[i]->font(),
+                 qPrintable(disseny[i]->objectName() + ": " + despres[i]->font().toString() + " instead of " +
                             disseny[i]->font().toString()));
 }
 

@@ -29,10 +29,10 @@ class DesaTest : public QObject {
 #include "suport.h"
 #endif
 
-using quimerix::DadesSessió;
-using quimerix::ui::ArxiuSessió;
-using quimerix::ui::desa_atòmicament;
-using quimerix::ui::llegeix_sessió;
+using quimerix::DadesSessio;
+using quimerix::ui::ArxiuSessio;
+using quimerix::ui::desa_atomicament;
+using quimerix::ui::llegeix_sessio;
 
 namespace {
 
@@ -43,8 +43,8 @@ QStringList contingut(const QString &carpeta) {
     return QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QByteArray llegeix(const QString &camí) {
-    QFile f(camí);
+QByteArray llegeix(const QString &cami) {
+    QFile f(cami);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<cap>");
 }
 
@@ -53,11 +53,11 @@ QByteArray llegeix(const QString &camí) {
 struct DiscPle {
     rlimit abans{};
     void (*senyal)(int);
-    explicit DiscPle(rlim_t límit) {
+    explicit DiscPle(rlim_t limit) {
         getrlimit(RLIMIT_FSIZE, &abans);
         senyal = std::signal(SIGXFSZ, SIG_IGN);
         rlimit nou = abans;
-        nou.rlim_cur = límit;
+        nou.rlim_cur = limit;
         setrlimit(RLIMIT_FSIZE, &nou);
     }
     ~DiscPle() {
@@ -84,22 +84,22 @@ struct SenseDrets {
 };
 
 // A headless set of `n` exercises answered right and wrong in turn; `en_desar` sees every save.
-void fes_sessió(int n, const std::function<void(const quimerix::Sessió &)> &en_desar, std::uint64_t llavor = 3) {
+void fes_sessio(int n, const std::function<void(const quimerix::Sessio &)> &en_desar, std::uint64_t llavor = 3) {
     prova::FontProva font(llavor);
     prova::MissatgesProva m;
-    quimerix::Sessió s(font, m);
+    quimerix::Sessio s(font, m);
     s.en_desar = en_desar;
     s.posa_arxiu_actiu(true);
-    s.posa_límit_temps(false);
+    s.posa_limit_temps(false);
     s.posa_nombre_exercicis(n);
-    s.comença("Núria Çabà i Pérez", "3/2/2025");
-    for (bool bé = true; s.estat() == quimerix::Estat::Pregunta; bé = !bé) {
+    s.comenca("Núria Çabà i Pérez", "3/2/2025");
+    for (bool be = true; s.estat() == quimerix::Estat::Pregunta; be = !be) {
         const auto &e = s.Exercici_actual();
         if (s.Mode_exercici() == quimerix::Tasca::Formular) {
             for (int c = 0; c < quimerix::Nombre_caixes; ++c)
-                if (e.visibles[c]) s.posa_caixa(static_cast<quimerix::Caixa>(c), bé ? e.caixes[c] : "Xx");
+                if (e.visibles[c]) s.posa_caixa(static_cast<quimerix::Caixa>(c), be ? e.caixes[c] : "Xx");
         } else {
-            s.posa_nom(bé ? e.Nom_compost : "òxid d'en ningú");
+            s.posa_nom(be ? e.Nom_compost : "òxid d'en ningú");
         }
         s.continua();
         s.continua();
@@ -107,13 +107,13 @@ void fes_sessió(int n, const std::function<void(const quimerix::Sessió &)> &en
 }
 
 // Every save of a set of `n` exercises, in order.
-std::vector<DadesSessió> desades(int n) {
-    std::vector<DadesSessió> v;
-    fes_sessió(n, [&](const quimerix::Sessió &s) { v.push_back(s.dades()); });
+std::vector<DadesSessio> desades(int n) {
+    std::vector<DadesSessio> v;
+    fes_sessio(n, [&](const quimerix::Sessio &s) { v.push_back(s.dades()); });
     return v;
 }
 
-enum class Cas { Nou, Substitueix, Disc_ple, Carpeta_només_lectura, Carpeta_esborrada, És_carpeta };
+enum class Cas { Nou, Substitueix, Disc_ple, Carpeta_nomes_lectura, Carpeta_esborrada, Es_carpeta };
 
 } // namespace
 
@@ -123,9 +123,9 @@ void DesaTest::save_data() {
     QTest::newRow("new file") << Cas::Nou << true;
     QTest::newRow("replaces the previous file") << Cas::Substitueix << true;
     QTest::newRow("full disk") << Cas::Disc_ple << false;
-    QTest::newRow("read-only folder") << Cas::Carpeta_només_lectura << false;
+    QTest::newRow("read-only folder") << Cas::Carpeta_nomes_lectura << false;
     QTest::newRow("folder gone") << Cas::Carpeta_esborrada << false;
-    QTest::newRow("a folder with the file's name") << Cas::És_carpeta << false;
+    QTest::newRow("a folder with the file's name") << Cas::Es_carpeta << false;
 }
 
 void DesaTest::save() {
@@ -136,10 +136,10 @@ void DesaTest::save() {
     QFile::setPermissions(arrel.path(), QFile::permissions(arrel.path()) | QFile::ReadOther | QFile::ExeOther);
     const QString carpeta = arrel.filePath(QStringLiteral("notes"));
     QVERIFY(QDir().mkpath(carpeta));
-    const QString camí = carpeta + QStringLiteral("/exam.qxs");
-    if (cas == Cas::És_carpeta) QVERIFY(QDir().mkpath(camí));
-    const bool amb_previ = cas != Cas::Nou && cas != Cas::Carpeta_esborrada && cas != Cas::És_carpeta;
-    if (amb_previ) QVERIFY(desa_atòmicament(camí, Previ));
+    const QString cami = carpeta + QStringLiteral("/exam.qxs");
+    if (cas == Cas::Es_carpeta) QVERIFY(QDir().mkpath(cami));
+    const bool amb_previ = cas != Cas::Nou && cas != Cas::Carpeta_esborrada && cas != Cas::Es_carpeta;
+    if (amb_previ) QVERIFY(desa_atomicament(cami, Previ));
     const QStringList abans = contingut(carpeta);
     // Larger than any buffer, so that a write failure cannot hide in one.
     QByteArray nou;
@@ -150,58 +150,58 @@ void DesaTest::save() {
     switch (cas) {
     case Cas::Disc_ple: {
         DiscPle ple(Previ.size() + 100);
-        resultat = desa_atòmicament(camí, nou);
+        resultat = desa_atomicament(cami, nou);
         break;
     }
-    case Cas::Carpeta_només_lectura: {
+    case Cas::Carpeta_nomes_lectura: {
         QVERIFY(QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
         {
             SenseDrets usuari;
             if (!usuari.fet) QSKIP("cannot give up root's file permissions here");
-            resultat = desa_atòmicament(camí, nou);
+            resultat = desa_atomicament(cami, nou);
         }
         QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         break;
     }
     case Cas::Carpeta_esborrada:
         QVERIFY(QDir(carpeta).removeRecursively());
-        resultat = desa_atòmicament(camí, nou);
+        resultat = desa_atomicament(cami, nou);
         QVERIFY(!QFileInfo::exists(carpeta));
         return;
     default:
-        resultat = desa_atòmicament(camí, nou);
+        resultat = desa_atomicament(cami, nou);
     }
     QCOMPARE(resultat, desat);
     if (desat) {
-        QVERIFY(llegeix(camí) == nou);
+        QVERIFY(llegeix(cami) == nou);
         QCOMPARE(contingut(carpeta), QStringList{"exam.qxs"});
         return;
     }
     QCOMPARE(contingut(carpeta), abans);
-    if (amb_previ) QVERIFY(llegeix(camí) == Previ);
+    if (amb_previ) QVERIFY(llegeix(cami) == Previ);
 }
 
 // A child saves two contents in turn as fast as it can and is killed at random moments: the file
 // is always one of them, whole.
 void DesaTest::kill_while_saving() {
     QTemporaryDir arrel;
-    const QString camí = arrel.filePath(QStringLiteral("exam.qxs"));
+    const QString cami = arrel.filePath(QStringLiteral("exam.qxs"));
     const QByteArray a(150000, 'a'), b = QByteArray("b\r\n").repeated(70000);
-    QVERIFY(desa_atòmicament(camí, a));
+    QVERIFY(desa_atomicament(cami, a));
     std::mt19937 motor(7);
     for (int vegada = 0; vegada < 12; ++vegada) {
         const pid_t fill = fork();
         QVERIFY(fill >= 0);
         if (fill == 0) {
             for (int i = 0;; ++i)
-                desa_atòmicament(camí, i % 2 ? a : b);
+                desa_atomicament(cami, i % 2 ? a : b);
         }
         usleep(2000 + motor() % 20000);
         kill(fill, SIGKILL);
         int estat = 0;
         waitpid(fill, &estat, 0);
         QVERIFY(WIFSIGNALED(estat));
-        const QByteArray ara = llegeix(camí);
+        const QByteArray ara = llegeix(cami);
         QVERIFY2(ara == a || ara == b, qPrintable(QStringLiteral("%1 bytes").arg(ara.size())));
     }
 }
@@ -209,7 +209,7 @@ void DesaTest::kill_while_saving() {
 void DesaTest::warns_once_per_set_data() {
     QTest::addColumn<Cas>("cas");
     QTest::newRow("full disk") << Cas::Disc_ple;
-    QTest::newRow("read-only folder") << Cas::Carpeta_només_lectura;
+    QTest::newRow("read-only folder") << Cas::Carpeta_nomes_lectura;
     QTest::newRow("folder gone") << Cas::Carpeta_esborrada;
 }
 
@@ -217,19 +217,19 @@ void DesaTest::warns_once_per_set_data() {
 // correction; a new set may tell again.
 void DesaTest::warns_once_per_set() {
     QFETCH(Cas, cas);
-    const std::vector<DadesSessió> v = desades(3);
+    const std::vector<DadesSessio> v = desades(3);
     QCOMPARE(v.size(), size_t(4)); // the start and three corrections
     QTemporaryDir arrel;
     QFile::setPermissions(arrel.path(), QFile::permissions(arrel.path()) | QFile::ReadOther | QFile::ExeOther);
     const QString carpeta = arrel.filePath(QStringLiteral("notes"));
     QVERIFY(QDir().mkpath(carpeta));
-    const QString camí = carpeta + QStringLiteral("/exam.qxs");
+    const QString cami = carpeta + QStringLiteral("/exam.qxs");
     prova::MissatgesProva m;
-    ArxiuSessió arxiu(m);
-    arxiu.posa_ruta(camí);
+    ArxiuSessio arxiu(m);
+    arxiu.posa_ruta(cami);
     QVERIFY(arxiu.desa(v[0]));
     QVERIFY(arxiu.desa(v[1]));
-    const QByteArray previ = llegeix(camí);
+    const QByteArray previ = llegeix(cami);
 
     // Saves the sets of `i..j` while the fault lasts; true when every one failed.
     auto amb_fallada = [&](std::size_t i, std::size_t j) {
@@ -241,7 +241,7 @@ void DesaTest::warns_once_per_set() {
         if (cas == Cas::Disc_ple) {
             DiscPle ple(10);
             desa();
-        } else if (cas == Cas::Carpeta_només_lectura) {
+        } else if (cas == Cas::Carpeta_nomes_lectura) {
             QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
             {
                 SenseDrets usuari;
@@ -254,26 +254,26 @@ void DesaTest::warns_once_per_set() {
             QDir(carpeta).removeRecursively();
             desa();
             QDir().mkpath(carpeta);
-            QFile::rename(arrel.filePath(QStringLiteral("guardat")), camí);
+            QFile::rename(arrel.filePath(QStringLiteral("guardat")), cami);
         }
         return totes;
     };
-    if (cas == Cas::Carpeta_només_lectura && geteuid() == 0) {
+    if (cas == Cas::Carpeta_nomes_lectura && geteuid() == 0) {
         SenseDrets usuari;
         if (!usuari.fet) QSKIP("cannot give up root's file permissions here");
     }
     QVERIFY(amb_fallada(2, 3));
     QCOMPARE(m.rebuts.size(), size_t(1));
-    QCOMPARE(m.rebuts[0].títol, std::string(" Atenció !"));
-    QCOMPARE(m.rebuts[0].icona, quimerix::Icona::Exclamació);
+    QCOMPARE(m.rebuts[0].titol, std::string(" Atenció !"));
+    QCOMPARE(m.rebuts[0].icona, quimerix::Icona::Exclamacio);
     QVERIFY(!m.rebuts[0].pregunta);
-    QCOMPARE(prova::qs(m.rebuts[0].text), quimerix::ui::avís_arxiu_no_desat(camí));
-    QVERIFY(llegeix(camí) == previ);
+    QCOMPARE(prova::qs(m.rebuts[0].text), quimerix::ui::avis_arxiu_no_desat(cami));
+    QVERIFY(llegeix(cami) == previ);
     QCOMPARE(contingut(carpeta), QStringList{"exam.qxs"});
 
     // Once the fault is gone the next correction is saved, whole.
     QVERIFY(arxiu.desa(v[3]));
-    QCOMPARE(llegeix_sessió(camí), std::optional<DadesSessió>(v[3]));
+    QCOMPARE(llegeix_sessio(cami), std::optional<DadesSessio>(v[3]));
     QCOMPARE(m.rebuts.size(), size_t(1));
     // A new set starts, and fails: the student is told again.
     QVERIFY(amb_fallada(0, 1));
@@ -283,26 +283,26 @@ void DesaTest::warns_once_per_set() {
 // A child running a set is killed at random moments: its file always reads back as a whole set.
 void DesaTest::kill_in_the_middle_of_a_set() {
     QTemporaryDir arrel;
-    const QString camí = arrel.filePath(QStringLiteral("exam.qxs"));
+    const QString cami = arrel.filePath(QStringLiteral("exam.qxs"));
     std::mt19937 motor(11);
     int comprovats = 0;
     for (int vegada = 0; vegada < 8; ++vegada) {
-        QFile::remove(camí);
+        QFile::remove(cami);
         const pid_t fill = fork();
         QVERIFY(fill >= 0);
         if (fill == 0) {
             prova::MissatgesProva m;
-            ArxiuSessió arxiu(m);
-            arxiu.posa_ruta(camí);
-            fes_sessió(1655, [&](const quimerix::Sessió &s) { arxiu.desa(s.dades()); }, vegada);
+            ArxiuSessio arxiu(m);
+            arxiu.posa_ruta(cami);
+            fes_sessio(1655, [&](const quimerix::Sessio &s) { arxiu.desa(s.dades()); }, vegada);
             _exit(0);
         }
         usleep(20000 + motor() % 80000);
         kill(fill, SIGKILL);
         waitpid(fill, nullptr, 0);
-        if (!QFileInfo::exists(camí)) continue; // killed before the set started
-        const auto d = llegeix_sessió(camí);
-        QVERIFY2(d.has_value(), qPrintable(QStringLiteral("%1 bytes").arg(QFileInfo(camí).size())));
+        if (!QFileInfo::exists(cami)) continue; // killed before the set started
+        const auto d = llegeix_sessio(cami);
+        QVERIFY2(d.has_value(), qPrintable(QStringLiteral("%1 bytes").arg(QFileInfo(cami).size())));
         QCOMPARE(quimerix::exercicis_totals(*d), int(d->registres.size()));
         ++comprovats;
     }

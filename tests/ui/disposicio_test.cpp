@@ -22,39 +22,39 @@ namespace d = quimerix::disposicio;
 using d::Tipus;
 
 void DisposicioTest::widgets_follow_the_surface() {
-    QWidget superfície;
-    superfície.resize(800, 600);
-    quimerix::ui::Disposició disp(&superfície);
-    auto *etiqueta = new QLabel(&superfície);
-    auto *fixa = new QLabel(&superfície);
+    QWidget superficie;
+    superficie.resize(800, 600);
+    quimerix::ui::DisposicioFinestra disp(&superficie);
+    auto *etiqueta = new QLabel(&superficie);
+    auto *fixa = new QLabel(&superficie);
     fixa->setProperty("tag", "1");
-    auto *aparcada = new QLabel(&superfície);
-    auto *combo = new QComboBox(&superfície);
-    auto *línia = new quimerix::ui::Línia(&superfície);
+    auto *aparcada = new QLabel(&superficie);
+    auto *combo = new QComboBox(&superficie);
+    auto *linia = new quimerix::ui::Linia(&superficie);
     disp.registra(etiqueta, Tipus::Ordinari, {1000, 300, 1500, 450});
     disp.registra(fixa, Tipus::Ordinari, {1500, 1500, 1500, 300});
     disp.registra(aparcada, Tipus::Ordinari, {-3000, 300, 1500, 450});
     disp.registra(combo, Tipus::Combo, {3000, 3000, 3000, 300});
-    disp.registra(línia, Tipus::Línia, {2280, 2640, 10560, 2640});
-    const int alçada_combo = combo->height();
+    disp.registra(linia, Tipus::Linia, {2280, 2640, 10560, 2640});
+    const int alcada_combo = combo->height();
     QCOMPARE(etiqueta->geometry(), QRect(66, 20, 100, 30));
 
-    superfície.resize(1024, 768);
+    superficie.resize(1024, 768);
     disp.redimensiona();
     QCOMPARE(disp.actual(etiqueta).a, 1280);
     QCOMPARE(etiqueta->geometry(), QRect(1280 / 15, 384 / 15, 1920 / 15, 576 / 15));
     QCOMPARE(fixa->geometry(), QRect(100, 100, 100, 20));
     QVERIFY(aparcada->x() + aparcada->width() <= 0);
-    QCOMPARE(combo->geometry(), QRect(3840 / 15, 3840 / 15, 3840 / 15, alçada_combo));
-    QCOMPARE(línia->x1(), 2918 / 15);
-    QCOMPARE(línia->x2(), 13516 / 15);
-    QCOMPARE(línia->y1(), 3379 / 15);
-    QCOMPARE(línia->geometry().height(), 1);
+    QCOMPARE(combo->geometry(), QRect(3840 / 15, 3840 / 15, 3840 / 15, alcada_combo));
+    QCOMPARE(linia->x1(), 2918 / 15);
+    QCOMPARE(linia->x2(), 13516 / 15);
+    QCOMPARE(linia->y1(), 3379 / 15);
+    QCOMPARE(linia->geometry().height(), 1);
 
-    superfície.resize(1600, 1200); // grows twice: the parked label is still outside
+    superficie.resize(1600, 1200); // grows twice: the parked label is still outside
     disp.redimensiona();
     QVERIFY(aparcada->x() + aparcada->width() <= 0);
-    superfície.resize(800, 600);
+    superficie.resize(800, 600);
     disp.redimensiona();
     QCOMPARE(etiqueta->geometry(), QRect(66, 20, 100, 30));
     QCOMPARE(aparcada->x(), -200);

@@ -23,17 +23,17 @@ using namespace prova;
 
 namespace {
 
-class DiàlegsProva final : public quimerix::ui::DiàlegsImpressió {
+class DialegsProva final : public quimerix::ui::DialegsImpressio {
   public:
     bool hi_ha_impressora() override { return impressora; }
-    bool previsualitza(const quimerix::Document_impressió &d) override {
+    bool previsualitza(const quimerix::Document_impressio &d) override {
         textos.push_back(quimerix::text_document(d));
         return true;
     }
-    QString demana_pdf(const QString &) override { return camí; }
+    QString demana_pdf(const QString &) override { return cami; }
     bool impressora = true;
     std::vector<std::string> textos;
-    QString camí;
+    QString cami;
 };
 
 // A set of three formula exercises, the second one left unanswered.
@@ -41,11 +41,11 @@ void tres_exercicis(Banc &b) {
     auto &f = b.finestra;
     for (int i = 0; i < 22; ++i)
         f.opcions().Command1->click();
-    b.comença(f.opcions().Option1);
+    b.comenca(f.opcions().Option1);
     for (int n = 1; n <= 3; ++n) {
-        if (n != 2) b.escriu_fórmula_correcta();
+        if (n != 2) b.escriu_formula_correcta();
         f.exercici().cmdCorregir->click();
-        f.exercici().cmdSegüent->click();
+        f.exercici().cmdSeguent->click();
     }
 }
 
@@ -53,26 +53,26 @@ void tres_exercicis(Banc &b) {
 
 void FinestraInformeTest::boto_imprimir() {
     Banc b;
-    DiàlegsProva diàlegs;
+    DialegsProva dialegs;
     auto &f = b.finestra;
-    f.posa_diàlegs_impressió(diàlegs);
+    f.posa_dialegs_impressio(dialegs);
     QVERIFY(!f.cmdPrint->isVisible());
     QCOMPARE(f.cmdPrint->text(), QStringLiteral("&Imprimir"));
-    b.comença(f.opcions().Option1);
+    b.comenca(f.opcions().Option1);
     QVERIFY(f.cmdPrint->isVisible());
     QVERIFY(!f.cmdPrint->isEnabled());
-    b.escriu_fórmula_correcta();
+    b.escriu_formula_correcta();
     f.exercici().cmdCorregir->click();
     QVERIFY(f.cmdPrint->isEnabled());
     f.cmdPrint->click();
-    QCOMPARE(int(diàlegs.textos.size()), 1);
-    QVERIFY(diàlegs.textos[0].find("Anna Puig") != std::string::npos);
-    QVERIFY(diàlegs.textos[0].find("(100 %)") != std::string::npos);
+    QCOMPARE(int(dialegs.textos.size()), 1);
+    QVERIFY(dialegs.textos[0].find("Anna Puig") != std::string::npos);
+    QVERIFY(dialegs.textos[0].find("(100 %)") != std::string::npos);
 }
 
 void FinestraInformeTest::final_del_conjunt_data() {
     QTest::addColumn<bool>("impressora");
-    QTest::addColumn<bool>("sí");
+    QTest::addColumn<bool>("si");
     QTest::addColumn<int>("previsualitzacions");
     QTest::addColumn<bool>("pdf");
     QTest::newRow("sí, amb impressora") << true << true << 1 << false;
@@ -82,33 +82,33 @@ void FinestraInformeTest::final_del_conjunt_data() {
 
 void FinestraInformeTest::final_del_conjunt() {
     QFETCH(bool, impressora);
-    QFETCH(bool, sí);
+    QFETCH(bool, si);
     QFETCH(int, previsualitzacions);
     QFETCH(bool, pdf);
     QTemporaryDir dir;
     Banc b;
-    DiàlegsProva diàlegs;
-    diàlegs.impressora = impressora;
-    diàlegs.camí = dir.filePath(QStringLiteral("informe.pdf"));
-    b.finestra.posa_diàlegs_impressió(diàlegs);
+    DialegsProva dialegs;
+    dialegs.impressora = impressora;
+    dialegs.cami = dir.filePath(QStringLiteral("informe.pdf"));
+    b.finestra.posa_dialegs_impressio(dialegs);
     // Yes to starting without a file, then the answer to the report question, then Yes to the PDF.
-    b.missatges.respostes = {true, sí, true};
+    b.missatges.respostes = {true, si, true};
     tres_exercicis(b);
 
     QVERIFY(b.finestra.exercici().Label80->isVisible());
     const auto textos = b.missatges.textos();
     QVERIFY(std::find(textos.begin(), textos.end(),
                       "Has completat tots els exercicits. Vols imprimir-ne un informe?") != textos.end());
-    QCOMPARE(int(diàlegs.textos.size()), previsualitzacions);
+    QCOMPARE(int(dialegs.textos.size()), previsualitzacions);
     if (previsualitzacions > 0) {
-        const std::string &t = diàlegs.textos[0];
+        const std::string &t = dialegs.textos[0];
         QVERIFY(t.find("Encerts sobre el total:  2 / 3  (67 %) ") != std::string::npos);
         QVERIFY(t.find("NOTA: 6'67") != std::string::npos);
     }
     QCOMPARE(std::find(textos.begin(), textos.end(), quimerix::ui::Pregunta_pdf) != textos.end(),
-             !impressora && sí);
-    QCOMPARE(QFile::exists(diàlegs.camí), pdf);
-    QVERIFY(std::find(textos.begin(), textos.end(), quimerix::Missatge_error_impressió) == textos.end());
+             !impressora && si);
+    QCOMPARE(QFile::exists(dialegs.cami), pdf);
+    QVERIFY(std::find(textos.begin(), textos.end(), quimerix::Missatge_error_impressio) == textos.end());
 }
 
 PROVA_MAIN(FinestraInformeTest)

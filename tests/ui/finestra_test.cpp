@@ -55,7 +55,7 @@ template <typename T> T *control(QWidget &finestra, const char *nom) {
 }
 
 // A name without its accents, in capitals: what a hurried student types.
-QString sense_accents_majúscules(const QString &nom) {
+QString sense_accents_majuscules(const QString &nom) {
     QString d = nom.normalized(QString::NormalizationForm_D);
     QString r;
     for (QChar c : d)
@@ -63,8 +63,8 @@ QString sense_accents_majúscules(const QString &nom) {
     return r.toUpper();
 }
 
-bool té_accents(const std::string &nom) {
-    return sense_accents_majúscules(qs(nom)) != qs(nom).toUpper();
+bool te_accents(const std::string &nom) {
+    return sense_accents_majuscules(qs(nom)) != qs(nom).toUpper();
 }
 
 void escriu_i_prem_enter(const QString &text) {
@@ -85,7 +85,7 @@ void FinestraTest::controls_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("consell");
-    QTest::addColumn<int>("màxim");
+    QTest::addColumn<int>("maxim");
     QTest::newRow("Check1") << "Check1"
                             << "Òxids"
                             << "Assenyala aquesta casella si vols exercicis d'òxids" << -1;
@@ -231,7 +231,7 @@ void FinestraTest::controls() {
     QFETCH(QString, nom);
     QFETCH(QString, text);
     QFETCH(QString, consell);
-    QFETCH(int, màxim);
+    QFETCH(int, maxim);
     Banc b;
     QWidget *w = b.finestra.findChild<QWidget *>(nom);
     QVERIFY2(w, qPrintable(nom));
@@ -239,7 +239,7 @@ void FinestraTest::controls() {
     if (auto *l = qobject_cast<QLabel *>(w)) QCOMPARE(l->text(), text);
     if (auto *a = qobject_cast<QAbstractButton *>(w)) QCOMPARE(a->text(), text);
     if (auto *t = qobject_cast<QLineEdit *>(w)) {
-        QCOMPARE(t->maxLength(), màxim);
+        QCOMPARE(t->maxLength(), maxim);
         QVERIFY(!t->accessibleName().isEmpty());
     }
 }
@@ -261,15 +261,15 @@ void FinestraTest::defaults_and_idle_state() {
                          f.opcions().Check10, f.opcions().Check11})
         QVERIFY2(c->isChecked() && c->isEnabled() && c->isVisible(), qPrintable(c->objectName()));
     QVERIFY(f.opcions().Option3->isChecked());
-    QVERIFY(f.sessió().Mode_actual() == quimerix::Tasca::Formular ||
-            f.sessió().Mode_actual() == quimerix::Tasca::Anomenar);
-    QVERIFY(f.opcions().cmdComençar->isVisible());
+    QVERIFY(f.sessio().Mode_actual() == quimerix::Tasca::Formular ||
+            f.sessio().Mode_actual() == quimerix::Tasca::Anomenar);
+    QVERIFY(f.opcions().cmdComencar->isVisible());
     QCOMPARE(f.opcions().Label87->text(), QString("Configura les opcions i prem \"D'acord\""));
     QVERIFY(f.opcions().Label87->isVisible());
     QCOMPARE(f.consulta().Label86->text(),
              QString(" Sobre el programa...\n\nQUIMERIX\nVersió %1\n\n"
                      "Fet per l'equip de QUIMERIX per practicar la formulació inorgànica.")
-                 .arg(QString::fromStdString(quimerix::Versió())));
+                 .arg(QString::fromStdString(quimerix::Versio())));
     QVERIFY(f.consulta().Label86->isVisible());
     QVERIFY(f.cmdSortir->isVisible());
     QVERIFY(!f.crono->isActive());
@@ -290,21 +290,21 @@ void FinestraTest::defaults_and_idle_state() {
 void FinestraTest::families() {
     Banc b;
     auto &f = b.finestra;
-    QCheckBox *famílies[] = {f.opcions().Check1, f.opcions().Check2, f.opcions().Check3, f.opcions().Check4,
+    QCheckBox *families[] = {f.opcions().Check1, f.opcions().Check2, f.opcions().Check3, f.opcions().Check4,
                              f.opcions().Check6, f.opcions().Check7, f.opcions().Check5};
-    for (QCheckBox *c : famílies)
+    for (QCheckBox *c : families)
         c->click();
     QCOMPARE(b.missatges.rebuts.size(), std::size_t{1});
     QCOMPARE(b.missatges.rebuts[0].text, std::string("Cal seleccionar algun tipus d'exercici"));
-    QCOMPARE(b.missatges.rebuts[0].títol, std::string(" Atenció !"));
-    QVERIFY(b.missatges.rebuts[0].icona == Icona::Exclamació);
-    QVERIFY(!f.opcions().cmdComençar->isVisible());
+    QCOMPARE(b.missatges.rebuts[0].titol, std::string(" Atenció !"));
+    QVERIFY(b.missatges.rebuts[0].icona == Icona::Exclamacio);
+    QVERIFY(!f.opcions().cmdComencar->isVisible());
     QVERIFY(f.opcions().Label48->isVisible());
     QVERIFY(!f.opcions().Label87->isVisible());
     QCOMPARE(f.opcions().Label47->text(), QString("0"));
 
     f.opcions().Check5->click(); // hydroxides alone
-    QVERIFY(f.opcions().cmdComençar->isVisible());
+    QVERIFY(f.opcions().cmdComencar->isVisible());
     QVERIFY(!f.opcions().Label48->isVisible());
     QCOMPARE(f.opcions().Label47->text(), QString("37"));
     for (int i = 0; i < 20; ++i)
@@ -346,39 +346,39 @@ void FinestraTest::start_refused_then_accepted() {
     for (int i = 1; i < preguntes; ++i)
         b.missatges.respostes.push_back(true);
     b.missatges.respostes.push_back(false);
-    f.opcions().cmdComençar->click();
+    f.opcions().cmdComencar->click();
     const std::vector<std::string> esperades = {Pregunta_arxiu, Pregunta_nom, Pregunta_data};
     QCOMPARE(b.missatges.textos(),
              std::vector<std::string>(esperades.begin(), esperades.begin() + preguntes));
     for (const auto &m : b.missatges.rebuts) {
-        QCOMPARE(m.títol, std::string(" Atenció !"));
-        QVERIFY(m.pregunta && m.icona == Icona::Informació);
+        QCOMPARE(m.titol, std::string(" Atenció !"));
+        QVERIFY(m.pregunta && m.icona == Icona::Informacio);
     }
     // Refused: the options stay editable.
-    QVERIFY(f.opcions().cmdComençar->isVisible() && f.opcions().cmdComençar->isEnabled());
+    QVERIFY(f.opcions().cmdComencar->isVisible() && f.opcions().cmdComencar->isEnabled());
     QVERIFY(f.opcions().Check1->isEnabled() && f.opcions().Text10->isVisible() &&
             !f.opcions().Label29->isVisible());
-    QVERIFY(!f.exercici().cmdSegüent->isVisible());
+    QVERIFY(!f.exercici().cmdSeguent->isVisible());
 
     b.missatges.rebuts.clear();
-    f.opcions().cmdComençar->click(); // all Yes
+    f.opcions().cmdComencar->click(); // all Yes
     QCOMPARE(b.missatges.textos(), esperades);
-    QVERIFY(!f.opcions().cmdComençar->isVisible());
+    QVERIFY(!f.opcions().cmdComencar->isVisible());
     QVERIFY(!f.opcions().Check1->isEnabled() && f.opcions().Check1->isChecked());
     QVERIFY(f.opcions().Label29->isVisible());
     QCOMPARE(f.opcions().Label29->text(), QString("Òxids"));
     QVERIFY(!f.opcions().Text10->isVisible() && !f.opcions().Text14->isVisible() &&
             !f.opcions().Label45->isVisible());
-    QVERIFY(f.exercici().cmdSegüent->isVisible());
-    QVERIFY(f.estadístiques().cmdInforme->isVisible() && !f.estadístiques().cmdInforme->isEnabled());
-    QVERIFY(!f.estadístiques().cmdAjuda->isVisible());
+    QVERIFY(f.exercici().cmdSeguent->isVisible());
+    QVERIFY(f.estadistiques().cmdInforme->isVisible() && !f.estadistiques().cmdInforme->isEnabled());
+    QVERIFY(!f.estadistiques().cmdAjuda->isVisible());
     QCOMPARE(f.opcions().Label87->text(), QString("Prem Següent per començar el primer exercici"));
     QVERIFY(!f.consulta().Label86->isVisible());
     QCOMPARE(f.xifres().Label27->text(), QString("25"));
     QCOMPARE(f.xifres().Label28->text(), QString("30"));
     QCOMPARE(f.xifres().Label24->text(), QString("0"));
-    QVERIFY(f.estadístiques().Label64->isVisible() && f.estadístiques().Label65->isVisible());
-    QCOMPARE(f.estadístiques().Label65->text(), QString("-----"));
+    QVERIFY(f.estadistiques().Label64->isVisible() && f.estadistiques().Label65->isVisible());
+    QCOMPARE(f.estadistiques().Label65->text(), QString("-----"));
 }
 
 // ---- Exercises ----
@@ -386,29 +386,29 @@ void FinestraTest::start_refused_then_accepted() {
 void FinestraTest::formula_right_then_wrong() {
     Banc b;
     auto &f = b.finestra;
-    b.comença(f.opcions().Option1);
+    b.comenca(f.opcions().Option1);
     QCOMPARE(f.xifres().Label24->text(), QString("1"));
     QCOMPARE(f.exercici().Label85->text(), QString("Formula:"));
     QVERIFY(f.exercici().Label7->isVisible() && !f.exercici().Label7->text().isEmpty());
     QVERIFY(!f.exercici().Text1->isVisible());
-    QVERIFY(f.exercici().cmdCorregir->isVisible() && !f.exercici().cmdSegüent->isVisible());
+    QVERIFY(f.exercici().cmdCorregir->isVisible() && !f.exercici().cmdSeguent->isVisible());
     QVERIFY(!f.exercici().Line22->isVisible() && !f.exercici().Label5->isVisible() &&
             !f.exercici().Label6->isVisible());
-    const auto &x = f.sessió().Exercici_actual();
+    const auto &x = f.sessio().Exercici_actual();
     const auto caixes = b.caixes();
     for (int i = 0; i < 7; ++i)
         QCOMPARE(caixes[i]->isVisible(), x.visibles[i]);
-    QCOMPARE(f.exercici().Label1->isVisible(), x.claudàtors);
+    QCOMPARE(f.exercici().Label1->isVisible(), x.claudators);
 
-    b.escriu_fórmula_correcta();
+    b.escriu_formula_correcta();
     f.exercici().cmdCorregir->click();
     QVERIFY(f.exercici().Label6->isVisible() && !f.exercici().Label5->isVisible());
-    QVERIFY(!f.exercici().cmdCorregir->isVisible() && f.exercici().cmdSegüent->isVisible());
-    QVERIFY(!f.estadístiques().cmdAjuda->isVisible());
-    for (quimerix::ui::Línia *l :
+    QVERIFY(!f.exercici().cmdCorregir->isVisible() && f.exercici().cmdSeguent->isVisible());
+    QVERIFY(!f.estadistiques().cmdAjuda->isVisible());
+    for (quimerix::ui::Linia *l :
          {f.exercici().Line22, f.exercici().Line26, f.exercici().Line29, f.exercici().Line30})
         QVERIFY2(l->isVisible(), qPrintable(l->objectName()));
-    for (quimerix::ui::Línia *l : {f.exercici().Line23, f.exercici().Line24, f.exercici().Line25,
+    for (quimerix::ui::Linia *l : {f.exercici().Line23, f.exercici().Line24, f.exercici().Line25,
                                    f.exercici().Line27, f.exercici().Line28})
         QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
     QCOMPARE(f.exercici().Line29->x1(), 440);
@@ -417,14 +417,14 @@ void FinestraTest::formula_right_then_wrong() {
     for (QLineEdit *c : caixes)
         QVERIFY(!c->isEnabled());
 
-    f.exercici().cmdSegüent->click();
+    f.exercici().cmdSeguent->click();
     QCOMPARE(f.xifres().Label24->text(), QString("2"));
     QVERIFY(!f.exercici().Label6->isVisible() && !f.exercici().Line22->isVisible());
-    const auto &y = f.sessió().Exercici_actual();
+    const auto &y = f.sessio().Exercici_actual();
     QTest::keyClicks(f.exercici().Text2, "Xx");
     f.exercici().cmdCorregir->click();
     QVERIFY(f.exercici().Label5->isVisible() && !f.exercici().Label6->isVisible());
-    for (quimerix::ui::Línia *l : {f.exercici().Line22, f.exercici().Line23, f.exercici().Line24,
+    for (quimerix::ui::Linia *l : {f.exercici().Line22, f.exercici().Line23, f.exercici().Line24,
                                    f.exercici().Line25, f.exercici().Line26, f.exercici().Line27,
                                    f.exercici().Line28, f.exercici().Line29, f.exercici().Line30})
         QVERIFY2(l->isVisible(), qPrintable(l->objectName()));
@@ -435,29 +435,29 @@ void FinestraTest::formula_right_then_wrong() {
         QCOMPARE(esperades[i]->isVisible(), y.visibles[i]);
         QCOMPARE(esperades[i]->text(), qs(y.caixes[i]));
     }
-    QCOMPARE(f.exercici().Label3->isVisible(), y.claudàtors && !y.caixes[quimerix::Subíndex_grup].empty());
+    QCOMPARE(f.exercici().Label3->isVisible(), y.claudators && !y.caixes[quimerix::Subindex_grup].empty());
     QCOMPARE(f.exercici().Text2->text(), QString("Xx"));
 
     // The professor's comment, and back to the statistics.
-    QVERIFY(f.estadístiques().cmdAjuda->isVisible() && f.estadístiques().cmdAjuda->isEnabled());
-    f.estadístiques().cmdAjuda->click();
-    QVERIFY(f.estadístiques().txtProfessor->isVisible());
+    QVERIFY(f.estadistiques().cmdAjuda->isVisible() && f.estadistiques().cmdAjuda->isEnabled());
+    f.estadistiques().cmdAjuda->click();
+    QVERIFY(f.estadistiques().txtProfessor->isVisible());
     QString comentari = qs(y.Comentari);
     comentari.replace("\r\n", "\n");
-    QCOMPARE(f.estadístiques().txtProfessor->toPlainText(), comentari);
+    QCOMPARE(f.estadistiques().txtProfessor->toPlainText(), comentari);
     QVERIFY(comentari.startsWith("   "));
-    QVERIFY(!f.estadístiques().Label64->isVisible() && !f.estadístiques().Label65->isVisible() &&
-            !f.estadístiques().Line31->isVisible());
-    QVERIFY(!f.estadístiques().cmdAjuda->isEnabled());
-    QVERIFY(f.estadístiques().cmdInforme->isEnabled());
-    f.estadístiques().cmdInforme->click();
-    QVERIFY(!f.estadístiques().txtProfessor->isVisible() && f.estadístiques().Label64->isVisible());
-    QVERIFY(!f.estadístiques().cmdInforme->isEnabled() && f.estadístiques().cmdAjuda->isEnabled());
+    QVERIFY(!f.estadistiques().Label64->isVisible() && !f.estadistiques().Label65->isVisible() &&
+            !f.estadistiques().Line31->isVisible());
+    QVERIFY(!f.estadistiques().cmdAjuda->isEnabled());
+    QVERIFY(f.estadistiques().cmdInforme->isEnabled());
+    f.estadistiques().cmdInforme->click();
+    QVERIFY(!f.estadistiques().txtProfessor->isVisible() && f.estadistiques().Label64->isVisible());
+    QVERIFY(!f.estadistiques().cmdInforme->isEnabled() && f.estadistiques().cmdAjuda->isEnabled());
     // The next exercise hides the comment again.
-    f.estadístiques().cmdAjuda->click();
-    f.exercici().cmdSegüent->click();
-    QVERIFY(!f.estadístiques().txtProfessor->isVisible() && !f.estadístiques().cmdAjuda->isVisible() &&
-            f.estadístiques().Label64->isVisible());
+    f.estadistiques().cmdAjuda->click();
+    f.exercici().cmdSeguent->click();
+    QVERIFY(!f.estadistiques().txtProfessor->isVisible() && !f.estadistiques().cmdAjuda->isVisible() &&
+            f.estadistiques().Label64->isVisible());
 }
 
 void FinestraTest::name_with_assistant_data() {
@@ -478,18 +478,18 @@ void FinestraTest::name_with_assistant() {
         f.opcions().Option2->click();
         f.opcions().Check11->click();
         f.opcions().Text10->setText(QString::fromUtf8("Ju\u0301lia\u00A0Puig\u200B"));
-        f.opcions().cmdComençar->click();
-        QCOMPARE(qs(f.sessió().dades().capçalera).left(26), QString("Nom i cognoms: Júlia Puig "));
+        f.opcions().cmdComencar->click();
+        QCOMPARE(qs(f.sessio().dades().capcalera).left(26), QString("Nom i cognoms: Júlia Puig "));
     } else {
-        b.comença(f.opcions().Option2);
+        b.comenca(f.opcions().Option2);
     }
     // Pass over exercises until one whose name carries accents.
-    for (int i = 0; i < 20 && !té_accents(f.sessió().Exercici_actual().Nom_compost); ++i) {
+    for (int i = 0; i < 20 && !te_accents(f.sessio().Exercici_actual().Nom_compost); ++i) {
         f.exercici().cmdCorregir->click();
-        f.exercici().cmdSegüent->click();
+        f.exercici().cmdSeguent->click();
     }
-    const auto &x = f.sessió().Exercici_actual();
-    QVERIFY(té_accents(x.Nom_compost));
+    const auto &x = f.sessio().Exercici_actual();
+    QVERIFY(te_accents(x.Nom_compost));
     QCOMPARE(f.exercici().Label85->text(), QString("Anomena:"));
     QVERIFY(f.exercici().Text1->isVisible() && !f.exercici().Text11->isVisible() &&
             !f.exercici().Label7->isVisible());
@@ -503,7 +503,7 @@ void FinestraTest::name_with_assistant() {
     // Subscripts are drawn smaller than their symbols.
     QVERIFY(f.exercici().Label11->font().pointSize() < f.exercici().Label10->font().pointSize());
 
-    QString escrit = sense_accents_majúscules(qs(x.Nom_compost));
+    QString escrit = sense_accents_majuscules(qs(x.Nom_compost));
     if (descompost) {
         escrit = qs(x.Nom_compost).normalized(QString::NormalizationForm_D);
         escrit.replace(escrit.indexOf(' '), 1, QString(QChar(0x00A0)));
@@ -524,7 +524,7 @@ void FinestraTest::name_with_assistant() {
     QCOMPARE(f.exercici().Label22->isVisible(), !correcte);
     if (!correcte) {
         QCOMPARE(f.exercici().Label22->text(), qs(x.Nom_compost));
-        QVERIFY(f.estadístiques().cmdAjuda->isVisible());
+        QVERIFY(f.estadistiques().cmdAjuda->isVisible());
     }
 }
 
@@ -534,13 +534,13 @@ void FinestraTest::time_out_with_empty_answer() {
     for (int i = 0; i < 24; ++i)
         f.opcions().Command4->click();
     QCOMPARE(f.opcions().Label46->text(), QString("6"));
-    b.comença(f.opcions().Option1, true);
+    b.comenca(f.opcions().Option1, true);
     QCOMPARE(f.crono->interval(), 1000);
     QVERIFY(f.crono->isActive());
     QCOMPARE(f.xifres().Label28->text(), QString("6"));
     QCOMPARE(f.xifres().Label28->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     bool corregit_al_darrere = false;
-    b.missatges.en_avís = [&] { corregit_al_darrere = f.exercici().Label5->isVisible(); };
+    b.missatges.en_avis = [&] { corregit_al_darrere = f.exercici().Label5->isVisible(); };
     f.tic_crono();
     QCOMPARE(f.xifres().Label28->text(), QString("5"));
     QCOMPARE(f.xifres().Label28->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -552,21 +552,21 @@ void FinestraTest::time_out_with_empty_answer() {
     f.tic_crono();
     QCOMPARE(f.xifres().Label28->text(), QString("0"));
     QVERIFY(f.exercici().Label5->isVisible());
-    QVERIFY(f.exercici().cmdSegüent->isVisible() && !f.exercici().cmdCorregir->isVisible());
+    QVERIFY(f.exercici().cmdSeguent->isVisible() && !f.exercici().cmdCorregir->isVisible());
     QCOMPARE(b.missatges.rebuts.back().text, std::string("S'ha acabat el temps!"));
-    QCOMPARE(b.missatges.rebuts.back().títol, std::string(" Atenció !"));
+    QCOMPARE(b.missatges.rebuts.back().titol, std::string(" Atenció !"));
     QVERIFY(!b.missatges.rebuts.back().pregunta);
     QVERIFY(corregit_al_darrere);
     QVERIFY(!f.crono->isActive());
     f.tic_crono(); // a late tick corrects nothing more
     QCOMPARE(b.missatges.rebuts.size(), std::size_t{2});
-    QCOMPARE(f.sessió().registre().Nombre_registres(), 1);
+    QCOMPARE(f.sessio().registre().Nombre_registres(), 1);
 }
 
 void FinestraTest::alternating_mode() {
     Banc b;
     auto &f = b.finestra;
-    b.comença(f.opcions().Option3);
+    b.comenca(f.opcions().Option3);
     const bool primer_nom = f.exercici().Text1->isVisible();
     for (int i = 0; i < 4; ++i) {
         const bool nom = (i % 2 == 0) == primer_nom;
@@ -574,7 +574,7 @@ void FinestraTest::alternating_mode() {
         QCOMPARE(f.exercici().Label7->isVisible(), !nom);
         QCOMPARE(f.exercici().Label85->text(), nom ? QString("Anomena:") : QString("Formula:"));
         f.exercici().cmdCorregir->click();
-        f.exercici().cmdSegüent->click();
+        f.exercici().cmdSeguent->click();
     }
 }
 
@@ -591,12 +591,12 @@ void FinestraTest::random_mode() {
     Banc b;
     auto &f = b.finestra;
     b.font.constant = atzar;
-    b.comença(f.opcions().Option4);
+    b.comenca(f.opcions().Option4);
     for (int i = 0; i < 2; ++i) {
         QCOMPARE(f.exercici().Text1->isVisible(), nom);
         QCOMPARE(f.exercici().Label7->isVisible(), !nom);
         f.exercici().cmdCorregir->click();
-        f.exercici().cmdSegüent->click();
+        f.exercici().cmdSeguent->click();
     }
 }
 
@@ -606,30 +606,30 @@ void FinestraTest::end_of_set_statistics_and_history() {
     for (int i = 0; i < 22; ++i)
         f.opcions().Command1->click();
     QCOMPARE(f.opcions().Label45->text(), QString("3"));
-    b.comença(f.opcions().Option1);
+    b.comenca(f.opcions().Option1);
     QCOMPARE(f.xifres().Label27->text(), QString("3"));
     for (int n = 1; n <= 3; ++n) {
         QCOMPARE(f.xifres().Label24->text(), QString::number(n));
-        if (n != 2) b.escriu_fórmula_correcta();
+        if (n != 2) b.escriu_formula_correcta();
         f.exercici().cmdCorregir->click();
         QCOMPARE(f.exercici().Label6->isVisible(), n != 2);
         // The history lags one exercise behind the correction.
         QCOMPARE(f.historial().Label79->text().isEmpty(), n == 1);
-        f.exercici().cmdSegüent->click();
+        f.exercici().cmdSeguent->click();
     }
     QVERIFY(f.exercici().Label80->isVisible());
     QCOMPARE(f.xifres().Label24->text(), QString("3"));
     QCOMPARE(b.missatges.rebuts.back().text,
              std::string("Has completat tots els exercicits. Vols imprimir-ne un informe?"));
-    QCOMPARE(b.missatges.rebuts.back().títol, std::string(" Informació !"));
+    QCOMPARE(b.missatges.rebuts.back().titol, std::string(" Informació !"));
     for (QWidget *w : std::initializer_list<QWidget *>{
-             f.exercici().cmdSegüent, f.exercici().cmdCorregir, f.exercici().Text1, f.exercici().Text11,
-             f.exercici().Text2, f.exercici().Label7, f.exercici().Label8, f.estadístiques().cmdAjuda,
-             f.estadístiques().txtProfessor, f.xifres().Label25, f.xifres().Label28})
+             f.exercici().cmdSeguent, f.exercici().cmdCorregir, f.exercici().Text1, f.exercici().Text11,
+             f.exercici().Text2, f.exercici().Label7, f.exercici().Label8, f.estadistiques().cmdAjuda,
+             f.estadistiques().txtProfessor, f.xifres().Label25, f.xifres().Label28})
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
     QVERIFY(!f.opcions().Check11->isChecked());
     QVERIFY(!f.crono->isActive());
-    QVERIFY(f.estadístiques().cmdInforme->isVisible());
+    QVERIFY(f.estadistiques().cmdInforme->isVisible());
 
     // Statistics: two right out of three.
     QCOMPARE(f.xifres().Label78->text(), QString("2 / 3"));
@@ -637,9 +637,9 @@ void FinestraTest::end_of_set_statistics_and_history() {
     QCOMPARE(f.xifres().Label90->text(), QString("67 %"));
     int comptats = 0;
     for (int k = 0; k < 12; ++k) {
-        QLabel *cel = f.estadístiques().cel[k];
+        QLabel *cel = f.estadistiques().cel[k];
         QCOMPARE(cel->objectName(), QString("Label%1").arg(65 + k));
-        QVERIFY(cel->isVisible() && f.estadístiques().títols[k]->isVisible());
+        QVERIFY(cel->isVisible() && f.estadistiques().titols[k]->isVisible());
         if (cel->text() != "-----") ++comptats;
     }
     QVERIFY(comptats >= 1);
@@ -661,16 +661,16 @@ void FinestraTest::end_of_set_statistics_and_history() {
 void FinestraTest::professor_text_is_read_only() {
     Banc b;
     auto &f = b.finestra;
-    b.comença(f.opcions().Option1);
+    b.comenca(f.opcions().Option1);
     f.exercici().cmdCorregir->click(); // empty: wrong
-    f.estadístiques().cmdAjuda->click();
-    const QString abans = f.estadístiques().txtProfessor->toPlainText();
+    f.estadistiques().cmdAjuda->click();
+    const QString abans = f.estadistiques().txtProfessor->toPlainText();
     QVERIFY(!abans.isEmpty());
-    f.estadístiques().txtProfessor->setFocus();
-    QTest::keyClicks(f.estadístiques().txtProfessor, "abc");
-    QTest::keyClick(f.estadístiques().txtProfessor, Qt::Key_Backspace);
-    QTest::keyClick(f.estadístiques().txtProfessor, Qt::Key_Delete);
-    QCOMPARE(f.estadístiques().txtProfessor->toPlainText(), abans);
+    f.estadistiques().txtProfessor->setFocus();
+    QTest::keyClicks(f.estadistiques().txtProfessor, "abc");
+    QTest::keyClick(f.estadistiques().txtProfessor, Qt::Key_Backspace);
+    QTest::keyClick(f.estadistiques().txtProfessor, Qt::Key_Delete);
+    QCOMPARE(f.estadistiques().txtProfessor->toPlainText(), abans);
 }
 
 void FinestraTest::keyboard_only_set() {
@@ -689,11 +689,11 @@ void FinestraTest::keyboard_only_set() {
     QVERIFY(!f.opcions().Check11->isChecked());
     f.opcions().Text10->setFocus();
     QTest::keyClicks(f.opcions().Text10, "Anna Puig");
-    f.opcions().cmdComençar->setFocus();
-    QTest::keyClick(f.opcions().cmdComençar, Qt::Key_Return);
-    QCOMPARE(f.sessió().estat(), Estat::Pregunta);
+    f.opcions().cmdComencar->setFocus();
+    QTest::keyClick(f.opcions().cmdComencar, Qt::Key_Return);
+    QCOMPARE(f.sessio().estat(), Estat::Pregunta);
     for (int n = 1; n <= 2; ++n) {
-        const auto &x = f.sessió().Exercici_actual();
+        const auto &x = f.sessio().Exercici_actual();
         const auto caixes = b.caixes();
         bool primera = true;
         for (int i = 0; i < 7; ++i) {
@@ -708,49 +708,49 @@ void FinestraTest::keyboard_only_set() {
         }
         enter();
         QVERIFY2(f.exercici().Label6->isVisible(), qPrintable(QString::number(n)));
-        QCOMPARE(f.sessió().registre().Nombre_registres(), n);
+        QCOMPARE(f.sessio().registre().Nombre_registres(), n);
         enter();
     }
     QVERIFY(f.exercici().Label80->isVisible());
     QCOMPARE(f.xifres().Label24->text(), QString("2"));
-    QCOMPARE(f.sessió().estadístiques().Encerts_totals, 2);
+    QCOMPARE(f.sessio().estadistiques().Encerts_totals, 2);
 }
 
 void FinestraTest::held_enter_does_not_skip() {
     Banc b;
     auto &f = b.finestra;
-    b.comença(f.opcions().Option1);
+    b.comenca(f.opcions().Option1);
     QKeyEvent premut(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", false);
     QKeyEvent repetit(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
     QApplication::sendEvent(f.exercici().Text2, &premut);
-    QCOMPARE(f.sessió().estat(), Estat::Corregit);
-    QApplication::sendEvent(f.exercici().cmdSegüent, &repetit);
-    QApplication::sendEvent(f.exercici().cmdSegüent, &repetit);
-    QCOMPARE(f.sessió().estat(), Estat::Corregit);
+    QCOMPARE(f.sessio().estat(), Estat::Corregit);
+    QApplication::sendEvent(f.exercici().cmdSeguent, &repetit);
+    QApplication::sendEvent(f.exercici().cmdSeguent, &repetit);
+    QCOMPARE(f.sessio().estat(), Estat::Corregit);
     QCOMPARE(f.xifres().Label24->text(), QString("1"));
-    QCOMPARE(f.sessió().registre().Nombre_registres(), 1);
-    QApplication::sendEvent(f.exercici().cmdSegüent, &premut);
+    QCOMPARE(f.sessio().registre().Nombre_registres(), 1);
+    QApplication::sendEvent(f.exercici().cmdSeguent, &premut);
     QCOMPARE(f.xifres().Label24->text(), QString("2"));
-    QCOMPARE(f.sessió().estat(), Estat::Pregunta);
+    QCOMPARE(f.sessio().estat(), Estat::Pregunta);
 }
 
 void FinestraTest::enter_on_a_focused_button_presses_it() {
     Banc b;
     auto &f = b.finestra;
     QVERIFY(QTest::qWaitForWindowActive(&f));
-    b.comença(f.opcions().Option1);
+    b.comenca(f.opcions().Option1);
     f.exercici().cmdCorregir->click(); // empty: wrong
-    f.estadístiques().cmdAjuda->setFocus();
-    QTest::keyClick(f.estadístiques().cmdAjuda, Qt::Key_Return);
-    QVERIFY(f.estadístiques().txtProfessor->isVisible()); // the comment, not the next exercise
+    f.estadistiques().cmdAjuda->setFocus();
+    QTest::keyClick(f.estadistiques().cmdAjuda, Qt::Key_Return);
+    QVERIFY(f.estadistiques().txtProfessor->isVisible()); // the comment, not the next exercise
     QCOMPARE(f.xifres().Label24->text(), QString("1"));
-    QCOMPARE(f.sessió().estat(), Estat::Corregit);
+    QCOMPARE(f.sessio().estat(), Estat::Corregit);
     b.missatges.respostes = {false};
     f.cmdSortir->setFocus();
     QTest::keyClick(f.cmdSortir, Qt::Key_Return);
     QCOMPARE(b.missatges.textos().back(), std::string("Segur que vols sortir del programa?"));
     QVERIFY(f.isVisible());
-    QCOMPARE(f.sessió().estat(), Estat::Corregit);
+    QCOMPARE(f.sessio().estat(), Estat::Corregit);
 }
 
 void FinestraTest::long_name_gets_no_padding() {
@@ -760,8 +760,8 @@ void FinestraTest::long_name_gets_no_padding() {
     QTest::keyClicks(f.opcions().Text10, nom);
     QCOMPARE(f.opcions().Text10->text(), nom);
     f.opcions().Check11->click();
-    f.opcions().cmdComençar->click();
-    QCOMPARE(qs(f.sessió().Capçalera_sessió()),
+    f.opcions().cmdComencar->click();
+    QCOMPARE(qs(f.sessio().Capcalera_sessio()),
              "Nom i cognoms: " + nom + "  Data: " + f.opcions().Text14->text());
 }
 
@@ -771,15 +771,15 @@ void FinestraTest::resize_scales_controls() {
     Banc b;
     auto &f = b.finestra;
     const int punts = f.cmdSortir->font().pointSize();
-    QCOMPARE(f.disposició().percent_amplada(), 100);
+    QCOMPARE(f.disposicio_finestra().percent_amplada(), 100);
     QCOMPARE(f.cmdSortir->geometry(), QRect(698, 562, 94, 32));
     f.resize(1024, 768);
     QApplication::processEvents();
     QCOMPARE(f.centralWidget()->size(), QSize(1024, 768));
-    QCOMPARE(f.disposició().percent_amplada(), 128);
-    QCOMPARE(f.disposició().percent_alçada(), 128);
+    QCOMPARE(f.disposicio_finestra().percent_amplada(), 128);
+    QCOMPARE(f.disposicio_finestra().percent_alcada(), 128);
     // 698 px = 10470 twips -> 13401 twips; 562 px = 8430 -> 10790.
-    QCOMPARE(f.disposició().actual(f.cmdSortir).a, 13401);
+    QCOMPARE(f.disposicio_finestra().actual(f.cmdSortir).a, 13401);
     QCOMPARE(f.cmdSortir->geometry(),
              QRect(13401 / 15, 10790 / 15, 94 * 15 * 128 / 100 / 15, 32 * 15 * 128 / 100 / 15));
     QCOMPARE(f.exercici().Line25->y1(), 176 * 15 * 128 / 100 / 15);
@@ -793,11 +793,11 @@ void FinestraTest::resize_scales_controls() {
 void FinestraTest::window_kept_inside_work_area() {
     Banc b;
     auto &f = b.finestra;
-    const QRect àrea = f.screen()->availableGeometry();
-    f.resize(àrea.width() + 300, àrea.height() + 200);
+    const QRect area = f.screen()->availableGeometry();
+    f.resize(area.width() + 300, area.height() + 200);
     QApplication::processEvents();
-    QVERIFY(f.frameGeometry().height() <= àrea.height());
-    QVERIFY(f.frameGeometry().width() <= àrea.width());
+    QVERIFY(f.frameGeometry().height() <= area.height());
+    QVERIFY(f.frameGeometry().width() <= area.width());
 }
 
 // No two visible buttons share a mnemonic, the keyboard waits on "Següent" whenever it is the next
@@ -806,34 +806,34 @@ void FinestraTest::focus_and_mnemonics_in_every_state() {
     Banc b;
     auto &f = b.finestra;
     QVERIFY(QTest::qWaitForWindowActive(&f));
-    auto mnemònics_únics = [&f] {
+    auto mnemonics_unics = [&f] {
         QSet<QKeySequence> vistos;
-        for (QAbstractButton *botó : f.findChildren<QAbstractButton *>()) {
-            const QKeySequence m = QKeySequence::mnemonic(botó->text());
-            if (!botó->isVisible() || m.isEmpty()) continue;
+        for (QAbstractButton *boto : f.findChildren<QAbstractButton *>()) {
+            const QKeySequence m = QKeySequence::mnemonic(boto->text());
+            if (!boto->isVisible() || m.isEmpty()) continue;
             if (vistos.contains(m)) return false;
             vistos.insert(m);
         }
         return true;
     };
-    QVERIFY(mnemònics_únics());
+    QVERIFY(mnemonics_unics());
     f.opcions().Option1->click();
     f.opcions().Text10->setText(QStringLiteral("Anna Puig"));
-    f.opcions().cmdComençar->click(); // with the time limit: the set waits for "Següent"
-    QCOMPARE(f.sessió().estat(), Estat::Iniciada);
-    QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSegüent);
-    QVERIFY(mnemònics_únics());
+    f.opcions().cmdComencar->click(); // with the time limit: the set waits for "Següent"
+    QCOMPARE(f.sessio().estat(), Estat::Iniciada);
+    QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSeguent);
+    QVERIFY(mnemonics_unics());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier); // an animated click
-    QTRY_COMPARE(f.sessió().estat(), Estat::Pregunta);
-    QVERIFY(mnemònics_únics());
+    QTRY_COMPARE(f.sessio().estat(), Estat::Pregunta);
+    QVERIFY(mnemonics_unics());
     f.exercici().cmdCorregir->click();
-    QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSegüent);
-    QVERIFY(mnemònics_únics());
-    f.estadístiques().cmdInforme->click();
-    QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSegüent);
+    QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSeguent);
+    QVERIFY(mnemonics_unics());
+    f.estadistiques().cmdInforme->click();
+    QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSeguent);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
     QTRY_COMPARE(f.xifres().Label24->text(), QString("2"));
-    QVERIFY(f.sessió().estat() == Estat::Pregunta);
+    QVERIFY(f.sessio().estat() == Estat::Pregunta);
 }
 
 // ---- Date, exit ----
@@ -873,36 +873,36 @@ void FinestraTest::date_in_future_asks() {
     if (!pregunta) return;
     QCOMPARE(b.missatges.rebuts.back().text,
              std::string("La data introduida és superior a l'actual. Vols deixar aquesta?"));
-    QCOMPARE(b.missatges.rebuts.back().títol, std::string(" Atenció !"));
+    QCOMPARE(b.missatges.rebuts.back().titol, std::string(" Atenció !"));
     QCOMPARE(Text14->text(), resposta ? text : avui);
 }
 
 void FinestraTest::exit_question_data() {
-    QTest::addColumn<bool>("botó");
+    QTest::addColumn<bool>("boto");
     QTest::newRow("cmdSortir") << true;
     QTest::newRow("close box") << false;
 }
 
 void FinestraTest::exit_question() {
-    QFETCH(bool, botó);
+    QFETCH(bool, boto);
     Banc b;
     auto &f = b.finestra;
-    b.comença(f.opcions().Option1, true);
+    b.comenca(f.opcions().Option1, true);
     QTest::keyClicks(f.exercici().Text2, "O");
     b.missatges.rebuts.clear();
     b.missatges.respostes = {false};
-    if (botó)
+    if (boto)
         f.cmdSortir->click();
     else
         f.close();
     QCOMPARE(b.missatges.textos(), std::vector<std::string>{"Segur que vols sortir del programa?"});
-    QVERIFY(b.missatges.rebuts[0].icona == Icona::Exclamació && b.missatges.rebuts[0].pregunta);
+    QVERIFY(b.missatges.rebuts[0].icona == Icona::Exclamacio && b.missatges.rebuts[0].pregunta);
     QVERIFY(f.isVisible());
     QCOMPARE(f.exercici().Text2->text(), QString("O"));
-    QCOMPARE(f.sessió().estat(), Estat::Pregunta);
+    QCOMPARE(f.sessio().estat(), Estat::Pregunta);
     QVERIFY(f.crono->isActive());
     b.missatges.respostes = {true};
-    if (botó)
+    if (boto)
         f.cmdSortir->click();
     else
         f.close();

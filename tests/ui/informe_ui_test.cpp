@@ -32,19 +32,19 @@ class InformeUiTest : public QObject {
 
 using namespace quimerix;
 using namespace quimerix::ui;
-using prova::DiàlegsSilenciosos;
+using prova::DialegsSilenciosos;
 
 namespace {
 
-DadesSessió conjunt(int encerts, int errors) {
-    DadesSessió d;
-    d.capçalera = "Nom i cognoms: Marcel·la Ferrà" + std::string(51, ' ') + "  Data: 3/5/2024";
-    Estadístiques e;
+DadesSessio conjunt(int encerts, int errors) {
+    DadesSessio d;
+    d.capcalera = "Nom i cognoms: Marcel·la Ferrà" + std::string(51, ' ') + "  Data: 3/5/2024";
+    Estadistiques e;
     for (int i = 0; i < encerts + errors; ++i) {
         d.registres.push_back(" " + std::to_string(i + 1) + "    àcid clorós     H Cl O2    CORRECTE\r\n");
         e.compta("HXO", i < encerts ? 2 : 1);
     }
-    d.text_estadístiques = e.Text_estadístiques();
+    d.text_estadistiques = e.Text_estadistiques();
     d.encerts = e.Encerts_per_tipus;
     d.errors = e.Errors_per_tipus;
     return d;
@@ -59,14 +59,14 @@ void InformeUiTest::initTestCase() {
 void InformeUiTest::flux_data() {
     QTest::addColumn<int>("exercicis");
     QTest::addColumn<bool>("impressora");
-    QTest::addColumn<bool>("impressió_correcta");
+    QTest::addColumn<bool>("impressio_correcta");
     QTest::addColumn<bool>("vol_pdf");
     QTest::addColumn<QString>("fitxer"); // "" cancels the file dialog; "/" names an unwritable place
     QTest::addColumn<int>("previsualitzacions");
     QTest::addColumn<QStringList>("missatges");
     QTest::addColumn<bool>("pdf_escrit");
 
-    const QString error = QString::fromStdString(Missatge_error_impressió);
+    const QString error = QString::fromStdString(Missatge_error_impressio);
     const QString pregunta = QString::fromStdString(Pregunta_pdf);
     QTest::newRow("sense exercicis") << 0 << true << true << true << "informe.pdf" << 0 << QStringList{error}
                                      << false;
@@ -88,7 +88,7 @@ void InformeUiTest::flux_data() {
 void InformeUiTest::flux() {
     QFETCH(int, exercicis);
     QFETCH(bool, impressora);
-    QFETCH(bool, impressió_correcta);
+    QFETCH(bool, impressio_correcta);
     QFETCH(bool, vol_pdf);
     QFETCH(QString, fitxer);
     QFETCH(int, previsualitzacions);
@@ -96,29 +96,29 @@ void InformeUiTest::flux() {
     QFETCH(bool, pdf_escrit);
 
     QTemporaryDir dir;
-    DiàlegsSilenciosos diàlegs;
-    diàlegs.impressora = impressora;
-    diàlegs.impressió_correcta = impressió_correcta;
+    DialegsSilenciosos dialegs;
+    dialegs.impressora = impressora;
+    dialegs.impressio_correcta = impressio_correcta;
     if (fitxer == QStringLiteral("/"))
-        diàlegs.camí = dir.filePath(QStringLiteral("no/hi/es/informe.pdf"));
+        dialegs.cami = dir.filePath(QStringLiteral("no/hi/es/informe.pdf"));
     else if (!fitxer.isEmpty())
-        diàlegs.camí = dir.filePath(fitxer);
+        dialegs.cami = dir.filePath(fitxer);
     prova::MissatgesProva m;
     m.respostes = {vol_pdf};
 
-    imprimeix_informe(conjunt(exercicis - exercicis / 3, exercicis / 3), m, diàlegs);
+    imprimeix_informe(conjunt(exercicis - exercicis / 3, exercicis / 3), m, dialegs);
 
-    QCOMPARE(diàlegs.previsualitzacions, previsualitzacions);
-    if (previsualitzacions > 0) QVERIFY(diàlegs.textos.back().find("àcid clorós") != std::string::npos);
+    QCOMPARE(dialegs.previsualitzacions, previsualitzacions);
+    if (previsualitzacions > 0) QVERIFY(dialegs.textos.back().find("àcid clorós") != std::string::npos);
     QCOMPARE(int(m.rebuts.size()), int(missatges.size()));
     for (int i = 0; i < missatges.size(); ++i)
         QVERIFY2(QString::fromStdString(m.rebuts[i].text).startsWith(missatges[i]), m.rebuts[i].text.c_str());
     if (!impressora && vol_pdf)
-        QCOMPARE(QFileInfo(diàlegs.proposta).fileName(),
+        QCOMPARE(QFileInfo(dialegs.proposta).fileName(),
                  QStringLiteral("Informe Marcel·la Ferrà 3-5-2024.pdf"));
-    QCOMPARE(QFile::exists(diàlegs.camí), pdf_escrit);
+    QCOMPARE(QFile::exists(dialegs.cami), pdf_escrit);
     if (pdf_escrit) {
-        QFile pdf(diàlegs.camí);
+        QFile pdf(dialegs.cami);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
     }
@@ -126,21 +126,21 @@ void InformeUiTest::flux() {
 
 // The real preview paints the report's pages; a timer closes it once it is up.
 void InformeUiTest::vista_previa_real() {
-    DiàlegsImpressióQt diàlegs;
+    DialegsImpressioQt dialegs;
     const auto d = informe(conjunt(30, 10));
     QVERIFY(d);
-    int pàgines = -1;
+    int pagines = -1;
     QTimer::singleShot(0, [&] {
         auto *vista = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
         if (vista == nullptr) return;
         QApplication::processEvents();
         const auto *widget = vista->findChild<QPrintPreviewWidget *>();
         if (widget != nullptr && vista->printer()->pageLayout().orientation() == QPageLayout::Landscape)
-            pàgines = widget->pageCount();
+            pagines = widget->pageCount();
         vista->reject();
     });
-    QVERIFY(diàlegs.previsualitza(*d));
-    QCOMPARE(pàgines, 2);
+    QVERIFY(dialegs.previsualitza(*d));
+    QCOMPARE(pagines, 2);
 }
 #endif
 

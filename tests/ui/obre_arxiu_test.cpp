@@ -20,7 +20,7 @@ class ObreArxiuTest : public QObject {
 
 using namespace quimerix;
 using namespace quimerix::ui;
-using prova::DiàlegsSilenciosos;
+using prova::DialegsSilenciosos;
 
 namespace {
 
@@ -45,7 +45,7 @@ void ObreArxiuTest::arxiu_data() {
 
     QTest::newRow("tres exercicis") << tres << QStringLiteral("Núria Gómez i Ça·l·lí") << std::string();
     // A set stored before any answer has nothing to print: printing's own message.
-    QTest::newRow("sense exercicis") << buida << QString() << Missatge_error_impressió;
+    QTest::newRow("sense exercicis") << buida << QString() << Missatge_error_impressio;
     QTest::newRow("inexistent") << QByteArray("-") << QString() << std::string(Missatge_error_arxiu);
     QTest::newRow("carpeta") << QByteArray("/") << QString() << std::string(Missatge_error_arxiu);
     QTest::newRow("buit") << QByteArray() << QString() << std::string(Missatge_error_arxiu);
@@ -67,15 +67,15 @@ void ObreArxiuTest::arxiu() {
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
     prova::MissatgesProva missatges;
-    DiàlegsSilenciosos diàlegs;
-    imprimeix_arxiu_desat(ruta, missatges, diàlegs);
+    DialegsSilenciosos dialegs;
+    imprimeix_arxiu_desat(ruta, missatges, dialegs);
 
-    QCOMPARE(diàlegs.textos.size(), alumne.isEmpty() ? size_t{0} : size_t{1});
-    if (!alumne.isEmpty()) QVERIFY(diàlegs.textos[0].find(alumne.toStdString()) != std::string::npos);
+    QCOMPARE(dialegs.textos.size(), alumne.isEmpty() ? size_t{0} : size_t{1});
+    if (!alumne.isEmpty()) QVERIFY(dialegs.textos[0].find(alumne.toStdString()) != std::string::npos);
     QCOMPARE(missatges.rebuts.size(), missatge.empty() ? size_t{0} : size_t{1});
     if (!missatge.empty()) {
         QCOMPARE(missatges.rebuts[0].text, missatge);
-        QCOMPARE(missatges.rebuts[0].títol, Títol_programa);
+        QCOMPARE(missatges.rebuts[0].titol, Titol_programa);
     }
 }
 

@@ -44,8 +44,8 @@ const char *const Botons[] = {"cmdTeoria",  "cmdValències", "cmdSímbols", "cmd
                               "cmdCrèdits", "cmdAutor",     "cmdAjuda",   "cmdInforme"};
 
 // A set under way with a wrong answer corrected, so that every button is offered.
-void amb_resposta_errònia(Banc &b) {
-    b.comença(b.finestra.opcions().Option1);
+void amb_resposta_erronia(Banc &b) {
+    b.comenca(b.finestra.opcions().Option1);
     QTest::keyClicks(b.finestra.exercici().Text2, "Xx");
     b.finestra.exercici().cmdCorregir->click();
 }
@@ -53,7 +53,7 @@ void amb_resposta_errònia(Banc &b) {
 } // namespace
 
 void PanellTest::cada_boto_mostra_el_seu_contingut_data() {
-    QTest::addColumn<QString>("botó");
+    QTest::addColumn<QString>("boto");
     QTest::addColumn<QString>("contingut");
     QTest::addColumn<bool>("imatge");
     QTest::newRow("teoria") << "cmdTeoria"
@@ -75,20 +75,20 @@ void PanellTest::cada_boto_mostra_el_seu_contingut_data() {
 }
 
 void PanellTest::cada_boto_mostra_el_seu_contingut() {
-    QFETCH(QString, botó);
+    QFETCH(QString, boto);
     QFETCH(QString, contingut);
     QFETCH(bool, imatge);
     Banc b;
-    amb_resposta_errònia(b);
+    amb_resposta_erronia(b);
     // Start from another view, so that the press really changes something.
-    control<QPushButton>(b, botó == "cmdTeoria" ? "cmdSímbols" : "cmdTeoria")->click();
-    control<QPushButton>(b, botó.toUtf8().constData())->click();
+    control<QPushButton>(b, boto == "cmdTeoria" ? "cmdSímbols" : "cmdTeoria")->click();
+    control<QPushButton>(b, boto.toUtf8().constData())->click();
     for (const char *c : Continguts)
         QVERIFY2(control(b, c)->isVisible() == (contingut == c), c);
     for (const char *nom : Botons) {
         auto *x = control<QPushButton>(b, nom);
         QVERIFY2(x->isVisible(), nom);
-        QVERIFY2(x->isEnabled() == (botó != nom), nom); // the pressed tab is the disabled one
+        QVERIFY2(x->isEnabled() == (boto != nom), nom); // the pressed tab is the disabled one
     }
     QCOMPARE(control(b, "ratoli1")->isVisible(), imatge);
     QCOMPARE(b.finestra.findChild<QTimer *>("tmrImage")->isActive(), imatge);
@@ -105,30 +105,30 @@ void PanellTest::sense_check10_mai_no_surten() {
              QString("Assenyala aquesta casella si vols tenir accés a la consulta dels "
                      "apunts, els símbols dels elements i la taula de valències."));
     f.opcions().Check10->click();
-    b.comença(f.opcions().Option1);
+    b.comenca(f.opcions().Option1);
     QVERIFY(!f.opcions().Check10->isEnabled()); // frozen with the other options
     f.opcions().Check10->click();
-    QVERIFY(!f.sessió().opcions().consulta);
+    QVERIFY(!f.sessio().opcions().consulta);
     for (int i = 0; i < 4; ++i) {
         for (const char *nom : {"cmdTeoria", "cmdValències", "cmdSímbols"})
             QVERIFY2(!control(b, nom)->isVisible(), nom);
-        if (i % 2) b.escriu_fórmula_correcta();
+        if (i % 2) b.escriu_formula_correcta();
         f.exercici().cmdCorregir->click();
         for (const char *nom : {"cmdTeoria", "cmdValències", "cmdSímbols"})
             QVERIFY2(!control(b, nom)->isVisible(), nom);
-        f.estadístiques().cmdAjuda->isVisible() ? f.estadístiques().cmdAjuda->click()
+        f.estadistiques().cmdAjuda->isVisible() ? f.estadistiques().cmdAjuda->click()
                                                 : control<QPushButton>(b, "cmdHelp")->click();
-        f.exercici().cmdSegüent->click();
+        f.exercici().cmdSeguent->click();
     }
 }
 
 void PanellTest::els_continguts_no_accepten_escriptura() {
     Banc b;
-    amb_resposta_errònia(b);
+    amb_resposta_erronia(b);
     const std::pair<const char *, const char *> casos[] = {
         {"cmdTeoria", "Text6"}, {"cmdHelp", "Text8"}, {"cmdValències", "Label81"}, {"cmdSímbols", "Label92"}};
-    for (const auto &[botó, nom] : casos) {
-        control<QPushButton>(b, botó)->click();
+    for (const auto &[boto, nom] : casos) {
+        control<QPushButton>(b, boto)->click();
         QWidget *w = control(b, nom);
         auto text = [&] {
             if (auto *p = qobject_cast<QPlainTextEdit *>(w)) return p->toPlainText();
@@ -147,7 +147,7 @@ void PanellTest::els_continguts_no_accepten_escriptura() {
 }
 
 void PanellTest::focus_despres_de_cada_boto_data() {
-    QTest::addColumn<QString>("botó");
+    QTest::addColumn<QString>("boto");
     QTest::addColumn<bool>("corregit");
     QTest::addColumn<bool>("teclat");
     for (const char *nom : {"cmdTeoria", "cmdValències", "cmdSímbols", "cmdHelp", "cmdCrèdits", "cmdAutor"})
@@ -163,18 +163,18 @@ void PanellTest::focus_despres_de_cada_boto_data() {
 // After a press the keyboard is where the student works: the answer box while a question waits,
 // "Següent" once it is corrected; never "Sortir".
 void PanellTest::focus_despres_de_cada_boto() {
-    QFETCH(QString, botó);
+    QFETCH(QString, boto);
     QFETCH(bool, corregit);
     QFETCH(bool, teclat);
     Banc b;
     auto &f = b.finestra;
     if (corregit)
-        amb_resposta_errònia(b);
+        amb_resposta_erronia(b);
     else
-        b.comença(f.opcions().Option2);
-    if (botó == "cmdInforme") control<QPushButton>(b, "cmdTeoria")->click();
+        b.comenca(f.opcions().Option2);
+    if (boto == "cmdInforme") control<QPushButton>(b, "cmdTeoria")->click();
     if (!corregit) f.exercici().Text1->setFocus();
-    auto *x = control<QPushButton>(b, botó.toUtf8().constData());
+    auto *x = control<QPushButton>(b, boto.toUtf8().constData());
     if (teclat) {
         x->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), x);
@@ -183,7 +183,7 @@ void PanellTest::focus_despres_de_cada_boto() {
         QTest::mouseClick(x, Qt::LeftButton);
     }
     QVERIFY(!x->isEnabled());
-    QWidget *esperat = corregit ? static_cast<QWidget *>(f.exercici().cmdSegüent) : f.exercici().Text1;
+    QWidget *esperat = corregit ? static_cast<QWidget *>(f.exercici().cmdSeguent) : f.exercici().Text1;
     QCOMPARE(QApplication::focusWidget(), esperat);
 }
 
@@ -192,14 +192,14 @@ void PanellTest::continguts_i_imatges() {
     {
         // The notes and tables are written when first asked for, during a set.
         Banc c;
-        amb_resposta_errònia(c);
-        for (const char *botó : {"cmdValències", "cmdSímbols", "cmdTeoria"})
-            control<QPushButton>(c, botó)->click();
-        const QString valències = control<QLabel>(c, "Label81")->text();
-        QCOMPARE(valències.count('\n'), 9);
-        QCOMPARE(valències.split('\n').at(3), QString::fromStdString(quimerix::Taula_de_Valències()[3]));
+        amb_resposta_erronia(c);
+        for (const char *boto : {"cmdValències", "cmdSímbols", "cmdTeoria"})
+            control<QPushButton>(c, boto)->click();
+        const QString valencies = control<QLabel>(c, "Label81")->text();
+        QCOMPARE(valencies.count('\n'), 9);
+        QCOMPARE(valencies.split('\n').at(3), QString::fromStdString(quimerix::Taula_de_Valencies()[3]));
         QCOMPARE(control<QLabel>(c, "Label92")->text().split('\n').at(4),
-                 QString::fromStdString(quimerix::Símbols()[4]));
+                 QString::fromStdString(quimerix::Simbols()[4]));
         for (const char *t : {"Label81", "Label92"})
             QVERIFY2(QFontInfo(control(c, t)->font()).fixedPitch(), t);
         for (const char *t : {"Text6", "Text8", "Taula81", "Taula92", "txtProfessor"}) // reached with Tab

@@ -36,19 +36,19 @@ namespace prova {
 class FontProva final : public quimerix::FontAleatoria {
   public:
     explicit FontProva(std::uint64_t llavor = 20240611) : motor_(llavor) {}
-    double següent() override {
+    double seguent() override {
         if (constant) return *constant;
-        return distribució_(motor_);
+        return distribucio_(motor_);
     }
     std::optional<double> constant;
 
   private:
     std::mt19937_64 motor_;
-    std::uniform_real_distribution<double> distribució_{0.0, 1.0};
+    std::uniform_real_distribution<double> distribucio_{0.0, 1.0};
 };
 
 struct Missatge {
-    std::string títol;
+    std::string titol;
     std::string text;
     quimerix::Icona icona;
     bool pregunta;
@@ -57,19 +57,19 @@ struct Missatge {
 // Answers questions from a script (Yes when the script is empty) and keeps every box shown.
 class MissatgesProva final : public quimerix::Missatges {
   public:
-    bool pregunta(const std::string &títol, const std::string &text, quimerix::Icona icona) override {
-        rebuts.push_back({títol, text, icona, true});
+    bool pregunta(const std::string &titol, const std::string &text, quimerix::Icona icona) override {
+        rebuts.push_back({titol, text, icona, true});
         if (respostes.empty()) return true;
         const bool r = respostes.front();
         respostes.pop_front();
         return r;
     }
-    void avisa(const std::string &títol, const std::string &text, quimerix::Icona icona) override {
-        rebuts.push_back({títol, text, icona, false});
-        if (en_avís) en_avís();
+    void avisa(const std::string &titol, const std::string &text, quimerix::Icona icona) override {
+        rebuts.push_back({titol, text, icona, false});
+        if (en_avis) en_avis();
     }
     // Called when a notice is shown, to look at the window behind it.
-    std::function<void()> en_avís;
+    std::function<void()> en_avis;
     std::vector<std::string> textos() const {
         std::vector<std::string> t;
         for (const auto &m : rebuts)
@@ -87,43 +87,43 @@ inline const std::string Pregunta_data = "El camp 'DATA' està buit. Vols contin
 
 // Printing answered without a dialog: a printer is there unless a test says otherwise, each
 // preview is counted and its text kept, and the PDF offer is answered with `camí`.
-class DiàlegsSilenciosos final : public quimerix::ui::DiàlegsImpressió {
+class DialegsSilenciosos final : public quimerix::ui::DialegsImpressio {
   public:
     bool hi_ha_impressora() override { return impressora; }
-    bool previsualitza(const quimerix::Document_impressió &d) override {
+    bool previsualitza(const quimerix::Document_impressio &d) override {
         ++previsualitzacions;
         textos.push_back(quimerix::text_document(d));
-        return impressió_correcta;
+        return impressio_correcta;
     }
     QString demana_pdf(const QString &p) override {
         proposta = p;
-        return camí;
+        return cami;
     }
-    bool impressora = true, impressió_correcta = true;
+    bool impressora = true, impressio_correcta = true;
     int previsualitzacions = 0;
     std::vector<std::string> textos;
-    QString proposta, camí;
+    QString proposta, cami;
 };
 
 // A window on the 800 x 600 design, shown offscreen.
 struct Banc {
     FontProva font;
     MissatgesProva missatges;
-    DiàlegsSilenciosos diàlegs;
+    DialegsSilenciosos dialegs;
     quimerix::ui::frmQUIMERIX finestra{font, missatges};
     Banc() {
-        finestra.posa_diàlegs_impressió(diàlegs);
+        finestra.posa_dialegs_impressio(dialegs);
         finestra.resize(800, 600);
         finestra.show();
         QApplication::setActiveWindow(&finestra);
     }
     // Chooses the task option, fills the name and starts (answering Yes to the file question).
-    void comença(QRadioButton *tasca, bool amb_temps = false) {
+    void comenca(QRadioButton *tasca, bool amb_temps = false) {
         tasca->click();
         if (!amb_temps) finestra.opcions().Check11->click();
         finestra.opcions().Text10->setText(QStringLiteral("Anna Puig"));
-        finestra.opcions().cmdComençar->click();
-        if (amb_temps) finestra.exercici().cmdSegüent->click();
+        finestra.opcions().cmdComencar->click();
+        if (amb_temps) finestra.exercici().cmdSeguent->click();
     }
     // The answer boxes of the formula, in the order of the exercise's boxes.
     std::array<QLineEdit *, 7> caixes() const {
@@ -131,8 +131,8 @@ struct Banc {
         return {e.Text11, e.Text12, e.Text2, e.Text3, e.Text4, e.Text5, e.Text13};
     }
     // Types the expected formula into the visible boxes.
-    void escriu_fórmula_correcta() {
-        const auto &x = finestra.sessió().Exercici_actual();
+    void escriu_formula_correcta() {
+        const auto &x = finestra.sessio().Exercici_actual();
         const auto c = caixes();
         for (int i = 0; i < 7; ++i)
             if (x.visibles[i]) QTest::keyClicks(c[i], QString::fromStdString(x.caixes[i]));

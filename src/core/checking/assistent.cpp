@@ -11,7 +11,7 @@ namespace {
 using Text = std::u32string;
 
 // Lower-casing table: capital, small.
-constexpr std::array<std::pair<char32_t, char32_t>, 38> Minúscules{{
+constexpr std::array<std::pair<char32_t, char32_t>, 38> Minuscules{{
     {U'Q', U'q'}, {U'W', U'w'}, {U'E', U'e'}, {U'R', U'r'}, {U'T', U't'}, {U'Y', U'y'}, {U'U', U'u'},
     {U'I', U'i'}, {U'O', U'o'}, {U'P', U'p'}, {U'A', U'a'}, {U'S', U's'}, {U'D', U'd'}, {U'F', U'f'},
     {U'G', U'g'}, {U'H', U'h'}, {U'J', U'j'}, {U'K', U'k'}, {U'L', U'l'}, {U'Ñ', U'ñ'}, {U'Ç', U'ç'},
@@ -21,7 +21,7 @@ constexpr std::array<std::pair<char32_t, char32_t>, 38> Minúscules{{
 }};
 
 // Accent table: small accented vowels and capitals, each to its small plain vowel.
-constexpr std::array<std::pair<char32_t, char32_t>, 15> Accents_minúscula{{
+constexpr std::array<std::pair<char32_t, char32_t>, 15> Accents_minuscula{{
     {U'à', U'a'},
     {U'á', U'a'},
     {U'ä', U'a'},
@@ -38,7 +38,7 @@ constexpr std::array<std::pair<char32_t, char32_t>, 15> Accents_minúscula{{
     {U'ù', U'u'},
     {U'ü', U'u'},
 }};
-constexpr std::array<std::pair<char32_t, char32_t>, 15> Accents_majúscula{{
+constexpr std::array<std::pair<char32_t, char32_t>, 15> Accents_majuscula{{
     {U'À', U'a'},
     {U'Á', U'a'},
     {U'Ä', U'a'},
@@ -119,18 +119,18 @@ void espai_abans(Text &s, const Text &grup, bool guarda_io) {
 
 } // namespace
 
-std::string Canvi_MAJÚSCULES_minúscules(const std::string &text) {
-    Text s = a_caràcters(text);
-    if (!s.empty()) s[0] = tradueix(Minúscules, s[0]);
+std::string Canvi_MAJUSCULES_minuscules(const std::string &text) {
+    Text s = a_caracters(text);
+    if (!s.empty()) s[0] = tradueix(Minuscules, s[0]);
     return a_utf8(s);
 }
 
-std::string Canvi_MAJÚSCULES_minúscules2(const std::string &text) {
-    return a_utf8(numeral(tradueix_tot(Minúscules, a_caràcters(text))));
+std::string Canvi_MAJUSCULES_minuscules2(const std::string &text) {
+    return a_utf8(numeral(tradueix_tot(Minuscules, a_caracters(text))));
 }
 
 std::string Suprimir_espais(const std::string &text) {
-    Text s = a_caràcters(text);
+    Text s = a_caracters(text);
     substitueix_tot(s, U"  ", U" "); // 1
     while (!s.empty() && s.front() == U' ')
         s.erase(0, 1); // 2
@@ -160,16 +160,16 @@ std::string Suprimir_espais(const std::string &text) {
 }
 
 std::string Canvi_accents(const std::string &text) {
-    Text s = numeral(tradueix_tot(Accents_minúscula, a_caràcters(text)));
-    return a_utf8(numeral(tradueix_tot(Accents_majúscula, std::move(s))));
+    Text s = numeral(tradueix_tot(Accents_minuscula, a_caracters(text)));
+    return a_utf8(numeral(tradueix_tot(Accents_majuscula, std::move(s))));
 }
 
 std::string Canvi_accents_esperat(const std::string &text) {
-    return a_utf8(numeral(tradueix_tot(Accents_minúscula, a_caràcters(text))));
+    return a_utf8(numeral(tradueix_tot(Accents_minuscula, a_caracters(text))));
 }
 
 std::string Apostrofa(const std::string &text) {
-    Text s = a_caràcters(text);
+    Text s = a_caracters(text);
     substitueix_tot(s, U"de a", U"d'a");
     substitueix_tot(s, U"de e", U"d'e");
     substitueix_tot(s, U"de o", U"d'o");

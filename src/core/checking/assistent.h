@@ -8,11 +8,11 @@ namespace quimerix {
 
 // Lower-cases the first character when it is a capital of the lower-casing table (expected name,
 // each time an exercise is shown).
-std::string Canvi_MAJÚSCULES_minúscules(const std::string &text);
+std::string Canvi_MAJUSCULES_minuscules(const std::string &text);
 
 // Lower-cases every capital of the lower-casing table (Ä Ë Ï Ö Ü stay), then restores a final
 // Stock numeral to capitals.
-std::string Canvi_MAJÚSCULES_minúscules2(const std::string &text);
+std::string Canvi_MAJUSCULES_minuscules2(const std::string &text);
 
 // The twelve space passes, in order, each repeated until nothing is left to change.
 std::string Suprimir_espais(const std::string &text);

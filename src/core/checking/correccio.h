@@ -33,9 +33,9 @@ std::string nom_teclejat(const std::string &text);
 std::string nom_esperat(const std::string &Nom_compost);
 
 // Formula task: seven exact, case-sensitive comparisons in box order; the first mismatch decides.
-bool corregeix_fórmula(const std::array<std::string, Nombre_caixes> &resposta, const Exercici &esperat);
+bool corregeix_formula(const std::array<std::string, Nombre_caixes> &resposta, const Exercici &esperat);
 
-struct Correcció_nom {
+struct Correccio_nom {
     bool correcte = false;
     std::string resposta_mostrada;  // the answer as typed, trailing "ç" removed (back into Text1)
     std::string resposta_comparada; // the typed name after every normalisation
@@ -48,35 +48,35 @@ struct Correcció_nom {
 
 // Name task: the trailing "ç", lower-casing, the assistant's passes when it is on, the "de plata"
 // alias and the elision, then the exact comparison. `esperat` is the expected name as shown.
-Correcció_nom corregeix_nom(const std::string &teclejat, const std::string &esperat, bool assistent);
+Correccio_nom corregeix_nom(const std::string &teclejat, const std::string &esperat, bool assistent);
 
 // The formula written box by box: "Fe2 O3 ", or "Ca (O H)2" when bracketed.
-std::string fórmula_amb_espais(const std::array<std::string, Nombre_caixes> &caixes, bool claudàtors);
+std::string formula_amb_espais(const std::array<std::string, Nombre_caixes> &caixes, bool claudators);
 
 // Record line of a formula exercise. `nom_demanat` is the name asked; `esperat` gives the expected boxes,
 // which boxes are visible and the brackets. Ends in CR LF.
-std::string línia_registre_fórmula(int N, const std::string &nom_demanat, const Exercici &esperat,
+std::string linia_registre_formula(int N, const std::string &nom_demanat, const Exercici &esperat,
                                    const std::array<std::string, Nombre_caixes> &resposta, bool correcte);
 
 // Record line of a name exercise. `nom_esperat` is the expected name as generated; `resposta` the
 // answer as typed. Ends in CR LF.
-std::string línia_registre_nom(int N, const Exercici &pregunta, const std::string &resposta,
+std::string linia_registre_nom(int N, const Exercici &pregunta, const std::string &resposta,
                                const std::string &nom_esperat, bool correcte);
 
 // Registre_exercicis: at most 1700 lines, Nombre_registres the index of the newest.
 class Registre {
   public:
-    static constexpr std::size_t Màxim = 1700;
+    static constexpr std::size_t Maxim = 1700;
     // Appends a line; false (and nothing stored) when the record is full.
-    bool afegeix(std::string línia);
-    void buida() { línies_.clear(); }
-    int Nombre_registres() const { return static_cast<int>(línies_.size()); }
+    bool afegeix(std::string linia);
+    void buida() { linies_.clear(); }
+    int Nombre_registres() const { return static_cast<int>(linies_.size()); }
     // Line i, 1..Nombre_registres.
-    const std::string &Registre_exercicis(int i) const { return línies_.at(static_cast<std::size_t>(i - 1)); }
-    const std::vector<std::string> &línies() const { return línies_; }
+    const std::string &Registre_exercicis(int i) const { return linies_.at(static_cast<std::size_t>(i - 1)); }
+    const std::vector<std::string> &linies() const { return linies_; }
 
   private:
-    std::vector<std::string> línies_;
+    std::vector<std::string> linies_;
 };
 
 } // namespace quimerix

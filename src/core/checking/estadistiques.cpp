@@ -9,7 +9,7 @@ namespace quimerix {
 const std::array<const char *, Nombre_codis> Codis_exercici{"OM", "OX", "HM", "HX",  "HXA",
                                                             "MX", "XX", "OH", "HXO", "MHX"};
 
-const std::array<const char *, Nombre_cel> Títols_cel{
+const std::array<const char *, Nombre_cel> Titols_cel{
     "Òxids",           "metàl·lics",    "no metàl·lics",
     "Hidrurs",         "metàl·lics",    "no metàl·lics",
     "àcids hidràcids", "Sals binàries", "Compostos binàris no metall-no metall",
@@ -50,7 +50,7 @@ Recompte recompte_cel(int i, const std::array<int, Nombre_codis> &Encerts_per_ti
     return r;
 }
 
-int índex_codi(const std::string &Codi_exercici) {
+int index_codi(const std::string &Codi_exercici) {
     for (int k = 0; k < Nombre_codis; ++k)
         if (Codi_exercici == Codis_exercici[k]) return k;
     return -1;
@@ -68,7 +68,7 @@ int percentatge(int encerts, int total) {
     return static_cast<int>(divideix_arrodonit(100LL * encerts, total));
 }
 
-void Estadístiques::reinicia() {
+void Estadistiques::reinicia() {
     Encerts_per_tipus.fill(0);
     Errors_per_tipus.fill(0);
     Encerts_totals = Exercicis_totals = Percentatge = 0;
@@ -78,8 +78,8 @@ void Estadístiques::reinicia() {
     percentatge_encerts.text = "----";
 }
 
-void Estadístiques::compta(const std::string &Codi_exercici, int Resultat) {
-    const int k = índex_codi(Codi_exercici);
+void Estadistiques::compta(const std::string &Codi_exercici, int Resultat) {
+    const int k = index_codi(Codi_exercici);
     if (k >= 0 && Resultat == 2) ++Encerts_per_tipus[k];
     if (k >= 0 && Resultat == 1) ++Errors_per_tipus[k];
 
@@ -101,7 +101,7 @@ void Estadístiques::compta(const std::string &Codi_exercici, int Resultat) {
     percentatge_encerts = {std::to_string(Percentatge) + " %", c};
 }
 
-std::array<std::string, 14> Estadístiques::Text_estadístiques() const {
+std::array<std::string, 14> Estadistiques::Text_estadistiques() const {
     std::array<std::string, 14> r;
     for (int i = 0; i < Nombre_cel; ++i)
         r[i] = cel[i].text;
@@ -111,14 +111,14 @@ std::array<std::string, 14> Estadístiques::Text_estadístiques() const {
 }
 
 void Historial::afegeix(const std::string &exercici, const std::string &resposta,
-                        const std::string &correcció) {
-    for (auto *columna : {&Línies_exercici, &Línies_resposta, &Línies_correcció}) {
+                        const std::string &correccio) {
+    for (auto *columna : {&Linies_exercici, &Linies_resposta, &Linies_correccio}) {
         (*columna)[2] = (*columna)[1];
         (*columna)[1] = (*columna)[0];
     }
-    Línies_exercici[0] = exercici;
-    Línies_resposta[0] = resposta;
-    Línies_correcció[0] = correcció;
+    Linies_exercici[0] = exercici;
+    Linies_resposta[0] = resposta;
+    Linies_correccio[0] = correccio;
 }
 
 namespace {
@@ -128,23 +128,23 @@ std::string uneix(const std::array<std::string, 3> &l) {
 } // namespace
 
 std::string Historial::exercicis() const {
-    return uneix(Línies_exercici);
+    return uneix(Linies_exercici);
 }
 std::string Historial::respostes() const {
-    return uneix(Línies_resposta);
+    return uneix(Linies_resposta);
 }
 std::string Historial::correccions() const {
-    return uneix(Línies_correcció);
+    return uneix(Linies_correccio);
 }
 
-Línies_historial línies_historial(Tasca tasca, int N, const Exercici &e, const Resposta &r,
+Linies_historial linies_historial(Tasca tasca, int N, const Exercici &e, const Resposta &r,
                                   const std::string &nom_esperat, bool correcte) {
     const std::string n = std::to_string(N);
-    const std::string fórmula = fórmula_amb_espais(e.caixes, e.claudàtors);
+    const std::string formula = formula_amb_espais(e.caixes, e.claudators);
     if (tasca == Tasca::Formular)
-        return {n + "  " + nom_esperat, fórmula_amb_espais(r.caixes, e.claudàtors),
-                correcte ? "Correcte" : fórmula};
-    return {n + "  " + fórmula, r.nom, correcte ? "Correcte" : nom_esperat};
+        return {n + "  " + nom_esperat, formula_amb_espais(r.caixes, e.claudators),
+                correcte ? "Correcte" : formula};
+    return {n + "  " + formula, r.nom, correcte ? "Correcte" : nom_esperat};
 }
 
 } // namespace quimerix

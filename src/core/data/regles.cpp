@@ -31,33 +31,33 @@ void simplifica_successiu(std::span<int> valors) {
     }
 }
 
-std::string subíndex(int n) {
+std::string subindex(int n) {
     return n == 1 ? std::string() : std::to_string(n);
 }
-std::string subíndex(const std::string &n) {
+std::string subindex(const std::string &n) {
     return n == "1" ? std::string() : n;
 }
 
-bool comença_per_vocal(const Taules &t, const std::string &paraula) {
-    const std::string primer = primer_caràcter(paraula);
+bool comenca_per_vocal(const Taules &t, const std::string &paraula) {
+    const std::string primer = primer_caracter(paraula);
     if (primer.empty()) return false;
     for (int k = 1; k <= 6; ++k)
         if (primer == t.Vocals[k]) return true;
     return false;
 }
 
-std::string preposició_de(const Taules &t, const std::string &paraula) {
-    return comença_per_vocal(t, paraula) ? "d'" : "de ";
+std::string preposicio_de(const Taules &t, const std::string &paraula) {
+    return comenca_per_vocal(t, paraula) ? "d'" : "de ";
 }
 
-std::string numeral_romà(int valència) {
+std::string numeral_roma(int valencia) {
     static const char *const kNumerals[8] = {"",      " (I)", " (II)", " (III)",
                                              " (IV)", " (V)", " (VI)", " (VII)"};
-    return (valència >= 1 && valència <= 7) ? kNumerals[valència] : "";
+    return (valencia >= 1 && valencia <= 7) ? kNumerals[valencia] : "";
 }
 
-std::string sufix_valència(const Taules &t, int fila, const std::string &valència) {
-    return t.diverses_valències(fila) ? numeral_romà(enter(valència)) : std::string();
+std::string sufix_valencia(const Taules &t, int fila, const std::string &valencia) {
+    return t.diverses_valencies(fila) ? numeral_roma(enter(valencia)) : std::string();
 }
 
 std::string arrel_ur(const Taules &t, int fila) {

@@ -26,20 +26,20 @@ std::pair<int, int> simplifica(int x, int y);
 void simplifica_successiu(std::span<int> valors);
 
 // Blank subscript 1: a subscript of 1 is never written.
-std::string subíndex(int n);
-std::string subíndex(const std::string &n);
+std::string subindex(int n);
+std::string subindex(const std::string &n);
 
 // True when the first character of the word equals one of Vocals[1..6] (exact comparison).
-bool comença_per_vocal(const Taules &t, const std::string &paraula);
+bool comenca_per_vocal(const Taules &t, const std::string &paraula);
 
 // "d'" before a word that begins with a letter of Vocals, "de " otherwise.
-std::string preposició_de(const Taules &t, const std::string &paraula);
+std::string preposicio_de(const Taules &t, const std::string &paraula);
 
 // Roman numeral suffix of a valence, with its leading space: 3 -> " (III)".
-std::string numeral_romà(int valència);
+std::string numeral_roma(int valencia);
 
 // Roman numeral of the valence when the metal has more than one valence; "" otherwise.
-std::string sufix_valència(const Taules &t, int fila, const std::string &valència);
+std::string sufix_valencia(const Taules &t, int fila, const std::string &valencia);
 
 // Stem for names in -ur: Arrel_ur, or Nom when that column is empty.
 std::string arrel_ur(const Taules &t, int fila);

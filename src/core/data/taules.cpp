@@ -9,15 +9,15 @@ namespace {
 struct FilaElement {
     Tipus_element tipus;
     const char *nom;
-    const char *símbol;
-    const char *valències[4];
-    const char *característica;
+    const char *simbol;
+    const char *valencies[4];
+    const char *caracteristica;
     bool hidrur_invers;
     const char *arrel_ur;
-    const char *arrel_àcid;
+    const char *arrel_acid;
     std::optional<double> electronegativitat;
-    bool àcid_especial;
-    const char *arrel_oxoanió;
+    bool acid_especial;
+    const char *arrel_oxoanio;
 };
 
 constexpr Tipus_element M = Tipus_element::Metall;
@@ -98,15 +98,15 @@ Taules Taules::carrega() {
         t.Tipus[fila] = f.tipus;
         t.Electronegativitat[fila] = f.electronegativitat;
         cel[Nom] = f.nom;
-        cel[Símbol] = f.símbol;
+        cel[Simbol] = f.simbol;
         for (int v = 0; v < 4; ++v)
-            cel[València1 + v] = f.valències[v];
-        cel[València_característica] = f.característica;
+            cel[Valencia1 + v] = f.valencies[v];
+        cel[Valencia_caracteristica] = f.caracteristica;
         if (f.hidrur_invers) cel[Hidrur_invers] = "hidrur invers";
         cel[Arrel_ur] = f.arrel_ur;
-        cel[Arrel_àcid] = f.arrel_àcid;
-        if (f.àcid_especial) cel[Àcid_especial] = "àcid especial";
-        cel[Arrel_oxoanió] = f.arrel_oxoanió;
+        cel[Arrel_acid] = f.arrel_acid;
+        if (f.acid_especial) cel[Acid_especial] = "àcid especial";
+        cel[Arrel_oxoanio] = f.arrel_oxoanio;
     }
     static constexpr const char *kPrefixos[8][5] = {
         {"", "", "", "", ""},
@@ -125,9 +125,9 @@ Taules Taules::carrega() {
     return t;
 }
 
-int Taules::nombre_valències(int fila) const {
+int Taules::nombre_valencies(int fila) const {
     int n = 0;
-    while (n < 4 && !cel(fila, València1 + n).empty())
+    while (n < 4 && !cel(fila, Valencia1 + n).empty())
         ++n;
     return n;
 }

@@ -15,17 +15,17 @@ enum class Tipus_element { Cap, Metall, No_metall };
 // as typed fields beside the text columns.
 enum Columna : int {
     Nom = 1,
-    Símbol = 2,
-    València1 = 3,
-    València2 = 4,
-    València3 = 5,
-    València4 = 6,
-    València_característica = 7,
+    Simbol = 2,
+    Valencia1 = 3,
+    Valencia2 = 4,
+    Valencia3 = 5,
+    Valencia4 = 6,
+    Valencia_caracteristica = 7,
     Hidrur_invers = 8,
     Arrel_ur = 9,
-    Arrel_àcid = 10,
-    Àcid_especial = 12,
-    Arrel_oxoanió = 13,
+    Arrel_acid = 10,
+    Acid_especial = 12,
+    Arrel_oxoanio = 13,
 };
 
 inline constexpr int Nombre_elements = 41;
@@ -55,19 +55,19 @@ struct Taules {
 
     const std::string &cel(int fila, int columna) const { return Taula_elements.at(fila).at(columna); }
     const std::string &nom(int fila) const { return cel(fila, Nom); }
-    const std::string &símbol(int fila) const { return cel(fila, Símbol); }
+    const std::string &simbol(int fila) const { return cel(fila, Simbol); }
     // The valence text of a pair ("" when the element has no such valence).
-    const std::string &valència(Parell p) const { return cel(p.element, p.columna); }
-    bool és_metall(int fila) const { return Tipus.at(fila) == Tipus_element::Metall; }
-    bool és_no_metall(int fila) const { return Tipus.at(fila) == Tipus_element::No_metall; }
+    const std::string &valencia(Parell p) const { return cel(p.element, p.columna); }
+    bool es_metall(int fila) const { return Tipus.at(fila) == Tipus_element::Metall; }
+    bool es_no_metall(int fila) const { return Tipus.at(fila) == Tipus_element::No_metall; }
     // B, P, As and Sb: their oxoacids and oxosalts have a special family.
-    bool àcid_especial(int fila) const { return cel(fila, Àcid_especial) == "àcid especial"; }
+    bool acid_especial(int fila) const { return cel(fila, Acid_especial) == "àcid especial"; }
     // Hydrogen is written first in the hydride of this element.
     bool hidrur_invers(int fila) const { return cel(fila, Hidrur_invers) == "hidrur invers"; }
     // A metal with more than one valence is named with a Roman numeral.
-    bool diverses_valències(int fila) const { return !cel(fila, València2).empty(); }
+    bool diverses_valencies(int fila) const { return !cel(fila, Valencia2).empty(); }
     // Number of filled valence columns (1..4).
-    int nombre_valències(int fila) const;
+    int nombre_valencies(int fila) const;
 };
 
 } // namespace quimerix

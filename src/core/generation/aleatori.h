@@ -10,10 +10,10 @@ namespace quimerix {
 class FontAleatoria {
   public:
     virtual ~FontAleatoria() = default;
-    virtual double següent() = 0;
+    virtual double seguent() = 0;
     // Integer part of (random × n) + 1: a whole number from 1 to n.
     int entre_1_i(int n) {
-        const int valor = static_cast<int>(següent() * n) + 1;
+        const int valor = static_cast<int>(seguent() * n) + 1;
         return valor > n ? n : valor;
     }
 };
@@ -22,11 +22,11 @@ class FontRellotge final : public FontAleatoria {
   public:
     FontRellotge();
     explicit FontRellotge(std::uint64_t llavor) : motor_(llavor) {}
-    double següent() override { return distribució_(motor_); }
+    double seguent() override { return distribucio_(motor_); }
 
   private:
     std::mt19937_64 motor_;
-    std::uniform_real_distribution<double> distribució_{0.0, 1.0};
+    std::uniform_real_distribution<double> distribucio_{0.0, 1.0};
 };
 
 } // namespace quimerix

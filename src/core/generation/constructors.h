@@ -8,16 +8,16 @@
 
 namespace quimerix {
 
-Exercici formularÒXIDS(const Taules &t, Parell p, Tasca Mode_actual);
+Exercici formularOXIDS(const Taules &t, Parell p, Tasca Mode_actual);
 Exercici formularHIDRURS(const Taules &t, Parell p, Tasca Mode_actual);
-Exercici formularHIDRURSHIDRÀCIDS(const Taules &t, Parell p, Tasca Mode_actual);
+Exercici formularHIDRURSHIDRACIDS(const Taules &t, Parell p, Tasca Mode_actual);
 // a: the metal, b: the non-metal.
-Exercici formularSALSBINÀRIES(const Taules &t, Parell a, Parell b, Tasca Mode_actual);
+Exercici formularSALSBINARIES(const Taules &t, Parell a, Parell b, Tasca Mode_actual);
 // a: the less electronegative non-metal, b: the more electronegative one.
-Exercici formularCOMPOSTOSBINÀRISNoMetallNoMetall(const Taules &t, Parell a, Parell b, Tasca Mode_actual);
-Exercici formularHIDRÒXIDS(const Taules &t, Parell p, Tasca Mode_actual);
-Exercici formularOXIÀCIDS(const Taules &t, Parell p, Tasca Mode_actual);
-Exercici formularOXIÀCIDSESPECIALS(const Taules &t, Parell p, Tasca Mode_actual);
+Exercici formularCOMPOSTOSBINARISNoMetallNoMetall(const Taules &t, Parell a, Parell b, Tasca Mode_actual);
+Exercici formularHIDROXIDS(const Taules &t, Parell p, Tasca Mode_actual);
+Exercici formularOXIACIDS(const Taules &t, Parell p, Tasca Mode_actual);
+Exercici formularOXIACIDSESPECIALS(const Taules &t, Parell p, Tasca Mode_actual);
 // a: the acid-forming non-metal, b: the metal.
 Exercici formularOXISALS(const Taules &t, Parell a, Parell b, Tasca Mode_actual);
 Exercici formularOXISALSESPECIALS(const Taules &t, Parell a, Parell b, Tasca Mode_actual);

@@ -2,12 +2,12 @@
 
 namespace quimerix {
 
-std::string Exercici::fórmula() const {
-    std::string f = caixes[Símbol1] + caixes[Subíndex1];
-    if (claudàtors) f += "(";
-    f += caixes[Símbol2] + caixes[Subíndex2] + caixes[Símbol3] + caixes[Subíndex3];
-    if (claudàtors) f += ")";
-    return f + caixes[Subíndex_grup];
+std::string Exercici::formula() const {
+    std::string f = caixes[Simbol1] + caixes[Subindex1];
+    if (claudators) f += "(";
+    f += caixes[Simbol2] + caixes[Subindex2] + caixes[Simbol3] + caixes[Subindex3];
+    if (claudators) f += ")";
+    return f + caixes[Subindex_grup];
 }
 
 } // namespace quimerix

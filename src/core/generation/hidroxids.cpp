@@ -7,37 +7,37 @@ namespace quimerix {
 
 using namespace binaris;
 
-Exercici formularHIDRÒXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
+Exercici formularHIDROXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
     const int e = p.element;
-    const std::string &v = t.valència(p);
+    const std::string &v = t.valencia(p);
     const std::string &nom = t.nom(e);
-    const std::string &símbol = t.símbol(e);
+    const std::string &simbol = t.simbol(e);
 
     Exercici ex;
     ex.Codi_exercici = "OH";
-    ex[Símbol1] = símbol;
-    ex[Subíndex1] = "";
-    ex[Símbol2] = t.símbol(Fila_oxigen);
-    ex[Subíndex2] = "";
-    ex[Símbol3] = t.símbol(Fila_hidrogen);
-    ex[Subíndex3] = "";
-    ex[Subíndex_grup] = subíndex(v);
+    ex[Simbol1] = simbol;
+    ex[Subindex1] = "";
+    ex[Simbol2] = t.simbol(Fila_oxigen);
+    ex[Subindex2] = "";
+    ex[Simbol3] = t.simbol(Fila_hidrogen);
+    ex[Subindex3] = "";
+    ex[Subindex_grup] = subindex(v);
     if (v == "1") {
         // NaOH: no brackets, and no answer boxes for the subscripts of O and H.
         ex.visibles = {true, true, true, false, true, false, true};
-        ex.claudàtors = false;
+        ex.claudators = false;
     } else {
         ex.visibles = {true, true, true, true, true, true, true};
-        ex.claudàtors = true;
+        ex.claudators = true;
     }
-    ex.Nom_compost = "Hidròxid " + de(t, nom) + sufix_valència(t, e, v);
+    ex.Nom_compost = "Hidròxid " + de(t, nom) + sufix_valencia(t, e, v);
 
     // The texts of the comments stay one sentence to a line, as the student reads them.
     // clang-format off
     std::string &c = ex.Comentari;
     c = "   És tracta d'un hidròxid."
         " Aquest és un compost ternari en el què es combinen un metall, l'oxigen i l'hidrogen."
-        " L'element metàl·lic " + nom + " [" + símbol + "] que actua amb valència [" + v + "] es combina amb l'ió hidroxil [OH-] que globalment actua sempre amb valència [1]." + CRLF + CRLF;
+        " L'element metàl·lic " + nom + " [" + simbol + "] que actua amb valència [" + v + "] es combina amb l'ió hidroxil [OH-] que globalment actua sempre amb valència [1]." + CRLF + CRLF;
     if (Mode_actual == Tasca::Formular) {
         if (v == "1")
             c += "   Es formula escrivint primer el símbol de l'element metàl·lic seguit del grup hidroxil." + CRLF + CRLF +
@@ -48,7 +48,7 @@ Exercici formularHIDRÒXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
                  " La valència del grup hidroxil (OH) s'omet perquè actua amb 1." + CRLF + CRLF;
     }
     if (Mode_actual == Tasca::Anomenar) {
-        if (t.diverses_valències(e))
+        if (t.diverses_valencies(e))
             c += "   S'anomena seguint l'estructura:   hidròxid de [element] (valència)" + CRLF + CRLF +
                  "   Cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " + nom + " en té més d'una.";
         else

@@ -10,19 +10,19 @@
 namespace quimerix {
 
 // Subscripts of an acid HxXyOz as numbers (1 is still 1 here, not yet blank).
-struct Subíndexs_oxoàcid {
+struct Subindexs_oxoacid {
     int hidrogen = 0;
     int element = 0;
     int oxigen = 0;
-    bool operator==(const Subíndexs_oxoàcid &) const = default;
+    bool operator==(const Subindexs_oxoacid &) const = default;
 };
 
 // The element's oxide X2Ov, simplified, plus `aigües` molecules of water, then the three
 // subscripts simplified together (each divisor 1..7 on the values left by the previous one).
-Subíndexs_oxoàcid subíndexs_oxoàcid(const Taules &t, Parell p, int aigües);
+Subindexs_oxoacid subindexs_oxoacid(const Taules &t, Parell p, int aigues);
 
 // Position of the valence among the element's valences in increasing order (1 = the lowest).
-inline int posició_valència(Parell p) {
+inline int posicio_valencia(Parell p) {
     return p.columna - 2;
 }
 
@@ -31,16 +31,16 @@ inline int posició_valència(Parell p) {
 // ("at"). The one rule behind the names and behind every comment that explains them.
 struct Afixos {
     std::string prefix;
-    bool ós = false;
+    bool os = false;
 };
-Afixos afixos_oxoàcid(int n, int p);
+Afixos afixos_oxoacid(int n, int p);
 
 // Words of the comments: how many valences (2..4) and which one (1..4).
-std::string quantes_valències(int n);
+std::string quantes_valencies(int n);
 std::string ordinal(int p);
 
 // The acid's name as the pieces give it, before the accent fix-up: "Àcid " (or "Àcid meta",
 // "Àcid met" when `meta`) + prefix + stem + "ós" / "ic".
-std::string nom_oxoàcid_sense_accents(const Taules &t, Parell p, bool meta);
+std::string nom_oxoacid_sense_accents(const Taules &t, Parell p, bool meta);
 
 } // namespace quimerix

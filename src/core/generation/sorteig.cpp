@@ -23,37 +23,37 @@ constexpr std::array<DadesTipus, Nombre_tipus> kDades = {{
     {95, 100, 6, 9, 111},
 }};
 
-bool és_doble(Tipus_compost t) {
-    return t == Tipus_compost::Sal_binària || t == Tipus_compost::Binari_no_metall ||
+bool es_doble(Tipus_compost t) {
+    return t == Tipus_compost::Sal_binaria || t == Tipus_compost::Binari_no_metall ||
            t == Tipus_compost::Oxosal || t == Tipus_compost::Oxosal_especial;
 }
 
-bool té_disponible(Tipus_compost t) {
-    return t == Tipus_compost::Hidròxid || t == Tipus_compost::Oxoàcid ||
-           t == Tipus_compost::Oxoàcid_especial;
+bool te_disponible(Tipus_compost t) {
+    return t == Tipus_compost::Hidroxid || t == Tipus_compost::Oxoacid ||
+           t == Tipus_compost::Oxoacid_especial;
 }
 
 // A non-metal other than hydrogen and oxygen.
-bool no_metall_comú(const Taules &t, int fila) {
-    return t.és_no_metall(fila) && fila != Fila_hidrogen && fila != Fila_oxigen;
+bool no_metall_comu(const Taules &t, int fila) {
+    return t.es_no_metall(fila) && fila != Fila_hidrogen && fila != Fila_oxigen;
 }
 
 // (symbol, valence) exclusion lists; "*" stands for every valence of the element.
-struct Exclusió {
-    const char *símbol;
-    const char *valència;
+struct Exclusio {
+    const char *simbol;
+    const char *valencia;
 };
 
-template <std::size_t N> bool exclòs(const Taules &t, Parell p, const Exclusió (&llista)[N]) {
-    for (const Exclusió &e : llista)
-        if (t.símbol(p.element) == e.símbol &&
-            (std::string(e.valència) == "*" || t.valència(p) == e.valència))
+template <std::size_t N> bool exclos(const Taules &t, Parell p, const Exclusio (&llista)[N]) {
+    for (const Exclusio &e : llista)
+        if (t.simbol(p.element) == e.simbol &&
+            (std::string(e.valencia) == "*" || t.valencia(p) == e.valencia))
             return true;
     return false;
 }
 
-bool metall_amb_valència(const Taules &t, Parell p) {
-    return t.és_metall(p.element) && !t.valència(p).empty();
+bool metall_amb_valencia(const Taules &t, Parell p) {
+    return t.es_metall(p.element) && !t.valencia(p).empty();
 }
 
 } // namespace
@@ -69,7 +69,7 @@ Tipus_compost tipus_de_banda(int Tipus_exercici) {
     return Tipus_compost::Oxosal_especial;
 }
 
-Baralla Generació_exercicis(FontAleatoria &font) {
+Baralla Generacio_exercicis(FontAleatoria &font) {
     Baralla b;
     std::array<std::array<bool, 4>, Nombre_elements + 1> posat{};
     for (int i = 1; i <= Mida_baralla; ++i) {
@@ -77,28 +77,28 @@ Baralla Generació_exercicis(FontAleatoria &font) {
         do {
             p.element = font.entre_1_i(Nombre_elements);
             p.columna = font.entre_1_i(4) + 2;
-        } while (posat[p.element][p.columna - València1]);
-        posat[p.element][p.columna - València1] = true;
+        } while (posat[p.element][p.columna - Valencia1]);
+        posat[p.element][p.columna - Valencia1] = true;
         b.parells[i] = p;
     }
     return b;
 }
 
-bool disponible_hidròxid(const Taules &t, Parell p) {
-    return metall_amb_valència(t, p);
+bool disponible_hidroxid(const Taules &t, Parell p) {
+    return metall_amb_valencia(t, p);
 }
 
-bool disponible_oxoàcid(const Taules &t, Parell p) {
-    static constexpr Exclusió kExclosos[] = {{"C", "2"},  {"N", "1"},  {"P", "1"}, {"P", "3"},  {"As", "*"},
+bool disponible_oxoacid(const Taules &t, Parell p) {
+    static constexpr Exclusio kExclosos[] = {{"C", "2"},  {"N", "1"},  {"P", "1"}, {"P", "3"},  {"As", "*"},
                                              {"Sb", "*"}, {"Te", "*"}, {"S", "2"}, {"Se", "2"}, {"F", "1"},
                                              {"Br", "3"}, {"Br", "7"}, {"I", "3"}};
-    return no_metall_comú(t, p.element) && !t.valència(p).empty() && !exclòs(t, p, kExclosos);
+    return no_metall_comu(t, p.element) && !t.valencia(p).empty() && !exclos(t, p, kExclosos);
 }
 
-bool disponible_oxoàcid_especial(const Taules &t, Parell p) {
-    static constexpr Exclusió kExclosos[] = {{"As", "1"}, {"Sb", "*"}};
-    return t.és_no_metall(p.element) && t.àcid_especial(p.element) && !t.valència(p).empty() &&
-           !exclòs(t, p, kExclosos);
+bool disponible_oxoacid_especial(const Taules &t, Parell p) {
+    static constexpr Exclusio kExclosos[] = {{"As", "1"}, {"Sb", "*"}};
+    return t.es_no_metall(p.element) && t.acid_especial(p.element) && !t.valencia(p).empty() &&
+           !exclos(t, p, kExclosos);
 }
 
 // The two-pair families split their availability in three: what the first pair must be, what the
@@ -107,26 +107,26 @@ bool disponible_oxoàcid_especial(const Taules &t, Parell p) {
 namespace {
 
 // A non-metal acting with its group's characteristic valence (the anion of a binary compound).
-bool valència_característica(const Taules &t, Parell p) {
-    return no_metall_comú(t, p.element) && !t.valència(p).empty() &&
-           t.valència(p) == t.cel(p.element, València_característica);
+bool valencia_caracteristica(const Taules &t, Parell p) {
+    return no_metall_comu(t, p.element) && !t.valencia(p).empty() &&
+           t.valencia(p) == t.cel(p.element, Valencia_caracteristica);
 }
 
 bool pren_primer(const Taules &t, Tipus_compost tipus, Parell a) {
-    static constexpr Exclusió kOxosal[] = {{"B", "*"}, {"As", "*"}, {"Sb", "*"}, {"Se", "*"}, {"Te", "*"},
+    static constexpr Exclusio kOxosal[] = {{"B", "*"}, {"As", "*"}, {"Sb", "*"}, {"Se", "*"}, {"Te", "*"},
                                            {"C", "2"}, {"Si", "2"}, {"N", "1"},  {"P", "1"},  {"P", "3"},
                                            {"S", "2"}, {"F", "1"},  {"Br", "3"}, {"Br", "7"}, {"I", "3"}};
-    static constexpr Exclusió kOxosalEspecial[] = {{"P", "1"}, {"As", "*"}, {"Sb", "*"}};
+    static constexpr Exclusio kOxosalEspecial[] = {{"P", "1"}, {"As", "*"}, {"Sb", "*"}};
     switch (tipus) {
-    case Tipus_compost::Sal_binària:
-        return metall_amb_valència(t, a);
+    case Tipus_compost::Sal_binaria:
+        return metall_amb_valencia(t, a);
     case Tipus_compost::Binari_no_metall:
-        return no_metall_comú(t, a.element) && !t.valència(a).empty();
+        return no_metall_comu(t, a.element) && !t.valencia(a).empty();
     case Tipus_compost::Oxosal:
-        return no_metall_comú(t, a.element) && !t.valència(a).empty() && !exclòs(t, a, kOxosal);
+        return no_metall_comu(t, a.element) && !t.valencia(a).empty() && !exclos(t, a, kOxosal);
     case Tipus_compost::Oxosal_especial:
-        return no_metall_comú(t, a.element) && t.àcid_especial(a.element) && !t.valència(a).empty() &&
-               !exclòs(t, a, kOxosalEspecial);
+        return no_metall_comu(t, a.element) && t.acid_especial(a.element) && !t.valencia(a).empty() &&
+               !exclos(t, a, kOxosalEspecial);
     default:
         return false;
     }
@@ -134,12 +134,12 @@ bool pren_primer(const Taules &t, Tipus_compost tipus, Parell a) {
 
 bool pren_segon(const Taules &t, Tipus_compost tipus, Parell b) {
     switch (tipus) {
-    case Tipus_compost::Sal_binària:
+    case Tipus_compost::Sal_binaria:
     case Tipus_compost::Binari_no_metall:
-        return valència_característica(t, b);
+        return valencia_caracteristica(t, b);
     case Tipus_compost::Oxosal:
     case Tipus_compost::Oxosal_especial:
-        return metall_amb_valència(t, b);
+        return metall_amb_valencia(t, b);
     default:
         return false;
     }
@@ -150,8 +150,8 @@ bool compatibles(const Taules &t, Tipus_compost tipus, Parell a, Parell b) {
     if (tipus != Tipus_compost::Binari_no_metall) return true;
     if (a.element == b.element) return false;
     if (!(*t.Electronegativitat[a.element] < *t.Electronegativitat[b.element])) return false;
-    const bool nitrogen_5 = t.símbol(a.element) == "N" && t.valència(a) == "5";
-    return !(nitrogen_5 && (t.símbol(b.element) == "F" || t.símbol(b.element) == "Cl"));
+    const bool nitrogen_5 = t.simbol(a.element) == "N" && t.valencia(a) == "5";
+    return !(nitrogen_5 && (t.simbol(b.element) == "F" || t.simbol(b.element) == "Cl"));
 }
 
 bool pren_doble(const Taules &t, Tipus_compost tipus, Parell a, Parell b) {
@@ -160,8 +160,8 @@ bool pren_doble(const Taules &t, Tipus_compost tipus, Parell a, Parell b) {
 
 } // namespace
 
-bool disponible_sal_binària(const Taules &t, Parell a, Parell b) {
-    return pren_doble(t, Tipus_compost::Sal_binària, a, b);
+bool disponible_sal_binaria(const Taules &t, Parell a, Parell b) {
+    return pren_doble(t, Tipus_compost::Sal_binaria, a, b);
 }
 
 bool disponible_binari_no_metall(const Taules &t, Parell a, Parell b) {
@@ -176,38 +176,38 @@ bool disponible_oxosal_especial(const Taules &t, Parell a, Parell b) {
     return pren_doble(t, Tipus_compost::Oxosal_especial, a, b);
 }
 
-bool usable_òxid(const Taules &t, Parell p) {
-    return p.element != Fila_oxigen && p.element != Fila_hidrogen && !t.valència(p).empty();
+bool usable_oxid(const Taules &t, Parell p) {
+    return p.element != Fila_oxigen && p.element != Fila_hidrogen && !t.valencia(p).empty();
 }
 
 bool usable_hidrur(const Taules &t, Parell p) {
-    if (p.element == Fila_hidrogen || t.valència(p).empty()) return false;
-    return t.és_metall(p.element) || t.valència(p) == t.cel(p.element, València_característica);
+    if (p.element == Fila_hidrogen || t.valencia(p).empty()) return false;
+    return t.es_metall(p.element) || t.valencia(p) == t.cel(p.element, Valencia_caracteristica);
 }
 
-bool usable_hidràcid(const Taules &t, Parell p) {
-    static const std::array<std::string, 7> kSímbols = {"S", "Se", "Te", "F", "Cl", "Br", "I"};
-    if (t.valència(p).empty()) return false;
-    if (std::find(kSímbols.begin(), kSímbols.end(), t.símbol(p.element)) == kSímbols.end()) return false;
-    return t.valència(p) == t.cel(p.element, València_característica);
+bool usable_hidracid(const Taules &t, Parell p) {
+    static const std::array<std::string, 7> kSimbols = {"S", "Se", "Te", "F", "Cl", "Br", "I"};
+    if (t.valencia(p).empty()) return false;
+    if (std::find(kSimbols.begin(), kSimbols.end(), t.simbol(p.element)) == kSimbols.end()) return false;
+    return t.valencia(p) == t.cel(p.element, Valencia_caracteristica);
 }
 
 namespace {
 
 bool pren_simple(const Taules &t, Tipus_compost tipus, Parell p) {
     switch (tipus) {
-    case Tipus_compost::Òxid:
-        return usable_òxid(t, p);
+    case Tipus_compost::Oxid:
+        return usable_oxid(t, p);
     case Tipus_compost::Hidrur:
         return usable_hidrur(t, p);
-    case Tipus_compost::Hidràcid:
-        return usable_hidràcid(t, p);
-    case Tipus_compost::Hidròxid:
-        return disponible_hidròxid(t, p);
-    case Tipus_compost::Oxoàcid:
-        return disponible_oxoàcid(t, p);
-    case Tipus_compost::Oxoàcid_especial:
-        return disponible_oxoàcid_especial(t, p);
+    case Tipus_compost::Hidracid:
+        return usable_hidracid(t, p);
+    case Tipus_compost::Hidroxid:
+        return disponible_hidroxid(t, p);
+    case Tipus_compost::Oxoacid:
+        return disponible_oxoacid(t, p);
+    case Tipus_compost::Oxoacid_especial:
+        return disponible_oxoacid_especial(t, p);
     default:
         return false;
     }
@@ -217,22 +217,22 @@ bool pren_simple(const Taules &t, Tipus_compost tipus, Parell p) {
 
 Exercici construeix(const Taules &t, Tipus_compost tipus, Parell a, Parell b, Tasca Mode_actual) {
     switch (tipus) {
-    case Tipus_compost::Òxid:
-        return formularÒXIDS(t, a, Mode_actual);
+    case Tipus_compost::Oxid:
+        return formularOXIDS(t, a, Mode_actual);
     case Tipus_compost::Hidrur:
         return formularHIDRURS(t, a, Mode_actual);
-    case Tipus_compost::Hidràcid:
-        return formularHIDRURSHIDRÀCIDS(t, a, Mode_actual);
-    case Tipus_compost::Sal_binària:
-        return formularSALSBINÀRIES(t, a, b, Mode_actual);
+    case Tipus_compost::Hidracid:
+        return formularHIDRURSHIDRACIDS(t, a, Mode_actual);
+    case Tipus_compost::Sal_binaria:
+        return formularSALSBINARIES(t, a, b, Mode_actual);
     case Tipus_compost::Binari_no_metall:
-        return formularCOMPOSTOSBINÀRISNoMetallNoMetall(t, a, b, Mode_actual);
-    case Tipus_compost::Hidròxid:
-        return formularHIDRÒXIDS(t, a, Mode_actual);
-    case Tipus_compost::Oxoàcid:
-        return formularOXIÀCIDS(t, a, Mode_actual);
-    case Tipus_compost::Oxoàcid_especial:
-        return formularOXIÀCIDSESPECIALS(t, a, Mode_actual);
+        return formularCOMPOSTOSBINARISNoMetallNoMetall(t, a, b, Mode_actual);
+    case Tipus_compost::Hidroxid:
+        return formularHIDROXIDS(t, a, Mode_actual);
+    case Tipus_compost::Oxoacid:
+        return formularOXIACIDS(t, a, Mode_actual);
+    case Tipus_compost::Oxoacid_especial:
+        return formularOXIACIDSESPECIALS(t, a, Mode_actual);
     case Tipus_compost::Oxosal:
         return formularOXISALS(t, a, b, Mode_actual);
     case Tipus_compost::Oxosal_especial:
@@ -241,19 +241,19 @@ Exercici construeix(const Taules &t, Tipus_compost tipus, Parell a, Parell b, Ta
     return {};
 }
 
-std::vector<Entrada_catàleg> catàleg(const Taules &t) {
-    std::vector<Entrada_catàleg> llista;
+std::vector<Entrada_cataleg> cataleg(const Taules &t) {
+    std::vector<Entrada_cataleg> llista;
     auto parells = [] {
         std::vector<Parell> tots;
         for (int e = 1; e <= Nombre_elements; ++e)
-            for (int c = València1; c <= València4; ++c)
+            for (int c = Valencia1; c <= Valencia4; ++c)
                 tots.push_back({e, c});
         return tots;
     }();
     for (int i = 0; i < Nombre_tipus; ++i) {
         const auto tipus = static_cast<Tipus_compost>(i);
         for (Parell a : parells) {
-            if (!és_doble(tipus)) {
+            if (!es_doble(tipus)) {
                 if (pren_simple(t, tipus, a)) llista.push_back({tipus, a, {}});
                 continue;
             }
@@ -269,13 +269,13 @@ Generador::Generador(const Taules &t, FontAleatoria &font) : t_(t), font_(font) 
     // The fourteen decks, each an independent shuffle, in their fixed order; each availability
     // table right after its decks.
     const std::array<T, 10> ordre = {
-        T::Òxid,     T::Hidrur,  T::Hidràcid, T::Sal_binària,      T::Binari_no_metall,
-        T::Hidròxid, T::Oxoàcid, T::Oxosal,   T::Oxoàcid_especial, T::Oxosal_especial};
+        T::Oxid,     T::Hidrur,  T::Hidracid, T::Sal_binaria,      T::Binari_no_metall,
+        T::Hidroxid, T::Oxoacid, T::Oxosal,   T::Oxoacid_especial, T::Oxosal_especial};
     for (T tipus : ordre) {
         const int i = static_cast<int>(tipus);
-        baralles_[i][0] = Generació_exercicis(font_);
-        if (és_doble(tipus)) {
-            baralles_[i][1] = Generació_exercicis(font_);
+        baralles_[i][0] = Generacio_exercicis(font_);
+        if (es_doble(tipus)) {
+            baralles_[i][1] = Generacio_exercicis(font_);
             const auto &primers = baralles_[i][0].parells, &segons = baralles_[i][1].parells;
             std::array<bool, Mida_baralla + 1> primer{}, segon{};
             for (int p = 1; p <= Mida_baralla; ++p) {
@@ -291,7 +291,7 @@ Generador::Generador(const Taules &t, FontAleatoria &font) : t_(t), font_(font) 
         } else {
             for (int p = 1; p <= Mida_baralla; ++p) {
                 const bool pren = pren_simple(t_, tipus, baralles_[i][0].parells[p]);
-                if (té_disponible(tipus)) disponible_[i][p] = pren;
+                if (te_disponible(tipus)) disponible_[i][p] = pren;
                 combinacions_[i] += pren;
             }
         }
@@ -300,13 +300,13 @@ Generador::Generador(const Taules &t, FontAleatoria &font) : t_(t), font_(font) 
 
 bool Generador::ple(Tipus_compost t) const {
     const DadesTipus &d = dades(t);
-    return comptador_[d.comptador] >= d.límit;
+    return comptador_[d.comptador] >= d.limit;
 }
 
 int Generador::disponibles_restants(Tipus_compost t) const {
     const int i = static_cast<int>(t);
     int n = 0;
-    if (és_doble(t)) {
+    if (es_doble(t)) {
         for (int a = 1; a <= Mida_baralla; ++a)
             for (int b = 1; b <= Mida_baralla; ++b)
                 n += disponibles_[i].at(a, b);
@@ -337,15 +337,15 @@ std::optional<Exercici> Generador::Sorteig_tipus_exercici(const Caselles &casell
         }
         const Tipus_compost tipus = tipus_de_banda(tipus_exercici_);
         if (ple(tipus) || !caselles[dades(tipus).casella]) continue;
-        if (auto exercici = construeix_família(tipus, Mode_actual)) return exercici;
+        if (auto exercici = construeix_familia(tipus, Mode_actual)) return exercici;
     }
 }
 
-std::optional<Exercici> Generador::construeix_família(Tipus_compost t, Tasca Mode_actual) {
-    return és_doble(t) ? camí_doble(t, Mode_actual) : camí_simple(t, Mode_actual);
+std::optional<Exercici> Generador::construeix_familia(Tipus_compost t, Tasca Mode_actual) {
+    return es_doble(t) ? cami_doble(t, Mode_actual) : cami_simple(t, Mode_actual);
 }
 
-std::optional<Exercici> Generador::camí_simple(Tipus_compost tipus, Tasca Mode_actual) {
+std::optional<Exercici> Generador::cami_simple(Tipus_compost tipus, Tasca Mode_actual) {
     const int i = static_cast<int>(tipus);
     int &cursor = comptador_[dades(tipus).comptador];
     for (;;) {
@@ -355,7 +355,7 @@ std::optional<Exercici> Generador::camí_simple(Tipus_compost tipus, Tasca Mode_
             return std::nullopt;
         }
         const Parell p = baralles_[i][0].parells[cursor];
-        const bool pren = té_disponible(tipus) ? disponible_[i][cursor] : pren_simple(t_, tipus, p);
+        const bool pren = te_disponible(tipus) ? disponible_[i][cursor] : pren_simple(t_, tipus, p);
         if (pren) return construeix(t_, tipus, p, {}, Mode_actual);
     }
 }
@@ -372,12 +372,12 @@ std::optional<std::pair<int, int>> passeig_disponibles(const Disponibles &d, int
     return std::pair{a, b};
 }
 
-std::optional<Exercici> Generador::camí_doble(Tipus_compost tipus, Tasca Mode_actual) {
+std::optional<Exercici> Generador::cami_doble(Tipus_compost tipus, Tasca Mode_actual) {
     const int i = static_cast<int>(tipus);
     const DadesTipus &d = dades(tipus);
     int &cursor = comptador_[d.comptador];
-    if (cursor > d.límit) {
-        cursor = d.límit;
+    if (cursor > d.limit) {
+        cursor = d.limit;
         return std::nullopt;
     }
     const int a0 = font_.entre_1_i(Mida_baralla);

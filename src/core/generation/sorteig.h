@@ -14,14 +14,14 @@ namespace quimerix {
 
 // The ten families of the draw, in the order of their counters' caps below (not of Comptador).
 enum class Tipus_compost : int {
-    Òxid,
+    Oxid,
     Hidrur,
-    Hidràcid,
-    Sal_binària,
+    Hidracid,
+    Sal_binaria,
     Binari_no_metall,
-    Hidròxid,
-    Oxoàcid,
-    Oxoàcid_especial,
+    Hidroxid,
+    Oxoacid,
+    Oxoacid_especial,
     Oxosal,
     Oxosal_especial,
 };
@@ -35,7 +35,7 @@ struct DadesTipus {
     int banda_final;
     int casella;   // 0..6: Check1..Check7
     int comptador; // index into Comptador
-    int límit;     // the cap of that counter
+    int limit;     // the cap of that counter
 };
 const DadesTipus &dades(Tipus_compost t);
 Tipus_compost tipus_de_banda(int Tipus_exercici);
@@ -47,31 +47,31 @@ struct Baralla {
 inline constexpr int Mida_baralla = 164;
 
 // Shuffle by rejection (Generació_exercicis): a uniformly random order of the 164 pairs.
-Baralla Generació_exercicis(FontAleatoria &font);
+Baralla Generacio_exercicis(FontAleatoria &font);
 
 // Availability of one pair or pair of pairs, from the catalogue alone.
-bool disponible_hidròxid(const Taules &t, Parell p);
-bool disponible_oxoàcid(const Taules &t, Parell p);
-bool disponible_oxoàcid_especial(const Taules &t, Parell p);
-bool disponible_sal_binària(const Taules &t, Parell a, Parell b);
+bool disponible_hidroxid(const Taules &t, Parell p);
+bool disponible_oxoacid(const Taules &t, Parell p);
+bool disponible_oxoacid_especial(const Taules &t, Parell p);
+bool disponible_sal_binaria(const Taules &t, Parell a, Parell b);
 bool disponible_binari_no_metall(const Taules &t, Parell a, Parell b);
 bool disponible_oxosal(const Taules &t, Parell a, Parell b);
 bool disponible_oxosal_especial(const Taules &t, Parell a, Parell b);
 // Single-pair families without a table: whether the builder accepts the pair it meets.
-bool usable_òxid(const Taules &t, Parell p);
+bool usable_oxid(const Taules &t, Parell p);
 bool usable_hidrur(const Taules &t, Parell p);
-bool usable_hidràcid(const Taules &t, Parell p);
+bool usable_hidracid(const Taules &t, Parell p);
 
 // The pure construction of a family's exercise from its pair(s).
 Exercici construeix(const Taules &t, Tipus_compost tipus, Parell a, Parell b, Tasca Mode_actual);
 
 // Every compound the draw can give, in the family order of the draw, then element rows and
 // valence columns ascending (first pair, then second).
-struct Entrada_catàleg {
+struct Entrada_cataleg {
     Tipus_compost tipus;
     Parell a, b;
 };
-std::vector<Entrada_catàleg> catàleg(const Taules &t);
+std::vector<Entrada_cataleg> cataleg(const Taules &t);
 
 // Availability of the two-pair families: cell (a, b) stands for position a of the first deck
 // with position b of the second; positions 1..164.
@@ -110,9 +110,9 @@ class Generador {
     const Baralla &baralla(Tipus_compost t, int quina = 0) const;
 
   private:
-    std::optional<Exercici> construeix_família(Tipus_compost t, Tasca Mode_actual);
-    std::optional<Exercici> camí_simple(Tipus_compost t, Tasca Mode_actual);
-    std::optional<Exercici> camí_doble(Tipus_compost t, Tasca Mode_actual);
+    std::optional<Exercici> construeix_familia(Tipus_compost t, Tasca Mode_actual);
+    std::optional<Exercici> cami_simple(Tipus_compost t, Tasca Mode_actual);
+    std::optional<Exercici> cami_doble(Tipus_compost t, Tasca Mode_actual);
 
     const Taules &t_;
     FontAleatoria &font_;

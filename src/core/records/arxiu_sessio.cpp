@@ -34,7 +34,7 @@ class Lector {
   public:
     explicit Lector(std::string_view text) : t_(text) {}
 
-    std::size_t posició() const { return p_; }
+    std::size_t posicio() const { return p_; }
     bool al_final() const { return p_ == t_.size(); }
 
     bool consumeix(std::string_view s) {
@@ -44,13 +44,13 @@ class Lector {
     }
 
     // A whole number as the writer writes it: digits, no sign, no leading zero, at most `màxim`.
-    bool nombre(int màxim, int &valor) {
+    bool nombre(int maxim, int &valor) {
         const std::size_t inici = p_;
         long long v = 0;
-        while (p_ < t_.size() && t_[p_] >= '0' && t_[p_] <= '9' && v <= màxim)
+        while (p_ < t_.size() && t_[p_] >= '0' && t_[p_] <= '9' && v <= maxim)
             v = v * 10 + (t_[p_++] - '0');
         const std::size_t xifres = p_ - inici;
-        if (xifres == 0 || v > màxim || (xifres > 1 && t_[inici] == '0')) return false;
+        if (xifres == 0 || v > maxim || (xifres > 1 && t_[inici] == '0')) return false;
         valor = static_cast<int>(v);
         return true;
     }
@@ -75,26 +75,26 @@ bool sense_salts(std::string_view s) {
 }
 
 // A record line: one line of text followed by its own CR LF.
-bool és_registre(std::string_view s) {
+bool es_registre(std::string_view s) {
     return s.size() >= Salt.size() && s.ends_with(Salt) && sense_salts(s.substr(0, s.size() - Salt.size()));
 }
 
 Error_arxiu error(Defecte_arxiu d, const Lector &l) {
-    return {d, l.posició()};
+    return {d, l.posicio()};
 }
 
 // Lines 4 to 6 after the records.
-std::variant<std::monostate, Error_arxiu> llegeix_resum(Lector &l, DadesSessió &d) {
-    for (std::size_t i = 0; i < d.text_estadístiques.size(); ++i) {
+std::variant<std::monostate, Error_arxiu> llegeix_resum(Lector &l, DadesSessio &d) {
+    for (std::size_t i = 0; i < d.text_estadistiques.size(); ++i) {
         std::string_view s;
         if ((i > 0 && !l.consumeix(",")) || !l.cadena(s) || !sense_salts(s))
-            return error(Defecte_arxiu::Estadístiques, l);
-        d.text_estadístiques[i] = de_cp1252(s);
+            return error(Defecte_arxiu::Estadistiques, l);
+        d.text_estadistiques[i] = de_cp1252(s);
     }
-    if (!l.consumeix(Salt)) return error(Defecte_arxiu::Estadístiques, l);
+    if (!l.consumeix(Salt)) return error(Defecte_arxiu::Estadistiques, l);
     for (auto *fila : {&d.encerts, &d.errors}) {
         for (std::size_t i = 0; i < fila->size(); ++i)
-            if ((i > 0 && !l.consumeix(",")) || !l.nombre(Màxim_registres, (*fila)[i]))
+            if ((i > 0 && !l.consumeix(",")) || !l.nombre(Maxim_registres, (*fila)[i]))
                 return error(Defecte_arxiu::Comptadors, l);
         if (!l.consumeix(Salt)) return error(Defecte_arxiu::Comptadors, l);
     }
@@ -103,29 +103,29 @@ std::variant<std::monostate, Error_arxiu> llegeix_resum(Lector &l, DadesSessió 
 
 } // namespace
 
-Forma_arxiu forma_arxiu(const DadesSessió &d) {
+Forma_arxiu forma_arxiu(const DadesSessio &d) {
     return d.registres.empty() ? Forma_arxiu::Inici : Forma_arxiu::Completa;
 }
 
-std::string text_arxiu(const DadesSessió &d, Forma_arxiu forma) {
+std::string text_arxiu(const DadesSessio &d, Forma_arxiu forma) {
     const bool completa = forma == Forma_arxiu::Completa;
     std::string out;
-    std::size_t mida = 128 + d.capçalera.size();
+    std::size_t mida = 128 + d.capcalera.size();
     for (const std::string &r : d.registres)
         mida += r.size() + 4;
     out.reserve(mida);
     out += completa ? std::to_string(d.registres.size()) : "0";
     out += Salt;
-    afegeix_cadena(out, d.capçalera);
+    afegeix_cadena(out, d.capcalera);
     out += Salt;
     if (!completa) return out;
     for (const std::string &r : d.registres) {
         afegeix_cadena(out, r);
         out += Salt;
     }
-    for (std::size_t i = 0; i < d.text_estadístiques.size(); ++i) {
+    for (std::size_t i = 0; i < d.text_estadistiques.size(); ++i) {
         if (i > 0) out += ',';
-        afegeix_cadena(out, d.text_estadístiques[i]);
+        afegeix_cadena(out, d.text_estadistiques[i]);
     }
     out += Salt;
     afegeix_nombres(out, d.encerts);
@@ -165,7 +165,7 @@ std::string desxifra(std::string_view xifrat) {
     return b;
 }
 
-std::string arxiu_sessió(const DadesSessió &d) {
+std::string arxiu_sessio(const DadesSessio &d) {
     return xifra(text_arxiu(d, forma_arxiu(d)));
 }
 
@@ -181,19 +181,19 @@ std::variant<std::string, Error_arxiu> text_pla(std::string_view xifrat) {
 
 Lectura_arxiu llegeix_text_pla(std::string_view pla, bool comptes_lliures) {
     Lector l(pla);
-    DadesSessió d;
+    DadesSessio d;
     int n = 0;
-    if (!l.nombre(Màxim_registres, n) || !l.consumeix(Salt)) return error(Defecte_arxiu::Nombre_registres, l);
+    if (!l.nombre(Maxim_registres, n) || !l.consumeix(Salt)) return error(Defecte_arxiu::Nombre_registres, l);
     std::string_view s;
-    if (!l.cadena(s) || !sense_salts(s) || !l.consumeix(Salt)) return error(Defecte_arxiu::Capçalera, l);
-    d.capçalera = de_cp1252(s);
+    if (!l.cadena(s) || !sense_salts(s) || !l.consumeix(Salt)) return error(Defecte_arxiu::Capcalera, l);
+    d.capcalera = de_cp1252(s);
     if (n == 0 && l.al_final()) {
-        d.text_estadístiques = Estadístiques().Text_estadístiques();
+        d.text_estadistiques = Estadistiques().Text_estadistiques();
         return d;
     }
     d.registres.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
-        if (!l.cadena(s) || !és_registre(s) || !l.consumeix(Salt)) return error(Defecte_arxiu::Registre, l);
+        if (!l.cadena(s) || !es_registre(s) || !l.consumeix(Salt)) return error(Defecte_arxiu::Registre, l);
         d.registres.push_back(de_cp1252(s));
     }
     if (auto r = llegeix_resum(l, d); std::holds_alternative<Error_arxiu>(r)) return std::get<Error_arxiu>(r);

@@ -26,10 +26,10 @@ inline constexpr const char *Missatge_error_arxiu =
 // The scrambling constant K.
 inline constexpr std::uint8_t Constant_xifrat = 157;
 // Most records a file may hold.
-inline constexpr int Màxim_registres = 1700;
+inline constexpr int Maxim_registres = 1700;
 // Far more bytes than the largest session file (1,700 records): a bigger file is not one, and is
 // refused without being read into memory.
-inline constexpr std::size_t Mida_màxima_arxiu = 16 * 1024 * 1024;
+inline constexpr std::size_t Mida_maxima_arxiu = 16 * 1024 * 1024;
 
 enum class Forma_arxiu {
     Inici,    // lines 1 and 2, N = 0: the file written when a set starts
@@ -37,11 +37,11 @@ enum class Forma_arxiu {
 };
 
 // Lines 1 and 2 while no exercise is recorded, all six lines afterwards.
-Forma_arxiu forma_arxiu(const DadesSessió &d);
+Forma_arxiu forma_arxiu(const DadesSessio &d);
 
 // The plain text of a set in Windows-1252. A double quote in any text is stored as an
 // apostrophe, since nothing inside the quotes is escaped.
-std::string text_arxiu(const DadesSessió &d, Forma_arxiu forma);
+std::string text_arxiu(const DadesSessio &d, Forma_arxiu forma);
 
 // Scrambles plain text: for each position p in increasing order, K is added to the little-endian
 // 32-bit word of bytes p..p+3 (bytes past the end read as zero). The result is 3 bytes longer.
@@ -51,16 +51,16 @@ std::string xifra(std::string_view pla);
 std::string desxifra(std::string_view xifrat);
 
 // The whole file to write for a set: its plain text in the form that fits it, scrambled.
-std::string arxiu_sessió(const DadesSessió &d);
+std::string arxiu_sessio(const DadesSessio &d);
 
 // Where a file was found wanting.
 enum class Defecte_arxiu {
     Massa_curt,          // shorter than the three closing bytes
     Sense_zeros,         // the three closing bytes are not zeros
     Nombre_registres,    // line 1 is not a whole number from 0 to 1700
-    Capçalera,           // line 2 is not one quoted string of one line
+    Capcalera,           // line 2 is not one quoted string of one line
     Registre,            // a record is missing or is not one quoted line ending in CR LF
-    Estadístiques,       // line 4 is not 14 quoted strings of one line each
+    Estadistiques,       // line 4 is not 14 quoted strings of one line each
     Comptadors,          // lines 5 and 6 are not 10 whole numbers each
     Comptes_incoherents, // the counters do not add up to the number of records
     Sobrant,             // something follows the last line
@@ -68,11 +68,11 @@ enum class Defecte_arxiu {
 
 struct Error_arxiu {
     Defecte_arxiu defecte;
-    std::size_t posició = 0; // byte offset of the fault in the plain text
+    std::size_t posicio = 0; // byte offset of the fault in the plain text
     bool operator==(const Error_arxiu &) const = default;
 };
 
-using Lectura_arxiu = std::variant<DadesSessió, Error_arxiu>;
+using Lectura_arxiu = std::variant<DadesSessio, Error_arxiu>;
 
 // Unscrambles a whole file and checks its three closing zero bytes; gives the plain text
 // without them.

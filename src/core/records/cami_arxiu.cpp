@@ -7,20 +7,20 @@
 namespace quimerix {
 
 bool nom_arxiu_acceptable(const std::string &nom) {
-    return !nom.empty() && nom != Extensió_sessió;
+    return !nom.empty() && nom != Extensio_sessio;
 }
 
-std::string camí_arxiu(const std::string &carpeta, const std::string &nom) {
-    std::string camí = carpeta;
-    if (camí.empty() || camí.back() != '/') camí += '/';
-    camí += nom;
+std::string cami_arxiu(const std::string &carpeta, const std::string &nom) {
+    std::string cami = carpeta;
+    if (cami.empty() || cami.back() != '/') cami += '/';
+    cami += nom;
     // ".qxs" is plain ASCII, so its four bytes at the end are the name's last four characters.
-    if (!nom.ends_with(Extensió_sessió)) camí += Extensió_sessió;
-    return camí;
+    if (!nom.ends_with(Extensio_sessio)) cami += Extensio_sessio;
+    return cami;
 }
 
-std::string text_selecció(const std::string &carpeta, const std::string &nom) {
-    return nom.empty() ? carpeta : camí_arxiu(carpeta, nom);
+std::string text_seleccio(const std::string &carpeta, const std::string &nom) {
+    return nom.empty() ? carpeta : cami_arxiu(carpeta, nom);
 }
 
 namespace {

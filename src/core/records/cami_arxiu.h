@@ -8,7 +8,7 @@
 namespace quimerix {
 
 // The extension of session files.
-inline const std::string Extensió_sessió = ".qxs";
+inline const std::string Extensio_sessio = ".qxs";
 // Text of txtRuta_Arxiu when the last file choice was cancelled.
 inline const std::string Ruta_cancel = "Cancel";
 
@@ -16,9 +16,9 @@ inline const std::string Ruta_cancel = "Cancel";
 bool nom_arxiu_acceptable(const std::string &nom);
 // The folder, "/", and the name with ".qxs" added unless its last four characters already are
 // ".qxs". A folder that already ends in "/" (the root) gets no second one.
-std::string camí_arxiu(const std::string &carpeta, const std::string &nom);
+std::string cami_arxiu(const std::string &carpeta, const std::string &nom);
 // What Label2 shows: the full path while a name is typed, the bare folder otherwise.
-std::string text_selecció(const std::string &carpeta, const std::string &nom);
+std::string text_seleccio(const std::string &carpeta, const std::string &nom);
 // Whether a mounted volume (its mount point and file-system type) is one a student would pick
 // a file from: the root, removable media, network shares and data disks; not the kernel's own
 // file systems, memory-backed ones, nor mounts under the system's own folders.

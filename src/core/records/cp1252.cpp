@@ -38,7 +38,7 @@ void afegeix_cp1252(std::string &r, std::string_view utf8) {
         for (p = q; q < utf8.size() && !ascii(utf8[q]);)
             ++q;
         if (q > p)
-            for (char32_t c : a_caràcters(std::string(utf8.substr(p, q - p))))
+            for (char32_t c : a_caracters(std::string(utf8.substr(p, q - p))))
                 r.push_back(byte_de(c));
     }
 }

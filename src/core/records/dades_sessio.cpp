@@ -4,9 +4,9 @@
 
 namespace quimerix {
 
-int encerts_totals(const DadesSessió &d) { return std::accumulate(d.encerts.begin(), d.encerts.end(), 0); }
+int encerts_totals(const DadesSessio &d) { return std::accumulate(d.encerts.begin(), d.encerts.end(), 0); }
 
-int exercicis_totals(const DadesSessió &d) {
+int exercicis_totals(const DadesSessio &d) {
     return encerts_totals(d) + std::accumulate(d.errors.begin(), d.errors.end(), 0);
 }
 
@@ -18,12 +18,12 @@ int nota(int encerts, int total) {
 std::string text_nota(int nota) {
     if (nota >= 1000) return "10";
     if (nota <= 0) return "0";
-    const int enters = nota / 100, dècimes = nota / 10 % 10, centèsimes = nota % 10;
+    const int enters = nota / 100, decimes = nota / 10 % 10, centesimes = nota % 10;
     std::string t = std::to_string(enters);
-    if (dècimes == 0 && centèsimes == 0) return t;
+    if (decimes == 0 && centesimes == 0) return t;
     t += '\'';
-    t += static_cast<char>('0' + dècimes);
-    if (centèsimes != 0) t += static_cast<char>('0' + centèsimes);
+    t += static_cast<char>('0' + decimes);
+    if (centesimes != 0) t += static_cast<char>('0' + centesimes);
     return t;
 }
 

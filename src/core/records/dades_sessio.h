@@ -10,24 +10,24 @@
 
 namespace quimerix {
 
-struct DadesSessió {
+struct DadesSessio {
     // Capçalera_sessió: "Nom i cognoms: " + name padded to 66 + "  Data: " + date.
-    std::string capçalera;
+    std::string capcalera;
     // Registre_exercicis(1..N): one line per answered exercise, each ending in CR LF.
     std::vector<std::string> registres;
     // Text_estadístiques: the captions of Label65..Label78.
-    std::array<std::string, 14> text_estadístiques{};
+    std::array<std::string, 14> text_estadistiques{};
     // Encerts_per_tipus and Errors_per_tipus, in the counter order of Codis_exercici.
     std::array<int, Nombre_codis> encerts{};
     std::array<int, Nombre_codis> errors{};
 
-    bool operator==(const DadesSessió &) const = default;
+    bool operator==(const DadesSessio &) const = default;
 };
 
 // Sum of the ten right-answer counters.
-int encerts_totals(const DadesSessió &d);
+int encerts_totals(const DadesSessio &d);
 // Sum of all twenty counters.
-int exercicis_totals(const DadesSessió &d);
+int exercicis_totals(const DadesSessio &d);
 
 // The mark out of 10 in hundredths (0..1000): encerts / total × 1000, halves to the even
 // neighbour; 0 when there is nothing to share out.

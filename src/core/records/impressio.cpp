@@ -2,12 +2,12 @@
 
 namespace quimerix {
 
-std::string text_document(const Document_impressió &d) {
+std::string text_document(const Document_impressio &d) {
     std::string t;
-    for (const Operació &op : d.operacions) {
-        if (op.tipus == Tipus_operació::Text) t += op.text;
-        else if (op.tipus == Tipus_operació::Fi_línia) t += '\n';
-        else if (op.tipus == Tipus_operació::Nova_pàgina) t += '\f';
+    for (const Operacio &op : d.operacions) {
+        if (op.tipus == Tipus_operacio::Text) t += op.text;
+        else if (op.tipus == Tipus_operacio::Fi_linia) t += '\n';
+        else if (op.tipus == Tipus_operacio::Nova_pagina) t += '\f';
     }
     return t;
 }

@@ -11,51 +11,51 @@
 
 namespace quimerix {
 
-enum class Tipus_operació : unsigned char {
+enum class Tipus_operacio : unsigned char {
     Mida,       // font size in points (valor)
     Negreta,    // bold on (valor 1) or off (0)
     Subratllat, // underline on (1) or off (0); spaces are underlined too
     Color,      // text colour; Negre is the ink of ordinary text
     Text,       // UTF-8 text without line ends
-    Fi_línia,   // back to the left margin, one line lower
-    Nova_pàgina,
+    Fi_linia,   // back to the left margin, one line lower
+    Nova_pagina,
 };
 
-struct Operació {
-    Tipus_operació tipus = Tipus_operació::Text;
+struct Operacio {
+    Tipus_operacio tipus = Tipus_operacio::Text;
     int valor = 0;
     Color color = Color::Negre;
     std::string text;
-    bool operator==(const Operació &) const = default;
+    bool operator==(const Operacio &) const = default;
 };
 
-struct Document_impressió {
-    bool apaïsat = true; // landscape pages
-    std::vector<Operació> operacions;
+struct Document_impressio {
+    bool apaisat = true; // landscape pages
+    std::vector<Operacio> operacions;
 };
 
 // Appends operations to a document.
-class Redactor_impressió {
+class Redactor_impressio {
   public:
-    explicit Redactor_impressió(Document_impressió &d) : ops_(d.operacions) {}
-    void mida(int punts) { ops_.push_back({Tipus_operació::Mida, punts, Color::Negre, {}}); }
-    void negreta(bool v) { ops_.push_back({Tipus_operació::Negreta, v ? 1 : 0, Color::Negre, {}}); }
-    void subratllat(bool v) { ops_.push_back({Tipus_operació::Subratllat, v ? 1 : 0, Color::Negre, {}}); }
-    void color(Color c) { ops_.push_back({Tipus_operació::Color, 0, c, {}}); }
-    void text(std::string t) { ops_.push_back({Tipus_operació::Text, 0, Color::Negre, std::move(t)}); }
+    explicit Redactor_impressio(Document_impressio &d) : ops_(d.operacions) {}
+    void mida(int punts) { ops_.push_back({Tipus_operacio::Mida, punts, Color::Negre, {}}); }
+    void negreta(bool v) { ops_.push_back({Tipus_operacio::Negreta, v ? 1 : 0, Color::Negre, {}}); }
+    void subratllat(bool v) { ops_.push_back({Tipus_operacio::Subratllat, v ? 1 : 0, Color::Negre, {}}); }
+    void color(Color c) { ops_.push_back({Tipus_operacio::Color, 0, c, {}}); }
+    void text(std::string t) { ops_.push_back({Tipus_operacio::Text, 0, Color::Negre, std::move(t)}); }
     void espais(int n) { text(std::string(static_cast<std::size_t>(n > 0 ? n : 0), ' ')); }
     // `n` line ends (none when n <= 0).
-    void fi_línia(int n = 1) {
+    void fi_linia(int n = 1) {
         for (int i = 0; i < n; ++i)
-            ops_.push_back({Tipus_operació::Fi_línia, 0, Color::Negre, {}});
+            ops_.push_back({Tipus_operacio::Fi_linia, 0, Color::Negre, {}});
     }
-    void nova_pàgina() { ops_.push_back({Tipus_operació::Nova_pàgina, 0, Color::Negre, {}}); }
+    void nova_pagina() { ops_.push_back({Tipus_operacio::Nova_pagina, 0, Color::Negre, {}}); }
 
   private:
-    std::vector<Operació> &ops_;
+    std::vector<Operacio> &ops_;
 };
 
 // The document's text alone: line ends as "\n", page breaks as "\f".
-std::string text_document(const Document_impressió &d);
+std::string text_document(const Document_impressio &d);
 
 } // namespace quimerix

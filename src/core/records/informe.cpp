@@ -9,17 +9,17 @@ namespace quimerix {
 
 namespace {
 
-const std::string Títols_columnes = "Núm.    Exercici                               Resposta                        "
+const std::string Titols_columnes = "Núm.    Exercici                               Resposta                        "
                                     "      Correcció                   ";
-const std::string Títol_estadístiques = "|                                                 ESTADÍSTIQUES          "
+const std::string Titol_estadistiques = "|                                                 ESTADÍSTIQUES          "
                                         "                                      |";
 const std::string Vora_inferior = "|                           |                           | ";
 // The statistics rows start with 13 spaces and the table's left edge.
 const std::string P = "             | ";
 // The footer's credit: the first part at 8 points, the program's name at 9 points in blue.
-const std::string Crèdit = "Informe elaborat amb el programa ";
-const std::string Crèdit_programa = "QUIMERIX";
-const std::string Abans_pàgina = std::string(68, ' ') + "pàgina ";
+const std::string Credit = "Informe elaborat amb el programa ";
+const std::string Credit_programa = "QUIMERIX";
+const std::string Abans_pagina = std::string(68, ' ') + "pàgina ";
 const std::string Abans_nota = "                       NOTA: ";
 const std::string Final_correcte = "CORRECTE" + CRLF;
 
@@ -32,96 +32,96 @@ Color color_per(int encerts, int total) {
 
 class Informe {
   public:
-    Informe(const DadesSessió &d, Document_impressió &doc) : d_(d), r_(doc) {}
+    Informe(const DadesSessio &d, Document_impressio &doc) : d_(d), r_(doc) {}
 
     void escriu() {
         const int N = static_cast<int>(d_.registres.size());
         r_.negreta(true);
-        capçalera();
+        capcalera();
         for (int i = 1; i <= N; ++i) {
-            if (i == límit_) {
-                r_.fi_línia();
+            if (i == limit_) {
+                r_.fi_linia();
                 peu();
-                r_.nova_pàgina();
-                capçalera();
-                límit_ += Línies_per_pàgina;
-                ++pàgina_;
+                r_.nova_pagina();
+                capcalera();
+                limit_ += Linies_per_pagina;
+                ++pagina_;
             }
-            línia_exercici(d_.registres[static_cast<std::size_t>(i - 1)]);
+            linia_exercici(d_.registres[static_cast<std::size_t>(i - 1)]);
         }
         int finals = 0;
-        const bool pàgina_pròpia = límit_ - N < 12;
-        if (pàgina_pròpia) {
-            r_.fi_línia(límit_ - N);
+        const bool pagina_propia = limit_ - N < 12;
+        if (pagina_propia) {
+            r_.fi_linia(limit_ - N);
             peu();
-            ++pàgina_;
-            r_.nova_pàgina();
-            sense_títols_ = true;
-            capçalera();
+            ++pagina_;
+            r_.nova_pagina();
+            sense_titols_ = true;
+            capcalera();
             finals = 27;
         }
-        estadístiques();
+        estadistiques();
         resultat();
         r_.negreta(false);
         // The mark is printed at 16 points; the blank lines below it and the last footer go back to
         // the size of every other page, so that the footer stays on the page.
         r_.mida(10);
-        r_.fi_línia(pàgina_pròpia ? finals : límit_ - N - 12);
+        r_.fi_linia(pagina_propia ? finals : limit_ - N - 12);
         peu();
     }
 
   private:
-    void capçalera() {
+    void capcalera() {
         r_.mida(12);
         r_.subratllat(false);
         r_.color(Color::Negre);
-        r_.fi_línia(4);
+        r_.fi_linia(4);
         r_.espais(8);
         r_.subratllat(true);
-        r_.text(d_.capçalera);
-        r_.fi_línia(4);
+        r_.text(d_.capcalera);
+        r_.fi_linia(4);
         r_.mida(10);
         r_.subratllat(false);
-        if (sense_títols_) {
-            sense_títols_ = false;
+        if (sense_titols_) {
+            sense_titols_ = false;
             return;
         }
         r_.espais(12);
         r_.subratllat(true);
-        r_.text(Títols_columnes);
-        r_.fi_línia(2);
+        r_.text(Titols_columnes);
+        r_.fi_linia(2);
         r_.negreta(false);
         r_.subratllat(false);
     }
 
     void peu() {
-        r_.fi_línia(2);
+        r_.fi_linia(2);
         r_.mida(10);
         r_.negreta(true);
         r_.color(Color::Negre);
         r_.mida(8);
         r_.negreta(false);
-        r_.text(sp(11) + Crèdit);
+        r_.text(sp(11) + Credit);
         r_.mida(9);
         r_.color(Color::Blau);
-        r_.text(Crèdit_programa);
+        r_.text(Credit_programa);
         r_.color(Color::Negre);
         r_.mida(10);
         r_.negreta(true);
-        r_.text(Abans_pàgina + std::to_string(pàgina_));
+        r_.text(Abans_pagina + std::to_string(pagina_));
     }
 
-    void línia_exercici(const std::string &registre) {
+    void linia_exercici(const std::string &registre) {
         r_.color(registre.ends_with(Final_correcte) ? Color::Negre : Color::Vermell);
-        std::string línia = registre;
-        if (línia.ends_with(CRLF)) línia.resize(línia.size() - CRLF.size());
-        r_.text(sp(12) + línia);
-        r_.fi_línia();
+        std::string linia = registre;
+        if (linia.ends_with(CRLF)) linia.resize(linia.size() - CRLF.size());
+        r_.text(sp(12) + linia);
+        r_.fi_linia();
     }
 
     // A statistics cell: its caption right-aligned in 7 characters, coloured by its share.
     void cel(int i) {
-        const std::string &text = d_.text_estadístiques[static_cast<std::size_t>(i)];
+        const std::string &text = d_.text_estadistiques[static_cast<std::size_t>(i)];
         const auto llarg = static_cast<int>(longitud(text));
         const Recompte c = recompte_cel(i, d_.encerts, d_.errors);
         r_.color(color_per(c.encerts, c.total));
@@ -129,16 +129,16 @@ class Informe {
         r_.color(Color::Negre);
     }
 
-    void estadístiques() {
-        const auto &T = Títols_cel;
+    void estadistiques() {
+        const auto &T = Titols_cel;
         r_.negreta(true);
         r_.color(Color::Negre);
-        r_.fi_línia();
-        for (const std::string &vora : {sp(112), Títol_estadístiques}) {
+        r_.fi_linia();
+        for (const std::string &vora : {sp(112), Titol_estadistiques}) {
             r_.espais(13);
             r_.subratllat(true);
             r_.text(vora);
-            r_.fi_línia();
+            r_.fi_linia();
             r_.subratllat(false);
         }
         const std::string t0 = T[0], t1 = T[1], t2 = T[2], t3 = T[3], t4 = T[4], t5 = T[5], t7 = T[7],
@@ -152,13 +152,13 @@ class Informe {
         r_.text(" | " + t9 + sp(8));
         cel(9);
         r_.text(" | ");
-        r_.fi_línia();
+        r_.fi_linia();
         r_.text(P + " " + t1 + sp(7));
         cel(1);
         r_.text(" |  " + t4 + sp(7));
         cel(4);
         r_.text(" | " + sp(25) + " | " + sp(24) + " | ");
-        r_.fi_línia();
+        r_.fi_linia();
         r_.text(P + " " + t2 + sp(4));
         cel(2);
         r_.text(" |  " + t5 + sp(4));
@@ -168,18 +168,18 @@ class Informe {
         r_.text(" | " + t10 + sp(9));
         cel(10);
         r_.text(" | ");
-        r_.fi_línia();
+        r_.fi_linia();
         // The third row's second column starts one character later, after " |  ".
         r_.text(P + sp(25) + " |  " + T[6] + sp(2));
         cel(6);
         r_.text(" | " + sp(25) + " | " + T[11] + sp(10));
         cel(11);
         r_.text(" |");
-        r_.fi_línia();
+        r_.fi_linia();
         r_.espais(13);
         r_.subratllat(true);
         r_.text(Vora_inferior + sp(25) + " | " + sp(25) + "|");
-        r_.fi_línia();
+        r_.fi_linia();
         r_.subratllat(false);
     }
 
@@ -187,28 +187,28 @@ class Informe {
         const int encerts = encerts_totals(d_), total = exercicis_totals(d_);
         const int pc = percentatge(encerts, total);
         const char *tancament = pc >= 100 ? " %)" : pc >= 10 ? " %) " : " %)  ";
-        r_.text(sp(16) + d_.text_estadístiques[12] + "  " + d_.text_estadístiques[13] + "  (" +
+        r_.text(sp(16) + d_.text_estadistiques[12] + "  " + d_.text_estadistiques[13] + "  (" +
                 std::to_string(pc) + tancament);
         r_.mida(16);
         r_.text(Abans_nota);
         const int n = nota(encerts, total);
         r_.color(n < 500 ? Color::Vermell : Color::Blau);
         r_.text(text_nota(n));
-        r_.fi_línia();
+        r_.fi_linia();
     }
 
-    const DadesSessió &d_;
-    Redactor_impressió r_;
-    int pàgina_ = 1;
-    int límit_ = Línies_per_pàgina + 1;
-    bool sense_títols_ = false;
+    const DadesSessio &d_;
+    Redactor_impressio r_;
+    int pagina_ = 1;
+    int limit_ = Linies_per_pagina + 1;
+    bool sense_titols_ = false;
 };
 
 } // namespace
 
-std::string nom_pdf_informe(const std::string &capçalera) {
+std::string nom_pdf_informe(const std::string &capcalera) {
     static const std::string Nom = "Nom i cognoms: ", Data = "  Data: ";
-    std::string nom = capçalera, data;
+    std::string nom = capcalera, data;
     if (nom.rfind(Nom, 0) == 0) nom.erase(0, Nom.size());
     if (const auto on = nom.rfind(Data); on != std::string::npos) {
         data = nom.substr(on + Data.size());
@@ -226,10 +226,10 @@ std::string nom_pdf_informe(const std::string &capçalera) {
     return r + ".pdf";
 }
 
-std::optional<Document_impressió> informe(const DadesSessió &d) {
+std::optional<Document_impressio> informe(const DadesSessio &d) {
     if (exercicis_totals(d) <= 0) return std::nullopt;
-    Document_impressió doc;
-    doc.apaïsat = true;
+    Document_impressio doc;
+    doc.apaisat = true;
     doc.operacions.reserve(d.registres.size() * 3 + 400);
     Informe(d, doc).escriu();
     return doc;

@@ -11,19 +11,19 @@
 
 namespace quimerix {
 
-inline const std::string Missatge_error_impressió =
+inline const std::string Missatge_error_impressio =
     "Hi ha hagut un problema i s'ha cancel·lat el procés d'impressió";
 
 // Exercise lines on each page.
-inline constexpr int Línies_per_pàgina = 36;
+inline constexpr int Linies_per_pagina = 36;
 
 // The report as print operations; nothing when the set has no exercises to share out
 // (Exercicis_totals 0): the caller then shows Missatge_error_impressió.
-std::optional<Document_impressió> informe(const DadesSessió &d);
+std::optional<Document_impressio> informe(const DadesSessio &d);
 
 // The name proposed for the report saved as PDF, from the student's name and the date of the
 // identification line: "Informe Anna Puig 3-5-2024.pdf". Characters a file name cannot hold
 // become "-"; a missing name or date is left out.
-std::string nom_pdf_informe(const std::string &capçalera);
+std::string nom_pdf_informe(const std::string &capcalera);
 
 } // namespace quimerix

@@ -11,7 +11,7 @@
 
 namespace quimerix {
 
-const std::array<const char *, Nombre_codis> Noms_família{"Òxids metàl·lics",
+const std::array<const char *, Nombre_codis> Noms_familia{"Òxids metàl·lics",
                                                           "Òxids no metàl·lics",
                                                           "Hidrurs metàl·lics",
                                                           "Hidrurs no metàl·lics",
@@ -28,7 +28,7 @@ const char *text_estat(Estat_fila e) {
         return "correcte";
     case Estat_fila::No_quadra:
         return "no quadra";
-    case Estat_fila::Il·legible:
+    case Estat_fila::Illegible:
         break;
     }
     return "il·legible";
@@ -43,15 +43,15 @@ std::u32string retalla(std::u32string s) {
     return s;
 }
 
-std::string sense_final_de_línia(std::string línia) {
-    while (!línia.empty() && (línia.back() == '\n' || línia.back() == '\r'))
-        línia.pop_back();
-    return línia;
+std::string sense_final_de_linia(std::string linia) {
+    while (!linia.empty() && (linia.back() == '\n' || linia.back() == '\r'))
+        linia.pop_back();
+    return linia;
 }
 
 // A name has a word: three letters in a row that are small or not ASCII. A formula's pieces
 // (Fe2, O3, (aq)) never have one.
-bool té_paraula(const std::u32string &s) {
+bool te_paraula(const std::u32string &s) {
     int seguides = 0;
     for (const char32_t c : s) {
         const bool lletra = (c >= U'a' && c <= U'z') || (c > 0x7F && c != 0xB7);
@@ -63,13 +63,13 @@ bool té_paraula(const std::u32string &s) {
 
 // Compounds in the order a reader expects: letters without case or accent first, then bytes.
 std::string clau(const std::string &nom) {
-    return Canvi_accents(Canvi_MAJÚSCULES_minúscules2(nom));
+    return Canvi_accents(Canvi_MAJUSCULES_minuscules2(nom));
 }
 
 } // namespace
 
-Nom_i_data llegeix_capçalera(const std::string &capçalera) {
-    const std::u32string text = a_caràcters(capçalera);
+Nom_i_data llegeix_capcalera(const std::string &capcalera) {
+    const std::u32string text = a_caracters(capcalera);
     const std::u32string prefix = U"Nom i cognoms: ", separador = U"  Data: ";
     if (text.rfind(prefix, 0) != 0) return {a_utf8(retalla(text)), ""};
     // The name is padded to 66 characters; a longer one runs straight into the separator.
@@ -81,51 +81,51 @@ Nom_i_data llegeix_capçalera(const std::string &capçalera) {
             a_utf8(retalla(text.substr(on + separador.size())))};
 }
 
-bool registre_correcte(const std::string &línia) {
-    const std::string l = sense_final_de_línia(línia);
+bool registre_correcte(const std::string &linia) {
+    const std::string l = sense_final_de_linia(linia);
     const std::string correcte = "CORRECTE";
     return l.size() >= correcte.size() &&
            l.compare(l.size() - correcte.size(), correcte.size(), correcte) == 0;
 }
 
-std::optional<Compost_fallat> compost_del_registre(const std::string &línia) {
-    if (registre_correcte(línia)) return std::nullopt;
-    const std::u32string l = a_caràcters(sense_final_de_línia(línia));
+std::optional<Compost_fallat> compost_del_registre(const std::string &linia) {
+    if (registre_correcte(linia)) return std::nullopt;
+    const std::u32string l = a_caracters(sense_final_de_linia(linia));
     // Number field: its width depends only on the number; then the question (38 columns), one
     // column, the answer (38 columns) and the correction.
     std::size_t i = 0;
     while (i < l.size() && l[i] == U' ')
         ++i;
-    const std::size_t inici_número = i;
+    const std::size_t inici_numero = i;
     while (i < l.size() && l[i] >= U'0' && l[i] <= U'9')
         ++i;
-    const std::size_t xifres = i - inici_número;
+    const std::size_t xifres = i - inici_numero;
     if (xifres == 0 || xifres > 9) return std::nullopt;
-    const long número = std::stol(a_utf8(l.substr(inici_número, xifres)));
-    const std::size_t w = número < 10 ? 5 : número < 1000 ? xifres + 3 : xifres + 2;
+    const long numero = std::stol(a_utf8(l.substr(inici_numero, xifres)));
+    const std::size_t w = numero < 10 ? 5 : numero < 1000 ? xifres + 3 : xifres + 2;
     if (l.size() <= w + 77 || l[w + 38] != U' ' || l[w + 76] != U' ') return std::nullopt;
     const std::u32string pregunta = retalla(l.substr(w, 38));
-    const std::u32string correcció = retalla(l.substr(w + 77));
-    if (pregunta.empty() || correcció.empty()) return std::nullopt;
+    const std::u32string correccio = retalla(l.substr(w + 77));
+    if (pregunta.empty() || correccio.empty()) return std::nullopt;
     // Formula task: the question is the name and the correction the formula; name task: the other
     // way round.
-    const bool formular = té_paraula(pregunta);
-    std::u32string fórmula = formular ? correcció : pregunta;
-    fórmula.erase(std::remove(fórmula.begin(), fórmula.end(), U' '), fórmula.end());
-    return Compost_fallat{a_utf8(formular ? pregunta : correcció), a_utf8(fórmula), 1};
+    const bool formular = te_paraula(pregunta);
+    std::u32string formula = formular ? correccio : pregunta;
+    formula.erase(std::remove(formula.begin(), formula.end(), U' '), formula.end());
+    return Compost_fallat{a_utf8(formular ? pregunta : correccio), a_utf8(formula), 1};
 }
 
 namespace {
 
-Fila_resum fila(const Sessió_llegida &s, std::map<std::pair<std::string, std::string>, int> &fallats) {
+Fila_resum fila(const Sessio_llegida &s, std::map<std::pair<std::string, std::string>, int> &fallats) {
     Fila_resum f;
     f.arxiu = s.arxiu;
     if (!s.dades) {
-        f.estat = Estat_fila::Il·legible;
+        f.estat = Estat_fila::Illegible;
         return f;
     }
-    const DadesSessió &d = *s.dades;
-    const Nom_i_data nd = llegeix_capçalera(d.capçalera);
+    const DadesSessio &d = *s.dades;
+    const Nom_i_data nd = llegeix_capcalera(d.capcalera);
     f.nom = nd.nom;
     f.data = nd.data;
     f.encerts = encerts_totals(d);
@@ -133,15 +133,15 @@ Fila_resum fila(const Sessió_llegida &s, std::map<std::pair<std::string, std::s
     f.percentatge = f.exercicis > 0 ? percentatge(f.encerts, f.exercicis) : 0;
     f.nota = nota(f.encerts, f.exercicis);
     for (int k = 0; k < Nombre_codis; ++k) {
-        f.encerts_família[k] = d.encerts[k];
-        f.total_família[k] = d.encerts[k] + d.errors[k];
+        f.encerts_familia[k] = d.encerts[k];
+        f.total_familia[k] = d.encerts[k] + d.errors[k];
     }
     int correctes = 0;
     for (const std::string &r : d.registres) {
         if (registre_correcte(r))
             ++correctes;
         else if (const auto c = compost_del_registre(r))
-            ++fallats[{c->nom, c->fórmula}];
+            ++fallats[{c->nom, c->formula}];
     }
     const bool quadra = static_cast<int>(d.registres.size()) == f.exercicis && correctes == f.encerts;
     f.estat = quadra ? Estat_fila::Correcte : Estat_fila::No_quadra;
@@ -150,27 +150,27 @@ Fila_resum fila(const Sessió_llegida &s, std::map<std::pair<std::string, std::s
 
 } // namespace
 
-std::optional<DadesSessió> llegeix_per_resum(std::string_view bytes) {
+std::optional<DadesSessio> llegeix_per_resum(std::string_view bytes) {
     const auto pla = text_pla(bytes);
     if (const auto *text = std::get_if<std::string>(&pla)) {
         auto llegit = llegeix_text_pla(*text, true);
-        if (auto *d = std::get_if<DadesSessió>(&llegit)) return std::move(*d);
+        if (auto *d = std::get_if<DadesSessio>(&llegit)) return std::move(*d);
     }
     return std::nullopt;
 }
 
-Resum resumeix(const std::vector<Sessió_llegida> &sessions) {
+Resum resumeix(const std::vector<Sessio_llegida> &sessions) {
     Resum r;
     std::map<std::pair<std::string, std::string>, int> fallats;
-    std::array<Quota_família, Nombre_codis> quotes{};
+    std::array<Quota_familia, Nombre_codis> quotes{};
     long long suma_notes = 0;
     for (int k = 0; k < Nombre_codis; ++k)
-        quotes[k].família = k;
-    for (const Sessió_llegida &s : sessions) {
+        quotes[k].familia = k;
+    for (const Sessio_llegida &s : sessions) {
         r.files.push_back(fila(s, fallats));
         const Fila_resum &f = r.files.back();
-        if (f.estat == Estat_fila::Il·legible) {
-            ++r.il·legibles;
+        if (f.estat == Estat_fila::Illegible) {
+            ++r.illegibles;
             continue;
         }
         ++r.alumnes;
@@ -179,17 +179,17 @@ Resum resumeix(const std::vector<Sessió_llegida> &sessions) {
             suma_notes += f.nota;
         }
         for (int k = 0; k < Nombre_codis; ++k) {
-            quotes[k].encerts += f.encerts_família[k];
-            quotes[k].total += f.total_família[k];
+            quotes[k].encerts += f.encerts_familia[k];
+            quotes[k].total += f.total_familia[k];
         }
     }
     if (r.alumnes_amb_nota > 0)
         r.nota_mitjana = static_cast<int>(divideix_arrodonit(suma_notes, r.alumnes_amb_nota));
 
     // Weakest share first (compared exactly, not as rounded percentages); ties in counter order.
-    r.famílies.assign(quotes.begin(), quotes.end());
+    r.families.assign(quotes.begin(), quotes.end());
     std::stable_sort(
-        r.famílies.begin(), r.famílies.end(), [](const Quota_família &a, const Quota_família &b) {
+        r.families.begin(), r.families.end(), [](const Quota_familia &a, const Quota_familia &b) {
             if ((a.total == 0) != (b.total == 0)) return b.total == 0;
             if (a.total == 0) return false;
             return static_cast<long long>(a.encerts) * b.total < static_cast<long long>(b.encerts) * a.total;
@@ -201,14 +201,14 @@ Resum resumeix(const std::vector<Sessió_llegida> &sessions) {
         ordenats.push_back({clau(compost.first), {compost.first, compost.second, vegades}});
     const auto primer = [](const auto &a, const auto &b) {
         if (a.second.vegades != b.second.vegades) return a.second.vegades > b.second.vegades;
-        return std::tie(a.first, a.second.nom, a.second.fórmula) <
-               std::tie(b.first, b.second.nom, b.second.fórmula);
+        return std::tie(a.first, a.second.nom, a.second.formula) <
+               std::tie(b.first, b.second.nom, b.second.formula);
     };
-    const std::size_t n = std::min(Màxim_fallats, ordenats.size());
+    const std::size_t n = std::min(Maxim_fallats, ordenats.size());
     std::partial_sort(ordenats.begin(), ordenats.begin() + static_cast<std::ptrdiff_t>(n), ordenats.end(),
                       primer);
     for (std::size_t i = 0; i < n; ++i)
-        r.més_fallats.push_back(std::move(ordenats[i].second));
+        r.mes_fallats.push_back(std::move(ordenats[i].second));
     return r;
 }
 

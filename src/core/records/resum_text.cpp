@@ -15,52 +15,52 @@ std::string omple(const std::string &text, std::size_t ample, bool dreta) {
 }
 
 // A table of text cells, one line each; the columns flagged in `dreta` are aligned right.
-std::vector<std::string> alinea(const std::vector<std::vector<std::string>> &cel·les,
+std::vector<std::string> alinea(const std::vector<std::vector<std::string>> &celles,
                                 const std::vector<bool> &dreta) {
     std::vector<std::size_t> ample(dreta.size(), 0);
-    for (const auto &fila : cel·les)
+    for (const auto &fila : celles)
         for (std::size_t c = 0; c < fila.size(); ++c)
             ample[c] = std::max(ample[c], longitud(fila[c]));
-    std::vector<std::string> línies;
-    for (const auto &fila : cel·les) {
-        std::string línia;
+    std::vector<std::string> linies;
+    for (const auto &fila : celles) {
+        std::string linia;
         for (std::size_t c = 0; c < fila.size(); ++c)
-            línia += (c ? "  " : "") + omple(fila[c], ample[c], dreta[c]);
-        while (!línia.empty() && línia.back() == ' ')
-            línia.pop_back();
-        línies.push_back(línia);
+            linia += (c ? "  " : "") + omple(fila[c], ample[c], dreta[c]);
+        while (!linia.empty() && linia.back() == ' ')
+            linia.pop_back();
+        linies.push_back(linia);
     }
-    return línies;
+    return linies;
 }
 
-std::string fracció(int encerts, int total) {
+std::string fraccio(int encerts, int total) {
     return total > 0 ? std::to_string(encerts) + "/" + std::to_string(total) : "-";
 }
 
 std::vector<std::string> taula_alumnes(const Resum &r) {
-    std::vector<std::vector<std::string>> cel·les;
-    std::vector<std::string> capçalera{"Arxiu", "Nom", "Data", "Exercicis", "Encerts", "%", "Nota"};
+    std::vector<std::vector<std::string>> celles;
+    std::vector<std::string> capcalera{"Arxiu", "Nom", "Data", "Exercicis", "Encerts", "%", "Nota"};
     std::vector<bool> dreta{false, false, false, true, true, true, true};
     for (const char *codi : Codis_exercici) {
-        capçalera.push_back(codi);
+        capcalera.push_back(codi);
         dreta.push_back(true);
     }
-    capçalera.push_back("Estat");
+    capcalera.push_back("Estat");
     dreta.push_back(false);
-    cel·les.push_back(capçalera);
+    celles.push_back(capcalera);
     for (const Fila_resum &f : r.files) {
         std::vector<std::string> fila{f.arxiu, f.nom, f.data};
-        const bool llegida = f.estat != Estat_fila::Il·legible;
+        const bool llegida = f.estat != Estat_fila::Illegible;
         fila.push_back(llegida ? std::to_string(f.exercicis) : "");
         fila.push_back(llegida ? std::to_string(f.encerts) : "");
         fila.push_back(llegida && f.exercicis > 0 ? std::to_string(f.percentatge) : "");
         fila.push_back(llegida && f.exercicis > 0 ? text_nota(f.nota) : "");
         for (int k = 0; k < Nombre_codis; ++k)
-            fila.push_back(llegida ? fracció(f.encerts_família[k], f.total_família[k]) : "");
+            fila.push_back(llegida ? fraccio(f.encerts_familia[k], f.total_familia[k]) : "");
         fila.push_back(text_estat(f.estat));
-        cel·les.push_back(fila);
+        celles.push_back(fila);
     }
-    return alinea(cel·les, dreta);
+    return alinea(celles, dreta);
 }
 
 std::string vegades(int n) {
@@ -78,21 +78,21 @@ std::string nota_decimal(int nota) {
 Text_resum text_resum(const Resum &r) {
     Text_resum t;
     t.xifres = "Alumnes: " + std::to_string(r.alumnes);
-    if (r.il·legibles > 0) t.xifres += "    Arxius il·legibles: " + std::to_string(r.il·legibles);
+    if (r.illegibles > 0) t.xifres += "    Arxius il·legibles: " + std::to_string(r.illegibles);
     t.xifres +=
         "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? text_nota(r.nota_mitjana) : std::string("-"));
     t.alumnes = taula_alumnes(r);
 
-    std::vector<std::vector<std::string>> famílies;
-    for (const Quota_família &q : r.famílies)
-        famílies.push_back({Noms_família[q.família], Codis_exercici[q.família], fracció(q.encerts, q.total),
+    std::vector<std::vector<std::string>> families;
+    for (const Quota_familia &q : r.families)
+        families.push_back({Noms_familia[q.familia], Codis_exercici[q.familia], fraccio(q.encerts, q.total),
                             q.total > 0 ? std::to_string(percentatge(q.encerts, q.total)) + " %" : ""});
-    t.famílies = alinea(famílies, {false, false, true, true});
+    t.families = alinea(families, {false, false, true, true});
 
     std::vector<std::vector<std::string>> fallats;
-    for (std::size_t i = 0; i < r.més_fallats.size(); ++i) {
-        const Compost_fallat &c = r.més_fallats[i];
-        fallats.push_back({std::to_string(i + 1) + ".", c.nom, c.fórmula, vegades(c.vegades)});
+    for (std::size_t i = 0; i < r.mes_fallats.size(); ++i) {
+        const Compost_fallat &c = r.mes_fallats[i];
+        fallats.push_back({std::to_string(i + 1) + ".", c.nom, c.formula, vegades(c.vegades)});
     }
     t.fallats =
         fallats.empty() ? std::vector<std::string>{"cap"} : alinea(fallats, {true, false, false, true});
@@ -101,13 +101,13 @@ Text_resum text_resum(const Resum &r) {
 
 std::string taula_resum(const Resum &r) {
     const Text_resum t = text_resum(r);
-    std::string text = std::string(Títol_resum) + "\n\n" + t.xifres + "\n\n";
+    std::string text = std::string(Titol_resum) + "\n\n" + t.xifres + "\n\n";
     for (const std::string &l : t.alumnes)
         text += l + "\n";
-    text += std::string("\n") + Títol_famílies + "\n";
-    for (const std::string &l : t.famílies)
+    text += std::string("\n") + Titol_families + "\n";
+    for (const std::string &l : t.families)
         text += "  " + l + "\n";
-    text += std::string("\n") + Títol_fallats + "\n";
+    text += std::string("\n") + Titol_fallats + "\n";
     for (const std::string &l : t.fallats)
         text += "  " + l + "\n";
     return text;
@@ -131,7 +131,7 @@ std::string csv_resum(const Resum &r) {
         text += std::string(",") + codi + "_encerts," + codi + "_total";
     text += "\r\n";
     for (const Fila_resum &f : r.files) {
-        const bool llegida = f.estat != Estat_fila::Il·legible;
+        const bool llegida = f.estat != Estat_fila::Illegible;
         const auto nombre = [llegida](int n) { return llegida ? std::to_string(n) : std::string(); };
         text += camp_csv(f.arxiu) + "," + camp_csv(f.nom) + "," + camp_csv(f.data) + "," +
                 nombre(f.exercicis) + "," + nombre(f.encerts) + "," +
@@ -139,7 +139,7 @@ std::string csv_resum(const Resum &r) {
                 (llegida && f.exercicis > 0 ? nota_decimal(f.nota) : "") + "," +
                 camp_csv(text_estat(f.estat));
         for (int k = 0; k < Nombre_codis; ++k)
-            text += "," + nombre(f.encerts_família[k]) + "," + nombre(f.total_família[k]);
+            text += "," + nombre(f.encerts_familia[k]) + "," + nombre(f.total_familia[k]);
         text += "\r\n";
     }
     return text;

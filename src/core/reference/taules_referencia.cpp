@@ -6,8 +6,8 @@
 
 namespace quimerix {
 
-const std::array<std::string, 10> &Taula_de_Valències() {
-    static const std::array<std::string, 10> línies{
+const std::array<std::string, 10> &Taula_de_Valencies() {
+    static const std::array<std::string, 10> linies{
     R"(|                METALLS               |\\\\\\\|               NO METALLS              |)",
     R"(|  1 |  2 |  3 | 1,2 | 1,3 | 2,3 | 2,4 |\\\\\\\|(1)|(3)|2,(4)|1,(3),5|  (2)  |   (1)   |)",
     R"(|----|----|----|-----|-----|-----|-----|///////|---|---|-----|-------|-------|---------|)",
@@ -18,11 +18,11 @@ const std::array<std::string, 10> &Taula_de_Valències() {
     R"(| Cs | Ba |    |     |     |     |     |\\\\\\\|   |   |     |       |   S   |    Cl   |)",
     R"(| Ag | Zn |    |     |     |     |     |///////|   |   |     |       |   Se  |    Br   |)",
     R"(|    | Cd |    |     |     |     |     |\\\\\\\|   |   |     |       |   Te  |    I    |)"};
-    return línies;
+    return linies;
 }
 
-const std::array<std::string, 9> &Símbols() {
-    static const std::array<std::string, 9> línies{
+const std::array<std::string, 9> &Simbols() {
+    static const std::array<std::string, 9> linies{
     R"(Alumini--> Al |  Carboni--> C  |  Fluor----> F  |  Nitrogen-----> N  |  Silici---> Si)",
     R"(Antimoni-> Sb |  Cesi-----> Cs |  Fòsfor---> P  |  Or-----------> Au |  Sodi-----> Na)",
     R"(Arsènic--> As |  Clor-----> Cl |  Hidrogen-> H  |  Oxigen-------> O  |  Sofre----> S )",
@@ -32,15 +32,15 @@ const std::array<std::string, 9> &Símbols() {
     R"(Brom-----> Br |  Estany---> Sn |  Manganès-> Mn |  Potassi------> K  |               )",
     R"(Cadmi----> Cd |  Estronci-> Sr |  Mercuri--> Hg |  Rubidi-------> Rb |               )",
     R"(Calci----> Ca |  Ferro----> Fe |  Níquel---> Ni |  Seleni-------> Se |               )"};
-    return línies;
+    return linies;
 }
 
-std::string Autor(const std::string &versió) {
-    return " Sobre el programa...\r\n\r\nQUIMERIX\r\nVersió " + versió +
+std::string Autor(const std::string &versio) {
+    return " Sobre el programa...\r\n\r\nQUIMERIX\r\nVersió " + versio +
            "\r\n\r\nFet per l'equip de QUIMERIX per practicar la formulació inorgànica.";
 }
 
-const std::string &Versió() {
+const std::string &Versio() {
     static const std::string v = QUIMERIX_VERSIO;
     return v;
 }

@@ -8,12 +8,12 @@
 namespace quimerix {
 
 // Label81: ten lines; the group valence of a non-metal is the one in brackets.
-const std::array<std::string, 10> &Taula_de_Valències();
+const std::array<std::string, 10> &Taula_de_Valencies();
 // Label92: nine lines of five columns, alphabetical by name down each column.
-const std::array<std::string, 9> &Símbols();
+const std::array<std::string, 9> &Simbols();
 // Label86: the about text, lines joined by CR LF.
-std::string Autor(const std::string &versió);
+std::string Autor(const std::string &versio);
 // The version of the program, set by the build.
-const std::string &Versió();
+const std::string &Versio();
 
 } // namespace quimerix

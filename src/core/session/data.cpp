@@ -6,27 +6,27 @@ namespace quimerix {
 
 namespace {
 
-bool de_traspàs(int any) {
+bool de_traspas(int any) {
     return (any % 4 == 0 && any % 100 != 0) || any % 400 == 0;
 }
 
 int dies_del_mes(int any, int mes) {
     static constexpr int dies[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return mes == 2 && de_traspàs(any) ? 29 : dies[mes - 1];
+    return mes == 2 && de_traspas(any) ? 29 : dies[mes - 1];
 }
 
-bool és_espai(char c) {
+bool es_espai(char c) {
     return c == ' ' || c == '\t';
 }
 
 // Reads a run of digits from `i`; nothing when there is none or it is longer than `màxim`.
-std::optional<int> nombre(std::string_view text, std::size_t &i, std::size_t màxim, std::size_t &xifres) {
+std::optional<int> nombre(std::string_view text, std::size_t &i, std::size_t maxim, std::size_t &xifres) {
     const std::size_t inici = i;
     int valor = 0;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
         valor = valor * 10 + (text[i] - '0');
         ++i;
-        if (i - inici > màxim) return std::nullopt;
+        if (i - inici > maxim) return std::nullopt;
     }
     xifres = i - inici;
     if (xifres == 0) return std::nullopt;
@@ -42,9 +42,9 @@ std::string escriu_data(Data data) {
 }
 
 std::optional<Data> llegeix_data(std::string_view text, int any_actual) {
-    while (!text.empty() && és_espai(text.front()))
+    while (!text.empty() && es_espai(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && és_espai(text.back()))
+    while (!text.empty() && es_espai(text.back()))
         text.remove_suffix(1);
     std::size_t i = 0, xifres = 0;
     const auto dia = nombre(text, i, 2, xifres);
@@ -62,7 +62,7 @@ std::optional<Data> llegeix_data(std::string_view text, int any_actual) {
     return Data{*any, *mes, *dia};
 }
 
-bool és_posterior(std::string_view text, Data avui) {
+bool es_posterior(std::string_view text, Data avui) {
     const auto data = llegeix_data(text, avui.any);
     return data && *data > avui;
 }

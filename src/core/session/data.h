@@ -25,6 +25,6 @@ std::string escriu_data(Data data);
 std::optional<Data> llegeix_data(std::string_view text, int any_actual);
 
 // Whether `text` is a date later than `avui`; false for a text that is no date.
-bool és_posterior(std::string_view text, Data avui);
+bool es_posterior(std::string_view text, Data avui);
 
 } // namespace quimerix

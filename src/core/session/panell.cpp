@@ -2,24 +2,24 @@
 
 namespace quimerix {
 
-EstatBotó Panell::botó(Botó b, const Situació_panell &s) const {
+EstatBoto Panell::boto(Boto b, const Situacio_panell &s) const {
     const bool en_curs = s.fase == Fase::EnCurs;
-    EstatBotó e;
+    EstatBoto e;
     switch (b) {
-    case Botó::Teoria:
-    case Botó::Valències:
-    case Botó::Símbols:
+    case Boto::Teoria:
+    case Boto::Valencies:
+    case Boto::Simbols:
         e.ofert = en_curs && s.consulta;
         break;
-    case Botó::Informe:
+    case Boto::Informe:
         e.ofert = s.fase != Fase::Inactiu;
         break;
-    case Botó::Ajuda:
+    case Boto::Ajuda:
         e.ofert = en_curs && s.incorrecte;
         break;
-    case Botó::Guia:
-    case Botó::Crèdits:
-    case Botó::Autor:
+    case Boto::Guia:
+    case Boto::Credits:
+    case Boto::Autor:
         e.ofert = true;
         break;
     }
@@ -28,23 +28,23 @@ EstatBotó Panell::botó(Botó b, const Situació_panell &s) const {
     return e;
 }
 
-bool Panell::prem(Botó b, const Situació_panell &s) {
-    if (!botó(b, s).actiu) return false;
+bool Panell::prem(Boto b, const Situacio_panell &s) {
+    if (!boto(b, s).actiu) return false;
     vista_ = Vista_de[static_cast<int>(b)];
-    if (vista_ == Vista::Crèdits) imatge_ = 0;
+    if (vista_ == Vista::Credits) imatge_ = 0;
     return true;
 }
 
-void Panell::mostra_estadístiques() {
-    vista_ = Vista::Estadístiques;
+void Panell::mostra_estadistiques() {
+    vista_ = Vista::Estadistiques;
 }
 
-void Panell::després_de_corregir() {
-    if (mostra_autor()) vista_ = Vista::Estadístiques;
+void Panell::despres_de_corregir() {
+    if (mostra_autor()) vista_ = Vista::Estadistiques;
 }
 
 void Panell::tic_imatge() {
-    if (vista_ == Vista::Crèdits) imatge_ = (imatge_ + 1) % Nombre_imatges;
+    if (vista_ == Vista::Credits) imatge_ = (imatge_ + 1) % Nombre_imatges;
 }
 
 } // namespace quimerix

@@ -8,27 +8,27 @@
 namespace quimerix {
 
 // What the shared area shows.
-enum class Vista { Estadístiques, Professor, Teoria, Valències, Símbols, Guia, Crèdits, Autor };
+enum class Vista { Estadistiques, Professor, Teoria, Valencies, Simbols, Guia, Credits, Autor };
 
 // The panel's buttons, in the order cmdTeoria, cmdValències, cmdSímbols, cmdInforme, cmdAjuda,
 // cmdHelp, cmdCrèdits, cmdAutor. Each one brings up the view of the same position in `Vista_de`.
-enum class Botó { Teoria, Valències, Símbols, Informe, Ajuda, Guia, Crèdits, Autor };
+enum class Boto { Teoria, Valencies, Simbols, Informe, Ajuda, Guia, Credits, Autor };
 inline constexpr int Nombre_botons = 8;
 
 inline constexpr std::array<Vista, Nombre_botons> Vista_de{
-    Vista::Teoria, Vista::Valències, Vista::Símbols, Vista::Estadístiques,
-    Vista::Professor, Vista::Guia, Vista::Crèdits, Vista::Autor};
+    Vista::Teoria, Vista::Valencies, Vista::Simbols, Vista::Estadistiques,
+    Vista::Professor, Vista::Guia, Vista::Credits, Vista::Autor};
 
-struct EstatBotó {
+struct EstatBoto {
     bool ofert = false;  // visible
     bool actiu = false;  // enabled (offered and not the pressed tab)
     bool premut = false; // the tab whose view is up: disabled, painted as the button face
-    bool operator==(const EstatBotó &) const = default;
+    bool operator==(const EstatBoto &) const = default;
 };
 
 // What the panel needs to know of the session.
 enum class Fase { Inactiu, EnCurs, Acabada };
-struct Situació_panell {
+struct Situacio_panell {
     Fase fase = Fase::Inactiu;
     bool consulta = false;   // notes, symbols and valences may be consulted (Check10)
     bool incorrecte = false; // the exercise on screen has been corrected and was wrong
@@ -39,24 +39,24 @@ inline constexpr int Nombre_imatges = 4;
 class Panell {
   public:
     Vista vista() const { return vista_; }
-    EstatBotó botó(Botó b, const Situació_panell &s) const;
+    EstatBoto boto(Boto b, const Situacio_panell &s) const;
     // A press on a button: brings its view up when the button is enabled; true when it did.
-    bool prem(Botó b, const Situació_panell &s);
+    bool prem(Boto b, const Situacio_panell &s);
 
     // The start, each new exercise and the end of a set bring the statistics back.
-    void mostra_estadístiques();
+    void mostra_estadistiques();
     // A correction takes the credits and the about text away; other views stay.
-    void després_de_corregir();
+    void despres_de_corregir();
 
     // The about text (Label86) is up.
-    bool mostra_autor() const { return vista_ == Vista::Crèdits || vista_ == Vista::Autor; }
+    bool mostra_autor() const { return vista_ == Vista::Credits || vista_ == Vista::Autor; }
     // Which of the four credits pictures is shown (0..3), or -1 for none.
-    int imatge() const { return vista_ == Vista::Crèdits ? imatge_ : -1; }
+    int imatge() const { return vista_ == Vista::Credits ? imatge_ : -1; }
     // One tick of the picture timer: the next picture while the credits are up.
     void tic_imatge();
 
   private:
-    Vista vista_ = Vista::Crèdits; // the idle window greets with the credits
+    Vista vista_ = Vista::Credits; // the idle window greets with the credits
     int imatge_ = 0;
 };
 

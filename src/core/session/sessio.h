@@ -19,25 +19,25 @@
 
 namespace quimerix {
 
-enum class Icona { Informació, Exclamació };
+enum class Icona { Informacio, Exclamacio };
 
-inline const std::string Títol_atenció = " Atenció !";
-inline const std::string Títol_informació = " Informació !";
+inline const std::string Titol_atencio = " Atenció !";
+inline const std::string Titol_informacio = " Informació !";
 // The title of boxes that have none of their own.
-inline const std::string Títol_programa = "QUIMERIX";
+inline const std::string Titol_programa = "QUIMERIX";
 
 // Modal questions and notices; the program answers them with message boxes, tests with a script.
 class Missatges {
   public:
     virtual ~Missatges() = default;
     // A Yes/No question; true for Yes.
-    virtual bool pregunta(const std::string &títol, const std::string &text, Icona icona) = 0;
+    virtual bool pregunta(const std::string &titol, const std::string &text, Icona icona) = 0;
     // A notice with an OK button.
-    virtual void avisa(const std::string &títol, const std::string &text, Icona icona) = 0;
+    virtual void avisa(const std::string &titol, const std::string &text, Icona icona) = 0;
 };
 
 // The task option buttons Option1..Option4.
-enum class Opció_tasca { Formular = 1, Anomenar = 2, Alternat = 3, Aleatori = 4 };
+enum class Opcio_tasca { Formular = 1, Anomenar = 2, Alternat = 3, Aleatori = 4 };
 
 // Where the session stands; decides what "continue" (Enter) means.
 enum class Estat {
@@ -49,37 +49,37 @@ enum class Estat {
 };
 
 struct Opcions {
-    Caselles famílies{true, true, true, true, true, true, true}; // Check1..Check7
-    Opció_tasca tasca = Opció_tasca::Alternat;                   // Option1..Option4
+    Caselles families{true, true, true, true, true, true, true}; // Check1..Check7
+    Opcio_tasca tasca = Opcio_tasca::Alternat;                   // Option1..Option4
     int nombre_exercicis = 25;                                   // Label45
     int segons = 30;                                             // Label46
     bool assistent = true;                                       // Check8
     bool consulta = true;                                        // Check10
-    bool límit_temps = true;                                     // Check11
+    bool limit_temps = true;                                     // Check11
 };
 
-inline constexpr int Segons_màxim = 120;
+inline constexpr int Segons_maxim = 120;
 
 // Compounds each family box can give (Check1..Check7), counted from the draw's tables.
 std::array<int, Nombre_caselles> compostos_per_casella(const Generador &g);
 // "hh:mm:ss" of a number of seconds; the hours may pass 23 (55:10:00).
 std::string format_temps(long long segons);
 
-class Sessió {
+class Sessio {
   public:
     // Loads the tables, draws the first task and shuffles the decks, in that order, from `font`.
-    Sessió(FontAleatoria &font, Missatges &missatges);
-    Sessió(const Sessió &) = delete;
-    Sessió &operator=(const Sessió &) = delete;
+    Sessio(FontAleatoria &font, Missatges &missatges);
+    Sessio(const Sessio &) = delete;
+    Sessio &operator=(const Sessio &) = delete;
 
     // ---- Options (changes are ignored once the session has started) ----
 
     // The options as they stand.
     const Opcions &opcions() const { return opcions_; }
     // Ticks or unticks a family box (0..6 = Check1..Check7); warns when none is left ticked.
-    void posa_família(int casella, bool marcada);
+    void posa_familia(int casella, bool marcada);
     // Selects one of the four task options.
-    void posa_tasca(Opció_tasca tasca);
+    void posa_tasca(Opcio_tasca tasca);
     // Command2 / Command1: one exercise more / fewer, within 1..Nombre_combinacions.
     void augmenta_exercicis();
     void disminueix_exercicis();
@@ -95,7 +95,7 @@ class Sessió {
     // Check10: theory notes, symbols and valences may be consulted.
     void posa_consulta(bool v);
     // Check11: time limit per answer (unticking stops the countdown).
-    void posa_límit_temps(bool v);
+    void posa_limit_temps(bool v);
     // Whether a session data file has been chosen (set by the file part when it saves).
     void posa_arxiu_actiu(bool v);
     bool Arxiu_actiu() const { return arxiu_actiu_; }
@@ -104,25 +104,25 @@ class Sessió {
     // Label44: estimated time of the set, "hh:mm:ss".
     std::string Temps_Estimat() const;
     // Label48 shown and the start button hidden: no family is ticked.
-    bool cal_seleccionar_família() const { return nombre_combinacions_ == 0; }
+    bool cal_seleccionar_familia() const { return nombre_combinacions_ == 0; }
 
     // ---- Start ----
 
     // "D'acord": asks about the missing file, name and date (each may refuse, leaving everything
     // as it was), then clears records and statistics, freezes the options and starts. True when
     // the session started. Without a time limit the first exercise is shown at once.
-    bool comença(const std::string &nom, const std::string &data);
+    bool comenca(const std::string &nom, const std::string &data);
     // "Nom i cognoms: " + name padded to 66 characters + "  Data: " + date.
-    const std::string &Capçalera_sessió() const { return capçalera_; }
+    const std::string &Capcalera_sessio() const { return capcalera_; }
     // Set by the start; the countdown only runs after it.
-    bool Sessió_iniciada() const { return iniciada_; }
+    bool Sessio_iniciada() const { return iniciada_; }
 
     // ---- Cycle (each call does nothing in a state where it has no meaning) ----
 
     // Where the session stands.
     Estat estat() const { return estat_; }
     // cmdSegüent: draws and shows the next exercise, or ends the set.
-    void Següent();
+    void Seguent();
     // cmdCorregir: corrects the answer as it stands in resposta() (only while one is pending).
     void corregeix();
     // Enter: corrects when an answer is pending, asks the next exercise when one was corrected.
@@ -150,7 +150,7 @@ class Sessió {
     // "Formular" or "Anomenar"; empty before the first exercise.
     const std::string &Pantalla_actual() const { return pantalla_; }
     // Label85: "Formula:" or "Anomena:".
-    std::string Instrucció() const;
+    std::string Instruccio() const;
     // The exercise in hand: expected boxes, visible boxes, brackets, code, comment.
     const Exercici &Exercici_actual() const { return exercici_; }
     // The name asked on the formula screen (first letter small).
@@ -163,53 +163,53 @@ class Sessió {
     bool mostra_correcte() const { return estat_ == Estat::Corregit && resultat_ == Resultat_correcte; }
     bool mostra_incorrecte() const { return estat_ == Estat::Corregit && resultat_ == Resultat_incorrecte; }
     // The expected formula shown: a wrong formula.
-    bool mostra_fórmula_esperada() const { return mostra_incorrecte() && mode_exercici_ == Tasca::Formular; }
+    bool mostra_formula_esperada() const { return mostra_incorrecte() && mode_exercici_ == Tasca::Formular; }
     // The brackets of the expected formula shown: a wrong formula with a group subscript.
-    bool mostra_claudàtors_esperats() const;
+    bool mostra_claudators_esperats() const;
     // The expected name shown: a wrong name.
     bool mostra_nom_esperat() const { return mostra_incorrecte() && mode_exercici_ == Tasca::Anomenar; }
     // cmdAjuda (the professor's comment) offered: the last answer was wrong.
-    bool ofereix_professor() const { return botó(Botó::Ajuda).ofert; }
+    bool ofereix_professor() const { return boto(Boto::Ajuda).ofert; }
     // cmdPrint shown (from the start of a set on) and enabled (once an exercise has been corrected).
-    bool ofereix_impressió() const { return estat_ != Estat::Inactiu; }
-    bool impressió_activa() const { return estat_ != Estat::Inactiu && registre_.Nombre_registres() > 0; }
+    bool ofereix_impressio() const { return estat_ != Estat::Inactiu; }
+    bool impressio_activa() const { return estat_ != Estat::Inactiu && registre_.Nombre_registres() > 0; }
 
     // ---- The reference panel ----
 
     // Which view the shared area shows, and the picture of the credits.
     const Panell &panell() const { return panell_; }
     // What the panel's rules read from the session.
-    Situació_panell situació_panell() const;
+    Situacio_panell situacio_panell() const;
     // Offered, enabled and pressed state of one of the panel's buttons.
-    EstatBotó botó(Botó b) const { return panell_.botó(b, situació_panell()); }
+    EstatBoto boto(Boto b) const { return panell_.boto(b, situacio_panell()); }
     // A press on one of the panel's buttons; nothing happens when the button is not enabled.
-    void prem(Botó b) { panell_.prem(b, situació_panell()); }
+    void prem(Boto b) { panell_.prem(b, situacio_panell()); }
     // One tick of the credits' picture timer.
     void tic_imatge() { panell_.tic_imatge(); }
 
     // Number of the exercise in hand, 0 before the first.
-    int número_exercici() const { return número_; }
+    int numero_exercici() const { return numero_; }
     // Number of exercises requested.
     int exercicis_demanats() const { return opcions_.nombre_exercicis; }
     // Seconds left for the answer.
     int segons_restants() const { return segons_restants_; }
     // The time is nearly up (5 seconds or fewer): the countdown is shown in red.
-    bool temps_gairebé_esgotat() const { return vermell_; }
+    bool temps_gairebe_esgotat() const { return vermell_; }
     // The countdown counts (the window may keep its timer running; tic() decides).
     bool crono_actiu() const { return crono_; }
     // The set is over ("S'han completat tots els exercicis").
-    bool sèrie_acabada() const { return estat_ == Estat::Acabada; }
+    bool serie_acabada() const { return estat_ == Estat::Acabada; }
 
     // Counters, the twelve cells, hits over total and percentage.
-    const Estadístiques &estadístiques() const { return estadístiques_; }
+    const Estadistiques &estadistiques() const { return estadistiques_; }
     // Text_estadístiques: the fourteen statistics captions kept for the session file.
-    const std::array<std::string, 14> &Text_estadístiques() const { return text_estadístiques_; }
+    const std::array<std::string, 14> &Text_estadistiques() const { return text_estadistiques_; }
     // The history as shown: exercises, answers, corrections.
     const std::array<std::string, 3> &historial_visible() const { return historial_visible_; }
     // The captions of the last correction, shown with the next exercise.
     const std::array<std::string, 3> &Historial_pendent() const { return historial_pendent_; }
     // The set as plain data, for the session file, the report and the summary.
-    DadesSessió dades() const;
+    DadesSessio dades() const;
     // Registre_exercicis and Nombre_registres.
     const Registre &registre() const { return registre_; }
     // The tables the exercises are built from.
@@ -220,9 +220,9 @@ class Sessió {
     // ---- Hooks for the session file and the report ----
 
     // Called after the start and after each correction when Arxiu_actiu: rewrite the file.
-    std::function<void(const Sessió &)> en_desar;
+    std::function<void(const Sessio &)> en_desar;
     // Called when the student answers Yes to printing the report at the end of the set.
-    std::function<void(const Sessió &)> en_imprimir;
+    std::function<void(const Sessio &)> en_imprimir;
 
   private:
     void recalcula_combinacions();
@@ -243,7 +243,7 @@ class Sessió {
 
     Estat estat_ = Estat::Inactiu;
     bool iniciada_ = false;
-    std::string capçalera_;
+    std::string capcalera_;
     int temps_resposta_ = 0;
 
     Exercici exercici_;
@@ -254,13 +254,13 @@ class Sessió {
     Resposta resposta_;
     int resultat_ = 0;
 
-    int número_ = 0;
+    int numero_ = 0;
     int segons_restants_ = 0;
     bool crono_ = false;
     bool vermell_ = false;
 
-    Estadístiques estadístiques_;
-    std::array<std::string, 14> text_estadístiques_{};
+    Estadistiques estadistiques_;
+    std::array<std::string, 14> text_estadistiques_{};
     Historial historial_;
     std::array<std::string, 3> historial_visible_{};
     std::array<std::string, 3> historial_pendent_{};

@@ -7,14 +7,14 @@
 namespace quimerix {
 namespace {
 
-struct Classe_combinació {
-    char32_t primer, últim;
+struct Classe_combinacio {
+    char32_t primer, ultim;
     int classe;
 };
 
 // A character's canonical decomposition one level deep: `a` alone (`b` == 0) or `a` + `b`.
 // `compon` marks the primary composites, the pairs that composition puts back together.
-struct Descomposició {
+struct Descomposicio {
     char32_t c, a, b;
     bool compon;
 };
@@ -27,15 +27,15 @@ constexpr char32_t LCount = 19, VCount = 21, TCount = 28, NCount = VCount * TCou
 
 int classe(char32_t c) {
     const auto it = std::upper_bound(std::begin(kClasses), std::end(kClasses), c,
-                                     [](char32_t x, const Classe_combinació &r) { return x < r.primer; });
+                                     [](char32_t x, const Classe_combinacio &r) { return x < r.primer; });
     if (it == std::begin(kClasses)) return 0;
     const auto &r = *std::prev(it);
-    return c <= r.últim ? r.classe : 0;
+    return c <= r.ultim ? r.classe : 0;
 }
 
-const Descomposició *descomposició(char32_t c) {
+const Descomposicio *descomposicio(char32_t c) {
     const auto it = std::lower_bound(std::begin(kDescomposicions), std::end(kDescomposicions), c,
-                                     [](const Descomposició &d, char32_t x) { return d.c < x; });
+                                     [](const Descomposicio &d, char32_t x) { return d.c < x; });
     return (it != std::end(kDescomposicions) && it->c == c) ? it : nullptr;
 }
 
@@ -47,7 +47,7 @@ void descompon(char32_t c, std::u32string &r) {
         if (s % TCount != 0) r.push_back(TBase + s % TCount);
         return;
     }
-    const Descomposició *d = descomposició(c);
+    const Descomposicio *d = descomposicio(c);
     if (!d) {
         r.push_back(c);
         return;
@@ -57,12 +57,12 @@ void descompon(char32_t c, std::u32string &r) {
 }
 
 // The primary composites sorted by their pair.
-const std::vector<Descomposició> &composicions() {
-    static const std::vector<Descomposició> taula = [] {
-        std::vector<Descomposició> v;
-        for (const Descomposició &d : kDescomposicions)
+const std::vector<Descomposicio> &composicions() {
+    static const std::vector<Descomposicio> taula = [] {
+        std::vector<Descomposicio> v;
+        for (const Descomposicio &d : kDescomposicions)
             if (d.compon) v.push_back(d);
-        std::sort(v.begin(), v.end(), [](const Descomposició &x, const Descomposició &y) {
+        std::sort(v.begin(), v.end(), [](const Descomposicio &x, const Descomposicio &y) {
             return x.a != y.a ? x.a < y.a : x.b < y.b;
         });
         return v;
@@ -77,7 +77,7 @@ char32_t compon(char32_t a, char32_t b) {
     if (a >= SBase && a < SBase + SCount && (a - SBase) % TCount == 0 && b > TBase && b < TBase + TCount)
         return a + (b - TBase);
     const auto &v = composicions();
-    const auto it = std::lower_bound(v.begin(), v.end(), std::pair{a, b}, [](const Descomposició &d, auto p) {
+    const auto it = std::lower_bound(v.begin(), v.end(), std::pair{a, b}, [](const Descomposicio &d, auto p) {
         return d.a != p.first ? d.a < p.first : d.b < p.second;
     });
     return (it != v.end() && it->a == a && it->b == b) ? it->c : 0;

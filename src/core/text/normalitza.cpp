@@ -15,7 +15,7 @@ bool invisible(char32_t c) {
 std::string normalitza_entrada(const std::string &text) {
     std::u32string r;
     r.reserve(text.size() + 2);
-    for (char32_t c : a_caràcters(text)) {
+    for (char32_t c : a_caracters(text)) {
         if (invisible(c)) continue;
         if (c == 0x00A0 || c == 0x202F)
             r.push_back(U' ');

@@ -5,22 +5,22 @@ namespace {
 
 // The well-formed sequence at the start of `s` (n bytes left): its character and length, or
 // length 0 when the first byte does not start one.
-struct Seqüència {
+struct Sequencia {
     char32_t c = 0;
     std::size_t llargada = 0;
 };
 
-Seqüència llegeix(const unsigned char *s, std::size_t n) {
+Sequencia llegeix(const unsigned char *s, std::size_t n) {
     const unsigned char b = s[0];
     if (b < 0x80) return {b, 1};
     std::size_t seguits = 0;
-    char32_t c = 0, mínim = 0;
+    char32_t c = 0, minim = 0;
     if (b >= 0xC2 && b <= 0xDF) {
-        seguits = 1, c = b & 0x1F, mínim = 0x80;
+        seguits = 1, c = b & 0x1F, minim = 0x80;
     } else if (b >= 0xE0 && b <= 0xEF) {
-        seguits = 2, c = b & 0x0F, mínim = 0x800;
+        seguits = 2, c = b & 0x0F, minim = 0x800;
     } else if (b >= 0xF0 && b <= 0xF4) {
-        seguits = 3, c = b & 0x07, mínim = 0x10000;
+        seguits = 3, c = b & 0x07, minim = 0x10000;
     } else {
         return {};
     }
@@ -29,18 +29,18 @@ Seqüència llegeix(const unsigned char *s, std::size_t n) {
         if ((s[k] & 0xC0) != 0x80) return {};
         c = (c << 6) | (s[k] & 0x3F);
     }
-    if (c < mínim || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {};
+    if (c < minim || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {};
     return {c, seguits + 1};
 }
 
 } // namespace
 
-std::u32string a_caràcters(const std::string &text) {
+std::u32string a_caracters(const std::string &text) {
     std::u32string r;
     r.reserve(text.size());
     const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
     for (std::size_t i = 0; i < text.size();) {
-        const Seqüència s = llegeix(bytes + i, text.size() - i);
+        const Sequencia s = llegeix(bytes + i, text.size() - i);
         if (s.llargada == 0) {
             r.push_back(bytes[i]);
             ++i;
@@ -76,19 +76,19 @@ std::string a_utf8(const std::u32string &text) {
 }
 
 std::size_t longitud(const std::string &text) {
-    return a_caràcters(text).size();
+    return a_caracters(text).size();
 }
 
-std::string primers_caràcters(const std::string &text, std::size_t n) {
-    std::u32string s = a_caràcters(text);
+std::string primers_caracters(const std::string &text, std::size_t n) {
+    std::u32string s = a_caracters(text);
     if (s.size() <= n) return text;
     s.resize(n);
     return a_utf8(s);
 }
 
-std::string primer_caràcter(const std::string &text) {
+std::string primer_caracter(const std::string &text) {
     if (text.empty()) return {};
-    const Seqüència s = llegeix(reinterpret_cast<const unsigned char *>(text.data()), text.size());
+    const Sequencia s = llegeix(reinterpret_cast<const unsigned char *>(text.data()), text.size());
     return s.llargada == 0 ? a_utf8(std::u32string(1, static_cast<unsigned char>(text[0])))
                            : text.substr(0, s.llargada);
 }

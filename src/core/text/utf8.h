@@ -9,13 +9,13 @@ namespace quimerix {
 // Decodes UTF-8. A byte that does not start a well-formed sequence (a stray continuation byte, a
 // cut sequence, an overlong form, a surrogate, a code point above U+10FFFF) is read as the
 // character of the same value (Latin-1), and decoding goes on with the next byte.
-std::u32string a_caràcters(const std::string &text);
+std::u32string a_caracters(const std::string &text);
 std::string a_utf8(const std::u32string &text);
 // Number of characters (code points) of a UTF-8 text.
 std::size_t longitud(const std::string &text);
 // The first `n` characters of a UTF-8 text (the whole text when it is shorter).
-std::string primers_caràcters(const std::string &text, std::size_t n);
+std::string primers_caracters(const std::string &text, std::size_t n);
 // The first character of a text as UTF-8 ("" for an empty text).
-std::string primer_caràcter(const std::string &text);
+std::string primer_caracter(const std::string &text);
 
 } // namespace quimerix
