@@ -13,10 +13,11 @@ inline quimerix::DadesSessio conjunt_1700() {
     for (int i = 1; i <= 1700; ++i) {
         std::string n = std::to_string(i);
         n = i < 1000 ? " " + n + std::string(i < 10 ? 3 : 2, ' ') : n + "  ";
-        d.registres.push_back(i % 2 ? n + "hipoclorit de manganès (II)            Mn (Cl O)2                     "
-                                          "       CORRECTE\r\n"
-                                    : n + "metafosfat de beril·li                  Be (P O3)                      "
-                                          "       Be (P O3)2\r\n");
+        d.registres.push_back(
+            i % 2 ? n + "hipoclorit de manganès (II)            Mn (Cl O)2                     "
+                        "       CORRECTE\r\n"
+                  : n + "metafosfat de beril·li                  Be (P O3)                      "
+                        "       Be (P O3)2\r\n");
         e.compta(i % 2 ? "MHX" : "HXO", i % 2 ? 2 : 1);
     }
     d.text_estadistiques = e.Text_estadistiques();

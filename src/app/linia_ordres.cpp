@@ -34,6 +34,8 @@ std::string text_ajuda() {
            "  --version     mostra la versió i surt\n";
 }
 
-std::string text_versio() { return "quimerix " QUIMERIX_VERSIO "\n"; }
+std::string text_versio() {
+    return "quimerix " QUIMERIX_VERSIO "\n";
+}
 
 } // namespace quimerix::app

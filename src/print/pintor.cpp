@@ -31,9 +31,12 @@ QFont font_de(double punts, bool negreta) {
 
 QColor color_qt(Color c) {
     switch (c) {
-    case Color::Vermell: return QColor(255, 0, 0);
-    case Color::Blau: return QColor(0, 0, 255);
-    case Color::Negre: break;
+    case Color::Vermell:
+        return QColor(255, 0, 0);
+    case Color::Blau:
+        return QColor(0, 0, 255);
+    case Color::Negre:
+        break;
     }
     return QColor(0, 0, 0);
 }
@@ -77,12 +80,24 @@ class Composicio {
         pagines_.assign(1, {});
         for (const Operacio &op : d.operacions) {
             switch (op.tipus) {
-            case Tipus_operacio::Mida: mida_ = op.valor > 0 ? op.valor : mida_; break;
-            case Tipus_operacio::Negreta: negreta_ = op.valor != 0; break;
-            case Tipus_operacio::Subratllat: subratllat_ = op.valor != 0; break;
-            case Tipus_operacio::Color: color_ = op.color; break;
-            case Tipus_operacio::Text: afegeix(QString::fromStdString(op.text)); break;
-            case Tipus_operacio::Fi_linia: tanca_linia(true); break;
+            case Tipus_operacio::Mida:
+                mida_ = op.valor > 0 ? op.valor : mida_;
+                break;
+            case Tipus_operacio::Negreta:
+                negreta_ = op.valor != 0;
+                break;
+            case Tipus_operacio::Subratllat:
+                subratllat_ = op.valor != 0;
+                break;
+            case Tipus_operacio::Color:
+                color_ = op.color;
+                break;
+            case Tipus_operacio::Text:
+                afegeix(QString::fromStdString(op.text));
+                break;
+            case Tipus_operacio::Fi_linia:
+                tanca_linia(true);
+                break;
             case Tipus_operacio::Nova_pagina:
                 tanca_linia(false);
                 pagines_.emplace_back();
@@ -159,9 +174,13 @@ void pinta_pagina(QPainter &p, const std::vector<Linia> &linies, double escala) 
 
 } // namespace
 
-QString familia_demanada() { return Familia; }
+QString familia_demanada() {
+    return Familia;
+}
 
-QString familia_obtinguda() { return QFontInfo(font_de(10, false)).family(); }
+QString familia_obtinguda() {
+    return QFontInfo(font_de(10, false)).family();
+}
 
 bool pinta(const Document_impressio &d, QPagedPaintDevice &dispositiu) {
     dispositiu.setPageOrientation(d.apaisat ? QPageLayout::Landscape : QPageLayout::Portrait);

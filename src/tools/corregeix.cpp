@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "checking/correccio.h"
-#include "text/normalitza.h"
 #include "ordres.h"
 #include "text.h"
+#include "text/normalitza.h"
 
 using namespace quimerix;
 

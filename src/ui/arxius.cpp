@@ -21,7 +21,8 @@ namespace quimerix::ui {
 
 namespace {
 
-const std::string Pregunta_sobreescriure = "Ja existeix un arxiu amb aquest nom i ruta. Vols sobreescriure'l?";
+const std::string Pregunta_sobreescriure =
+    "Ja existeix un arxiu amb aquest nom i ruta. Vols sobreescriure'l?";
 const std::string Unitat_illegible = "No es pot llegir la unitat seleccionada";
 constexpr int Rol_cami = Qt::UserRole;
 
@@ -45,13 +46,15 @@ QGroupBox *marc(const char *nom, const QString &titol, QWidget *pare) {
 
 frmArxius::frmArxius(Mode mode, const QString &carpeta, Missatges &missatges, QWidget *pare,
                      const QList<Unitat> &unitats)
-    : QDialog(pare), mode_(mode), missatges_(missatges), unitats_(unitats.isEmpty() ? unitats_del_sistema() : unitats),
+    : QDialog(pare), mode_(mode), missatges_(missatges),
+      unitats_(unitats.isEmpty() ? unitats_del_sistema() : unitats),
       ruta_(QString::fromStdString(Ruta_cancel)) {
     setObjectName(QStringLiteral("frmArxius"));
     setModal(true);
     construeix();
     const bool desa = mode_ == Mode::Desar;
-    setWindowTitle(desa ? QStringLiteral("Guardar un arxiu de la sessió") : QStringLiteral("Obrir un arxiu per imprimir-lo"));
+    setWindowTitle(desa ? QStringLiteral("Guardar un arxiu de la sessió")
+                        : QStringLiteral("Obrir un arxiu per imprimir-lo"));
     Label1->setText(desa ? QStringLiteral("Selecciona la ruta i escriu el nom de l'arxiu que vols guardar")
                          : QStringLiteral("Selecciona la ruta i l'arxiu que vols imprimir"));
     FrameNomArxiu->setVisible(desa);
@@ -129,7 +132,8 @@ void frmArxius::construeix() {
     connect(Drive1, &QComboBox::activated, this, [this](int i) { Drive1_Change(i); });
     connect(Dir1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *e) { posa_carpeta(e->data(Rol_cami).toString()); });
-    connect(File1, &QListWidget::itemClicked, this, [this](QListWidgetItem *e) { File1_Click(File1->row(e)); });
+    connect(File1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *e) { File1_Click(File1->row(e)); });
     connect(File1, &QListWidget::currentRowChanged, this, [this](int fila) {
         if (File1->hasFocus() && fila >= 0) File1_Click(fila);
     });
@@ -231,7 +235,8 @@ void frmArxius::Drive1_Change(int index) {
 int frmArxius::unitat_de(const QString &carpeta) const {
     int millor = -1;
     for (int i = 0; i < unitats_.size(); ++i)
-        if (dins(carpeta, unitats_[i].arrel) && (millor < 0 || unitats_[i].arrel.size() > unitats_[millor].arrel.size()))
+        if (dins(carpeta, unitats_[i].arrel) &&
+            (millor < 0 || unitats_[i].arrel.size() > unitats_[millor].arrel.size()))
             millor = i;
     return millor;
 }
@@ -282,8 +287,9 @@ QList<frmArxius::Unitat> frmArxius::unitats_del_sistema() {
     for (const QStorageInfo &v : QStorageInfo::mountedVolumes()) {
         if (!v.isValid() || !v.isReady()) continue;
         if (!unitat_visible(utf8(v.rootPath()), v.fileSystemType().toStdString())) continue;
-        const QString nom = v.displayName() == v.rootPath() ? v.rootPath()
-                                                            : QStringLiteral("%1 (%2)").arg(v.displayName(), v.rootPath());
+        const QString nom = v.displayName() == v.rootPath()
+                                ? v.rootPath()
+                                : QStringLiteral("%1 (%2)").arg(v.displayName(), v.rootPath());
         unitats.append({nom, v.rootPath()});
     }
     return unitats;

@@ -24,7 +24,8 @@ class DisposicioFinestra;
 class ArxiusFinestra {
   public:
     // Puts the controls on `superfície`; from now on every save of `sessió` goes to the chosen file.
-    ArxiusFinestra(QWidget *superficie, DisposicioFinestra &disposicio_finestra, Sessio &sessio, Missatges &missatges);
+    ArxiusFinestra(QWidget *superficie, DisposicioFinestra &disposicio_finestra, Sessio &sessio,
+                   Missatges &missatges);
     ~ArxiusFinestra();
 
     QPushButton *cmdSave, *cmdOpen;

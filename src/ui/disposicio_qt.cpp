@@ -111,7 +111,7 @@ void DisposicioFinestra::colloca(Control &c) {
         aparcat_a = w->x() < 0;
     }
     const auto on = disposicio::colloca(c.tipus, c.registre, percent_amplada_, percent_alcada_, aparcat_a,
-                                         aparcat_c, etiqueta_fixa);
+                                        aparcat_c, etiqueta_fixa);
     if (!on.mou) return;
     c.actual = on.on;
     if (linia) {

@@ -15,11 +15,15 @@ namespace quimerix::ui {
 
 namespace {
 
-void error_impressio(Missatges &m) { m.avisa(Titol_programa, Missatge_error_impressio, Icona::Exclamacio); }
+void error_impressio(Missatges &m) {
+    m.avisa(Titol_programa, Missatge_error_impressio, Icona::Exclamacio);
+}
 
 } // namespace
 
-bool DialegsImpressioQt::hi_ha_impressora() { return !QPrinterInfo::defaultPrinter().isNull(); }
+bool DialegsImpressioQt::hi_ha_impressora() {
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
 
 bool DialegsImpressioQt::previsualitza(const Document_impressio &d) {
     QPrinter impressora(QPrinter::HighResolution);
@@ -64,7 +68,8 @@ void imprimeix_informe(const DadesSessio &d, Missatges &missatges, DialegsImpres
         error_impressio(missatges);
         return;
     }
-    missatges.avisa(Titol_informacio, "S'ha desat l'informe a " + QDir::toNativeSeparators(cami).toStdString(),
+    missatges.avisa(Titol_informacio,
+                    "S'ha desat l'informe a " + QDir::toNativeSeparators(cami).toStdString(),
                     Icona::Informacio);
 }
 

@@ -18,7 +18,8 @@ using disposicio::Rectangle;
 
 PanellOpcions::PanellOpcions(const Controls &c, Sessio &sessio, Missatges &missatges,
                              std::function<void()> refresca)
-    : sessio_(sessio), missatges_(missatges), refresca_(std::move(refresca)), disposicio_finestra_(&c.disposicio_finestra()) {
+    : sessio_(sessio), missatges_(missatges), refresca_(std::move(refresca)),
+      disposicio_finestra_(&c.disposicio_finestra()) {
     // Frames first, so that they lie behind what they hold.
     Frame1 = c.marc("Frame1", QStringLiteral("Tipus de compostos"), px(8, 240, 292, 158));
     Frame2 = c.marc("Frame2", QStringLiteral("Tipus d'exercicis"), px(8, 402, 292, 76));

@@ -112,7 +112,8 @@ TEST(Apunts, SeccionsEnOrdreSeparadesIAmbLesDuesRegles) {
         if (l.find('_') != std::string::npos) {
             EXPECT_EQ(l, Separador);
         }
-    posicio(linies, "      1 - Mono     2 - Di     3 - Tri     4 - Tetra     5 - Penta     6 - Hexa     7 - Hepta");
+    posicio(linies,
+            "      1 - Mono     2 - Di     3 - Tri     4 - Tetra     5 - Penta     6 - Hexa     7 - Hepta");
     posicio(linies, "      Si > B > Sb > As > Te > P > H > Se > C > S > I > Br > N > Cl > O > F");
 }
 

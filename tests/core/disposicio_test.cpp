@@ -133,7 +133,7 @@ TEST(Disposicio, Collocacio) {
         // Every recorded number is positive.
         EXPECT_TRUE(registre.a >= 0 && registre.c >= 0) << c.nom;
         const auto col = d::colloca(c.tipus, registre, c.pw, c.ph, c.disseny.a < 0,
-                                     c.tipus == Tipus::Linia && c.disseny.c < 0, c.etiqueta1);
+                                    c.tipus == Tipus::Linia && c.disseny.c < 0, c.etiqueta1);
         EXPECT_EQ(col.mou, c.mou) << c.nom;
         if (!c.mou) continue;
         EXPECT_EQ(col.amb_alcada, c.amb_alcada) << c.nom;

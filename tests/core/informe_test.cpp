@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "checking/estadistiques.h"
-#include "text/utf8.h"
 #include "records/informe.h"
+#include "text/utf8.h"
 
 using namespace quimerix;
 
@@ -28,19 +28,38 @@ std::vector<Tros> trossos(const Document_impressio &d) {
     Tros t;
     for (const Operacio &op : d.operacions) {
         switch (op.tipus) {
-        case Tipus_operacio::Mida: t.mida = op.valor; break;
-        case Tipus_operacio::Negreta: t.negreta = op.valor != 0; break;
-        case Tipus_operacio::Subratllat: t.subratllat = op.valor != 0; break;
-        case Tipus_operacio::Color: t.color = op.color; break;
-        case Tipus_operacio::Text: t.text = op.text; r.push_back(t); break;
-        case Tipus_operacio::Fi_linia: t.text = "\n"; r.push_back(t); ++t.linia; break;
-        case Tipus_operacio::Nova_pagina: ++t.pagina; t.linia = 0; break;
+        case Tipus_operacio::Mida:
+            t.mida = op.valor;
+            break;
+        case Tipus_operacio::Negreta:
+            t.negreta = op.valor != 0;
+            break;
+        case Tipus_operacio::Subratllat:
+            t.subratllat = op.valor != 0;
+            break;
+        case Tipus_operacio::Color:
+            t.color = op.color;
+            break;
+        case Tipus_operacio::Text:
+            t.text = op.text;
+            r.push_back(t);
+            break;
+        case Tipus_operacio::Fi_linia:
+            t.text = "\n";
+            r.push_back(t);
+            ++t.linia;
+            break;
+        case Tipus_operacio::Nova_pagina:
+            ++t.pagina;
+            t.linia = 0;
+            break;
         }
     }
     return r;
 }
 
-const std::string Be = " 1    clorur de sodi                         Na Cl                                 CORRECTE\r\n";
+const std::string Be =
+    " 1    clorur de sodi                         Na Cl                                 CORRECTE\r\n";
 const std::string Malament =
     " 2    òxid de ferro (III)                    Fe3 O2                                Fe2 O3\r\n";
 
@@ -63,9 +82,12 @@ DadesSessio conjunt(int n) {
 std::vector<std::vector<std::string>> pagines(const Document_impressio &d) {
     std::vector<std::vector<std::string>> r(1, std::vector<std::string>(1));
     for (char c : text_document(d)) {
-        if (c == '\f') r.push_back(std::vector<std::string>(1));
-        else if (c == '\n') r.back().emplace_back();
-        else r.back().back() += c;
+        if (c == '\f')
+            r.push_back(std::vector<std::string>(1));
+        else if (c == '\n')
+            r.back().emplace_back();
+        else
+            r.back().back() += c;
     }
     return r;
 }
@@ -80,25 +102,37 @@ TEST(Informe, UnExercici) {
         "\n\n\n\n        Nom i cognoms: Anna Puig  Data: 3/5/2024\n\n\n\n"
         "            Núm.    Exercici                               Resposta                              "
         "Correcció                   \n\n"
-        "             1    clorur de sodi                         Na Cl                                 CORRECTE\n"
+        "             1    clorur de sodi                         Na Cl                                 "
+        "CORRECTE\n"
         "\n"
         "                                                                                                  "
         "                           \n"
         "             |                                                 ESTADÍSTIQUES                        "
         "                        |\n"
-        "             | Òxids               -----" " | Hidrurs             -----" " | Sals binàries       1 / 1"
-        " | Hidròxids          -----" " | \n"
-        "             |  metàl·lics         -----" " |  metàl·lics         -----" " |                          "
+        "             | Òxids               -----"
+        " | Hidrurs             -----"
+        " | Sals binàries       1 / 1"
+        " | Hidròxids          -----"
+        " | \n"
+        "             |  metàl·lics         -----"
+        " |  metàl·lics         -----"
+        " |                          "
         " |                          | \n"
-        "             |  no metàl·lics      -----" " |  no metàl·lics      -----" " | Comp. binàris X-X   -----"
-        " | Oxoàcids           -----" " | \n"
-        "             |                          " " |  àcids hidràcids    -----" " |                          "
-        " | Oxosals            -----" " |\n"
+        "             |  no metàl·lics      -----"
+        " |  no metàl·lics      -----"
+        " | Comp. binàris X-X   -----"
+        " | Oxoàcids           -----"
+        " | \n"
+        "             |                          "
+        " |  àcids hidràcids    -----"
+        " |                          "
+        " | Oxosals            -----"
+        " |\n"
         "             |                           |                           |                          "
         " |                          |\n"
         "                Encerts sobre el total:  1 / 1  (100 %)                       NOTA: 10\n" +
-        std::string(24, '\n') +
-        "\n\n           Informe elaborat amb el programa QUIMERIX" + std::string(68, ' ') + "pàgina 1";
+        std::string(24, '\n') + "\n\n           Informe elaborat amb el programa QUIMERIX" +
+        std::string(68, ' ') + "pàgina 1";
     EXPECT_EQ(text_document(*d), esperat);
 }
 
@@ -106,9 +140,9 @@ TEST(Informe, UnExercici) {
 TEST(Informe, Pagines) {
     struct Cas {
         int exercicis;
-        std::vector<bool> titols;   // per page
+        std::vector<bool> titols; // per page
         std::vector<int> exercicis_pagina;
-        int linies_finals;          // blank lines between the mark and the last footer
+        int linies_finals; // blank lines between the mark and the last footer
     };
     const Cas casos[] = {
         {1, {true}, {1}, 24},
@@ -210,8 +244,8 @@ TEST(Informe, CelesDeLesEstadistiques) {
         const char *codi;
         int resultat;
     };
-    const std::vector<Resposta> respostes = {{"OM", 2}, {"HM", 2}, {"HM", 1}, {"HXA", 1}, {"HXA", 1},
-                                             {"HXA", 2}, {"MHX", 1}};
+    const std::vector<Resposta> respostes = {{"OM", 2},  {"HM", 2},  {"HM", 1}, {"HXA", 1},
+                                             {"HXA", 1}, {"HXA", 2}, {"MHX", 1}};
     DadesSessio dades = conjunt(0);
     Estadistiques e;
     for (const Resposta &r : respostes)
@@ -227,10 +261,10 @@ TEST(Informe, CelesDeLesEstadistiques) {
 
     // Cells in the order they are printed: Label65, 68, 72, 74, 66, 69, 67, 70, 73, 75, 71, 76.
     const std::vector<std::pair<std::string, Color>> esperades = {
-        {"  1 / 1", Color::Blau},    {"  2 / 5", Color::Vermell}, {"  -----", Color::Negre},
-        {"  -----", Color::Negre},   {"  1 / 1", Color::Blau},    {"  1 / 2", Color::Blau},
-        {"  -----", Color::Negre},   {"  -----", Color::Negre},   {"  -----", Color::Negre},
-        {"12 / 12", Color::Blau},    {"  1 / 3", Color::Vermell}, {"  0 / 1", Color::Vermell},
+        {"  1 / 1", Color::Blau},  {"  2 / 5", Color::Vermell}, {"  -----", Color::Negre},
+        {"  -----", Color::Negre}, {"  1 / 1", Color::Blau},    {"  1 / 2", Color::Blau},
+        {"  -----", Color::Negre}, {"  -----", Color::Negre},   {"  -----", Color::Negre},
+        {"12 / 12", Color::Blau},  {"  1 / 3", Color::Vermell}, {"  0 / 1", Color::Vermell},
     };
     std::vector<std::pair<std::string, Color>> celles;
     for (const Tros &x : trossos(*d)) {
@@ -274,11 +308,11 @@ TEST(Informe, NotaIPercentatge) {
         {0, 4, "0 / 4  (0 %)  ", "0", Color::Vermell},
         {5, 0, "5 / 5  (100 %)", "10", Color::Blau},
         {1, 1, "1 / 2  (50 %) ", "5", Color::Blau},
-        {1, 7, "1 / 8  (12 %) ", "1'25", Color::Vermell},      // 12.5 % -> 12
-        {1, 15, "1 / 16  (6 %)  ", "0'62", Color::Vermell},    // 62.5 -> 62
-        {3, 13, "3 / 16  (19 %) ", "1'88", Color::Vermell},    // 18.75 %, 187.5 -> 188
-        {1, 199, "1 / 200  (0 %)  ", "0'05", Color::Vermell},  // 0.5 % -> 0
-        {3, 197, "3 / 200  (2 %)  ", "0'15", Color::Vermell},  // 1.5 % -> 2
+        {1, 7, "1 / 8  (12 %) ", "1'25", Color::Vermell},     // 12.5 % -> 12
+        {1, 15, "1 / 16  (6 %)  ", "0'62", Color::Vermell},   // 62.5 -> 62
+        {3, 13, "3 / 16  (19 %) ", "1'88", Color::Vermell},   // 18.75 %, 187.5 -> 188
+        {1, 199, "1 / 200  (0 %)  ", "0'05", Color::Vermell}, // 0.5 % -> 0
+        {3, 197, "3 / 200  (2 %)  ", "0'15", Color::Vermell}, // 1.5 % -> 2
         {33, 67, "33 / 100  (33 %) ", "3'3", Color::Vermell},
         {1699, 1, "1699 / 1700  (100 %)", "9'99", Color::Blau}, // 99.94 %
     };
@@ -315,8 +349,8 @@ TEST(Informe, NotaEnCentesimesIEscrita) {
         std::string text;
     };
     const Cas casos[] = {
-        {0, 4, 0, "0"},      {1, 200, 5, "0'05"}, {1, 20, 50, "0'5"},  {33, 100, 330, "3'3"},
-        {3, 10, 300, "3"},   {7, 8, 875, "8'75"}, {4, 4, 1000, "10"},  {1, 3, 333, "3'33"},
+        {0, 4, 0, "0"},      {1, 200, 5, "0'05"},  {1, 20, 50, "0'5"},  {33, 100, 330, "3'3"},
+        {3, 10, 300, "3"},   {7, 8, 875, "8'75"},  {4, 4, 1000, "10"},  {1, 3, 333, "3'33"},
         {1, 16, 62, "0'62"}, {3, 16, 188, "1'88"}, {1, 80, 12, "0'12"}, {3, 80, 38, "0'38"},
         {0, 0, 0, "0"},
     };
@@ -329,8 +363,10 @@ TEST(Informe, NotaEnCentesimesIEscrita) {
 
 TEST(Informe, NomDelPdf) {
     const std::pair<std::string, std::string> casos[] = {
-        {"Nom i cognoms: Anna Puig" + std::string(57, ' ') + "  Data: 3/5/2024", "Informe Anna Puig 3-5-2024.pdf"},
-        {"Nom i cognoms: Marcel·la Ferrà Gonçalves  Data: 03.05.24", "Informe Marcel·la Ferrà Gonçalves 03.05.24.pdf"},
+        {"Nom i cognoms: Anna Puig" + std::string(57, ' ') + "  Data: 3/5/2024",
+         "Informe Anna Puig 3-5-2024.pdf"},
+        {"Nom i cognoms: Marcel·la Ferrà Gonçalves  Data: 03.05.24",
+         "Informe Marcel·la Ferrà Gonçalves 03.05.24.pdf"},
         {"Nom i cognoms: " + std::string(66, ' ') + "  Data: ", "Informe.pdf"},
         {"Nom i cognoms: ../../etc/x:y*  Data: 1/2/2024", "Informe -..-etc-x-y- 1-2-2024.pdf"},
         {"Nom i cognoms: Joan  Data: ", "Informe Joan.pdf"},

@@ -13,7 +13,6 @@ using namespace quimerix;
 
 namespace {
 
-
 const std::string kCRLF = "\r\n";
 const std::string kUnCopRecorda =
     "   Un cop formulat cal simplificar els subíndexs. Recorda que els subíndexs que "

@@ -13,7 +13,6 @@ using namespace quimerix;
 
 namespace {
 
-
 using Caixes = std::array<std::string, Nombre_caixes>;
 
 struct CasSal {

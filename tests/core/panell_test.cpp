@@ -33,8 +33,8 @@ std::string botons(const Sessio &s) {
 
 void fes(Sessio &s, const std::string &accio) {
     static const std::vector<std::pair<std::string, Boto>> premsa{
-        {"teoria", Boto::Teoria}, {"valències", Boto::Valencies}, {"símbols", Boto::Simbols},
-        {"informe", Boto::Informe}, {"ajuda", Boto::Ajuda},       {"guia", Boto::Guia},
+        {"teoria", Boto::Teoria},   {"valències", Boto::Valencies}, {"símbols", Boto::Simbols},
+        {"informe", Boto::Informe}, {"ajuda", Boto::Ajuda},         {"guia", Boto::Guia},
         {"crèdits", Boto::Credits}, {"autor", Boto::Autor}};
     for (const auto &[nom, b] : premsa)
         if (accio == nom) return s.prem(b);

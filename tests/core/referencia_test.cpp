@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "text/utf8.h"
 #include "data/taules.h"
 #include "reference/taules_referencia.h"
+#include "text/utf8.h"
 
 using namespace quimerix;
 
@@ -110,7 +110,8 @@ TEST(Referencia, TaulaDeValenciesQuadraAmbElCataleg) {
     for (const auto &[f, n] : vistos)
         EXPECT_EQ(n, 1) << t.simbol(f);
     for (std::size_t l = 0; l < linies.size(); ++l)
-        EXPECT_EQ(linies[l].substr(columnes[separador].first, 7), std::string(7, l == 0 || l % 2 ? '\\' : '/'))
+        EXPECT_EQ(linies[l].substr(columnes[separador].first, 7),
+                  std::string(7, l == 0 || l % 2 ? '\\' : '/'))
             << "line " << l;
 }
 

@@ -43,9 +43,9 @@ TEST(Taules, FilesBuidesIExtrems) {
 TEST(Taules, ElectronegativitatDelsNoMetalls) {
     const Taules t = Taules::carrega();
     const std::pair<const char *, double> valors[] = {
-        {"Si", 1.9},  {"B", 2.04}, {"Sb", 2.05}, {"As", 2.1},  {"Te", 2.18}, {"P", 2.19},
-        {"H", 2.2},   {"Se", 2.54}, {"C", 2.55}, {"S", 2.58},  {"I", 2.66},  {"Br", 2.96},
-        {"N", 3.04},  {"Cl", 3.16}, {"O", 3.4},  {"F", 3.98},
+        {"Si", 1.9}, {"B", 2.04},  {"Sb", 2.05}, {"As", 2.1}, {"Te", 2.18}, {"P", 2.19},
+        {"H", 2.2},  {"Se", 2.54}, {"C", 2.55},  {"S", 2.58}, {"I", 2.66},  {"Br", 2.96},
+        {"N", 3.04}, {"Cl", 3.16}, {"O", 3.4},   {"F", 3.98},
     };
     auto fila = [&](const std::string &s) {
         for (int f = 26; f <= 41; ++f)

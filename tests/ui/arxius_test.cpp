@@ -102,10 +102,11 @@ void ArxiusTest::controls_per_mode() {
     const bool desa = mode == Mode::Desar;
     QCOMPARE(f.windowTitle(), titol);
     QCOMPARE(f.Label1->text(), instruccio);
-    const QList<QPair<const char *, QString>> titols{
-        {"FrameUnitat", "Unitat"},           {"FrameRuta", "Ruta"},
-        {"FrameArxius", "Arxius (*.qxs)"},   {"FrameNomArxiu", "Nom de l'Arxiu"},
-        {"FrameSelecció", "Ruta i nom de l'arxiu seleccionat"}};
+    const QList<QPair<const char *, QString>> titols{{"FrameUnitat", "Unitat"},
+                                                     {"FrameRuta", "Ruta"},
+                                                     {"FrameArxius", "Arxius (*.qxs)"},
+                                                     {"FrameNomArxiu", "Nom de l'Arxiu"},
+                                                     {"FrameSelecció", "Ruta i nom de l'arxiu seleccionat"}};
     for (const auto &[nom, text] : titols)
         QCOMPARE(f.findChild<QGroupBox *>(QString::fromUtf8(nom))->title(), text);
     for (const char *nom : {"Drive1", "Dir1", "File1", "Text1", "Combo1", "Label2"})
@@ -127,12 +128,18 @@ void ArxiusTest::controls_per_mode() {
 void ArxiusTest::typed_name_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("retorn"); // relative to the folder; empty: confirm stays disabled
-    QTest::newRow("bare name") << "exam" << "exam.qxs";
-    QTest::newRow("with extension") << "exam.qxs" << "exam.qxs";
-    QTest::newRow("other case") << "exam.QXS" << "exam.QXS.qxs";
-    QTest::newRow("spaces and accents") << "Química 1r" << "Química 1r.qxs";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("bare extension") << ".qxs" << "";
+    QTest::newRow("bare name") << "exam"
+                               << "exam.qxs";
+    QTest::newRow("with extension") << "exam.qxs"
+                                    << "exam.qxs";
+    QTest::newRow("other case") << "exam.QXS"
+                                << "exam.QXS.qxs";
+    QTest::newRow("spaces and accents") << "Química 1r"
+                                        << "Química 1r.qxs";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("bare extension") << ".qxs"
+                                    << "";
 }
 
 // Typing a name and pressing Enter saves to the folder shown; nothing is created by the chooser.

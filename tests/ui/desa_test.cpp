@@ -40,7 +40,8 @@ const QByteArray Previ = QByteArray("previ\r\n").repeated(10);
 
 // Everything in a folder, hidden files included.
 QStringList contingut(const QString &carpeta) {
-    return QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                   QDir::Name);
 }
 
 QByteArray llegeix(const QString &cami) {
@@ -84,7 +85,8 @@ struct SenseDrets {
 };
 
 // A headless set of `n` exercises answered right and wrong in turn; `en_desar` sees every save.
-void fes_sessio(int n, const std::function<void(const quimerix::Sessio &)> &en_desar, std::uint64_t llavor = 3) {
+void fes_sessio(int n, const std::function<void(const quimerix::Sessio &)> &en_desar,
+                std::uint64_t llavor = 3) {
     prova::FontProva font(llavor);
     prova::MissatgesProva m;
     quimerix::Sessio s(font, m);
@@ -133,7 +135,8 @@ void DesaTest::save() {
     QFETCH(bool, desat);
     QTemporaryDir arrel;
     // An ordinary user must be able to reach the folder.
-    QFile::setPermissions(arrel.path(), QFile::permissions(arrel.path()) | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(arrel.path(),
+                          QFile::permissions(arrel.path()) | QFile::ReadOther | QFile::ExeOther);
     const QString carpeta = arrel.filePath(QStringLiteral("notes"));
     QVERIFY(QDir().mkpath(carpeta));
     const QString cami = carpeta + QStringLiteral("/exam.qxs");
@@ -154,7 +157,8 @@ void DesaTest::save() {
         break;
     }
     case Cas::Carpeta_nomes_lectura: {
-        QVERIFY(QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                   QFile::ExeOther));
         {
             SenseDrets usuari;
             if (!usuari.fet) QSKIP("cannot give up root's file permissions here");
@@ -220,7 +224,8 @@ void DesaTest::warns_once_per_set() {
     const std::vector<DadesSessio> v = desades(3);
     QCOMPARE(v.size(), size_t(4)); // the start and three corrections
     QTemporaryDir arrel;
-    QFile::setPermissions(arrel.path(), QFile::permissions(arrel.path()) | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(arrel.path(),
+                          QFile::permissions(arrel.path()) | QFile::ReadOther | QFile::ExeOther);
     const QString carpeta = arrel.filePath(QStringLiteral("notes"));
     QVERIFY(QDir().mkpath(carpeta));
     const QString cami = carpeta + QStringLiteral("/exam.qxs");
@@ -242,7 +247,8 @@ void DesaTest::warns_once_per_set() {
             DiscPle ple(10);
             desa();
         } else if (cas == Cas::Carpeta_nomes_lectura) {
-            QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+            QFile::setPermissions(carpeta,
+                                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
             {
                 SenseDrets usuari;
                 if (!usuari.fet) return false;
@@ -294,7 +300,8 @@ void DesaTest::kill_in_the_middle_of_a_set() {
             prova::MissatgesProva m;
             ArxiuSessio arxiu(m);
             arxiu.posa_ruta(cami);
-            fes_sessio(1655, [&](const quimerix::Sessio &s) { arxiu.desa(s.dades()); }, vegada);
+            fes_sessio(
+                1655, [&](const quimerix::Sessio &s) { arxiu.desa(s.dades()); }, vegada);
             _exit(0);
         }
         usleep(20000 + motor() % 80000);

@@ -34,7 +34,7 @@ int percentatge(double actual, int registrat) {
 }
 
 Collocacio colloca(Tipus tipus, Rectangle registre, int percent_amplada, int percent_alcada, bool aparcat_a,
-                     bool aparcat_c, bool etiqueta_fixa) {
+                   bool aparcat_c, bool etiqueta_fixa) {
     Collocacio resultat;
     if (tipus == Tipus::Fix) return resultat;
     if (tipus == Tipus::Linia) {

@@ -42,7 +42,7 @@ struct Collocacio {
 // control's current left (a line's current x1 and x2) is negative: a parked control stays outside
 // the window at every size. `etiqueta_fixa` is a control whose tag is "1": it is not moved.
 Collocacio colloca(Tipus tipus, Rectangle registre, int percent_amplada, int percent_alcada, bool aparcat_a,
-                     bool aparcat_c, bool etiqueta_fixa);
+                   bool aparcat_c, bool etiqueta_fixa);
 
 // How much the fonts shrink for the given percentages: below the design size they shrink with the
 // controls, as much as the tighter of the two directions; at and above it they stay as designed.

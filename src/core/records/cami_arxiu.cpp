@@ -26,8 +26,8 @@ std::string text_seleccio(const std::string &carpeta, const std::string &nom) {
 namespace {
 
 bool sota(std::string_view arrel, std::string_view carpeta) {
-    return arrel == carpeta || (arrel.starts_with(carpeta) && arrel.size() > carpeta.size() &&
-                                arrel[carpeta.size()] == '/');
+    return arrel == carpeta ||
+           (arrel.starts_with(carpeta) && arrel.size() > carpeta.size() && arrel[carpeta.size()] == '/');
 }
 
 } // namespace
@@ -35,16 +35,16 @@ bool sota(std::string_view arrel, std::string_view carpeta) {
 bool unitat_visible(const std::string &arrel, const std::string &tipus) {
     if (arrel == "/") return true;
     constexpr std::array<std::string_view, 26> sistema{
-        "proc",    "sysfs",     "tmpfs",       "devtmpfs", "devpts",    "cgroup",   "cgroup2",
-        "securityfs", "pstore", "debugfs",     "tracefs",  "configfs",  "fusectl",  "mqueue",
-        "hugetlbfs", "bpf",     "autofs",      "binfmt_misc", "nsfs",   "efivarfs", "ramfs",
-        "rpc_pipefs", "squashfs", "overlay",   "nfsd",     "fuse.portal"};
+        "proc",       "sysfs",    "tmpfs",   "devtmpfs",    "devpts",     "cgroup",   "cgroup2",
+        "securityfs", "pstore",   "debugfs", "tracefs",     "configfs",   "fusectl",  "mqueue",
+        "hugetlbfs",  "bpf",      "autofs",  "binfmt_misc", "nsfs",       "efivarfs", "ramfs",
+        "rpc_pipefs", "squashfs", "overlay", "nfsd",        "fuse.portal"};
     if (std::find(sistema.begin(), sistema.end(), tipus) != sistema.end()) return false;
     // Removable media are mounted under /run/media by some desktops: the rest of /run is not
     // for users.
     if (sota(arrel, "/run/media")) return true;
     constexpr std::array<std::string_view, 9> carpetes_sistema{"/proc", "/sys", "/dev", "/run", "/boot",
-                                                                "/snap", "/var", "/etc", "/usr"};
+                                                               "/snap", "/var", "/etc", "/usr"};
     return std::none_of(carpetes_sistema.begin(), carpetes_sistema.end(),
                         [&](std::string_view c) { return sota(arrel, c); });
 }

@@ -4,7 +4,9 @@
 
 namespace quimerix {
 
-int encerts_totals(const DadesSessio &d) { return std::accumulate(d.encerts.begin(), d.encerts.end(), 0); }
+int encerts_totals(const DadesSessio &d) {
+    return std::accumulate(d.encerts.begin(), d.encerts.end(), 0);
+}
 
 int exercicis_totals(const DadesSessio &d) {
     return encerts_totals(d) + std::accumulate(d.errors.begin(), d.errors.end(), 0);

@@ -5,9 +5,12 @@ namespace quimerix {
 std::string text_document(const Document_impressio &d) {
     std::string t;
     for (const Operacio &op : d.operacions) {
-        if (op.tipus == Tipus_operacio::Text) t += op.text;
-        else if (op.tipus == Tipus_operacio::Fi_linia) t += '\n';
-        else if (op.tipus == Tipus_operacio::Nova_pagina) t += '\f';
+        if (op.tipus == Tipus_operacio::Text)
+            t += op.text;
+        else if (op.tipus == Tipus_operacio::Fi_linia)
+            t += '\n';
+        else if (op.tipus == Tipus_operacio::Nova_pagina)
+            t += '\f';
     }
     return t;
 }

@@ -2,17 +2,19 @@
 
 #include <string_view>
 
-#include "text/utf8.h"
 #include "data/regles.h"
+#include "text/utf8.h"
 
 namespace quimerix {
 
 namespace {
 
-const std::string Titols_columnes = "Núm.    Exercici                               Resposta                        "
-                                    "      Correcció                   ";
-const std::string Titol_estadistiques = "|                                                 ESTADÍSTIQUES          "
-                                        "                                      |";
+const std::string Titols_columnes =
+    "Núm.    Exercici                               Resposta                        "
+    "      Correcció                   ";
+const std::string Titol_estadistiques =
+    "|                                                 ESTADÍSTIQUES          "
+    "                                      |";
 const std::string Vora_inferior = "|                           |                           | ";
 // The statistics rows start with 13 spaces and the table's left edge.
 const std::string P = "             | ";
@@ -23,7 +25,9 @@ const std::string Abans_pagina = std::string(68, ' ') + "pàgina ";
 const std::string Abans_nota = "                       NOTA: ";
 const std::string Final_correcte = "CORRECTE" + CRLF;
 
-std::string sp(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string sp(int n) {
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
 
 Color color_per(int encerts, int total) {
     if (total <= 0) return Color::Negre;

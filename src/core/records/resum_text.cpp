@@ -1,8 +1,8 @@
 // The class summary written out: an aligned table for a terminal and a CSV for a spreadsheet.
 #include <algorithm>
 
-#include "text/utf8.h"
 #include "records/resum.h"
+#include "text/utf8.h"
 
 namespace quimerix {
 

@@ -16,8 +16,8 @@ enum class Boto { Teoria, Valencies, Simbols, Informe, Ajuda, Guia, Credits, Aut
 inline constexpr int Nombre_botons = 8;
 
 inline constexpr std::array<Vista, Nombre_botons> Vista_de{
-    Vista::Teoria, Vista::Valencies, Vista::Simbols, Vista::Estadistiques,
-    Vista::Professor, Vista::Guia, Vista::Credits, Vista::Autor};
+    Vista::Teoria,    Vista::Valencies, Vista::Simbols, Vista::Estadistiques,
+    Vista::Professor, Vista::Guia,      Vista::Credits, Vista::Autor};
 
 struct EstatBoto {
     bool ofert = false;  // visible

@@ -99,7 +99,8 @@ std::u32string forma_c(const std::u32string &text) {
         std::size_t j = i;
         while (j < d.size() && classe(d[j]) != 0)
             ++j;
-        std::stable_sort(d.begin() + static_cast<std::ptrdiff_t>(i), d.begin() + static_cast<std::ptrdiff_t>(j),
+        std::stable_sort(d.begin() + static_cast<std::ptrdiff_t>(i),
+                         d.begin() + static_cast<std::ptrdiff_t>(j),
                          [](char32_t x, char32_t y) { return classe(x) < classe(y); });
         i = j;
     }
