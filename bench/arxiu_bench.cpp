@@ -43,13 +43,13 @@ DadesSessio sessio_de_1700() {
 void BM_EscriuArxiu1700(benchmark::State &state) {
     const DadesSessio d = sessio_de_1700();
     for (auto _ : state)
-        benchmark::DoNotOptimize(arxiu_sessio(d));
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * arxiu_sessio(d).size()));
+        benchmark::DoNotOptimize(arxiu_sessio(d).value());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * arxiu_sessio(d).value().size()));
 }
 BENCHMARK(BM_EscriuArxiu1700)->Unit(benchmark::kMillisecond);
 
 void BM_LlegeixArxiu1700(benchmark::State &state) {
-    const std::string arxiu = arxiu_sessio(sessio_de_1700());
+    const std::string arxiu = arxiu_sessio(sessio_de_1700()).value();
     if (!std::holds_alternative<DadesSessio>(llegeix_arxiu(arxiu))) state.SkipWithError("arxiu il·legible");
     for (auto _ : state)
         benchmark::DoNotOptimize(llegeix_arxiu(arxiu));

@@ -26,7 +26,7 @@ std::vector<std::string> escriu_classe(const std::filesystem::path &carpeta) {
             fets.push_back({it->first, 1 + i % 2, (i * 7 + alumne) % 10 < 7});
         const std::string cami = (carpeta / ("alumne" + std::to_string(alumne) + ".qxs")).string();
         std::ofstream(cami, std::ios::binary)
-            << arxiu_sessio(prova::sessio("Alumne " + std::to_string(alumne), "08/12/2026", fets));
+            << arxiu_sessio(prova::sessio("Alumne " + std::to_string(alumne), "08/12/2026", fets)).value();
         camins.push_back(cami);
     }
     return camins;

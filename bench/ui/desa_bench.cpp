@@ -78,7 +78,7 @@ BENCHMARK(BM_DesaArxiuSessio1700)->ArgName("memoria")->Arg(0)->Arg(1)->Unit(benc
 void BM_LlegeixArxiuSessio1700(benchmark::State &state) {
     QTemporaryDir carpeta(QDir::current().filePath(QStringLiteral("bench-arxiu-XXXXXX")));
     const QString cami = carpeta.filePath(QStringLiteral("sessio.qxs"));
-    const std::string bytes = arxiu_sessio(sessio_plena());
+    const std::string bytes = arxiu_sessio(sessio_plena()).value();
     ui::desa_atomicament(cami, QByteArray::fromStdString(bytes));
     for (auto _ : state) {
         auto d = ui::llegeix_sessio(cami);

@@ -1,6 +1,9 @@
 #include "arrencada.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
 #include <QStandardPaths>
 #include <QtMath>
 
@@ -25,7 +28,7 @@ QString Instancia::ruta_per_defecte() {
     return QDir(carpeta).filePath(QStringLiteral("quimerix.lock"));
 }
 
-Instancia::Instancia(const QString &ruta) : bloqueig_(std::make_unique<QLockFile>(ruta)) {
+Instancia::Instancia(const QString &ruta) : ruta_(ruta), bloqueig_(std::make_unique<QLockFile>(ruta)) {
     // Only a lock whose process is gone counts as stale: a copy that has been running for hours
     // keeps its lock.
     bloqueig_->setStaleLockTime(0);
@@ -37,12 +40,24 @@ Instancia::Resultat Instancia::pren() {
         presa_ = bloqueig_->tryLock(0);
         if (presa_) return Resultat::Presa;
         if (bloqueig_->error() != QLockFile::LockFailedError) return Resultat::Impossible;
-        // Qt takes over the lock of a process that is gone, but not a file that names no
-        // process at all (empty, or garbage). Such a file is removed, unless a live copy holds it
-        // (it is writing its name right now): the removal takes the file's own lock first.
+        // Only a lock held by a live copy on this machine means another copy. Qt takes over the
+        // lock of a process of this machine that is gone; what else may stand there is dealt with
+        // here. A folder is not ours to remove: the program runs without a lock.
+        const QFileInfo actual(ruta_);
+        if (actual.isDir() && !actual.isSymLink()) return Resultat::Impossible;
+        // A link (dangling or not) was never made by a copy of the program.
+        if (actual.isSymLink()) {
+            if (!QFile::remove(ruta_)) return Resultat::Impossible;
+            continue;
+        }
+        // A file that names no process at all (empty, or garbage), or a process of another machine,
+        // is removed, unless a live copy holds it (it is writing its name right now, or it runs
+        // there on a shared folder): the removal takes the file's own lock first.
         qint64 pid = 0;
         QString maquina, aplicacio;
-        if (bloqueig_->getLockInfo(&pid, &maquina, &aplicacio) || !bloqueig_->removeStaleLockFile()) break;
+        const bool llegit = bloqueig_->getLockInfo(&pid, &maquina, &aplicacio);
+        if (llegit && maquina == QSysInfo::machineHostName()) break;
+        if (!bloqueig_->removeStaleLockFile()) break;
     }
     return Resultat::AltraCopia;
 }

@@ -19,8 +19,9 @@ inline constexpr int Alcada_minima = 600;
 // screen at 200 % is 960 x 540 logical pixels and is accepted.
 bool comprova_pantalla(Missatges &missatges, QSize mida, qreal ratio = 1.0);
 
-// A lock held while the program runs. A lock left behind by a copy that crashed, or whose owner
-// cannot be read, is taken over.
+// A lock held while the program runs. Only a lock held by a live copy on this machine counts: a lock
+// left behind by a copy that crashed, one whose owner cannot be read, one that names another
+// machine, or a link, is taken over; where a folder stands in its place, the program runs without.
 class Instancia {
   public:
     enum class Resultat {
@@ -35,6 +36,7 @@ class Instancia {
     bool presa() const { return presa_; }
 
   private:
+    QString ruta_;
     std::unique_ptr<QLockFile> bloqueig_;
     bool presa_ = false;
 };

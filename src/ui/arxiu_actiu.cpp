@@ -3,6 +3,10 @@
 #include <QFile>
 #include <variant>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "desa.h"
 #include "records/arxiu_sessio.h"
 
@@ -30,9 +34,11 @@ void ArxiuSessio::posa_ruta(const QString &ruta) {
 bool ArxiuSessio::desa(const DadesSessio &d) {
     // A new set may tell again.
     if (d.registres.empty()) avisat_ = false;
-    const std::string bytes = arxiu_sessio(d);
-    if (desa_atomicament(ruta_, QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))))
+    const std::optional<std::string> bytes = arxiu_sessio(d);
+    if (bytes && desa_atomicament(ruta_, QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())))) {
+        avisat_ = false;
         return true;
+    }
     if (!avisat_) {
         avisat_ = true;
         missatges_.avisa(Titol_atencio, avis_arxiu_no_desat(ruta_).toStdString(), Icona::Exclamacio);
@@ -41,8 +47,19 @@ bool ArxiuSessio::desa(const DadesSessio &d) {
 }
 
 std::optional<DadesSessio> llegeix_sessio(const QString &ruta) {
-    QFile fitxer(ruta);
-    if (!fitxer.open(QIODevice::ReadOnly) || fitxer.size() > Mida_maxima) return std::nullopt;
+    // Opened without waiting (a FIFO would block in open()), then kept only if it is a regular file.
+    const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat estat {};
+    if (::fstat(fd, &estat) != 0 || !S_ISREG(estat.st_mode) || estat.st_size > Mida_maxima) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile fitxer;
+    if (!fitxer.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     const QByteArray bytes = fitxer.read(Mida_maxima + 1);
     if (fitxer.error() != QFileDevice::NoError || bytes.size() > Mida_maxima) return std::nullopt;
     const Lectura_arxiu lectura =

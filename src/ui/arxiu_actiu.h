@@ -1,6 +1,6 @@
 #pragma once
 // The session file of the window: writing a set whole into the chosen file after every change,
-// telling the student once per set when that fails, and reading a stored set back.
+// telling the student once per outage when that fails, and reading a stored set back.
 
 #include <QString>
 #include <optional>
@@ -23,7 +23,8 @@ class ArxiuSessio {
 
     // Writes `d` as the whole file: lines 1 and 2 while no exercise is recorded (the start of a
     // set), every line afterwards. On failure the previous file stays as it was, the student is told
-    // (once per set: the next start may tell again) and false is returned; the next call tries again.
+    // (once per outage: after a save that succeeds, or at the start of a set, a new failure is told
+    // again) and false is returned; the next call tries again.
     bool desa(const DadesSessio &d);
 
   private:
@@ -33,7 +34,8 @@ class ArxiuSessio {
 };
 
 // Reads a stored set: the whole file in memory, unscrambled and checked. Nothing when the file
-// cannot be read or is not a whole session file.
+// cannot be read, is not a regular file (a FIFO or a device is never opened, so nothing can make
+// the window wait on it) or is not a whole session file.
 std::optional<DadesSessio> llegeix_sessio(const QString &ruta);
 
 } // namespace quimerix::ui

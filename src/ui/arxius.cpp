@@ -15,6 +15,7 @@
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
+#include "controls.h"
 #include "records/cami_arxiu.h"
 
 namespace quimerix::ui {
@@ -92,6 +93,7 @@ void frmArxius::construeix() {
     FrameNomArxiu = marc("FrameNomArxiu", QStringLiteral("Nom de l'Arxiu"), this);
     Text1 = new QLineEdit(FrameNomArxiu);
     Text1->setObjectName(QStringLiteral("Text1"));
+    sense_controls(Text1);
     Combo1 = new QComboBox(FrameNomArxiu);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     auto *fila_nom = new QVBoxLayout(FrameNomArxiu);

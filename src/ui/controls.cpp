@@ -5,9 +5,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "disposicio_qt.h"
 #include "linia.h"
@@ -18,8 +20,22 @@ namespace quimerix::ui {
 using disposicio::Rectangle;
 using disposicio::Tipus;
 
-std::string entrada(const QString &text) {
-    return normalitza_entrada(text.toStdString());
+namespace {
+
+class SenseControls : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString &text, int &) const override {
+        const std::string net = controls_a_espais(text.toStdString());
+        if (net != text.toStdString()) text = QString::fromStdString(net);
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+void sense_controls(QLineEdit *caixa) {
+    caixa->setValidator(new SenseControls(caixa));
 }
 
 QString en_linies(const std::string &s) {

@@ -16,6 +16,7 @@ class QCheckBox;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -35,8 +36,13 @@ constexpr disposicio::Rectangle px(int x, int y, int w, int h) {
 inline QString qs(const std::string &s) {
     return QString::fromStdString(s);
 }
-// Typed text as the core reads it (the same reading as the command-line tool's).
-std::string entrada(const QString &text);
+// Typed text handed to the session, which reads it (the same reading as the command-line tool's).
+inline std::string entrada(const QString &text) {
+    return text.toStdString();
+}
+// A text box that turns a typed or pasted control character (a line break, a tab) into a space as
+// it arrives, so that what it shows is what the session reads.
+void sense_controls(QLineEdit *caixa);
 // Captions joined by CR LF are shown line by line.
 QString en_linies(const std::string &s);
 QColor color_qt(Color c);

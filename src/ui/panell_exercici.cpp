@@ -76,6 +76,7 @@ void PanellExercici::construeix_resposta(const Controls &c) {
         t->setMaxLength(static_cast<int>(Mida_caixa[quina]));
         t->setFixedWidth(amplada);
         t->setAlignment(Qt::AlignCenter);
+        sense_controls(t);
         return t;
     };
     const QString element = QStringLiteral("Element");
@@ -101,6 +102,7 @@ void PanellExercici::construeix_resposta(const Controls &c) {
     Text1->setToolTip(QStringLiteral("Escriu el nom del compost"));
     Text1->setAccessibleName(QStringLiteral("Escriu el nom del compost"));
     Text1->setMaxLength(static_cast<int>(Mida_nom));
+    sense_controls(Text1);
     mida_lletra(Text1, 11);
     c.disposicio_finestra().registra(Text1, disposicio::Tipus::Ordinari, px(152, 112, 400, 28));
 

@@ -10,6 +10,7 @@
 
 #include "controls.h"
 #include "disposicio_qt.h"
+#include "records/arxiu_sessio.h"
 #include "session/data.h"
 
 namespace quimerix::ui {
@@ -131,11 +132,14 @@ void PanellOpcions::construeix_xifres(const Controls &c) {
     Label41 = c.etiqueta("Label41", QStringLiteral("Nom i cognoms:"), px(314, 396, 100, 20));
     Text10 = new QLineEdit(c.superficie());
     Text10->setObjectName(QStringLiteral("Text10"));
-    Text10->setMaxLength(100);
+    Text10->setMaxLength(static_cast<int>(Maxim_nom_alumne));
+    sense_controls(Text10);
     c.disposicio_finestra().registra(Text10, disposicio::Tipus::Ordinari, px(414, 394, 272, 24));
     Label88 = c.etiqueta("Label88", QStringLiteral("Data:"), px(314, 426, 100, 20));
     Text14 = new QLineEdit(data_avui(), c.superficie());
     Text14->setObjectName(QStringLiteral("Text14"));
+    Text14->setMaxLength(static_cast<int>(Maxim_data));
+    sense_controls(Text14);
     c.disposicio_finestra().registra(Text14, disposicio::Tipus::Ordinari, px(414, 424, 100, 24));
     cmdComencar = c.boto("cmdComençar", QStringLiteral("D'acord"), QString(), px(576, 470, 110, 32));
 

@@ -12,6 +12,7 @@
 #include "records/arxiu_sessio.h"
 #include "records/cp1252.h"
 #include "session/sessio.h"
+#include "text/utf8.h"
 
 using namespace quimerix;
 
@@ -112,7 +113,7 @@ TEST(ArxiuSessio, CapcaleraDe66Caracters) {
             nom += "à";
         ASSERT_TRUE(s.comenca(nom, "1/1/2025"));
         EXPECT_EQ(text_arxiu(s.dades(), Forma_arxiu::Inici), "0\r\n" + c.linia_2) << c.lletres;
-        const auto llegit = llegeix_arxiu(arxiu_sessio(s.dades()));
+        const auto llegit = llegeix_arxiu(arxiu_sessio(s.dades()).value());
         ASSERT_TRUE(std::holds_alternative<DadesSessio>(llegit));
         EXPECT_EQ(std::get<DadesSessio>(llegit), s.dades());
     }
@@ -196,6 +197,11 @@ TEST(ArxiuSessio, TextPlaRebutjat) {
         {bo + "\r\n", D::Sobrant},
         {bo + std::string(1, '\0'), D::Sobrant},
         {inici + "\r\n", D::Estadistiques},
+        // Longer than anything the program writes: refused before the rest is looked at.
+        {"0\r\n\"" + std::string(Maxim_capcalera + 1, 'x') + "\"\r\n", D::Capcalera},
+        {"0\r\n\"" + std::string(15 << 20, 'x') + "\"\r\n", D::Capcalera},
+        {canvia("CORRECTE\r\n\"", std::string(Maxim_registre, 'x') + "\r\n\""), D::Registre},
+        {canvia("\"3 / 5\",", "\"" + std::string(Maxim_estadistica + 1, '5') + "\","), D::Estadistiques},
     };
     for (const auto &[text, defecte] : casos) {
         const auto llegit = llegeix_text_pla(text);
@@ -229,6 +235,75 @@ TEST(ArxiuSessio, ArxiuXifratRebutjat) {
 TEST(ArxiuSessio, ArxiuDesatAbans) {
     std::ifstream f(QUIMERIX_MOSTRA_QXS, std::ios::binary);
     const std::string desat{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(desat, arxiu_sessio(sessio_de_mostra(3)));
+    EXPECT_EQ(desat, arxiu_sessio(sessio_de_mostra(3)).value());
     EXPECT_EQ(llegeix_arxiu(desat), Lectura_arxiu(sessio_de_mostra(3)));
+}
+
+// Every control character in every text of a set: the writer refuses what the reader would refuse
+// (a line break), and whatever it writes reads back the same. The longest texts the program
+// writes, 1,700 times over, still read back.
+TEST(ArxiuSessio, EscriptorILectorDiuenElMateix) {
+    for (char32_t c = 0; c < 0x100; ++c) {
+        if (c >= 0x20 && c != 0x7F && (c < 0x80 || c > 0x9F)) continue;
+        const std::string car = a_utf8(std::u32string(1, c));
+        for (int camp = 0; camp < 3; ++camp) {
+            DadesSessio d = sessio_de_mostra(2);
+            std::string &text = camp == 0 ? d.capcalera : camp == 1 ? d.registres[1] : d.text_estadistiques[13];
+            text.insert(1, car);
+            const std::optional<std::string> arxiu = arxiu_sessio(d);
+            const bool salt = c == '\r' || c == '\n';
+            EXPECT_EQ(arxiu.has_value(), !salt) << static_cast<int>(c) << " al camp " << camp;
+            if (!arxiu) continue;
+            const Lectura_arxiu llegit = llegeix_arxiu(*arxiu);
+            ASSERT_TRUE(std::holds_alternative<DadesSessio>(llegit)) << static_cast<int>(c) << " al camp " << camp;
+            // C1 characters have no place in Windows-1252 and come back as '?', like any other.
+            if (c < 0x80) EXPECT_EQ(std::get<DadesSessio>(llegit), d) << static_cast<int>(c) << " al camp " << camp;
+        }
+    }
+    DadesSessio llarga = sessio_de_mostra(1700);
+    llarga.capcalera = std::string(Maxim_capcalera, 'n');
+    for (std::string &r : llarga.registres)
+        r = std::string(Maxim_registre - 2, 'r') + "\r\n";
+    llarga.text_estadistiques.fill(std::string(Maxim_estadistica, 'e'));
+    ASSERT_TRUE(arxiu_sessio(llarga).has_value());
+    EXPECT_EQ(llegeix_arxiu(*arxiu_sessio(llarga)), Lectura_arxiu(llarga));
+    llarga.capcalera += "n";
+    EXPECT_FALSE(arxiu_sessio(llarga).has_value());
+}
+
+// A line break pasted with the name, the date or an answer: the set's file stays readable, the
+// header holds the name and date without it, and the answer is marked as typed without it.
+TEST(ArxiuSessio, SaltDeLiniaEnganxat) {
+    struct Cas {
+        const char *nom;
+        Opcio_tasca tasca;
+        std::string alumne, data, afegit; // `afegit` is pasted after every answer box's text
+    } casos[] = {
+        {"nom", Opcio_tasca::Anomenar, "Anna Puig\r\n", "3/4/2024", ""},
+        {"data", Opcio_tasca::Anomenar, "Anna Puig", "\n3/4/2024\n", ""},
+        {"resposta del nom", Opcio_tasca::Anomenar, "Anna Puig", "3/4/2024", "\n"},
+        {"caixes de la fórmula", Opcio_tasca::Formular, "\tAnna Puig", "3/4/2024\r", "\r\n"},
+    };
+    for (const Cas &c : casos) {
+        FontGuionada font(2);
+        MissatgesSi m;
+        Sessio s(font, m);
+        s.posa_arxiu_actiu(true);
+        s.posa_tasca(c.tasca);
+        ASSERT_TRUE(s.comenca(c.alumne, c.data));
+        s.continua();
+        const Exercici &x = s.Exercici_actual();
+        if (c.tasca == Opcio_tasca::Anomenar)
+            s.posa_nom(nom_esperat(x.Nom_compost) + c.afegit);
+        else
+            for (int caixa = 0; caixa < Nombre_caixes; ++caixa)
+                if (x.visibles[caixa]) s.posa_caixa(static_cast<Caixa>(caixa), x.caixes[caixa] + c.afegit);
+        s.continua();
+        EXPECT_TRUE(s.mostra_correcte()) << c.nom;
+        const DadesSessio d = s.dades();
+        EXPECT_EQ(d.capcalera, "Nom i cognoms: Anna Puig" + std::string(57, ' ') + "  Data: 3/4/2024") << c.nom;
+        const std::optional<std::string> arxiu = arxiu_sessio(d);
+        ASSERT_TRUE(arxiu.has_value()) << c.nom;
+        EXPECT_EQ(llegeix_arxiu(*arxiu), Lectura_arxiu(d)) << c.nom;
+    }
 }

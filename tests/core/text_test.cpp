@@ -82,6 +82,14 @@ TEST(Normalitza, FormaCompostaIApostrofs) {
         {"\u202A\u202B\u202C\u202D\u202Eòxid", "òxid"},
         {"o\u200B\u0300xid", "òxid"},
         {"\u200A\u2061", "\u200A\u2061"},
+        // A pasted line break or tab is a space, and the spaces at either end go.
+        {"fluorur de ferro (II)\n", "fluorur de ferro (II)"},
+        {"fluorur de ferro (II)\r\n", "fluorur de ferro (II)"},
+        {"\tJúlia\rPuig\x1b\x7f", "Júlia Puig"},
+        {"a\u0085b\u2028c\u2029d\u009Fe", "a b c d e"},
+        {std::string("Fe\0", 3), "Fe"},
+        {"  òxid  ", "òxid"},
+        {"\r\n \u00A0", ""},
     };
     for (const auto &c : casos)
         EXPECT_EQ(normalitza_entrada(c.entrada), c.esperat) << "entrada: [" << c.entrada << "]";

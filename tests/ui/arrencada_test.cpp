@@ -21,6 +21,9 @@ class ArrencadaTest : public QObject {
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "arrencada.h"
 #include "suport.h"
@@ -140,6 +143,11 @@ void ArrencadaTest::lock_file_data() {
     QTest::newRow("folder missing") << "sense_carpeta" << false << false;
     QTest::newRow("folder is a file") << "carpeta_fitxer" << false << false;
     QTest::newRow("read-only folder") << "nomes_lectura" << false << false;
+    QTest::newRow("a folder in the lock's place") << "carpeta" << false << false;
+    QTest::newRow("dangling link") << "enllac_penjat" << false << true;
+    QTest::newRow("link to a file") << "enllac" << false << true;
+    QTest::newRow("lock of a live process on another machine") << "altra_maquina" << false << true;
+    QTest::newRow("another machine's lock held right now") << "altra_maquina_viva" << true << false;
 }
 
 void ArrencadaTest::lock_file() {
@@ -149,6 +157,7 @@ void ArrencadaTest::lock_file() {
     QTemporaryDir carpeta;
     QString ruta = carpeta.filePath("quimerix.lock");
     std::optional<QLockFile> altra;
+    int descriptor = -1;
     auto escriu = [&](const QByteArray &contingut) {
         QFile f(ruta);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -163,6 +172,23 @@ void ArrencadaTest::lock_file() {
         escriu("\x01\xff garbage\nmore\n");
     } else if (cas == "sense_pid") {
         escriu("\nquimerix\nmaquina\n");
+    } else if (cas == "carpeta") {
+        QVERIFY(QDir(carpeta.path()).mkdir("quimerix.lock"));
+    } else if (cas == "enllac_penjat") {
+        QVERIFY(QFile::link(carpeta.filePath("no_hi_es"), ruta));
+    } else if (cas == "enllac") {
+        QFile f(carpeta.filePath("altre"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(f.fileName(), ruta));
+    } else if (cas.startsWith("altra_maquina")) {
+        // This process is alive, but the lock says it runs elsewhere.
+        escriu(QByteArray::number(QCoreApplication::applicationPid()) + "\nquimerix\naltra-maquina\n");
+        if (cas == "altra_maquina_viva") {
+            // A live holder keeps the file's own lock.
+            const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY);
+            QVERIFY(fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0);
+            descriptor = fd;
+        }
     } else if (cas == "sense_carpeta") {
         ruta = carpeta.filePath("no_hi_es/quimerix.lock");
     } else if (cas == "carpeta_fitxer") {
@@ -190,6 +216,7 @@ void ArrencadaTest::lock_file() {
         QCOMPARE(segona.pren(), quimerix::ui::Instancia::Resultat::AltraCopia);
     }
     QFile::setPermissions(carpeta.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (descriptor >= 0) ::close(descriptor);
 }
 
 // The lock goes in the user's runtime folder.

@@ -208,7 +208,7 @@ void ArxiusFinestraTest::open_data() {
         d.encerts[5] = 1;
         return d;
     }();
-    QTest::newRow("a stored set") << QByteArray::fromStdString(quimerix::arxiu_sessio(d)) << true;
+    QTest::newRow("a stored set") << QByteArray::fromStdString(quimerix::arxiu_sessio(d).value()) << true;
 }
 
 // Any failure shows one message and nothing else; a stored set shows its captions and its report.

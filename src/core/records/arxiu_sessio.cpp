@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "records/cp1252.h"
+#include "text/utf8.h"
 
 namespace quimerix {
 
@@ -55,13 +56,14 @@ class Lector {
         return true;
     }
 
-    // A quoted string; nothing inside is escaped, so it ends at the next double quote.
-    bool cadena(std::string_view &valor) {
+    // A quoted string of at most `maxim` bytes; nothing inside is escaped, so it ends at the next
+    // double quote, which is looked for no further than the limit.
+    bool cadena(std::string_view &valor, std::size_t maxim) {
         if (!consumeix("\"")) return false;
-        const std::size_t fi = t_.find('"', p_);
+        const std::size_t fi = t_.substr(p_, maxim + 1).find('"');
         if (fi == std::string_view::npos) return false;
-        valor = t_.substr(p_, fi - p_);
-        p_ = fi + 1;
+        valor = t_.substr(p_, fi);
+        p_ += fi + 1;
         return true;
     }
 
@@ -74,9 +76,14 @@ bool sense_salts(std::string_view s) {
     return s.find_first_of(Salt) == std::string_view::npos;
 }
 
+// One line of at most `maxim` characters; `mida` is its length in characters.
+bool linia(std::string_view s, std::size_t mida, std::size_t maxim) {
+    return mida <= maxim && sense_salts(s);
+}
+
 // A record line: one line of text followed by its own CR LF.
-bool es_registre(std::string_view s) {
-    return s.size() >= Salt.size() && s.ends_with(Salt) && sense_salts(s.substr(0, s.size() - Salt.size()));
+bool es_registre(std::string_view s, std::size_t mida) {
+    return mida <= Maxim_registre && s.ends_with(Salt) && sense_salts(s.substr(0, s.size() - Salt.size()));
 }
 
 Error_arxiu error(Defecte_arxiu d, const Lector &l) {
@@ -87,7 +94,7 @@ Error_arxiu error(Defecte_arxiu d, const Lector &l) {
 std::variant<std::monostate, Error_arxiu> llegeix_resum(Lector &l, DadesSessio &d) {
     for (std::size_t i = 0; i < d.text_estadistiques.size(); ++i) {
         std::string_view s;
-        if ((i > 0 && !l.consumeix(",")) || !l.cadena(s) || !sense_salts(s))
+        if ((i > 0 && !l.consumeix(",")) || !l.cadena(s, Maxim_estadistica) || !sense_salts(s))
             return error(Defecte_arxiu::Estadistiques, l);
         d.text_estadistiques[i] = de_cp1252(s);
     }
@@ -165,7 +172,17 @@ std::string desxifra(std::string_view xifrat) {
     return b;
 }
 
-std::string arxiu_sessio(const DadesSessio &d) {
+bool es_escrivible(const DadesSessio &d) {
+    if (!linia(d.capcalera, longitud(d.capcalera), Maxim_capcalera)) return false;
+    for (const std::string &r : d.registres)
+        if (!es_registre(r, longitud(r))) return false;
+    for (const std::string &e : d.text_estadistiques)
+        if (!linia(e, longitud(e), Maxim_estadistica)) return false;
+    return d.registres.size() <= static_cast<std::size_t>(Maxim_registres);
+}
+
+std::optional<std::string> arxiu_sessio(const DadesSessio &d) {
+    if (!es_escrivible(d)) return std::nullopt;
     return xifra(text_arxiu(d, forma_arxiu(d)));
 }
 
@@ -185,7 +202,8 @@ Lectura_arxiu llegeix_text_pla(std::string_view pla, bool comptes_lliures) {
     int n = 0;
     if (!l.nombre(Maxim_registres, n) || !l.consumeix(Salt)) return error(Defecte_arxiu::Nombre_registres, l);
     std::string_view s;
-    if (!l.cadena(s) || !sense_salts(s) || !l.consumeix(Salt)) return error(Defecte_arxiu::Capcalera, l);
+    if (!l.cadena(s, Maxim_capcalera) || !sense_salts(s) || !l.consumeix(Salt))
+        return error(Defecte_arxiu::Capcalera, l);
     d.capcalera = de_cp1252(s);
     if (n == 0 && l.al_final()) {
         d.text_estadistiques = Estadistiques().Text_estadistiques();
@@ -193,7 +211,7 @@ Lectura_arxiu llegeix_text_pla(std::string_view pla, bool comptes_lliures) {
     }
     d.registres.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
-        if (!l.cadena(s) || !es_registre(s) || !l.consumeix(Salt)) return error(Defecte_arxiu::Registre, l);
+        if (!l.cadena(s, Maxim_registre) || !es_registre(s, s.size()) || !l.consumeix(Salt)) return error(Defecte_arxiu::Registre, l);
         d.registres.push_back(de_cp1252(s));
     }
     if (auto r = llegeix_resum(l, d); std::holds_alternative<Error_arxiu>(r)) return std::get<Error_arxiu>(r);

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -27,6 +28,15 @@ inline constexpr const char *Missatge_error_arxiu =
 inline constexpr std::uint8_t Constant_xifrat = 157;
 // Most records a file may hold.
 inline constexpr int Maxim_registres = 1700;
+// The longest texts the program writes, in characters (one byte each in the file): the student's
+// name and the date as a set keeps them, the header line they make, a record line with its CR LF,
+// a statistics caption. The reader refuses longer fields, so that no file can make a reader of it
+// spend more than a session file is worth.
+inline constexpr std::size_t Maxim_nom_alumne = 100;
+inline constexpr std::size_t Maxim_data = 20;
+inline constexpr std::size_t Maxim_capcalera = 15 + Maxim_nom_alumne + 8 + Maxim_data;
+inline constexpr std::size_t Maxim_registre = 200;
+inline constexpr std::size_t Maxim_estadistica = 64;
 // Far more bytes than the largest session file (1,700 records): a bigger file is not one, and is
 // refused without being read into memory.
 inline constexpr std::size_t Mida_maxima_arxiu = 16 * 1024 * 1024;
@@ -50,17 +60,23 @@ std::string xifra(std::string_view pla);
 // same length: the plain text followed by three zero bytes when `xifrat` came from `xifra`.
 std::string desxifra(std::string_view xifrat);
 
-// The whole file to write for a set: its plain text in the form that fits it, scrambled.
-std::string arxiu_sessio(const DadesSessio &d);
+// Whether every text of a set is one the reader takes back: no line break inside the header or a
+// caption, a record that is one line ended by its CR LF, and nothing longer than the limits above.
+bool es_escrivible(const DadesSessio &d);
+
+// The whole file to write for a set: its plain text in the form that fits it, scrambled; nothing
+// when a text of the set could not be read back (`es_escrivible`), so that no file is ever written
+// that the program cannot open again.
+std::optional<std::string> arxiu_sessio(const DadesSessio &d);
 
 // Where a file was found wanting.
 enum class Defecte_arxiu {
     Massa_curt,          // shorter than the three closing bytes
     Sense_zeros,         // the three closing bytes are not zeros
     Nombre_registres,    // line 1 is not a whole number from 0 to 1700
-    Capcalera,           // line 2 is not one quoted string of one line
-    Registre,            // a record is missing or is not one quoted line ending in CR LF
-    Estadistiques,       // line 4 is not 14 quoted strings of one line each
+    Capcalera,           // line 2 is not one quoted string of one line, or is too long
+    Registre,            // a record is missing, too long, or not one quoted line ending in CR LF
+    Estadistiques,       // line 4 is not 14 quoted strings of one short line each
     Comptadors,          // lines 5 and 6 are not 10 whole numbers each
     Comptes_incoherents, // the counters do not add up to the number of records
     Sobrant,             // something follows the last line

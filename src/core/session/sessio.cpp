@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "records/arxiu_sessio.h"
+#include "text/normalitza.h"
 #include "text/utf8.h"
 
 namespace quimerix {
@@ -98,8 +100,11 @@ std::string Sessio::Temps_Estimat() const {
 
 // ---- Start ----
 
-bool Sessio::comenca(const std::string &nom, const std::string &data) {
+bool Sessio::comenca(const std::string &nom_teclejat, const std::string &data_teclejada) {
     if (estat_ != Estat::Inactiu || nombre_combinacions_ == 0) return false;
+    // The header keeps the name and the date as read, within what the file takes back.
+    const std::string nom = primers_caracters(normalitza_entrada(nom_teclejat), Maxim_nom_alumne);
+    const std::string data = primers_caracters(normalitza_entrada(data_teclejada), Maxim_data);
     if (!arxiu_actiu_ &&
         !missatges_.pregunta(Titol_atencio,
                              "No es crearà cap arxiu de dades amb els exercicis. Vols continuar?",
@@ -264,7 +269,7 @@ void Sessio::posa_caixa(Caixa caixa, const std::string &text) {
     if (estat_ != Estat::Pregunta || mode_exercici_ != Tasca::Formular || caixa < 0 || caixa >= Nombre_caixes)
         return;
     if (!exercici_.visibles[caixa]) return;
-    resposta_.caixes[caixa] = primers_caracters(text, Mida_caixa[caixa]);
+    resposta_.caixes[caixa] = primers_caracters(normalitza_entrada(text), Mida_caixa[caixa]);
 }
 
 // ---- View ----

@@ -110,8 +110,10 @@ class Sessio {
 
     // "D'acord": asks about the missing file, name and date (each may refuse, leaving everything
     // as it was), then clears records and statistics, freezes the options and starts. True when
-    // the session started. Without a time limit the first exercise is shown at once.
-    bool comenca(const std::string &nom, const std::string &data);
+    // the session started. Without a time limit the first exercise is shown at once. The name and
+    // the date are taken as typed and read here (normal form, no control characters, within the
+    // lengths a session file takes).
+    bool comenca(const std::string &nom_teclejat, const std::string &data_teclejada);
     // "Nom i cognoms: " + name padded to 66 characters + "  Data: " + date.
     const std::string &Capcalera_sessio() const { return capcalera_; }
     // Set by the start; the countdown only runs after it.
@@ -132,9 +134,9 @@ class Sessio {
 
     // ---- The answer as typed ----
 
-    // Text1, the name box.
+    // Text1, the name box, as typed: read once here, cut to the box's length.
     void posa_nom(const std::string &text);
-    // One of the seven formula boxes.
+    // One of the seven formula boxes, as typed: read once here, cut to the box's length.
     void posa_caixa(Caixa caixa, const std::string &text);
     // The answer boxes; after a name correction `nom` holds the answer as typed, without a final ç.
     const Resposta &resposta() const { return resposta_; }
