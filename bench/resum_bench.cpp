@@ -50,4 +50,30 @@ void BM_Resum30x100(benchmark::State &state) {
 }
 BENCHMARK(BM_Resum30x100)->Unit(benchmark::kMillisecond);
 
+// The largest file the reader accepts: 1,700 records, every text as long as the reader takes it.
+// Read from memory, unscrambled, parsed and summarised.
+void BM_ArxiuMaximResumit(benchmark::State &state) {
+    const auto &compostos = prova::compostos();
+    std::vector<prova::Exercici_fet> fets;
+    auto it = compostos.begin();
+    for (int i = 0; i < Maxim_registres; ++i, ++it) {
+        if (it == compostos.end()) it = compostos.begin();
+        fets.push_back({it->first, 1 + i % 2, i % 3 == 0});
+    }
+    DadesSessio d = prova::sessio("Alumne", "08/12/2026", fets);
+    d.capcalera += std::string(Maxim_capcalera - d.capcalera.size(), 'x');
+    for (std::string &r : d.registres)
+        r.insert(r.size() - 2, std::string(Maxim_registre - r.size(), 'x'));
+    for (std::string &e : d.text_estadistiques)
+        e.resize(Maxim_estadistica, 'x');
+    const std::string bytes = arxiu_sessio(d).value();
+    for (auto _ : state) {
+        std::vector<Sessio_llegida> sessions{{"maxim.qxs", llegeix_per_resum(bytes)}};
+        if (!sessions[0].dades) state.SkipWithError("the largest file was not read back");
+        benchmark::DoNotOptimize(resumeix(sessions));
+    }
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_ArxiuMaximResumit)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -29,6 +29,7 @@ QString avis_arxiu_no_desat(const QString &ruta) {
 void ArxiuSessio::posa_ruta(const QString &ruta) {
     ruta_ = ruta;
     avisat_ = false;
+    restes_retirades_ = false;
 }
 
 bool ArxiuSessio::desa(const DadesSessio &d) {
@@ -37,6 +38,8 @@ bool ArxiuSessio::desa(const DadesSessio &d) {
     const std::optional<std::string> bytes = arxiu_sessio(d);
     if (bytes && desa_atomicament(ruta_, QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())))) {
         avisat_ = false;
+        if (!restes_retirades_) retira_restes(ruta_);
+        restes_retirades_ = true;
         return true;
     }
     if (!avisat_) {

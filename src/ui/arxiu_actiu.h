@@ -31,6 +31,8 @@ class ArxiuSessio {
     Missatges &missatges_;
     QString ruta_;
     bool avisat_ = false;
+    // Leftovers of an earlier save that was killed are removed after the first save to a file.
+    bool restes_retirades_ = false;
 };
 
 // Reads a stored set: the whole file in memory, unscrambled and checked. Nothing when the file

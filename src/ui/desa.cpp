@@ -1,6 +1,9 @@
 #include "desa.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <fcntl.h>
 #include <unistd.h>
@@ -44,6 +47,20 @@ bool desa_atomicament(const QString &ruta, const QByteArray &contingut) {
     }
     if (!fitxer.commit()) return false;
     return sincronitza_carpeta(QFileInfo(ruta).absolutePath());
+}
+
+void retira_restes(const QString &ruta) {
+    const QFileInfo arxiu(ruta);
+    if (!arxiu.isFile()) return;
+    const QDateTime actual = arxiu.lastModified();
+    const QString prefix = arxiu.fileName() + QLatin1Char('.');
+    static const QRegularExpression temporal(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    const QDir carpeta = arxiu.absoluteDir();
+    for (const QFileInfo &f : carpeta.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (!f.fileName().startsWith(prefix) || !temporal.match(f.fileName().mid(prefix.size())).hasMatch())
+            continue;
+        if (f.lastModified() < actual) QFile::remove(f.absoluteFilePath());
+    }
 }
 
 } // namespace quimerix::ui

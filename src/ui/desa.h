@@ -13,4 +13,9 @@ namespace quimerix::ui {
 // the folder could not be synchronised after the replacement.
 bool desa_atomicament(const QString &ruta, const QByteArray &contingut);
 
+// Removes what a save to `ruta` killed halfway may have left beside it: files named like the file
+// plus a dot and six letters or digits (the temporary names of the atomic save) that are older than
+// the file itself, so that they cannot belong to a save under way.
+void retira_restes(const QString &ruta);
+
 } // namespace quimerix::ui

@@ -361,6 +361,15 @@ TEST(Informe, NotaEnCentesimesIEscrita) {
     }
 }
 
+namespace {
+std::string repeteix(const std::string &s, int n) {
+    std::string r;
+    for (int i = 0; i < n; ++i)
+        r += s;
+    return r;
+}
+} // namespace
+
 TEST(Informe, NomDelPdf) {
     const std::pair<std::string, std::string> casos[] = {
         {"Nom i cognoms: Anna Puig" + std::string(57, ' ') + "  Data: 3/5/2024",
@@ -371,7 +380,16 @@ TEST(Informe, NomDelPdf) {
         {"Nom i cognoms: ../../etc/x:y*  Data: 1/2/2024", "Informe -..-etc-x-y- 1-2-2024.pdf"},
         {"Nom i cognoms: Joan  Data: ", "Informe Joan.pdf"},
         {"", "Informe.pdf"},
+        // A long name is shortened by whole characters; the date stays.
+        {"Nom i cognoms: " + std::string(100, 'x') + "  Data: 1/2/2024",
+         "Informe " + std::string(100, 'x') + " 1-2-2024.pdf"},
+        {"Nom i cognoms: " + repeteix("\U0001F600", 100) + "  Data: 1/2/2024",
+         "Informe " + repeteix("\U0001F600", 44) + " 1-2-2024.pdf"},
+        {"Nom i cognoms: " + std::string(300, 'x') + "  Data: " + std::string(300, '9'),
+         "Informe " + std::string(147, 'x') + " " + std::string(40, '9') + ".pdf"},
     };
-    for (const auto &[capcalera, nom] : casos)
+    for (const auto &[capcalera, nom] : casos) {
         EXPECT_EQ(nom_pdf_informe(capcalera), nom) << capcalera;
+        EXPECT_LE(nom_pdf_informe(capcalera).size(), Maxim_bytes_nom_pdf);
+    }
 }

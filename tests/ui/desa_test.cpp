@@ -9,8 +9,9 @@ class DesaTest : public QObject {
     void save_data();
     void save();
     void kill_while_saving();
-    void warns_once_per_set_data();
-    void warns_once_per_set();
+    void warns_once_per_outage_data();
+    void warns_once_per_outage();
+    void removes_own_leftovers();
     void kill_in_the_middle_of_a_set();
 };
 
@@ -210,16 +211,16 @@ void DesaTest::kill_while_saving() {
     }
 }
 
-void DesaTest::warns_once_per_set_data() {
+void DesaTest::warns_once_per_outage_data() {
     QTest::addColumn<Cas>("cas");
     QTest::newRow("full disk") << Cas::Disc_ple;
     QTest::newRow("read-only folder") << Cas::Carpeta_nomes_lectura;
     QTest::newRow("folder gone") << Cas::Carpeta_esborrada;
 }
 
-// A failing save tells the student once, keeps the previous file, and is tried again at the next
-// correction; a new set may tell again.
-void DesaTest::warns_once_per_set() {
+// A failing save tells the student once per outage, keeps the previous file, and is tried again at
+// the next correction; a new set may tell again.
+void DesaTest::warns_once_per_outage() {
     QFETCH(Cas, cas);
     const std::vector<DadesSessio> v = desades(3);
     QCOMPARE(v.size(), size_t(4)); // the start and three corrections
@@ -281,9 +282,43 @@ void DesaTest::warns_once_per_set() {
     QVERIFY(arxiu.desa(v[3]));
     QCOMPARE(llegeix_sessio(cami), std::optional<DadesSessio>(v[3]));
     QCOMPARE(m.rebuts.size(), size_t(1));
+    // A second outage in the same set is told again, once.
+    QVERIFY(amb_fallada(2, 3));
+    QCOMPARE(m.rebuts.size(), size_t(2));
+    QVERIFY(arxiu.desa(v[3]));
     // A new set starts, and fails: the student is told again.
     QVERIFY(amb_fallada(0, 1));
-    QCOMPARE(m.rebuts.size(), size_t(2));
+    QCOMPARE(m.rebuts.size(), size_t(3));
+}
+
+// The first save to a file removes the temporary files that an earlier save, killed halfway, left
+// beside it; nothing else.
+void DesaTest::removes_own_leftovers() {
+    QTemporaryDir arrel;
+    const QString cami = arrel.filePath(QStringLiteral("exam.qxs"));
+    QVERIFY(desa_atomicament(cami, "abans"));
+    const QDateTime ara = QFileInfo(cami).lastModified();
+    const struct {
+        const char *nom;
+        qint64 segons; // modified this long before the session file (negative: after)
+        bool queda;
+    } fitxers[] = {
+        {"exam.qxs.Ab3dE9", 60, false}, {"exam.qxs.zzzzzz", 1, false}, {"exam.qxs.Zz9zZ9", -60, true},
+        {"exam.qxs.a-bcde", 60, true},  {"exam.qxs.abcdefg", 60, true}, {"altre.qxs.Ab3dE9", 60, true},
+        {"exam.qxs", 0, true},
+    };
+    for (const auto &f : fitxers) {
+        if (f.segons == 0) continue;
+        QFile fitxer(arrel.filePath(f.nom));
+        QVERIFY(fitxer.open(QIODevice::WriteOnly));
+        QVERIFY(fitxer.setFileTime(ara.addSecs(-f.segons), QFileDevice::FileModificationTime));
+    }
+    prova::MissatgesProva m;
+    ArxiuSessio arxiu(m);
+    arxiu.posa_ruta(cami);
+    QVERIFY(arxiu.desa(desades(1)[1]));
+    for (const auto &f : fitxers)
+        QVERIFY2(QFile::exists(arrel.filePath(f.nom)) == f.queda, f.nom);
 }
 
 // A child running a set is killed at random moments: its file always reads back as a whole set.

@@ -26,6 +26,7 @@ class FinestraTest : public QObject {
     void enter_on_a_focused_button_presses_it();
     void focus_and_mnemonics_in_every_state();
     void long_name_gets_no_padding();
+    void pasted_control_characters_become_spaces();
     void resize_scales_controls();
     void window_kept_inside_work_area();
     void date_in_future_asks_data();
@@ -763,6 +764,18 @@ void FinestraTest::long_name_gets_no_padding() {
     f.opcions().cmdComencar->click();
     QCOMPARE(qs(f.sessio().Capcalera_sessio()),
              "Nom i cognoms: " + nom + "  Data: " + f.opcions().Text14->text());
+}
+
+// A line break or a tab pasted into any box arrives as a space.
+void FinestraTest::pasted_control_characters_become_spaces() {
+    Banc b;
+    auto &f = b.finestra;
+    for (QLineEdit *caixa : {f.opcions().Text10, f.opcions().Text14, f.exercici().Text1, f.exercici().Text11,
+                             f.exercici().Text5}) {
+        caixa->clear();
+        caixa->insert(QStringLiteral("A\tb\r\n"));
+        QCOMPARE(caixa->text(), QStringLiteral("A b  ").left(caixa->maxLength()));
+    }
 }
 
 // ---- Layout ----

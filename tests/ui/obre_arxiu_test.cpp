@@ -12,6 +12,7 @@ class ObreArxiuTest : public QObject {
 #ifndef Q_MOC_RUN
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "obre_arxiu.h"
 #include "records/arxiu_sessio.h"
@@ -32,7 +33,7 @@ QByteArray contingut(const QString &ruta) {
 } // namespace
 
 void ObreArxiuTest::arxiu_data() {
-    QTest::addColumn<QByteArray>("bytes"); // the file's contents; "-" for no file, "/" for a folder
+    QTest::addColumn<QByteArray>("bytes"); // the file's contents; "-" for no file, "/" for a folder, "|" a FIFO
     QTest::addColumn<QString>("alumne");   // in the report shown; empty when nothing is shown
     QTest::addColumn<std::string>("missatge");
 
@@ -48,6 +49,8 @@ void ObreArxiuTest::arxiu_data() {
     QTest::newRow("sense exercicis") << buida << QString() << Missatge_error_impressio;
     QTest::newRow("inexistent") << QByteArray("-") << QString() << std::string(Missatge_error_arxiu);
     QTest::newRow("carpeta") << QByteArray("/") << QString() << std::string(Missatge_error_arxiu);
+    // Nobody writes to it: opening it to read would wait for ever.
+    QTest::newRow("FIFO") << QByteArray("|") << QString() << std::string(Missatge_error_arxiu);
     QTest::newRow("buit") << QByteArray() << QString() << std::string(Missatge_error_arxiu);
     QTest::newRow("tallat") << tallat << QString() << std::string(Missatge_error_arxiu);
     QTest::newRow("alterat") << alterat << QString() << std::string(Missatge_error_arxiu);
@@ -62,6 +65,8 @@ void ObreArxiuTest::arxiu() {
     QString ruta = dir.filePath(QStringLiteral("sessió.qxs"));
     if (bytes == "/") {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sessió.qxs")));
+    } else if (bytes == "|") {
+        QVERIFY(::mkfifo(QFile::encodeName(ruta).constData(), 0600) == 0);
     } else if (bytes != "-") {
         QFile f(ruta);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());

@@ -1,5 +1,6 @@
 #include "records/informe.h"
 
+#include <cstddef>
 #include <string_view>
 
 #include "data/regles.h"
@@ -218,15 +219,26 @@ std::string nom_pdf_informe(const std::string &capcalera) {
         data = nom.substr(on + Data.size());
         nom.resize(on);
     }
-    std::string r = "Informe";
-    for (std::string part : {nom, data}) {
+    // Characters a file name cannot hold become "-"; spaces and dots at either end go.
+    const auto net = [](std::string part) {
         for (char &c : part)
             if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
                 static_cast<unsigned char>(c) < 0x20)
                 c = '-';
         const auto inici = part.find_first_not_of(" ."), fi = part.find_last_not_of(" .");
-        if (inici != std::string::npos) r += " " + part.substr(inici, fi - inici + 1);
-    }
+        return inici == std::string::npos || fi < inici ? std::string() : part.substr(inici, fi - inici + 1);
+    };
+    data = net(primers_caracters(data, 40));
+    // The name is shortened, a whole character at a time, so that the file name stays well within
+    // the 255 bytes a file system takes, with room for a copy's " (2)".
+    const std::size_t resta = Maxim_bytes_nom_pdf - std::string("Informe  .pdf").size() - data.size();
+    std::u32string lletres = a_caracters(nom);
+    while (!lletres.empty() && a_utf8(lletres).size() > resta)
+        lletres.pop_back();
+    nom = net(a_utf8(lletres));
+    std::string r = "Informe";
+    for (const std::string &part : {nom, data})
+        if (!part.empty()) r += " " + part;
     return r + ".pdf";
 }
 

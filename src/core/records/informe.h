@@ -3,6 +3,7 @@
 // 36 exercise lines a page (wrong ones in red), the statistics table, the share of right answers
 // and the mark out of 10, and a footer with the page number.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -23,7 +24,9 @@ std::optional<Document_impressio> informe(const DadesSessio &d);
 
 // The name proposed for the report saved as PDF, from the student's name and the date of the
 // identification line: "Informe Anna Puig 3-5-2024.pdf". Characters a file name cannot hold
-// become "-"; a missing name or date is left out.
+// become "-"; a missing name or date is left out; a long name is shortened so that the whole
+// takes at most Maxim_bytes_nom_pdf bytes.
+inline constexpr std::size_t Maxim_bytes_nom_pdf = 200;
 std::string nom_pdf_informe(const std::string &capcalera);
 
 } // namespace quimerix
