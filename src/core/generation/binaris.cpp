@@ -1,6 +1,7 @@
 // Binary salts of a metal and a non-metal ("MX") and compounds of two non-metals ("XX").
 
 #include "generation/binaris_comu.h"
+#include "generation/comentaris.h"
 #include "generation/constructors.h"
 
 namespace quimerix {
@@ -18,14 +19,9 @@ Exercici creuament(const Taules &t, const char *codi, Parell a, Parell b) {
 
 // The crossed subscripts simplify when neither stayed the other element's valence and neither
 // valence is 1 (Cr4Si2 becomes Cr2Si).
-std::string cal_simplificar(const Exercici &ex, const std::string &vA, const std::string &vB) {
-    if (ex[Subindex2] != vB && ex[Subindex3] != vA && vA != "1" && vB != "1")
-        return "   Un cop formulat cal simplificar els subíndexs." + CRLF + CRLF;
-    return {};
+bool cal_simplificar(const Exercici &ex, const std::string &vA, const std::string &vB) {
+    return ex[Subindex2] != vB && ex[Subindex3] != vA && vA != "1" && vB != "1";
 }
-
-const std::string kSubindexsEnBlanc =
-    "   Recorda que quan als subíndexs hi correspon un 1 s'han de deixar en blanc.";
 
 } // namespace
 
@@ -40,25 +36,17 @@ Exercici formularSALSBINARIES(const Taules &t, Parell a, Parell b, Tasca Mode_ac
     Exercici ex = creuament(t, "MX", a, b);
     ex.Nom_compost = arrel_ur(t, b.element) + "ur " + de(t, nomA) + sufix_valencia(t, a.element, vA);
 
-    // The texts of the comments stay one sentence to a line, as the student reads them.
-    // clang-format off
+    const Frases f{{"nom", nomA},  {"simbol", simbolA},  {"valencia", vA},
+                   {"nom2", nomB}, {"simbol2", simbolB}, {"valencia2", vB}};
     std::string &c = ex.Comentari;
-    c = "   És tracta d'una sal binària en la què es combinen un element metal·lic, " + nomA + " [" + simbolA + "] que actua amb valència [" + vA + "] i un element no metàl·lic, " + nomB + " [" + simbolB + "] que actua sempre amb la valència característica del grup [" + vB + "]." + CRLF + CRLF;
+    c = f("mx.cap");
     if (Mode_actual == Tasca::Formular) {
-        c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + simbolA + "] amb el subíndex [" + vB + "], que correspon a la valència característica del no metall."
-             " Després s'escriu el símbol del no metall [" + simbolB + "] amb el subíndex [" + vA + "] que correspon a la valència del metall " + nomA + "." + CRLF + CRLF;
-        c += cal_simplificar(ex, vA, vB);
-        if (ex[Subindex2].empty() || ex[Subindex3].empty()) c += kSubindexsEnBlanc;
+        c += f("mx.formula");
+        if (cal_simplificar(ex, vA, vB)) c += f("binari.simplificar");
+        if (ex[Subindex2].empty() || ex[Subindex3].empty()) c += f("binari.en_blanc");
     }
-    if (Mode_actual == Tasca::Anomenar) {
-        if (t.diverses_valencies(a.element))
-            c += "   S'anomena seguint l'estructura:   [element no metàl·lic]+ur de [element metàl·lic] (valència del metall)" + CRLF + CRLF +
-                 "   Cal indicar la valència de l'element metal·lic " + nomA + " entre parèntesi i amb nombres romans perquè pot actuar amb més d'una.";
-        else
-            c += "   S'anomena seguint l'estructura:   [element no metàl·lic]+ur de [element metàl·lic]" + CRLF + CRLF +
-                 "   No cal indicar la valència de l'element metal·lic " + nomA + " perquè únicament pot actuar amb aquesta.";
-    }
-    // clang-format on
+    if (Mode_actual == Tasca::Anomenar)
+        c += f(t.diverses_valencies(a.element) ? "mx.nom.diverses_valencies" : "mx.nom.una_valencia");
     return ex;
 }
 
@@ -80,23 +68,19 @@ Exercici formularCOMPOSTOSBINARISNoMetallNoMetall(const Taules &t, Parell a, Par
     ex.Nom_compost =
         prefix(t, n_b, true, arrel_b) + arrel_b + "ur " + de(t, prefix(t, n_a, false, nomA) + nomA);
 
-    // clang-format off
+    const Frases f{{"nom", nomA},  {"simbol", simbolA},  {"valencia", vA},
+                   {"nom2", nomB}, {"simbol2", simbolB}, {"valencia2", vB}};
     std::string &c = ex.Comentari;
-    c = "   És tracta d'una compost binari no metall-no metall en el què es combinen dos elements no metàl·lics: " + nomA + " [" + simbolA + "] i " + nomB + " [" + simbolB + "]."
-        " El no metall més electronegatiu (el de més a la dreta) sempre actua amb la valència característica del grup." + CRLF + CRLF;
+    c = f("xx.cap");
     if (Mode_actual == Tasca::Formular) {
-        c += "   Es formula escrivint primer el símbol de l'element menys electronegatiu [" + simbolA + "] amb el subíndex [" + vB + "], que correspon a la valència característica del no metall més electronegatiu (" + nomB + ")."
-             " Després s'escriu el símbol de l'element més electronegatiu [" + simbolB + "] amb el subíndex [" + vA + "] que correspon a la valència de l'altre element (" + nomA + ")." + CRLF + CRLF;
-        c += cal_simplificar(ex, vA, vB);
-        if (algun_en_blanc) c += kSubindexsEnBlanc;
+        c += f("xx.formula");
+        if (cal_simplificar(ex, vA, vB)) c += f("binari.simplificar");
+        if (algun_en_blanc) c += f("binari.en_blanc");
     }
     if (Mode_actual == Tasca::Anomenar) {
-        c += "   S'anomena seguint l'estructura:   [prefix]+[element més electronegatiu]+ur de [prefix]+[element menys electronegatiu]" + CRLF + CRLF +
-             "   Recorda que l'element més electronegatiu és el que està a la dreta (" + simbolB + ") i el menys electronegatiu el que hi ha a l'esquerra (" + simbolA + ")." + CRLF + CRLF +
-             "   Els prefixos fan referència als subíndexs que acompanyen el símbol de cada element un cop simplificats (si ha estat necessari) i no pas a les valències pròpies.";
-        if (algun_en_blanc) c += " Recorda que el prefix mono s'omet sempre en els compostos binaris no metall-no metall.";
+        c += f("xx.nom") + f("comu.prefixos");
+        if (algun_en_blanc) c += f("xx.nom.mono");
     }
-    // clang-format on
     return ex;
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "generation/binaris_comu.h"
+#include "generation/comentaris.h"
 #include "generation/constructors.h"
 
 namespace quimerix {
@@ -15,14 +16,9 @@ namespace {
 
 // How a formula with hydrogen first is written, from "el símbol de l'hidrogen" on; shared by the
 // non-metal hydrides and the hydracids.
-std::string hidrogen_primer(const std::string &nom, const std::string &simbol, const std::string &v) {
-    const std::string subindex_hidrogen =
-        v == "1" ? "sense subíndex (perquè la valència de l'element " + nom + " és 1)"
-                 : "amb la valència de l'element " + nom + " com a subíndex [" + v + "]";
-    // The texts of the comments stay one sentence to a line, as the student reads them.
-    // clang-format off
-    return "el símbol de l'hidrogen [H] (element menys electronegatiu) " + subindex_hidrogen + " i a continuació el símbol de l'element " + nom + " [" + simbol + "] sense subíndex perquè l'hidrogen actua amb valència 1.";
-    // clang-format on
+std::string hidrogen_primer(Frases &f, const std::string &v) {
+    f.amb("subindex_hidrogen", f(v == "1" ? "hidrogen.sense_subindex" : "hidrogen.amb_subindex"));
+    return f("hidrogen.primer");
 }
 
 // Non-metal hydrides known by their traditional name, by symbol.
@@ -43,14 +39,6 @@ const char *nom_tradicional(const std::string &simbol) {
     return nullptr;
 }
 
-// clang-format off
-const std::string kNomTradicionalExplicat =
-    "   El nom d'aquest compost no segueix les regles de formulació d'aquest tipus de compostos ja que els hidrurs no metàl·lics que es formen al combinar-se els elements B, C, Si, N, P, As, Sb i O prenen el nom tradicional.";
-
-const std::string kValenciaCaracteristica =
-    "   Com que sempre actua amb la valència característica del grup no és necessari indicar-la ni amb prefixos ni entre parèntesi i amb nombres romans.";
-// clang-format on
-
 Exercici hidrur_metallic(const Taules &t, Parell p, Tasca Mode_actual) {
     const int e = p.element;
     const std::string &v = t.valencia(p);
@@ -60,24 +48,12 @@ Exercici hidrur_metallic(const Taules &t, Parell p, Tasca Mode_actual) {
     Exercici ex = exercici_binari("HM", simbol, "", t.simbol(Fila_hidrogen), subindex(v));
     ex.Nom_compost = "Hidrur " + de(t, nom) + sufix_valencia(t, e, v);
 
-    // clang-format off
+    const Frases f{{"nom", nom}, {"simbol", simbol}, {"valencia", v}};
     std::string &c = ex.Comentari;
-    c = "   És un hidrur metàl·lic en el què es combinen " + nom + " [" + simbol + "] amb valència " + v + " i hidrogen [H] que sempre actua amb valència 1." + CRLF + CRLF;
-    if (Mode_actual == Tasca::Formular) {
-        if (v == "1")
-            c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + simbol + "] sense subíndex (perquè la valència de l'hidrogen és 1) i a continuació el símbol de l'hidrogen [H] sense subíndex perquè l'element " + nom + " actua amb valència 1." + CRLF + CRLF;
-        else
-            c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + simbol + "] sense subíndex (perquè la valència de l'hidrogen és 1) i a continuació el símbol de l'hidrogen [H] amb el subíndex [" + v + "] que correpon a la valència de l'element " + nom + ".";
-    }
-    if (Mode_actual == Tasca::Anomenar) {
-        if (t.diverses_valencies(e))
-            c += "   S'anomena seguint l'estructura:   hidrur de [element] (valència)" + CRLF + CRLF +
-                 "   Cal indicar la valència de l'element " + nom + " entre parèntesi i amb nombres romans perquè pot actuar amb més d'una.";
-        else
-            c += "   S'anomena seguint l'estructura:   hidrur de [element]" + CRLF + CRLF +
-                 "   No cal indicar la valència de l'element " + nom + " perquè només pot actuar amb aquesta.";
-    }
-    // clang-format on
+    c = f("hm.cap");
+    if (Mode_actual == Tasca::Formular) c += f(v == "1" ? "hm.formula.valencia_1" : "hm.formula");
+    if (Mode_actual == Tasca::Anomenar)
+        c += f(t.diverses_valencies(e) ? "hm.nom.diverses_valencies" : "hm.nom.una_valencia");
     return ex;
 }
 
@@ -94,28 +70,27 @@ Exercici hidrur_no_metallic(const Taules &t, Parell p, Tasca Mode_actual) {
     const char *tradicional = nom_tradicional(simbol);
     ex.Nom_compost = tradicional ? std::string(tradicional) : arrel_ur(t, e) + "ur d'hidrogen";
 
-    // clang-format off
+    Frases f{{"nom", nom}, {"simbol", simbol}, {"valencia", v}};
     std::string &c = ex.Comentari;
-    c = "   És un hidrur no metàl·lic en el què es combinen " + nom + " [" + simbol + "] " + " i hidrogen [H] que sempre actua amb valència 1." + CRLF + CRLF +
-        "   En els hidrurs no metàl·lics, l'element (" + nom + ") actua sempre amb la valència característica del grup que en aquest cas és la " + v + "." + CRLF + CRLF;
+    c = f("hx.cap");
     if (Mode_actual == Tasca::Formular) {
         // Water is written with hydrogen first, like the hydrides of the elements after it.
-        if (tradicional && t.hidrur_invers(e))
-            c += kNomTradicionalExplicat + " " + CRLF + CRLF +
-                 "   Es formula escrivint primer " + hidrogen_primer(nom, simbol, v);
-        else if (tradicional)
-            c += kNomTradicionalExplicat + " " + CRLF + CRLF +
-                 "   Es formula escrivint primer el símbol de l'element menys electronegatiu [" + simbol + "] sense subíndex (perquè la valència de l'hidrogen és 1) i a continuació el símbol de l'hidrogen [H] (element més electronegatiu) amb el subíndex [" + v + "] que correpon a la valència característica de l'element " + nom + ".";
-        else
-            c += "   Es formula escrivint primer " + hidrogen_primer(nom, simbol, v);
+        if (tradicional && t.hidrur_invers(e)) {
+            f.amb("hidrogen_primer", hidrogen_primer(f, v));
+            c += f("hx.tradicional") + f("hx.formula.tradicional_hidrogen_primer");
+        } else if (tradicional) {
+            c += f("hx.tradicional") + f("hx.formula.tradicional");
+        } else {
+            f.amb("hidrogen_primer", hidrogen_primer(f, v));
+            c += f("hx.formula");
+        }
     }
     if (Mode_actual == Tasca::Anomenar) {
         if (tradicional)
-            c += kNomTradicionalExplicat + " No hi ha més remei que aprendre-se'ls";
+            c += f("hx.tradicional") + f("hx.nom.tradicional");
         else
-            c += "   S'anomena seguint l'estructura:   [element]+ur d'hidrogen" + CRLF + CRLF + kValenciaCaracteristica;
+            c += f("hx.nom") + f("comu.valencia_caracteristica");
     }
-    // clang-format on
     return ex;
 }
 
@@ -135,17 +110,16 @@ Exercici formularHIDRURSHIDRACIDS(const Taules &t, Parell p, Tasca Mode_actual) 
     Exercici ex = exercici_binari("HXA", t.simbol(Fila_hidrogen), subindex(v), simbol, "(aq)");
     ex.Nom_compost = "Àcid " + arrel_ur(t, e) + "hídric";
 
-    // clang-format off
+    Frases f{{"nom", nom}, {"simbol", simbol}, {"valencia", v}};
     std::string &c = ex.Comentari;
-    c = "   És tracta d'un hidrur no metàl·lic que es troba en dissolució aquosa." + CRLF + CRLF;
+    c = f("hxa.cap");
     if (Mode_actual == Tasca::Formular) {
         // The text writes "és a dir" before a valence of 1 and "es a dir" before the others.
-        c += std::string("   Es formula igual que el corresponent hidrur no metàl·lic, ") + (v == "1" ? "és" : "es") + " a dir, escrivint primer " + hidrogen_primer(nom, simbol, v);
-        c += " Seguidament s'afegeix \"(aq)\" com si fós un subíndex per tal de diferenciar-lo de l'hidrur no metàl·lic del mateix element que no es troba en dissolució aquosa.";
+        f.amb("es_a_dir", f(v == "1" ? "hxa.es_a_dir.valencia_1" : "hxa.es_a_dir"));
+        f.amb("hidrogen_primer", hidrogen_primer(f, v));
+        c += f("hxa.formula");
     }
-    if (Mode_actual == Tasca::Anomenar)
-        c += "   S'anomena seguint l'estructura:   àcid [element]+hídric" + CRLF + CRLF + kValenciaCaracteristica;
-    // clang-format on
+    if (Mode_actual == Tasca::Anomenar) c += f("hxa.nom") + f("comu.valencia_caracteristica");
     return ex;
 }
 

@@ -1,6 +1,7 @@
 // Oxides of metals ("OM") and of non-metals ("OX").
 
 #include "generation/binaris_comu.h"
+#include "generation/comentaris.h"
 #include "generation/constructors.h"
 
 namespace quimerix {
@@ -32,39 +33,23 @@ Exercici formularOXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
         ex.Nom_compost = prefix_oxigen + "òxid " + de(t, prefix(t, element, false, nom) + nom);
     }
 
-    // The texts of the comments stay one sentence to a line, as the student reads them.
-    // clang-format off
+    const Frases f{{"nom", nom}, {"simbol", simbol}, {"valencia", v}};
     std::string &c = ex.Comentari;
-    if (metall) {
-        c = "   És un òxid metàl·lic en el què es combinen " + nom + " [" + simbol + "] amb valència " + v + " i oxigen [O] que sempre té valència 2." + CRLF + CRLF;
-        if (Mode_actual == Tasca::Formular) {
-            c += "   Es formula escrivint primer el símbol de l'element metàl·lic [" + simbol + "] amb el subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb la valència de l'element " + nom + " [" + v + "]" + " com a subíndex." + CRLF + CRLF;
-            if (Simplificat) c += "   Un cop formulat cal simplificar els subíndexs.";
-            if (algun_en_blanc) c += " Els subíndexs 1 es deixen en blanc.";
-        }
-        if (Mode_actual == Tasca::Anomenar) {
-            if (!t.diverses_valencies(e))
-                c += "   S'anomena seguint l'estructura:   òxid de [element]" + CRLF + CRLF +
-                     "   No cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " + nom + " només en té una.";
-            else
-                c += "   S'anomena seguint l'estructura:   òxid de [element] (valència)" + CRLF + CRLF +
-                     "   Cal indicar la valència del metall entre parèntesi i amb nombres romans perquè " + nom + " en té més d'una.";
-            if (Simplificat) c += " Cal estar alerta a possibles simplificacions que s'hagin pogut fer.";
-        }
-    } else {
-        c = "   És un òxid no metàl·lic en el què es combinen " + nom + " [" + simbol + "] amb valència " + v + " i oxigen [O] que sempre actua amb valència 2." + CRLF + CRLF;
-        if (Mode_actual == Tasca::Formular) {
-            c += "   Es formula escrivint primer el símbol de l'element no metàl·lic [" + simbol + "] amb el subíndex [2] (valència de l'oxigen) i a continuació el símbol de l'oxigen [O] amb la valència de l'element " + nom + " [" + v + "]." + " com a subíndex." + CRLF + CRLF;
-            if (Simplificat) c += "   Un cop formulat cal simplificar els subíndexs.";
-            if (algun_en_blanc) c += " Els subíndexs 1 es deixen en blanc.";
-        }
-        if (Mode_actual == Tasca::Anomenar) {
-            c += "   S'anomena seguint l'estructura:   [prefix]+òxid de [prefix]+[element]" + CRLF + CRLF +
-                 "   Els prefixos fan referència als subíndexs que acompanyen el símbol de cada element un cop simplificats (si ha estat necessari) i no pas a les valències pròpies.";
-            if (subindex_element.empty()) c += " Recorda que el prefix mono s'omet si va davant l'element no metàl·lic.";
+    c = f(metall ? "om.cap" : "ox.cap");
+    if (Mode_actual == Tasca::Formular) {
+        c += f(metall ? "om.formula" : "ox.formula");
+        if (Simplificat) c += f("comu.simplificar");
+        if (algun_en_blanc) c += f("oxid.en_blanc");
+    }
+    if (Mode_actual == Tasca::Anomenar) {
+        if (metall) {
+            c += f(t.diverses_valencies(e) ? "om.nom.diverses_valencies" : "om.nom.una_valencia");
+            if (Simplificat) c += f("om.nom.simplificat");
+        } else {
+            c += f("ox.nom") + f("comu.prefixos");
+            if (subindex_element.empty()) c += f("ox.nom.mono");
         }
     }
-    // clang-format on
     return ex;
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "data/regles.h"
+#include "generation/comentaris.h"
 #include "generation/constructors.h"
 #include "text/utf8.h"
 
@@ -14,49 +15,37 @@ namespace quimerix {
 
 namespace {
 
-const std::string kRecorda = "Recorda que els subíndexs que tenen valor 1 cal deixar-los en blanc.";
-const std::string kUnCop = "   Un cop formulat cal simplificar els subíndexs.";
-// The texts of the comments stay one sentence to a line, as the student reads them.
-// clang-format off
-const std::string kMeta = "   El prefix [meta] indica que és un oxoàcid especial (els de [B], [P], [As] i [Sb]) i que aquí es forma amb una sola molècula d'aigua.";
-// clang-format on
-
 // "   L'element ..." paragraph that tells which valence the name gives, n = 2..4; "" otherwise.
-std::string paragraf_valencia(const std::string &nom, int n, int p, const std::string &v) {
+std::string paragraf_valencia(Frases f, int n, int p) {
     if (n < 2 || n > 4) return {};
     const Afixos a = afixos_oxoacid(n, p);
     // The text writes the ending of the first of three valences with a dash.
-    const std::string sufix = (n == 3 && p == 1 ? "-" : "") + std::string(a.os ? "ós" : "ic");
-    const std::string afixos = a.prefix.empty() ? "el sufix [" + sufix + "]"
-                                                : "el prefix [" + a.prefix + "] i el sufix [" + sufix + "]";
-    // clang-format off
-    return "   L'element " + nom + " pot actuar amb " + quantes_valencies(n) + " valències diferents."
-           " En aquest cas sabem que actua amb la " + ordinal(p) + " [" + v + "] (ordenades per ordre creixent) perquè al nom del compost hi ha " + afixos + " que ens ho indica." + CRLF + CRLF;
-    // clang-format on
+    f.amb("prefix", a.prefix).amb("sufix", (n == 3 && p == 1 ? "-" : "") + std::string(a.os ? "ós" : "ic"));
+    f.amb("afixos", f(a.prefix.empty() ? "hxo.afixos.sufix" : "hxo.afixos.prefix_sufix"));
+    f.amb("quantes", quantes_valencies(n)).amb("ordinal", ordinal(p));
+    return f("hxo.valencia");
 }
 
 // "   Per saber el prefix i el sufix ..." for n valences, position p; "" when n is out of range.
-std::string paragraf_prefix_sufix(const std::string &nom, int n, int p, const std::string &v) {
+std::string paragraf_prefix_sufix(Frases f, int n, int p) {
     if (n < 1 || n > 4) return {};
     const Afixos a = afixos_oxoacid(n, p);
-    const std::string prefix = a.prefix.empty() ? "no n'hi ha" : a.prefix;
+    const std::string prefix = a.prefix.empty() ? f("afixos.sense_prefix") : a.prefix;
+    f.amb("prefix", prefix).amb("sufix", a.os ? "ós" : "ic");
+    f.amb("quantes", quantes_valencies(n)).amb("ordinal", ordinal(p));
     // The phrase is padded to a fixed column (the single-valence one a little further), and so is
     // the prefix.
-    // clang-format off
-    const std::string frase = n == 1 ? " només pot actuar amb aquesta valència, es té que:"
-                                     : " pot actuar amb " + quantes_valencies(n) + " valències diferents i aquesta, és la " + ordinal(p) + " es té que:";
+    const std::string frase = f(n == 1 ? "afixos.frase.una_valencia" : "afixos.frase.diverses_valencies");
     const std::size_t columna = n == 1 ? 115 : 111;
-    return "   Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element " + nom + " en ordre creixent."
-           " En aquest cas actua amb la valència [" + v + "]."
-           " Com que l'element " + nom + frase + std::string(columna - longitud(frase), ' ') +
-           "[prefix] = " + prefix + std::string(30 - prefix.size(), ' ') + "[sufix] = " + (a.os ? "ós" : "ic") + CRLF + CRLF;
-    // clang-format on
+    f.amb("frase", frase).amb("farciment", std::string(columna - longitud(frase), ' '));
+    f.amb("farciment_prefix", std::string(30 - prefix.size(), ' '));
+    return f("hxo.prefix_sufix");
 }
 
 // The "Recorda" sentence: joined to "Un cop formulat ..." when the hydrogen was simplified.
-std::string recorda(const Exercici &e) {
+std::string recorda(const Exercici &e, const Frases &f) {
     if (!e[Subindex1].empty() && !e[Subindex2].empty() && !e[Subindex3].empty()) return {};
-    return (e[Subindex1] != "2" ? " " : "   ") + kRecorda + CRLF;
+    return f(e[Subindex1] != "2" ? "hxo.recorda" : "hxo.recorda.paragraf");
 }
 
 using Correccio = std::pair<const char *, const char *>;
@@ -158,32 +147,19 @@ Exercici formularOXIACIDS(const Taules &t, Parell p, Tasca Mode_actual) {
     const int n = t.nombre_valencies(fila), pos = posicio_valencia(p);
     const bool meta = t.acid_especial(fila);
 
-    // clang-format off
+    Frases f{{"nom", nom}, {"simbol", simbol}, {"valencia", v}};
     std::string &c = e.Comentari;
-    c = "   És tracta d'un oxoàcid que és un compost format per combinació d'un òxid no metàl·lic amb aigua."
-        " En ell es combinen el no metall " + nom + " [" + simbol + "] que actua amb valència [" + v + "] i una molècula d'aigua [H2O].";
+    c = f("hxo.cap");
     if (Mode_actual == Tasca::Formular) {
-        c += CRLF;
-        c += paragraf_valencia(nom, n, pos, v);
-        c += "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + simbol + "] i sumar-li una molècula d'aigua [H2O] (es sumen els subíndexs dels elements iguals)."
-             " S'escriu sempre seguint l'ordre:   [H] [subíndex]   [" + simbol + "] [subíndex]   [O] [subíndex]." + CRLF + CRLF;
-        if (e[Subindex1] != "2") c += kUnCop;
-        c += recorda(e);
-        if (meta) c += kMeta + CRLF;
+        f.amb("paragraf_valencia", paragraf_valencia(f, n, pos));
+        c += f("hxo.formula");
+        if (e[Subindex1] != "2") c += f("comu.simplificar");
+        c += recorda(e, f);
+        if (meta) c += f("hxo.meta");
     } else if (Mode_actual == Tasca::Anomenar) {
-        if (!meta)
-            c += " Per saber amb quina valència actua cal restar una molècula d'aigua (H2O) al compost i veure quin és el subíndex que acompanya a l'oxigen [O]."
-                 " En el cas que no obtinguem valències coherents cal estar alerta a possibles simplificacions que s'hagin pogut fer tant a l'oxoàcid com a l'òxid prèvi."
-                 " Es pot agafar com a referència que l'oxoàcid sense simplificar hauria de tenir un [2] com a subíndex de l'hidrogen [H] i l'òxid no simplificat hauria de tenir un [2] com a subíndex de l'element " + nom + "."
-                 " Per anomenar-los es segueix l'estructura:" + std::string(59, ' ') + "àcid" + std::string(3, ' ') + "[prefix]+[element]+[sufix]" + CRLF;
-        else
-            c += " Per saber amb quina valència actua es resta una molècula d'aigua (H2O) al compost i es mira quin és el subíndex de l'oxigen [O]."
-                 " En el cas que no obtinguem valències coherents cal estar alerta a possibles simplificacions que s'hagin pogut fer tant a l'oxoàcid com a l'òxid prèvi."
-                 " Es pot agafar com a referència que l'oxoàcid sense simplificar hauria de tenir un [2] com a subíndex de l'hidrogen [H] i l'òxid no simplificat hauria de tenir un [2] com a subíndex de l'element " + nom + "."
-                 " Per anomenar-los es segueix l'estructura:" + std::string(10, ' ') + "àcid" + std::string(3, ' ') + "meta[prefix]+[element]+[sufix]" + CRLF + kMeta + CRLF;
-        c += paragraf_prefix_sufix(nom, n, pos, v);
+        c += meta ? f("hxo.nom.meta") + f("hxo.meta") : f("hxo.nom");
+        c += paragraf_prefix_sufix(f, n, pos);
     }
-    // clang-format on
     return e;
 }
 
@@ -198,27 +174,18 @@ Exercici formularOXIACIDSESPECIALS(const Taules &t, Parell p, Tasca Mode_actual)
     const std::string &v = t.valencia(p);
     const int n = t.nombre_valencies(fila), pos = posicio_valencia(p);
 
-    // clang-format off
+    Frases f{{"nom", nom}, {"simbol", simbol}, {"valencia", v}};
     std::string &c = e.Comentari;
-    c = "   És un oxoàcid especial (els de bor, fòsfor, arsènic i antimoni) que éstà format per combinació d'un òxid no metàl·lic amb aigua."
-        " En ell es combinen el no metall " + nom + " [" + simbol + "] que actua amb valència [" + v + "] i tres molècules d'aigua [H2O].";
+    c = f("hxo_especial.cap");
     if (Mode_actual == Tasca::Formular) {
-        c += CRLF;
-        if (n == 3) c += paragraf_valencia(nom, n, pos, v);
-        c += "   Per formular-lo cal formular l'òxid no metal·lic de l'element " + nom + " [" + simbol + "] i sumar-li tres molècules d'aigua [H2O] (es sumen els subíndexs dels elements iguals)."
-             " S'escriu sempre seguint l'ordre:   [H] [subíndex]   [" + simbol + "] [subíndex]   [O] [subíndex]." + CRLF + CRLF;
-        c += "   Hem de sumar-hi tres molècules d'aigua enlloc d'una perquè és un oxoàcid especial i no porta el prefix [meta]." + CRLF;
-        if (e[Subindex1] != "6") c += kUnCop;
-        c += recorda(e);
+        f.amb("paragraf_valencia", n == 3 ? paragraf_valencia(f, n, pos) : "");
+        c += f("hxo_especial.formula");
+        if (e[Subindex1] != "6") c += f("comu.simplificar");
+        c += recorda(e, f);
     } else if (Mode_actual == Tasca::Anomenar) {
-        c += " Per saber amb quina valència actua es resten tres molècula d'aigua (H2O) al compost i es mira quin és el subíndex de l'oxigen [O]."
-             " En el cas que no obtinguem valències coherents cal estar alerta a possibles simplificacions que s'hagin pogut fer tant a l'oxoàcid com a l'òxid prèvi."
-             " Es té com a referència que l'oxoàcid sense simplificar hauria de tenir un [6] com a subíndex de l'hidrogen [H] i l'òxid no simplificat hauria de tenir un [2] com a subíndex de l'element " + nom + "."
-             " S'anomenen segons l'estructura:   àcid   [prefix]+[element]+[sufix]" + CRLF;
-        c += "   No s'ha de posar el prefix [meta] per diferenciar-lo de l'oxoàcid del mateix element que es forma amb una sola molècula d'aigua." + CRLF;
-        if (n == 1 || n == 3) c += paragraf_prefix_sufix(nom, n, pos, v);
+        c += f("hxo_especial.nom");
+        if (n == 1 || n == 3) c += paragraf_prefix_sufix(f, n, pos);
     }
-    // clang-format on
     return e;
 }
 

@@ -7,6 +7,7 @@
 
 #include "data/regles.h"
 #include "data/taules.h"
+#include "generation/comentaris.h"
 #include "generation/constructors.h"
 #include "generation/oxoacids.h"
 
@@ -76,119 +77,70 @@ std::string part_metall(const Taules &t, const Sal &s) {
     return " " + preposicio_de(t, t.nom(s.M)) + t.nom(s.M) + sufix_valencia(t, s.M, s.w);
 }
 
-// Why the non-metal acts with this valence, after "és [v".
-std::string rao_valencia(int n, int p) {
-    const Afixos a = afixos_oxoacid(n, p);
-    const std::string sufix = a.os ? "[it] que equival al sufix [ós]" : "[at] que equival al sufix [ic]";
-    // The texts of the comments stay one sentence to a line, as the student reads them.
-    // clang-format off
-    std::string r = "] perquè l'anió té " + (a.prefix.empty() ? "" : "el prefix [" + a.prefix + "] i ") + "el sufix " + sufix + " dels oxoàcids.";
-    if (n == 1) return r + " Com que aquest element només pot actuar amb aquesta valència no pot haver-hi confusió.";
+// The values of a salt's comment: the non-metal's name, symbol and valence, then the metal's; what
+// the anion's prefix and suffix say ({afixos}, {confusio}), and what the name says about the metal.
+Frases frases(const Taules &t, const Sal &s) {
+    Frases f{{"nom", t.nom(s.X)},  {"simbol", t.simbol(s.X)},  {"valencia", s.v},
+             {"nom2", t.nom(s.M)}, {"simbol2", t.simbol(s.M)}, {"valencia2", s.w}};
+    const Afixos a = afixos_oxoacid(s.n, s.p);
+    f.amb("prefix", a.prefix).amb("sufix", a.os ? "ós" : "ic").amb("sufix_anio", a.os ? "it" : "at");
     // The text says "quatres" for the second of four.
-    const std::string quantes = quantes_valencies(n) + (n == 4 && p == 2 ? "s" : "");
-    return r + " Com que aquest element pot actuar amb " + quantes + " valències, aquest " + (a.prefix.empty() ? "sufix" : "prefix i sufix") + " ens indica que serà la " + ordinal(p) + " d'elles.";
-    // clang-format on
+    f.amb("quantes", quantes_valencies(s.n) + (s.n == 4 && s.p == 2 ? "s" : "")).amb("ordinal", ordinal(s.p));
+    f.amb("afixos", f(a.prefix.empty() ? "mhx.afixos.sufix" : "mhx.afixos.prefix_sufix"));
+    f.amb("confusio", f(s.n == 1           ? "mhx.confusio.una_valencia"
+                        : a.prefix.empty() ? "mhx.confusio.sufix"
+                                           : "mhx.confusio.prefix_sufix"));
+    f.amb("frase_metall",
+          f(t.diverses_valencies(s.M) ? "mhx.metall.diverses_valencies" : "mhx.metall.una_valencia"));
+    return f;
 }
 
 // The prefix and suffix paragraph that tells how the anion is named; no line break after it.
-std::string paragraf_prefix_sufix(const Taules &t, const Sal &s) {
+std::string paragraf_prefix_sufix(Frases f, const Sal &s) {
     const Afixos a = afixos_oxoacid(s.n, s.p);
-    const std::string &NX = t.nom(s.X);
-    // clang-format off
-    const std::string afixos = "   [prefix] = " + (a.prefix.empty() ? "no n'hi ha" : a.prefix) + "   [sufix] = " + (a.os ? "it" : "at");
-    const std::string cas = s.n == 1 ? " només pot actuar amb aquesta valència, es té que:"
-                                     : " pot actuar amb " + quantes_valencies(s.n) + " valències diferents i aquesta, és la " + ordinal(s.p) + " es té que:";
-    return " Per saber el prefix i el sufix cal saber quina posició ocupa la valència amb què actua l'element " + NX + " en ordre creixent."
-           " En aquest cas actua amb la valència [" + s.v + "]."
-           " Com que l'element " + NX + cas + afixos;
-    // clang-format on
-}
-
-// What the name says about the metal's valence.
-std::string frase_metall(const Taules &t, const Sal &s) {
-    const std::string cap = "L'element " + t.nom(s.M) + " [" + t.simbol(s.M) + "] ";
-    // clang-format off
-    if (!t.diverses_valencies(s.M)) return cap + "només actua amb valència, [" + s.w + "] i com que no pot actuar amb cap més, no cal indicar-la.";
-    return cap + "actua amb valència, [" + s.w + "] i com que pot actuar amb més d'una, cal indicar-la.";
-    // clang-format on
+    if (a.prefix.empty()) f.amb("prefix", f("afixos.sense_prefix"));
+    f.amb("quantes", quantes_valencies(s.n));
+    f.amb("frase", f(s.n == 1 ? "afixos.frase.una_valencia" : "afixos.frase.diverses_valencies"));
+    return f("mhx.prefix_sufix");
 }
 
 std::string comentari_oxosal(const Taules &t, const Sal &s, Tasca Mode_actual) {
-    const std::string &NX = t.nom(s.X);
-    const std::string &SX = t.simbol(s.X);
-    const std::string &NM = t.nom(s.M);
-    const std::string &SM = t.simbol(s.M);
+    const Frases f = frases(t, s);
     const Exercici &e = s.e;
-
-    // clang-format off
-    std::string c = "   És una oxosal que és un compost format per l'ànió d'un oxoàcid i un element metàl·lic.";
+    std::string c = f("mhx.cap");
     if (Mode_actual == Tasca::Formular) {
-        c += " Per formular aquests tipus de compostos primer cal formular l'oxoàcid corresponent a l'element no metàl·lic i seguidament s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé."
-             " La valència del metall es posa com a subíndex de tot l'ió que prové de l'oxoàcid." + CRLF;
-        c += "   Aquí l'oxosal prové de l'oxoàcid de l'element " + NX + " [" + SX + "] amb valència [" + s.v + "] i el metall " + NM + " [" + SM + "] amb valència [" + s.w + "]." + CRLF;
-        c += "   La valència del no metall " + NX + " [" + SX + "] és [" + s.v + rao_valencia(s.n, s.p) + CRLF;
-        if (t.acid_especial(s.X))
-            c += "   El prefix [meta] indica que és una oxosal especial (les de [B], [P], [As] i [Sb])."
-                 " Aquesta prové de l'oxoàcid de l'element " + NX + " [" + SX + "] i ens informa que s'ha format amb una sola molècula d'aigua.";
-        else
-            c += "  ";
-        if (e[Subindex_grup] != s.w && s.w != "1")
-            c += " Cal simplificar els subíndexs de l'element " + SM + " amb el subíndex de l'ió provenent de l'oxoàcid.";
-        if (e[Subindex1].empty() || e[Subindex_grup].empty())
-            c += " Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest correspon al subíndex de l'ió provinent de l'oxoàcid no cal posar l'ió entre parèntesi.";
+        c += f("mhx.formula");
+        c += f(t.acid_especial(s.X) ? "mhx.formula.meta" : "mhx.formula.sense_meta");
+        if (e[Subindex_grup] != s.w && s.w != "1") c += f("mhx.formula.simplificar");
+        if (e[Subindex1].empty() || e[Subindex_grup].empty()) c += f("mhx.formula.en_blanc");
     } else if (Mode_actual == Tasca::Anomenar) {
         if (!t.acid_especial(s.X)) {
-            c += " La valència amb què actua el no metall s'obté de restar a l'ió de l'oxoàcid una molècula d'aigua (H2O) i es mira quin és el subíndex de l'oxigen [O]."
-                 " Si no obtenim valències coherents cal estar alerta a possibles simplificacions que s'hagin fet a l'oxoàcid o a l'òxid prèvi."
-                 " Com a referència es té que l'oxoàcid sense simplificar ha de tenir un subíndex [2] a l'hidrogen [H] i l'òxid no simplificat ha de tenir un subíndex [2] a l'element " + NX + "."
-                 " La valència amb què actua el metall és el subíndex que acompanya l'ió provinent de l'oxoàcid vigilant també possibles simplificacions.";
-            c += " Per anomenar-los es segueix l'estructura:   [prefix]+[no metall]+[sufix] de [metall]";
-            if (t.diverses_valencies(s.M)) c += "   (valència del metall)";
-            c += CRLF + "   " + frase_metall(t, s) + CRLF + "  ";
+            c += f("mhx.nom");
+            if (t.diverses_valencies(s.M)) c += f("mhx.nom.valencia_metall");
+            c += f("mhx.nom.metall");
         } else {
-            c += " La valència del no metall s'obté de restar a l'oxoàcid previ una molècula d'aigua (H2O) i mirar el subíndex de l'oxigen [O]."
-                 " Si no obtenim valències coherents cal vigilar possibles simplificacions que s'hagin fet a l'oxoàcid o a l'òxid prèvi."
-                 " Com a referència es té que l'oxoàcid sense simplificar ha de tenir un subíndex [2] a l'hidrogen [H] i l'òxid no simplificat un subíndex [2] a l'element " + NX + "."
-                 " La valència del metall serà el subíndex que acompanya l'ió provinent de l'oxoàcid vigilant també possibles simplificacions.";
-            c += " Per anomenar-los es segueix l'estructura:   meta[prefix]+[no metall]+[sufix] de [metall]   (valència del metall) " + CRLF +
-                 "   El prefix [meta] indica oxoàcid especial ([B],[P],[As] i [Sb]) i que aquí es forma amb una molècula d'aigua.";
-            c += " " + frase_metall(t, s);
+            c += f("mhx.nom.meta");
         }
-        c += paragraf_prefix_sufix(t, s);
+        c += paragraf_prefix_sufix(f, s);
     }
-    // clang-format on
     return c;
 }
 
 std::string comentari_oxosal_especial(const Taules &t, const Sal &s, Tasca Mode_actual) {
-    const std::string &NX = t.nom(s.X);
-    const std::string &SX = t.simbol(s.X);
-    const std::string &NM = t.nom(s.M);
-    const std::string &SM = t.simbol(s.M);
+    const Frases f = frases(t, s);
     const Exercici &e = s.e;
     const bool amb_paragraf = s.n == 1 || s.n == 3;
-
-    // clang-format off
-    std::string c = "   És una oxosal especial (les de [B], [P], [As] i [Sb]) formada per l'ànió d'un oxoàcid especial i un element metàl·lic.";
+    std::string c = f("mhx_especial.cap");
     if (Mode_actual == Tasca::Formular) {
-        c += " Primer es formula l'oxoàcid especial corresponent a l'element no metàl·lic i després s'hi substitueix l'hidrogen per l'element metàl·lic que hi intervé."
-             " La valència del metall es posa com a subíndex de tot l'ió que prové de l'oxoàcid.";
-        c += " Aquí l'oxosal prové de l'oxoàcid especial de l'element " + NX + " [" + SX + "] amb valència [" + s.v + "] i del metall " + NM + " [" + SM + "] amb valència [" + s.w + "].";
-        c += " Recorda que els oxoàcids especials es formaven al sumar 3 molècules d'aigua a l'òxid corresponent enlloc d'una.";
-        if (amb_paragraf)
-            c += " La valència del no metall " + NX + " [" + SX + "] és [" + s.v + rao_valencia(s.n, s.p);
-        c += " No porta el prefix [meta] i això ens informa que l'oxoàcid especial del què prové aquesta oxosal especial s'ha format amb tres molècules d'aigua.";
-        if (e[Subindex_grup] != s.w && s.w != "1")
-            c += " Cal simplificar els subíndexs de l'element " + SM + " amb el subíndex de l'ió provinent de l'oxoàcid especial.";
-        if (e[Subindex1].empty() || e[Subindex_grup].empty())
-            c += " Recorda que quan als subíndexs s'hi ha de posar un 1 no s'han d'escriure i si aquest correspon al subíndex de l'ió provinent de l'oxoàcid especial no cal posar l'ió entre parèntesi.";
+        c += f("mhx_especial.formula");
+        if (amb_paragraf) c += f("mhx_especial.formula.valencia_no_metall");
+        c += f("mhx_especial.formula.sense_meta");
+        if (e[Subindex_grup] != s.w && s.w != "1") c += f("mhx_especial.formula.simplificar");
+        if (e[Subindex1].empty() || e[Subindex_grup].empty()) c += f("mhx_especial.formula.en_blanc");
     } else if (Mode_actual == Tasca::Anomenar) {
-        c += " S'anomenen segons l'estructura:   [prefix]+[no metall]+[sufix] de [metall]   (valència del metall) " + CRLF;
-        c += "   És un oxoàcid especial i al no portar el prefix [meta] indica que s'ha format amb tres molècules d'aigua.";
-        c += " " + frase_metall(t, s);
-        if (amb_paragraf) c += paragraf_prefix_sufix(t, s);
+        c += f("mhx_especial.nom");
+        if (amb_paragraf) c += paragraf_prefix_sufix(f, s);
     }
-    // clang-format on
     return c;
 }
 
