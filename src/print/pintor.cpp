@@ -1,5 +1,7 @@
 #include "pintor.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -11,7 +13,10 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <map>
+#include <variant>
 #include <vector>
+
+#include "records/sortida.h"
 
 namespace quimerix::impressio {
 
@@ -209,12 +214,13 @@ bool pinta(const Document_impressio &d, QPagedPaintDevice &dispositiu) {
     return be;
 }
 
-bool desa_pdf(const Document_impressio &d, const QString &cami) {
-    QSaveFile fitxer(cami);
-    if (!fitxer.open(QIODevice::WriteOnly)) return false;
+std::optional<QByteArray> pdf(const Document_impressio &d) {
+    QByteArray bytes;
+    QBuffer memoria(&bytes);
+    if (!memoria.open(QIODevice::WriteOnly)) return std::nullopt;
     bool be = false;
     {
-        QPdfWriter pdf(&fitxer);
+        QPdfWriter pdf(&memoria);
         pdf.setCreator(QStringLiteral("QUIMERIX"));
         pdf.setTitle(QStringLiteral("Informe de QUIMERIX"));
         pdf.setResolution(1200);
@@ -223,8 +229,22 @@ bool desa_pdf(const Document_impressio &d, const QString &cami) {
                                       QMarginsF(14, 14, 14, 14), QPageLayout::Point));
         be = pinta(d, pdf);
     }
-    if (!be) {
+    if (!be) return std::nullopt;
+    return bytes;
+}
+
+bool desa_pdf(const Document_impressio &d, const QString &cami) {
+    const auto desti = desti_de_sortida(QFile::encodeName(cami).toStdString());
+    const auto *on = std::get_if<Desti>(&desti);
+    if (on == nullptr) return false;
+    const auto bytes = pdf(d);
+    if (!bytes) return false;
+    // QSaveFile gives the new file the permissions of the one it replaces.
+    QSaveFile fitxer(QFile::decodeName(QByteArray::fromStdString(on->cami)));
+    if (!fitxer.open(QIODevice::WriteOnly)) return false;
+    if (fitxer.write(*bytes) != bytes->size()) {
         fitxer.cancelWriting();
+        fitxer.commit();
         return false;
     }
     return fitxer.commit();

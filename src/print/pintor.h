@@ -5,7 +5,9 @@
 // largest size used on it. When a page's text is larger than the printable area, every page is
 // scaled down by the same factor, so that nothing runs off the paper and columns keep lining up.
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 
 #include "records/impressio.h"
 
@@ -18,7 +20,11 @@ namespace quimerix::impressio {
 // a printer reports an error.
 bool pinta(const Document_impressio &d, QPagedPaintDevice &dispositiu);
 
-// Writes `d` to a PDF file (A4), replacing it only when the whole document has been written.
+// The PDF (A4) of `d`, made in memory; nothing when the document cannot be painted.
+std::optional<QByteArray> pdf(const Document_impressio &d);
+// Writes `d` to a PDF file, replacing it only when the whole document has been written. The path
+// is checked first with quimerix::desti_de_sortida: nothing but a regular file is replaced, a link
+// is written through and the old file's permissions are kept.
 bool desa_pdf(const Document_impressio &d, const QString &cami);
 
 // The family asked for and the one the system gives for it (Liberation Mono on Debian).

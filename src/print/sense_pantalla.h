@@ -1,8 +1,10 @@
 #pragma once
 // The application object a command-line tool needs to paint fonts and PDF pages, with no display:
-// the offscreen platform unless QT_QPA_PLATFORM names another one.
+// the offscreen platform unless QT_QPA_PLATFORM names another one, and a runtime folder of its own
+// when XDG_RUNTIME_DIR is not set (so that Qt has nothing to warn about on standard error).
 
 #include <memory>
+#include <string>
 
 class QGuiApplication;
 
@@ -19,6 +21,7 @@ class AplicacioSensePantalla {
     int argc_ = 1;
     char nom_[16] = "quimerix-eines";
     char *argv_[2] = {nom_, nullptr};
+    std::string carpeta_execucio_; // the private runtime folder made here, removed at the end
     std::unique_ptr<QGuiApplication> aplicacio_;
 };
 

@@ -10,6 +10,7 @@
 #include "pintor.h"
 #include "records/arxiu_sessio.h"
 #include "records/informe.h"
+#include "records/sortida.h"
 #include "sense_pantalla.h"
 #include "text.h"
 
@@ -25,6 +26,12 @@ int falla(const std::string &cami, const std::string &missatge) {
 int informe_pdf(const eines::Arguments &args) {
     const std::string &cami = args.posicionals().front();
     const std::string sortida = *args.valor("--pdf");
+    if (sortida == eines::Sortida_estandard)
+        return eines::error_us(eines::ordre_informe,
+                               "el PDF no es pot escriure a la sortida estàndard («-»)");
+    const auto desti = desti_de_sortida(sortida);
+    if (const auto *motiu = std::get_if<std::string>(&desti))
+        return falla(sortida, "no s'ha pogut escriure el document PDF: " + *motiu);
     const auto bytes = eines::llegeix_fitxer(cami);
     if (!bytes) return falla(cami, Missatge_error_arxiu);
     const Lectura_arxiu lectura = llegeix_arxiu(*bytes);
@@ -34,8 +41,10 @@ int informe_pdf(const eines::Arguments &args) {
     if (!document) return falla(cami, Missatge_error_impressio);
 
     impressio::AplicacioSensePantalla aplicacio;
-    if (!impressio::desa_pdf(*document, QString::fromStdString(sortida)))
-        return falla(sortida, "no s'ha pogut escriure el document PDF");
+    const auto pdf = impressio::pdf(*document);
+    if (!pdf) return falla(sortida, "no s'ha pogut escriure el document PDF");
+    if (const auto error = eines::desa_fitxers({{sortida, std::get<Desti>(desti), pdf->toStdString()}}))
+        return falla(sortida, "no s'ha pogut escriure el document PDF: " + error->motiu);
     return 0;
 }
 

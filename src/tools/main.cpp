@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "ordres.h"
+#include "records/sortida.h"
 #include "text.h"
 
 using namespace eines;
@@ -94,12 +95,10 @@ class Sortida : public std::streambuf {
 bool sortida_escrita(Sortida &sortida) {
     if (sortida.buida() && std::cout.good()) return true;
     std::cerr << "quimerix-eines: no s'ha pogut escriure la sortida estàndard";
-    if (sortida.error() == ENOSPC)
-        std::cerr << " (el disc és ple)";
-    else if (sortida.error() == EPIPE)
+    if (sortida.error() == EPIPE)
         std::cerr << " (el programa que la llegia s'ha tancat)";
     else if (sortida.error() != 0)
-        std::cerr << " (error " << sortida.error() << ")";
+        std::cerr << " (" << quimerix::motiu_error(sortida.error()) << ")";
     std::cerr << ".\n";
     return false;
 }

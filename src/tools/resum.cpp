@@ -1,6 +1,7 @@
 // quimerix-eines resum: the teacher's summary of a class's session files.
 
 #include <iostream>
+#include <optional>
 #include <variant>
 
 #include "fitxers.h"
@@ -9,6 +10,7 @@
 #include "records/arxiu_sessio.h"
 #include "records/impressio.h"
 #include "records/resum.h"
+#include "records/sortida.h"
 #include "sense_pantalla.h"
 #include "text.h"
 
@@ -36,7 +38,26 @@ int error_escriptura(const std::string &cami, const std::string &motiu) {
     return 1;
 }
 
+// Where an output option leads, checked before any session file is read; nothing, with the reason
+// on standard error, when it may not be written.
+std::optional<Desti> desti(const std::string &cami) {
+    auto d = desti_de_sortida(cami);
+    if (const auto *motiu = std::get_if<std::string>(&d)) {
+        error_escriptura(cami, *motiu);
+        return std::nullopt;
+    }
+    return std::get<Desti>(std::move(d));
+}
+
 int resum(const eines::Arguments &args) {
+    const auto csv = args.valor("--csv"), pdf = args.valor("--pdf");
+    if (pdf && *pdf == eines::Sortida_estandard)
+        return eines::error_us(eines::ordre_resum, "el PDF no es pot escriure a la sortida estàndard («-»)");
+    const bool csv_estandard = csv && *csv == eines::Sortida_estandard;
+    std::optional<Desti> desti_csv, desti_pdf;
+    if (csv && !csv_estandard && !(desti_csv = desti(*csv))) return 1;
+    if (pdf && !(desti_pdf = desti(*pdf))) return 1;
+
     std::vector<Sessio_llegida> sessions;
     for (const std::string &cami : args.posicionals()) {
         Sessio_llegida s{cami, std::nullopt};
@@ -47,16 +68,28 @@ int resum(const eines::Arguments &args) {
         sessions.push_back(std::move(s));
     }
     const Resum r = resumeix(sessions);
-    const auto csv = args.valor("--csv"), pdf = args.valor("--pdf");
-    if (csv) {
-        if (const auto motiu = eines::desa_fitxer(*csv, csv_resum(r))) return error_escriptura(*csv, *motiu);
-    }
-    if (pdf) {
+
+    // Every output made in memory first, then written all together or not at all.
+    std::vector<eines::Escriptura> escriptures;
+    if (desti_csv) escriptures.push_back({*csv, *desti_csv, csv_resum(r)});
+    if (desti_pdf) {
         const impressio::AplicacioSensePantalla aplicacio;
-        if (!impressio::desa_pdf(document_resum(visible(r)), QString::fromStdString(*pdf)))
-            return error_escriptura(*pdf, "no s'ha pogut crear el PDF");
+        const auto document = impressio::pdf(document_resum(visible(r)));
+        if (!document) return error_escriptura(*pdf, "no s'ha pogut crear el PDF");
+        escriptures.push_back({*pdf, *desti_pdf, document->toStdString()});
     }
-    if (!csv && !pdf) std::cout << taula_resum(visible(r));
+    if (const auto error = eines::desa_fitxers(escriptures)) {
+        error_escriptura(error->cami, error->motiu);
+        for (const std::string &desat : error->desats)
+            std::cerr << "quimerix-eines resum: «" << eines::visible(desat) << "» sí que s'ha desat.\n";
+        if (error->desats.empty() && escriptures.size() > 1)
+            std::cerr << "quimerix-eines resum: no s'ha desat cap fitxer.\n";
+        return 1;
+    }
+    if (csv_estandard)
+        std::cout << csv_resum(r);
+    else if (!csv && !pdf)
+        std::cout << taula_resum(visible(r));
     return r.illegibles > 0 ? 1 : 0;
 }
 
@@ -68,7 +101,7 @@ const eines::Ordre eines::ordre_resum{
     .descripcio = "resumeix els arxius de sessió d'una classe",
     .opcions = {{.nom = "--csv",
                  .valor = "SORTIDA.csv",
-                 .ajuda = "desa el resum en CSV (UTF-8)",
+                 .ajuda = "desa el resum en CSV (UTF-8); «-», a la sortida estàndard",
                  .admet_buit = false},
                 {.nom = "--pdf",
                  .valor = "SORTIDA.pdf",

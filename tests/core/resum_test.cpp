@@ -224,3 +224,38 @@ TEST(Resum, ResumImpresEnVermellElsArxiusQueNoQuadrenOIllegibles) {
               (std::map<std::string, Color>{
                   {"bo.qxs", Color::Negre}, {"nq.qxs", Color::Vermell}, {"il.qxs", Color::Vermell}}));
 }
+
+TEST(Resum, CellesQueUnFullDeCalculLlegiriaComAFormules) {
+    // text | the cell: a quote before a formula's first character, U+FFFD for every stray byte.
+    const std::vector<std::pair<std::string, std::string>> casos{
+        {"=1+1", "'=1+1"},
+        {"+1+1", "'+1+1"},
+        {"-2+3", "'-2+3"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"},
+        {"\t=1+1", "'\t=1+1"},
+        {"\r=1+1", "'\r=1+1"},
+        {"'=1+1", "'=1+1"},
+        {" =1+1", " =1+1"},
+        {"Anna=1+1", "Anna=1+1"},
+        {"1+1", "1+1"},
+        {"", ""},
+        {"Òscar", "Òscar"},
+        {"nota\xE9.qxs", "nota\xEF\xBF\xBD.qxs"},
+        {"=\xFF", "'=\xEF\xBF\xBD"},
+        {"\xFF=1", "\xEF\xBF\xBD=1"},
+        {"a\xE2\x82", "a\xEF\xBF\xBD\xEF\xBF\xBD"},               // cut short
+        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                 // overlong
+        {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}, // surrogate
+        {"\xF0\x9F\x98\x80=", "\xF0\x9F\x98\x80="},               // U+1F600 kept
+    };
+    for (const auto &[text, cella] : casos)
+        EXPECT_EQ(cella_de_text(text), cella) << text;
+
+    // In the CSV every text field goes through it, before quoting; numbers are left alone.
+    Resum r;
+    r.files.push_back(Fila_resum{"=1+1.qxs", "=SUM(1,2)", "-1", 2, 1, 50, 500, {}, {}, Estat_fila::Correcte});
+    const std::string csv = csv_resum(r);
+    EXPECT_EQ(csv.substr(csv.find("\r\n") + 2),
+              "'=1+1.qxs,\"'=SUM(1,2)\",'-1,2,1,50,5,correcte,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+}

@@ -1,5 +1,6 @@
 // Writes session files of known figures with the program's own writer, for the tests of
-// `quimerix-eines resum`: genera_sessions CARPETA.
+// `quimerix-eines resum`: genera_sessions CARPETA, the class of five files; genera_sessions FITXER
+// NOM, one session of that student (one right exercise and one wrong).
 
 #include <fstream>
 #include <iostream>
@@ -22,8 +23,12 @@ bool desa(const std::string &cami, const std::string &bytes) {
 } // namespace
 
 int main(int argc, char **argv) {
+    if (argc == 3) {
+        const auto arxiu = arxiu_sessio(sessio(argv[2], "10/12/2026", {{"NaCl", 1, true}, {"CO", 2, false}}));
+        return arxiu && desa(argv[1], *arxiu) ? 0 : 1;
+    }
     if (argc != 2) {
-        std::cerr << "Ús: genera_sessions CARPETA\n";
+        std::cerr << "Ús: genera_sessions CARPETA | genera_sessions FITXER NOM\n";
         return 2;
     }
     const std::string carpeta = argv[1];

@@ -2,11 +2,21 @@
 # header and every record; a session without exercises is refused and leaves the output as it was.
 set(pdf ${DIR}/informe_tres.pdf)
 file(REMOVE ${pdf})
-set(sense_pantalla ${CMAKE_COMMAND} -E env --unset=QT_QPA_PLATFORM --unset=DISPLAY --unset=WAYLAND_DISPLAY)
+# No runtime folder either: the tool makes a private one in TMPDIR, says nothing of it on standard
+# error and leaves nothing behind.
+set(temporals ${DIR}/informe_tmp)
+file(REMOVE_RECURSE ${temporals})
+file(MAKE_DIRECTORY ${temporals})
+set(sense_pantalla ${CMAKE_COMMAND} -E env --unset=QT_QPA_PLATFORM --unset=DISPLAY --unset=WAYLAND_DISPLAY
+    --unset=XDG_RUNTIME_DIR TMPDIR=${temporals})
 execute_process(COMMAND ${sense_pantalla} ${EINES} informe ${MOSTRES}/sessio_tres.qxs --pdf ${pdf}
-                OUTPUT_VARIABLE sortida RESULT_VARIABLE codi)
-if(NOT codi EQUAL 0 OR NOT sortida STREQUAL "")
-  message(FATAL_ERROR "quimerix-eines informe ha acabat amb ${codi}: ${sortida}")
+                OUTPUT_VARIABLE sortida ERROR_VARIABLE errors RESULT_VARIABLE codi)
+if(NOT codi EQUAL 0 OR NOT sortida STREQUAL "" OR NOT errors STREQUAL "")
+  message(FATAL_ERROR "quimerix-eines informe ha acabat amb ${codi}: ${sortida}\n${errors}")
+endif()
+file(GLOB restes ${temporals}/*)
+if(restes)
+  message(FATAL_ERROR "han quedat a TMPDIR: ${restes}")
 endif()
 execute_process(COMMAND ${PDFINFO} ${pdf} OUTPUT_VARIABLE info)
 if(NOT info MATCHES "Pages: +1\n" OR NOT info MATCHES "Page size: +[0-9.]+ x 595")

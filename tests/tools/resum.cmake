@@ -54,6 +54,23 @@ if(NOT codi EQUAL 1 OR NOT errors MATCHES "no s'ha pogut desar .*la carpeta no e
   message(FATAL_ERROR "resum --csv a una carpeta que no existeix: codi ${codi}\n${errors}")
 endif()
 
+# Nothing is written unless every output can be: a PDF that cannot be written leaves no CSV.
+file(REMOVE ${carpeta}/tot.csv)
+execute_process(COMMAND ${EINES} resum ${carpeta}/anna.qxs --csv ${carpeta}/tot.csv --pdf ${carpeta}/no/hi/es.pdf
+  OUTPUT_QUIET ERROR_VARIABLE errors RESULT_VARIABLE codi)
+if(NOT codi EQUAL 1 OR NOT errors MATCHES "es.pdf»: la carpeta no existeix" OR EXISTS ${carpeta}/tot.csv)
+  message(FATAL_ERROR "resum --csv amb un --pdf que no es pot escriure: codi ${codi}\n${errors}")
+endif()
+
+# Both written, with no runtime folder set: standard error stays empty (no warning of Qt's).
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_RUNTIME_DIR
+  ${EINES} resum ${carpeta}/anna.qxs --csv ${carpeta}/tot.csv --pdf ${carpeta}/tot.pdf
+  OUTPUT_VARIABLE sortida ERROR_VARIABLE errors RESULT_VARIABLE codi)
+if(NOT codi EQUAL 0 OR NOT sortida STREQUAL "" OR NOT errors STREQUAL "" OR NOT EXISTS ${carpeta}/tot.csv
+   OR NOT EXISTS ${carpeta}/tot.pdf)
+  message(FATAL_ERROR "resum --csv --pdf: codi ${codi}\n${sortida}\n${errors}")
+endif()
+
 # The printed summary: one landscape page, its text read back by pdftotext.
 execute_process(COMMAND ${EINES} resum ${fitxers} --pdf ${carpeta}/classe.pdf
   OUTPUT_VARIABLE sortida ERROR_QUIET RESULT_VARIABLE codi)

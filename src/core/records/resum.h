@@ -103,6 +103,11 @@ Document_impressio document_resum(const Resum &r);
 // The aligned table for a terminal, and the RFC 4180 CSV, both UTF-8.
 std::string taula_resum(const Resum &r);
 std::string csv_resum(const Resum &r);
+// A text as a spreadsheet's text cell must hold it: valid UTF-8 (U+FFFD for every stray byte), and
+// preceded by a quote when a spreadsheet would read it as a formula, that is when its first
+// character is =, +, -, @, a tab or a carriage return ("=1+1" -> "'=1+1"). Every text cell a
+// spreadsheet reads goes through it; cells of numbers written by the program do not.
+std::string cella_de_text(const std::string &text);
 // The mark with a decimal point and no trailing zeros: 875 -> "8.75", 1000 -> "10".
 std::string nota_decimal(int nota);
 

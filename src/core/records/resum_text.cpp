@@ -1,5 +1,6 @@
 // The class summary written out: an aligned table for a terminal and a CSV for a spreadsheet.
 #include <algorithm>
+#include <string_view>
 
 #include "records/resum.h"
 #include "text/utf8.h"
@@ -113,12 +114,22 @@ std::string taula_resum(const Resum &r) {
     return text;
 }
 
+std::string cella_de_text(const std::string &text) {
+    std::string cella = utf8_valid(text);
+    if (!cella.empty() && std::string_view("=+-@\t\r").find(cella.front()) != std::string_view::npos)
+        cella.insert(0, 1, '\'');
+    return cella;
+}
+
 namespace {
 
+// A text field: made safe for a spreadsheet, then quoted when it holds a separator, a quote or a
+// line break.
 std::string camp_csv(const std::string &text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    const std::string cella = cella_de_text(text);
+    if (cella.find_first_of(",\"\r\n") == std::string::npos) return cella;
     std::string camp = "\"";
-    for (const char c : text)
+    for (const char c : cella)
         camp += c == '"' ? std::string("\"\"") : std::string(1, c);
     return camp + "\"";
 }

@@ -52,6 +52,23 @@ std::u32string a_caracters(const std::string &text) {
     return r;
 }
 
+std::string utf8_valid(const std::string &text) {
+    std::string r;
+    r.reserve(text.size());
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = llegeix(bytes + i, text.size() - i).llargada;
+        if (n == 0) {
+            r += "\xEF\xBF\xBD";
+            ++i;
+        } else {
+            r.append(text, i, n);
+            i += n;
+        }
+    }
+    return r;
+}
+
 std::string a_utf8(const std::u32string &text) {
     std::string r;
     r.reserve(text.size());

@@ -11,6 +11,9 @@ namespace quimerix {
 // character of the same value (Latin-1), and decoding goes on with the next byte.
 std::u32string a_caracters(const std::string &text);
 std::string a_utf8(const std::u32string &text);
+// The text with every byte that does not belong to a well-formed sequence replaced by U+FFFD, so
+// that it is valid UTF-8 (a file name, say, which may hold any byte).
+std::string utf8_valid(const std::string &text);
 // Number of characters (code points) of a UTF-8 text.
 std::size_t longitud(const std::string &text);
 // The first `n` characters of a UTF-8 text (the whole text when it is shorter).
