@@ -3,6 +3,7 @@
 #include <string>
 
 #include "checking/correccio.h"
+#include "records/registre.h"
 
 using namespace quimerix;
 

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "records/impressio.h"
+#include "records/capcalera.h"
+#include "records/registre.h"
 #include "records/resum.h"
 #include "sessions_prova.h"
 
@@ -24,8 +26,8 @@ TEST(Resum, CompostDeCadaRegistreDelCatalegEnLesDuesTasques) {
             EXPECT_EQ(fallat->nom, c.formular.Nom_compost) << formula << " mode " << mode;
             EXPECT_EQ(fallat->formula, formula) << " mode " << mode;
             EXPECT_FALSE(compost_del_registre(registre(N, c, mode, true))) << formula;
-            EXPECT_TRUE(registre_correcte(registre(N, c, mode, true))) << formula;
-            EXPECT_FALSE(registre_correcte(registre(N, c, mode, false))) << formula;
+            EXPECT_TRUE(es_correcte(registre(N, c, mode, true))) << formula;
+            EXPECT_FALSE(es_correcte(registre(N, c, mode, false))) << formula;
         }
     }
 }
@@ -41,7 +43,7 @@ TEST(Resum, NomIDataDeLaCapcalera) {
     const std::string llarg(70, 'n');
     const struct {
         std::string capcalera;
-        Nom_i_data esperat;
+        Capcalera esperat;
     } casos[] = {
         {"Nom i cognoms: Anna Puig" + std::string(57, ' ') + "  Data: 08/12/2026",
          {"Anna Puig", "08/12/2026"}},
@@ -258,4 +260,46 @@ TEST(Resum, CellesQueUnFullDeCalculLlegiriaComAFormules) {
     const std::string csv = csv_resum(r);
     EXPECT_EQ(csv.substr(csv.find("\r\n") + 2),
               "'=1+1.qxs,\"'=SUM(1,2)\",'-1,2,1,50,5,correcte,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+}
+
+// The header and the record line, each read back as it was written and written back byte for byte:
+// both tasks, right and wrong, a time-out's empty answer, Catalan letters, the longest fields.
+TEST(Formats, CapcaleraILiniaDeRegistreAnadaITornada) {
+    const Capcalera capcaleres[] = {
+        {"Anna Puig", "3/4/2024"},     {"Martí Pérez-Lluïsa i Çà·l·lí", ""},
+        {"", ""},                      {std::string(66, 'y'), "1/1/2025"},
+        {std::string(Maxim_nom_alumne, 'x'), std::string(Maxim_data, '9')},
+    };
+    for (const Capcalera &c : capcaleres)
+        EXPECT_EQ(llegeix_capcalera(escriu_capcalera(c)), c) << c.nom;
+
+    const auto &compostos = prova::compostos();
+    for (const char *formula : {"Fe2O3", "H2SO4", "Ca(OH)2", "NaCl", "Fe2(SO4)3", "HCl(aq)"}) {
+        const prova::Compost &c = compostos.at(formula);
+        for (int N : {1, 42, 999, 1000, 1700})
+            for (int mode : {1, 2})
+                for (bool correcte : {true, false}) {
+                    const std::string linia = prova::registre(N, c, mode, correcte);
+                    const auto llegida = llegeix_linia_registre(linia);
+                    ASSERT_TRUE(llegida) << linia;
+                    EXPECT_EQ(escriu_linia_registre(*llegida), linia);
+                    EXPECT_EQ(llegida->numero, N);
+                    EXPECT_EQ(llegida->correcte, correcte);
+                    EXPECT_EQ(es_correcte(linia), correcte);
+                }
+        // A time-out leaves the boxes or the name empty.
+        const std::string buida = linia_registre_formula(7, c.formular.Nom_compost, c.formular, {}, false);
+        const std::string sense_nom = linia_registre_nom(7, c.anomenar, "", c.anomenar.Nom_compost, false);
+        for (const std::string &linia : {buida, sense_nom}) {
+            const auto llegida = llegeix_linia_registre(linia);
+            ASSERT_TRUE(llegida) << linia;
+            EXPECT_EQ(escriu_linia_registre(*llegida), linia);
+        }
+    }
+    const Linia_registre llarga{1700, std::string(38, 'q'), "òxid de ferro (III) " + std::string(16, 'z'),
+                                "àcid tel·lúric", false};
+    EXPECT_EQ(llegeix_linia_registre(escriu_linia_registre(llarga)), llarga);
+    EXPECT_EQ(longitud(escriu_linia_registre(llarga)), 6u + 38 + 1 + 37 + 1 + 14 + 2);
+    for (const char *dolenta : {"", "x", " 1   massa curta CORRECTE\r\n", "01   "})
+        EXPECT_FALSE(llegeix_linia_registre(dolenta)) << dolenta;
 }

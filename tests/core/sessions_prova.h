@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "checking/correccio.h"
+#include "records/registre.h"
 #include "data/taules.h"
 #include "generation/sorteig.h"
 #include "records/dades_sessio.h"

@@ -6,20 +6,6 @@
 #include "text/utf8.h"
 
 namespace quimerix {
-namespace {
-
-std::string espais(long long n) {
-    return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string();
-}
-
-long long llargada_caixes(const std::array<std::string, Nombre_caixes> &caixes) {
-    long long total = 0;
-    for (const auto &c : caixes)
-        total += static_cast<long long>(longitud(c));
-    return total;
-}
-
-} // namespace
 
 std::string nom_teclejat(const std::string &text) {
     return primers_caracters(normalitza_entrada(text), Mida_nom);
@@ -67,43 +53,6 @@ std::string formula_amb_espais(const std::array<std::string, Nombre_caixes> &c, 
                c[Subindex3] + ")" + c[Subindex_grup];
     return c[Simbol1] + c[Subindex1] + " " + c[Simbol2] + c[Subindex2] + " " + c[Simbol3] + c[Subindex3] +
            c[Subindex_grup];
-}
-
-std::string linia_registre_formula(int N, const std::string &nom_demanat, const Exercici &esperat,
-                                   const std::array<std::string, Nombre_caixes> &resposta, bool correcte) {
-    const std::string n = std::to_string(N);
-    std::string linia = N < 10 ? " " + n + "   " : N < 1000 ? " " + n + "  " : n + "  ";
-    const bool ternari = esperat.visibles[Simbol1];
-    linia += nom_demanat + espais(38 - static_cast<long long>(longitud(nom_demanat)));
-    if (ternari) linia += " ";
-    linia += formula_amb_espais(resposta, esperat.claudators);
-    linia += espais(38 - llargada_caixes(resposta) - 2 - (esperat.claudators ? 2 : 0));
-    if (correcte)
-        linia += ternari ? "CORRECTE" : " CORRECTE";
-    else
-        linia += formula_amb_espais(esperat.caixes, esperat.claudators);
-    return linia + CRLF;
-}
-
-std::string linia_registre_nom(int N, const Exercici &pregunta, const std::string &resposta,
-                               const std::string &nom_esperat, bool correcte) {
-    const std::string n = std::to_string(N);
-    std::string linia = N < 10 ? " " + n + "  " : N < 1000 ? " " + n + " " : n + " ";
-    const bool ternari = pregunta.visibles[Simbol1];
-    if (ternari) linia += " ";
-    linia += formula_amb_espais(pregunta.caixes, pregunta.claudators);
-    linia += espais(38 - llargada_caixes(pregunta.caixes) - 2 - (pregunta.claudators ? 2 : 0));
-    linia += " ";
-    if (!ternari) linia += " ";
-    linia += resposta + espais(38 - static_cast<long long>(longitud(resposta)));
-    linia += correcte ? "CORRECTE" : nom_esperat;
-    return linia + CRLF;
-}
-
-bool Registre::afegeix(std::string linia) {
-    if (linies_.size() >= Maxim) return false;
-    linies_.push_back(std::move(linia));
-    return true;
 }
 
 } // namespace quimerix

@@ -53,30 +53,4 @@ Correccio_nom corregeix_nom(const std::string &teclejat, const std::string &espe
 // The formula written box by box: "Fe2 O3 ", or "Ca (O H)2" when bracketed.
 std::string formula_amb_espais(const std::array<std::string, Nombre_caixes> &caixes, bool claudators);
 
-// Record line of a formula exercise. `nom_demanat` is the name asked; `esperat` gives the expected boxes,
-// which boxes are visible and the brackets. Ends in CR LF.
-std::string linia_registre_formula(int N, const std::string &nom_demanat, const Exercici &esperat,
-                                   const std::array<std::string, Nombre_caixes> &resposta, bool correcte);
-
-// Record line of a name exercise. `nom_esperat` is the expected name as generated; `resposta` the
-// answer as typed. Ends in CR LF.
-std::string linia_registre_nom(int N, const Exercici &pregunta, const std::string &resposta,
-                               const std::string &nom_esperat, bool correcte);
-
-// Registre_exercicis: at most 1700 lines, Nombre_registres the index of the newest.
-class Registre {
-  public:
-    static constexpr std::size_t Maxim = 1700;
-    // Appends a line; false (and nothing stored) when the record is full.
-    bool afegeix(std::string linia);
-    void buida() { linies_.clear(); }
-    int Nombre_registres() const { return static_cast<int>(linies_.size()); }
-    // Line i, 1..Nombre_registres.
-    const std::string &Registre_exercicis(int i) const { return linies_.at(static_cast<std::size_t>(i - 1)); }
-    const std::vector<std::string> &linies() const { return linies_; }
-
-  private:
-    std::vector<std::string> linies_;
-};
-
 } // namespace quimerix

@@ -33,11 +33,12 @@ const std::array<std::array<int, 3>, Nombre_cel> Codis_cel{{
     {9, -1, -1},
 }};
 
-Color color_de(int encerts, int total) {
+} // namespace
+
+Color color_de_quota(int encerts, int total) {
+    if (total <= 0) return Color::Negre;
     return 2 * encerts < total ? Color::Vermell : Color::Blau;
 }
-
-} // namespace
 
 Recompte recompte_cel(int i, const std::array<int, Nombre_codis> &Encerts_per_tipus,
                       const std::array<int, Nombre_codis> &Errors_per_tipus) {
@@ -86,7 +87,7 @@ void Estadistiques::compta(const std::string &Codi_exercici, int Resultat) {
     for (int i = 0; i < Nombre_cel; ++i) {
         const auto [r, t] = recompte_cel(i, Encerts_per_tipus, Errors_per_tipus);
         if (t == 0) continue;
-        cel[i] = {std::to_string(r) + " / " + std::to_string(t), color_de(r, t)};
+        cel[i] = {std::to_string(r) + " / " + std::to_string(t), color_de_quota(r, t)};
     }
 
     Encerts_totals = Exercicis_totals = 0;
@@ -96,7 +97,7 @@ void Estadistiques::compta(const std::string &Codi_exercici, int Resultat) {
     }
     if (Exercicis_totals == 0) return; // nothing counted yet: the score keeps its caption
     Percentatge = percentatge(Encerts_totals, Exercicis_totals);
-    const Color c = color_de(Encerts_totals, Exercicis_totals);
+    const Color c = color_de_quota(Encerts_totals, Exercicis_totals);
     encerts_sobre_total = {std::to_string(Encerts_totals) + " / " + std::to_string(Exercicis_totals), c};
     percentatge_encerts = {std::to_string(Percentatge) + " %", c};
 }

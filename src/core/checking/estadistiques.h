@@ -11,6 +11,9 @@ namespace quimerix {
 
 enum class Color { Negre, Vermell, Blau };
 
+// A share of right answers in red when under half, in blue otherwise; black when nothing counted.
+Color color_de_quota(int encerts, int total);
+
 // A caption with its text colour.
 struct Cel {
     std::string text;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "data/regles.h"
 #include "records/cp1252.h"
 #include "text/utf8.h"
 
@@ -10,7 +11,7 @@ namespace quimerix {
 
 namespace {
 
-constexpr std::string_view Salt = "\r\n";
+const std::string_view Salt = CRLF;
 
 void afegeix_cadena(std::string &out, std::string_view text) {
     out += '"';

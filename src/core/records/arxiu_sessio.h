@@ -16,7 +16,9 @@
 #include <string_view>
 #include <variant>
 
+#include "records/capcalera.h"
 #include "records/dades_sessio.h"
+#include "records/registre.h"
 
 namespace quimerix {
 
@@ -26,15 +28,9 @@ inline constexpr const char *Missatge_error_arxiu =
 
 // The scrambling constant K.
 inline constexpr std::uint8_t Constant_xifrat = 157;
-// Most records a file may hold.
-inline constexpr int Maxim_registres = 1700;
-// The longest texts the program writes, in characters (one byte each in the file): the student's
-// name and the date as a set keeps them, the header line they make, a record line with its CR LF,
-// a statistics caption. The reader refuses longer fields, so that no file can make a reader of it
-// spend more than a session file is worth.
-inline constexpr std::size_t Maxim_nom_alumne = 100;
-inline constexpr std::size_t Maxim_data = 20;
-inline constexpr std::size_t Maxim_capcalera = 15 + Maxim_nom_alumne + 8 + Maxim_data;
+// The longest record line (with its CR LF) and statistics caption the program writes, in
+// characters (one byte each in the file); the header's limit is Maxim_capcalera. The reader refuses
+// longer fields, so that no file can make a reader of it spend more than a session file is worth.
 inline constexpr std::size_t Maxim_registre = 200;
 inline constexpr std::size_t Maxim_estadistica = 64;
 // Far more bytes than the largest session file (1,700 records): a bigger file is not one, and is

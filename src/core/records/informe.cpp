@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "data/regles.h"
+#include "records/capcalera.h"
+#include "records/registre.h"
 #include "text/utf8.h"
 
 namespace quimerix {
@@ -24,15 +26,9 @@ const std::string Credit = "Informe elaborat amb el programa ";
 const std::string Credit_programa = "QUIMERIX";
 const std::string Abans_pagina = std::string(68, ' ') + "pàgina ";
 const std::string Abans_nota = "                       NOTA: ";
-const std::string Final_correcte = "CORRECTE" + CRLF;
 
 std::string sp(int n) {
     return std::string(static_cast<std::size_t>(n), ' ');
-}
-
-Color color_per(int encerts, int total) {
-    if (total <= 0) return Color::Negre;
-    return 2 * encerts < total ? Color::Vermell : Color::Blau;
 }
 
 class Informe {
@@ -117,7 +113,7 @@ class Informe {
     }
 
     void linia_exercici(const std::string &registre) {
-        r_.color(registre.ends_with(Final_correcte) ? Color::Negre : Color::Vermell);
+        r_.color(es_correcte(registre) ? Color::Negre : Color::Vermell);
         std::string linia = registre;
         if (linia.ends_with(CRLF)) linia.resize(linia.size() - CRLF.size());
         r_.text(sp(12) + linia);
@@ -129,7 +125,7 @@ class Informe {
         const std::string &text = d_.text_estadistiques[static_cast<std::size_t>(i)];
         const auto llarg = static_cast<int>(longitud(text));
         const Recompte c = recompte_cel(i, d_.encerts, d_.errors);
-        r_.color(color_per(c.encerts, c.total));
+        r_.color(color_de_quota(c.encerts, c.total));
         r_.text(sp(llarg < 7 ? 7 - llarg : 0) + text);
         r_.color(Color::Negre);
     }
@@ -212,13 +208,8 @@ class Informe {
 } // namespace
 
 std::string nom_pdf_informe(const std::string &capcalera) {
-    static const std::string Nom = "Nom i cognoms: ", Data = "  Data: ";
-    std::string nom = capcalera, data;
-    if (nom.rfind(Nom, 0) == 0) nom.erase(0, Nom.size());
-    if (const auto on = nom.rfind(Data); on != std::string::npos) {
-        data = nom.substr(on + Data.size());
-        nom.resize(on);
-    }
+    const Capcalera c = llegeix_capcalera(capcalera);
+    std::string nom = c.nom, data = c.data;
     // Characters a file name cannot hold become "-"; spaces and dots at either end go.
     const auto net = [](std::string part) {
         for (char &c : part)

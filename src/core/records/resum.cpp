@@ -7,6 +7,8 @@
 
 #include "checking/assistent.h"
 #include "records/arxiu_sessio.h"
+#include "records/capcalera.h"
+#include "records/registre.h"
 #include "text/utf8.h"
 
 namespace quimerix {
@@ -43,11 +45,6 @@ std::u32string retalla(std::u32string s) {
     return s;
 }
 
-std::string sense_final_de_linia(std::string linia) {
-    while (!linia.empty() && (linia.back() == '\n' || linia.back() == '\r'))
-        linia.pop_back();
-    return linia;
-}
 
 // A name has a word: three letters in a row that are small or not ASCII. A formula's pieces
 // (Fe2, O3, (aq)) never have one.
@@ -68,44 +65,11 @@ std::string clau(const std::string &nom) {
 
 } // namespace
 
-Nom_i_data llegeix_capcalera(const std::string &capcalera) {
-    const std::u32string text = a_caracters(capcalera);
-    const std::u32string prefix = U"Nom i cognoms: ", separador = U"  Data: ";
-    if (text.rfind(prefix, 0) != 0) return {a_utf8(retalla(text)), ""};
-    // The name is padded to 66 characters; a longer one runs straight into the separator.
-    std::size_t on = prefix.size() + 66;
-    if (text.size() < on + separador.size() || text.compare(on, separador.size(), separador) != 0)
-        on = text.find(separador, prefix.size());
-    if (on == std::u32string::npos) return {a_utf8(retalla(text.substr(prefix.size()))), ""};
-    return {a_utf8(retalla(text.substr(prefix.size(), on - prefix.size()))),
-            a_utf8(retalla(text.substr(on + separador.size())))};
-}
-
-bool registre_correcte(const std::string &linia) {
-    const std::string l = sense_final_de_linia(linia);
-    const std::string correcte = "CORRECTE";
-    return l.size() >= correcte.size() &&
-           l.compare(l.size() - correcte.size(), correcte.size(), correcte) == 0;
-}
-
 std::optional<Compost_fallat> compost_del_registre(const std::string &linia) {
-    if (registre_correcte(linia)) return std::nullopt;
-    const std::u32string l = a_caracters(sense_final_de_linia(linia));
-    // Number field: its width depends only on the number; then the question (38 columns), one
-    // column, the answer (38 columns) and the correction.
-    std::size_t i = 0;
-    while (i < l.size() && l[i] == U' ')
-        ++i;
-    const std::size_t inici_numero = i;
-    while (i < l.size() && l[i] >= U'0' && l[i] <= U'9')
-        ++i;
-    const std::size_t xifres = i - inici_numero;
-    if (xifres == 0 || xifres > 9) return std::nullopt;
-    const long numero = std::stol(a_utf8(l.substr(inici_numero, xifres)));
-    const std::size_t w = numero < 10 ? 5 : numero < 1000 ? xifres + 3 : xifres + 2;
-    if (l.size() <= w + 77 || l[w + 38] != U' ' || l[w + 76] != U' ') return std::nullopt;
-    const std::u32string pregunta = retalla(l.substr(w, 38));
-    const std::u32string correccio = retalla(l.substr(w + 77));
+    const std::optional<Linia_registre> l = llegeix_linia_registre(linia);
+    if (!l || l->correcte) return std::nullopt;
+    const std::u32string pregunta = retalla(a_caracters(l->pregunta));
+    const std::u32string correccio = retalla(a_caracters(l->correccio));
     if (pregunta.empty() || correccio.empty()) return std::nullopt;
     // Formula task: the question is the name and the correction the formula; name task: the other
     // way round.
@@ -125,7 +89,7 @@ Fila_resum fila(const Sessio_llegida &s, std::map<std::pair<std::string, std::st
         return f;
     }
     const DadesSessio &d = *s.dades;
-    const Nom_i_data nd = llegeix_capcalera(d.capcalera);
+    const Capcalera nd = llegeix_capcalera(d.capcalera);
     f.nom = nd.nom;
     f.data = nd.data;
     f.encerts = encerts_totals(d);
@@ -138,7 +102,7 @@ Fila_resum fila(const Sessio_llegida &s, std::map<std::pair<std::string, std::st
     }
     int correctes = 0;
     for (const std::string &r : d.registres) {
-        if (registre_correcte(r))
+        if (es_correcte(r))
             ++correctes;
         else if (const auto c = compost_del_registre(r))
             ++fallats[{c->nom, c->formula}];

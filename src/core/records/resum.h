@@ -65,15 +65,6 @@ Resum resumeix(const std::vector<Sessio_llegida> &sessions);
 // the file cannot be read.
 std::optional<DadesSessio> llegeix_per_resum(std::string_view bytes);
 
-// Name and date from Capçalera_sessió ("Nom i cognoms: " + name padded to 66 + "  Data: " + date).
-struct Nom_i_data {
-    std::string nom, data;
-    bool operator==(const Nom_i_data &) const = default;
-};
-Nom_i_data llegeix_capcalera(const std::string &capcalera);
-
-// A record line whose correction is "CORRECTE" (as the report colours it).
-bool registre_correcte(const std::string &linia);
 // The compound of a wrong record line (its name and its plain formula); nothing for a right line
 // or a line that does not follow the record layout.
 std::optional<Compost_fallat> compost_del_registre(const std::string &linia);

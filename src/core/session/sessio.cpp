@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "records/arxiu_sessio.h"
+#include "records/capcalera.h"
 #include "text/normalitza.h"
 #include "text/utf8.h"
 
@@ -118,9 +118,7 @@ bool Sessio::comenca(const std::string &nom_teclejat, const std::string &data_te
         !missatges_.pregunta(Titol_atencio, "El camp 'DATA' està buit. Vols continuar?", Icona::Informacio))
         return false;
 
-    const auto llarg = static_cast<long long>(longitud(nom));
-    capcalera_ = "Nom i cognoms: " + nom +
-                 std::string(llarg < 66 ? static_cast<std::size_t>(66 - llarg) : 0, ' ') + "  Data: " + data;
+    capcalera_ = escriu_capcalera({nom, data});
     registre_.buida();
     estadistiques_.reinicia();
     text_estadistiques_ = estadistiques_.Text_estadistiques();

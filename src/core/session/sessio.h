@@ -15,6 +15,7 @@
 #include "generation/exercici.h"
 #include "generation/sorteig.h"
 #include "records/dades_sessio.h"
+#include "records/registre.h"
 #include "session/panell.h"
 
 namespace quimerix {
