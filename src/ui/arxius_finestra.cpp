@@ -42,7 +42,7 @@ ArxiusFinestra::ArxiusFinestra(QWidget *superficie, DisposicioFinestra &disposic
 
     QObject::connect(cmdSave, &QPushButton::clicked, superficie, [this] { Save(); });
     QObject::connect(cmdOpen, &QPushButton::clicked, superficie, [this] { Open(); });
-    sessio_.en_desar = [this](const Sessio &s) { arxiu_.desa(s.dades()); };
+    sessio_.en_desar = [this](const DadesSessio &d) { arxiu_.desa(d); };
 }
 
 ArxiusFinestra::~ArxiusFinestra() {

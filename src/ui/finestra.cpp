@@ -49,7 +49,7 @@ frmQUIMERIX::frmQUIMERIX(FontAleatoria &aleatori, Missatges &missatges, QWidget 
     setFont(lletra);
 
     sessio_ = std::make_unique<Sessio>(aleatori, *pont_);
-    sessio_->en_imprimir = [this](const Sessio &s) { imprimeix_informe(s.dades()); };
+    sessio_->en_imprimir = [this](const DadesSessio &d) { imprimeix_informe(d); };
 
     superficie_ = new QWidget(this);
     superficie_->setObjectName(QStringLiteral("superficie"));

@@ -67,7 +67,7 @@ TEST(ArxiuSessio, ArxiuDIniciIDespresDeLaPrimeraCorreccio) {
     s.posa_arxiu_actiu(true);
     s.posa_tasca(Opcio_tasca::Anomenar);
     std::vector<std::string> escrits;
-    s.en_desar = [&](const Sessio &x) { escrits.push_back(text_arxiu(x.dades(), forma_arxiu(x.dades()))); };
+    s.en_desar = [&](const DadesSessio &d) { escrits.push_back(text_arxiu(d, forma_arxiu(d))); };
     ASSERT_TRUE(s.comenca("Martí Pérez-Lluïsa", "3/4/2024"));
     s.continua();
     ASSERT_EQ(s.Exercici_actual().Nom_compost, "òxid d'argent");

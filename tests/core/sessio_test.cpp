@@ -199,7 +199,7 @@ TEST(Sessio, PreguntesDInici) {
         Sessio s(font, m);
         s.posa_arxiu_actiu(c.arxiu);
         int desats = 0;
-        s.en_desar = [&](const Sessio &) { ++desats; };
+        s.en_desar = [&](const DadesSessio &) { ++desats; };
         EXPECT_EQ(s.comenca(c.nom, c.data), c.comenca) << c.nom << c.data << c.arxiu;
         EXPECT_EQ(m.preguntes, c.preguntes);
         EXPECT_EQ(s.Sessio_iniciada(), c.comenca);
@@ -448,7 +448,7 @@ TEST(Sessio, TotsElsCompostosIAcabaQuanTotesLesFamiliesSonPlenes) {
     s.posa_nombre_exercicis(s.Nombre_combinacions());
     ASSERT_EQ(s.opcions().nombre_exercicis, 1655);
     int impres = 0;
-    s.en_imprimir = [&](const Sessio &) { ++impres; };
+    s.en_imprimir = [&](const DadesSessio &) { ++impres; };
     m.respostes = {true};
     ASSERT_TRUE(s.comenca("Anna", "1/1/2024"));
     std::map<std::string, int> vistos;

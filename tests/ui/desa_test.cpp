@@ -86,7 +86,7 @@ struct SenseDrets {
 };
 
 // A headless set of `n` exercises answered right and wrong in turn; `en_desar` sees every save.
-void fes_sessio(int n, const std::function<void(const quimerix::Sessio &)> &en_desar,
+void fes_sessio(int n, const std::function<void(const quimerix::DadesSessio &)> &en_desar,
                 std::uint64_t llavor = 3) {
     prova::FontProva font(llavor);
     prova::MissatgesProva m;
@@ -112,7 +112,7 @@ void fes_sessio(int n, const std::function<void(const quimerix::Sessio &)> &en_d
 // Every save of a set of `n` exercises, in order.
 std::vector<DadesSessio> desades(int n) {
     std::vector<DadesSessio> v;
-    fes_sessio(n, [&](const quimerix::Sessio &s) { v.push_back(s.dades()); });
+    fes_sessio(n, [&](const quimerix::DadesSessio &d) { v.push_back(d); });
     return v;
 }
 
@@ -336,7 +336,7 @@ void DesaTest::kill_in_the_middle_of_a_set() {
             ArxiuSessio arxiu(m);
             arxiu.posa_ruta(cami);
             fes_sessio(
-                1655, [&](const quimerix::Sessio &s) { arxiu.desa(s.dades()); }, vegada);
+                1655, [&](const quimerix::DadesSessio &d) { arxiu.desa(d); }, vegada);
             _exit(0);
         }
         usleep(20000 + motor() % 80000);

@@ -122,7 +122,7 @@ bool Sessio::comenca(const std::string &nom_teclejat, const std::string &data_te
     registre_.buida();
     estadistiques_.reinicia();
     text_estadistiques_ = estadistiques_.Text_estadistiques();
-    if (arxiu_actiu_ && en_desar) en_desar(*this);
+    if (arxiu_actiu_ && en_desar) en_desar(dades());
 
     estat_ = Estat::Iniciada;
     iniciada_ = true;
@@ -201,7 +201,7 @@ void Sessio::Fi_exercicis2() {
                             "Has completat tots els exercicits. Vols imprimir-ne un informe?",
                             Icona::Informacio) &&
         en_imprimir)
-        en_imprimir(*this);
+        en_imprimir(dades());
 }
 
 void Sessio::corregeix() {
@@ -241,7 +241,7 @@ void Sessio::avalua_resposta() {
 
     estadistiques_.compta(exercici_.Codi_exercici, resultat_);
     text_estadistiques_ = estadistiques_.Text_estadistiques();
-    if (arxiu_actiu_ && en_desar) en_desar(*this);
+    if (arxiu_actiu_ && en_desar) en_desar(dades());
 }
 
 void Sessio::tic() {

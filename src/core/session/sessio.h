@@ -222,10 +222,11 @@ class Sessio {
 
     // ---- Hooks for the session file and the report ----
 
-    // Called after the start and after each correction when Arxiu_actiu: rewrite the file.
-    std::function<void(const Sessio &)> en_desar;
-    // Called when the student answers Yes to printing the report at the end of the set.
-    std::function<void(const Sessio &)> en_imprimir;
+    // Called after the start and after each correction when Arxiu_actiu, with the set as the file
+    // stores it: rewrite the file.
+    std::function<void(const DadesSessio &)> en_desar;
+    // Called with the set when the student answers Yes to printing the report at the end of it.
+    std::function<void(const DadesSessio &)> en_imprimir;
 
   private:
     void recalcula_combinacions();
