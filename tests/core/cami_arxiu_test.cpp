@@ -13,7 +13,7 @@ struct CasCami {
     bool acceptable;
 };
 
-TEST(CamiArxiu, PathRuleEnablingAndSelection) {
+TEST(CamiArxiu, ReglaDelCamiActivacioISeleccio) {
     const CasCami casos[] = {
         {"/tmp/x/notes", "exam", "/tmp/x/notes/exam.qxs", "/tmp/x/notes/exam.qxs", true},
         {"/tmp/x/notes", "exam.qxs", "/tmp/x/notes/exam.qxs", "/tmp/x/notes/exam.qxs", true},
@@ -37,7 +37,7 @@ TEST(CamiArxiu, PathRuleEnablingAndSelection) {
     }
 }
 
-TEST(CamiArxiu, VolumesOffered) {
+TEST(CamiArxiu, VolumsOferts) {
     const struct {
         const char *arrel, *tipus;
         bool visible;

@@ -309,6 +309,7 @@ TEST(Informe, NotaIPercentatge) {
         {5, 0, "5 / 5  (100 %)", "10", Color::Blau},
         {1, 1, "1 / 2  (50 %) ", "5", Color::Blau},
         {1, 7, "1 / 8  (12 %) ", "1'25", Color::Vermell},     // 12.5 % -> 12
+        {1, 9, "1 / 10  (10 %) ", "1", Color::Vermell},       // the first two-digit share
         {1, 15, "1 / 16  (6 %)  ", "0'62", Color::Vermell},   // 62.5 -> 62
         {3, 13, "3 / 16  (19 %) ", "1'88", Color::Vermell},   // 18.75 %, 187.5 -> 188
         {1, 199, "1 / 200  (0 %)  ", "0'05", Color::Vermell}, // 0.5 % -> 0

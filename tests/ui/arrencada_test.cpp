@@ -5,16 +5,16 @@
 class ArrencadaTest : public QObject {
     Q_OBJECT
   private slots:
-    void screen_data();
-    void screen();
-    void second_copy_data();
-    void second_copy();
-    void stale_lock_is_taken_over();
-    void lock_file_data();
-    void lock_file();
-    void lock_in_runtime_folder();
-    void exit_status_data();
-    void exit_status();
+    void pantalla_data();
+    void pantalla();
+    void segona_copia_data();
+    void segona_copia();
+    void bloqueig_abandonat_es_pren();
+    void fitxer_de_bloqueig_data();
+    void fitxer_de_bloqueig();
+    void bloqueig_a_la_carpeta_d_execucio();
+    void estat_de_sortida_data();
+    void estat_de_sortida();
 };
 
 #ifndef Q_MOC_RUN
@@ -31,24 +31,24 @@ class ArrencadaTest : public QObject {
 
 using namespace prova;
 
-void ArrencadaTest::screen_data() {
+void ArrencadaTest::pantalla_data() {
     QTest::addColumn<QSize>("resolucio");
     QTest::addColumn<qreal>("ratio");
     QTest::addColumn<bool>("obre");
     QTest::newRow("800x600") << QSize(800, 600) << 1.0 << true;
     QTest::newRow("1920x1080") << QSize(1920, 1080) << 1.0 << true;
-    QTest::newRow("799 across") << QSize(799, 600) << 1.0 << false;
-    QTest::newRow("599 down") << QSize(800, 599) << 1.0 << false;
+    QTest::newRow("799 d'amplada") << QSize(799, 600) << 1.0 << false;
+    QTest::newRow("599 d'alçada") << QSize(800, 599) << 1.0 << false;
     // Physical pixels count: logical size times the device pixel ratio.
-    QTest::newRow("1920x1080 at 200 %") << QSize(960, 540) << 2.0 << true;
-    QTest::newRow("1366x768 at 150 %") << QSize(911, 512) << 1.5 << true;
-    QTest::newRow("800x600 at 150 %") << QSize(533, 400) << 1.5 << true;
-    QTest::newRow("800x600 at 200 %") << QSize(400, 300) << 2.0 << true;
-    QTest::newRow("798 across at 200 %") << QSize(399, 300) << 2.0 << false;
-    QTest::newRow("640x480 at 100 %") << QSize(640, 480) << 1.0 << false;
+    QTest::newRow("1920x1080 al 200 %") << QSize(960, 540) << 2.0 << true;
+    QTest::newRow("1366x768 al 150 %") << QSize(911, 512) << 1.5 << true;
+    QTest::newRow("800x600 al 150 %") << QSize(533, 400) << 1.5 << true;
+    QTest::newRow("800x600 al 200 %") << QSize(400, 300) << 2.0 << true;
+    QTest::newRow("798 d'amplada al 200 %") << QSize(399, 300) << 2.0 << false;
+    QTest::newRow("640x480 al 100 %") << QSize(640, 480) << 1.0 << false;
 }
 
-void ArrencadaTest::screen() {
+void ArrencadaTest::pantalla() {
     QFETCH(QSize, resolucio);
     QFETCH(qreal, ratio);
     QFETCH(bool, obre);
@@ -66,13 +66,13 @@ void ArrencadaTest::screen() {
     QVERIFY(!m.rebuts[0].pregunta && m.rebuts[0].icona == quimerix::Icona::Exclamacio);
 }
 
-void ArrencadaTest::second_copy_data() {
+void ArrencadaTest::segona_copia_data() {
     QTest::addColumn<bool>("resposta");
-    QTest::newRow("No ends the program") << false;
-    QTest::newRow("Yes opens another window") << true;
+    QTest::newRow("No acaba el programa") << false;
+    QTest::newRow("Sí obre una altra finestra") << true;
 }
 
-void ArrencadaTest::second_copy() {
+void ArrencadaTest::segona_copia() {
     QFETCH(bool, resposta);
     QTemporaryDir carpeta;
     const QString ruta = carpeta.filePath("quimerix.lock");
@@ -91,7 +91,7 @@ void ArrencadaTest::second_copy() {
     QVERIFY(m.rebuts[0].pregunta && m.rebuts[0].icona == quimerix::Icona::Informacio);
 }
 
-void ArrencadaTest::stale_lock_is_taken_over() {
+void ArrencadaTest::bloqueig_abandonat_es_pren() {
     QTemporaryDir carpeta;
     const QString ruta = carpeta.filePath("quimerix.lock");
     // The lock of a copy that crashed: its file names a process that no longer runs.
@@ -131,26 +131,27 @@ const std::string Pregunta_copia =
 } // namespace
 
 // What is found where the lock goes, and whether the student is asked about a second copy.
-void ArrencadaTest::lock_file_data() {
+void ArrencadaTest::fitxer_de_bloqueig_data() {
     QTest::addColumn<QString>("cas");
     QTest::addColumn<bool>("pregunta");
     QTest::addColumn<bool>("presa");
-    QTest::newRow("nothing") << "res" << false << true;
-    QTest::newRow("a running copy's lock") << "viva" << true << false;
-    QTest::newRow("empty lock file") << "buit" << false << true;
-    QTest::newRow("garbage in the lock file") << "brossa" << false << true;
-    QTest::newRow("no process number") << "sense_pid" << false << true;
-    QTest::newRow("folder missing") << "sense_carpeta" << false << false;
-    QTest::newRow("folder is a file") << "carpeta_fitxer" << false << false;
-    QTest::newRow("read-only folder") << "nomes_lectura" << false << false;
-    QTest::newRow("a folder in the lock's place") << "carpeta" << false << false;
-    QTest::newRow("dangling link") << "enllac_penjat" << false << true;
-    QTest::newRow("link to a file") << "enllac" << false << true;
-    QTest::newRow("lock of a live process on another machine") << "altra_maquina" << false << true;
-    QTest::newRow("another machine's lock held right now") << "altra_maquina_viva" << true << false;
+    QTest::newRow("res") << "res" << false << true;
+    QTest::newRow("bloqueig d'una còpia en marxa") << "viva" << true << false;
+    QTest::newRow("fitxer de bloqueig buit") << "buit" << false << true;
+    QTest::newRow("brossa al fitxer de bloqueig") << "brossa" << false << true;
+    QTest::newRow("sense número de procés") << "sense_pid" << false << true;
+    QTest::newRow("falta la carpeta") << "sense_carpeta" << false << false;
+    QTest::newRow("la carpeta és un fitxer") << "carpeta_fitxer" << false << false;
+    QTest::newRow("carpeta només de lectura") << "nomes_lectura" << false << false;
+    QTest::newRow("una carpeta al lloc del bloqueig") << "carpeta" << false << false;
+    QTest::newRow("enllaç penjat") << "enllac_penjat" << false << true;
+    QTest::newRow("enllaç a un fitxer") << "enllac" << false << true;
+    QTest::newRow("bloqueig d'un procés viu en una altra màquina") << "altra_maquina" << false << true;
+    QTest::newRow("bloqueig d'una altra màquina retingut ara mateix")
+        << "altra_maquina_viva" << true << false;
 }
 
-void ArrencadaTest::lock_file() {
+void ArrencadaTest::fitxer_de_bloqueig() {
     QFETCH(QString, cas);
     QFETCH(bool, pregunta);
     QFETCH(bool, presa);
@@ -220,7 +221,7 @@ void ArrencadaTest::lock_file() {
 }
 
 // The lock goes in the user's runtime folder.
-void ArrencadaTest::lock_in_runtime_folder() {
+void ArrencadaTest::bloqueig_a_la_carpeta_d_execucio() {
     QTemporaryDir carpeta;
     const QByteArray abans = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", carpeta.path().toLocal8Bit());
@@ -238,15 +239,15 @@ void ArrencadaTest::lock_in_runtime_folder() {
 }
 
 // The program's exit status when it ends before its window opens.
-void ArrencadaTest::exit_status_data() {
+void ArrencadaTest::estat_de_sortida_data() {
     QTest::addColumn<QSize>("resolucio");
     QTest::addColumn<int>("estat");
     // The screen is checked first: no question about a second copy.
-    QTest::newRow("screen too small") << QSize(640, 480) << 1;
-    QTest::newRow("second copy, No") << QSize(800, 600) << 0;
+    QTest::newRow("pantalla massa petita") << QSize(640, 480) << 1;
+    QTest::newRow("segona còpia, No") << QSize(800, 600) << 0;
 }
 
-void ArrencadaTest::exit_status() {
+void ArrencadaTest::estat_de_sortida() {
     QFETCH(QSize, resolucio);
     QFETCH(int, estat);
     QTemporaryDir carpeta;

@@ -7,12 +7,12 @@ class ArxiusFinestraTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
-    void idle_controls();
-    void save_cancelled();
-    void set_saved_after_every_correction();
-    void failed_saves_told_once();
-    void open_data();
-    void open();
+    void controls_en_repos();
+    void desat_cancellat();
+    void conjunt_desat_despres_de_cada_correccio();
+    void desats_fallits_avisats_un_cop();
+    void obre_data();
+    void obre();
 };
 
 #ifndef Q_MOC_RUN
@@ -94,7 +94,7 @@ void ArxiusFinestraTest::initTestCase() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa().filePath(QStringLiteral(".config"))));
 }
 
-void ArxiusFinestraTest::idle_controls() {
+void ArxiusFinestraTest::controls_en_repos() {
     Banc b;
     auto &a = b.finestra.arxius();
     QCOMPARE(a.cmdSave->text(), QStringLiteral("Guardar"));
@@ -107,7 +107,7 @@ void ArxiusFinestraTest::idle_controls() {
 }
 
 // Cancelling the choice keeps the notice, makes no file and still asks about the missing file.
-void ArxiusFinestraTest::save_cancelled() {
+void ArxiusFinestraTest::desat_cancellat() {
     Banc b;
     auto &a = b.finestra.arxius();
     const QStringList abans = QDir(documents()).entryList(QDir::Files);
@@ -127,7 +127,7 @@ void ArxiusFinestraTest::save_cancelled() {
 
 // The file holds lines 1 and 2 after the start, and the whole set after every correction, a
 // time-out included; each time it reads back as the set the window holds.
-void ArxiusFinestraTest::set_saved_after_every_correction() {
+void ArxiusFinestraTest::conjunt_desat_despres_de_cada_correccio() {
     Banc b;
     auto &a = b.finestra.arxius();
     tria_arxiu(b, QStringLiteral("tres"));
@@ -153,7 +153,7 @@ void ArxiusFinestraTest::set_saved_after_every_correction() {
 
 // The folder disappears during the set: one notice, the set goes on, and once the folder is back
 // the next correction is saved.
-void ArxiusFinestraTest::failed_saves_told_once() {
+void ArxiusFinestraTest::desats_fallits_avisats_un_cop() {
     const QString carpeta = documents() + QStringLiteral("/grup");
     QVERIFY(QDir().mkpath(carpeta));
     Banc b;
@@ -181,12 +181,12 @@ void ArxiusFinestraTest::failed_saves_told_once() {
     QCOMPARE(llegit(cami), std::optional<DadesSessio>(b.finestra.sessio().dades()));
 }
 
-void ArxiusFinestraTest::open_data() {
+void ArxiusFinestraTest::obre_data() {
     QTest::addColumn<QByteArray>("contingut"); // "-": cancelled
     QTest::addColumn<bool>("llegible");
-    QTest::newRow("cancelled") << QByteArray("-") << false;
-    QTest::newRow("not a session file") << QByteArray("hola\r\n") << false;
-    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("cancel·lat") << QByteArray("-") << false;
+    QTest::newRow("no és un fitxer de sessió") << QByteArray("hola\r\n") << false;
+    QTest::newRow("buit") << QByteArray() << false;
     const DadesSessio d = [] {
         DadesSessio d;
         d.capcalera = "Nom i cognoms: Pau Ribó" + std::string(57, ' ') + "  Data: 1/2/2025";
@@ -208,11 +208,11 @@ void ArxiusFinestraTest::open_data() {
         d.encerts[5] = 1;
         return d;
     }();
-    QTest::newRow("a stored set") << QByteArray::fromStdString(quimerix::arxiu_sessio(d).value()) << true;
+    QTest::newRow("un conjunt desat") << QByteArray::fromStdString(quimerix::arxiu_sessio(d).value()) << true;
 }
 
 // Any failure shows one message and nothing else; a stored set shows its captions and its report.
-void ArxiusFinestraTest::open() {
+void ArxiusFinestraTest::obre() {
     QFETCH(QByteArray, contingut);
     QFETCH(bool, llegible);
     const QString cami = documents() + QStringLiteral("/llegeix.qxs");

@@ -8,18 +8,18 @@ class ArxiusTest : public QObject {
   private slots:
     void controls_per_mode_data();
     void controls_per_mode();
-    void typed_name_data();
-    void typed_name();
-    void cancel_data();
-    void cancel();
-    void overwrite_question_data();
-    void overwrite_question();
-    void open_mode_picks_from_the_list_data();
-    void open_mode_picks_from_the_list();
-    void folders_and_names_picked();
-    void unreadable_drive();
-    void starts_in_documents();
-    void system_volumes();
+    void nom_teclejat_data();
+    void nom_teclejat();
+    void cancella_data();
+    void cancella();
+    void pregunta_de_sobreescriure_data();
+    void pregunta_de_sobreescriure();
+    void mode_obrir_tria_de_la_llista_data();
+    void mode_obrir_tria_de_la_llista();
+    void carpetes_i_noms_triats();
+    void unitat_illegible();
+    void comenca_a_documents();
+    void volums_del_sistema();
 };
 
 #ifndef Q_MOC_RUN
@@ -86,10 +86,10 @@ void ArxiusTest::controls_per_mode_data() {
     QTest::addColumn<Mode>("mode");
     QTest::addColumn<QString>("titol");
     QTest::addColumn<QString>("instruccio");
-    QTest::newRow("save") << Mode::Desar << "Guardar un arxiu de la sessió"
-                          << "Selecciona la ruta i escriu el nom de l'arxiu que vols guardar";
-    QTest::newRow("open") << Mode::Obrir << "Obrir un arxiu per imprimir-lo"
-                          << "Selecciona la ruta i l'arxiu que vols imprimir";
+    QTest::newRow("desar") << Mode::Desar << "Guardar un arxiu de la sessió"
+                           << "Selecciona la ruta i escriu el nom de l'arxiu que vols guardar";
+    QTest::newRow("obrir") << Mode::Obrir << "Obrir un arxiu per imprimir-lo"
+                           << "Selecciona la ruta i l'arxiu que vols imprimir";
 }
 
 void ArxiusTest::controls_per_mode() {
@@ -125,25 +125,25 @@ void ArxiusTest::controls_per_mode() {
     QVERIFY(!f.Command3->isEnabled());
 }
 
-void ArxiusTest::typed_name_data() {
+void ArxiusTest::nom_teclejat_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("retorn"); // relative to the folder; empty: confirm stays disabled
-    QTest::newRow("bare name") << "exam"
-                               << "exam.qxs";
-    QTest::newRow("with extension") << "exam.qxs"
-                                    << "exam.qxs";
-    QTest::newRow("other case") << "exam.QXS"
-                                << "exam.QXS.qxs";
-    QTest::newRow("spaces and accents") << "Química 1r"
-                                        << "Química 1r.qxs";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("bare extension") << ".qxs"
-                                    << "";
+    QTest::newRow("nom sol") << "exam"
+                             << "exam.qxs";
+    QTest::newRow("amb extensió") << "exam.qxs"
+                                  << "exam.qxs";
+    QTest::newRow("altres majúscules") << "exam.QXS"
+                                       << "exam.QXS.qxs";
+    QTest::newRow("espais i accents") << "Química 1r"
+                                      << "Química 1r.qxs";
+    QTest::newRow("buit") << ""
+                          << "";
+    QTest::newRow("extensió sola") << ".qxs"
+                                   << "";
 }
 
 // Typing a name and pressing Enter saves to the folder shown; nothing is created by the chooser.
-void ArxiusTest::typed_name() {
+void ArxiusTest::nom_teclejat() {
     QFETCH(QString, nom);
     QFETCH(QString, retorn);
     Carpeta c;
@@ -171,16 +171,16 @@ void ArxiusTest::typed_name() {
     QVERIFY(s.missatges.rebuts.empty());
 }
 
-void ArxiusTest::cancel_data() {
+void ArxiusTest::cancella_data() {
     QTest::addColumn<Mode>("mode");
     QTest::addColumn<bool>("escapada");
-    QTest::newRow("save, Cancel·lar") << Mode::Desar << false;
-    QTest::newRow("save, Escape") << Mode::Desar << true;
-    QTest::newRow("open, Cancel·lar") << Mode::Obrir << false;
-    QTest::newRow("open, Escape") << Mode::Obrir << true;
+    QTest::newRow("desar, Cancel·lar") << Mode::Desar << false;
+    QTest::newRow("desar, Escape") << Mode::Desar << true;
+    QTest::newRow("obrir, Cancel·lar") << Mode::Obrir << false;
+    QTest::newRow("obrir, Escape") << Mode::Obrir << true;
 }
 
-void ArxiusTest::cancel() {
+void ArxiusTest::cancella() {
     QFETCH(Mode, mode);
     QFETCH(bool, escapada);
     Carpeta c;
@@ -199,14 +199,14 @@ void ArxiusTest::cancel() {
     QCOMPARE(c.fitxers(), abans);
 }
 
-void ArxiusTest::overwrite_question_data() {
+void ArxiusTest::pregunta_de_sobreescriure_data() {
     QTest::addColumn<bool>("si");
-    QTest::newRow("yes") << true;
+    QTest::newRow("sí") << true;
     QTest::newRow("no") << false;
 }
 
 // Only an existing file is asked about; No leaves "Cancel" and the window open for another name.
-void ArxiusTest::overwrite_question() {
+void ArxiusTest::pregunta_de_sobreescriure() {
     QFETCH(bool, si);
     Carpeta c;
     Selector s(Mode::Desar, c);
@@ -231,16 +231,16 @@ void ArxiusTest::overwrite_question() {
     QVERIFY(!f.isVisible());
 }
 
-void ArxiusTest::open_mode_picks_from_the_list_data() {
+void ArxiusTest::mode_obrir_tria_de_la_llista_data() {
     QTest::addColumn<Mode>("mode");
     QTest::addColumn<bool>("teclat");
     QTest::addColumn<int>("preguntes"); // an existing file, picked to save into, is asked about
-    QTest::newRow("open, double click") << Mode::Obrir << false << 0;
-    QTest::newRow("open, arrows and Enter") << Mode::Obrir << true << 0;
-    QTest::newRow("save, double click") << Mode::Desar << false << 1;
+    QTest::newRow("obrir, doble clic") << Mode::Obrir << false << 0;
+    QTest::newRow("obrir, fletxes i Enter") << Mode::Obrir << true << 0;
+    QTest::newRow("desar, doble clic") << Mode::Desar << false << 1;
 }
 
-void ArxiusTest::open_mode_picks_from_the_list() {
+void ArxiusTest::mode_obrir_tria_de_la_llista() {
     QFETCH(Mode, mode);
     QFETCH(bool, teclat);
     QFETCH(int, preguntes);
@@ -266,7 +266,7 @@ void ArxiusTest::open_mode_picks_from_the_list() {
 }
 
 // Folders are opened from Dir1; the names picked from File1 gather in Combo1.
-void ArxiusTest::folders_and_names_picked() {
+void ArxiusTest::carpetes_i_noms_triats() {
     Carpeta c;
     Selector s(Mode::Desar, c);
     auto &f = s.finestra;
@@ -308,7 +308,7 @@ void ArxiusTest::folders_and_names_picked() {
 }
 
 // A volume that has gone (a stick pulled out) is refused; the list goes back to the current one.
-void ArxiusTest::unreadable_drive() {
+void ArxiusTest::unitat_illegible() {
     Carpeta c;
     MissatgesProva m;
     frmArxius f(Mode::Desar, c.notes, m, nullptr,
@@ -332,7 +332,7 @@ void ArxiusTest::unreadable_drive() {
 }
 
 // With no folder used yet the chooser opens in Documents, created when missing.
-void ArxiusTest::starts_in_documents() {
+void ArxiusTest::comenca_a_documents() {
     QTemporaryDir casa;
     const QByteArray home = qgetenv("HOME"), xdg = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", QFile::encodeName(casa.path()));
@@ -352,7 +352,7 @@ void ArxiusTest::starts_in_documents() {
     qputenv("XDG_CONFIG_HOME", xdg);
 }
 
-void ArxiusTest::system_volumes() {
+void ArxiusTest::volums_del_sistema() {
     const auto unitats = frmArxius::unitats_del_sistema();
     QVERIFY(!unitats.isEmpty());
     QCOMPARE(unitats.first().arrel, QDir::homePath());

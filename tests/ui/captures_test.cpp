@@ -9,8 +9,8 @@
 class Captures : public QObject {
     Q_OBJECT
   private slots:
-    void sizes_data();
-    void sizes();
+    void mides_data();
+    void mides();
 };
 
 #ifndef Q_MOC_RUN
@@ -135,16 +135,16 @@ void recorre(QSize mida) {
 
 } // namespace
 
-void Captures::sizes_data() {
+void Captures::mides_data() {
     QTest::addColumn<QSize>("mida");
-    QTest::newRow("design size") << QSize(800, 600);
-    QTest::newRow("large size") << QSize(1280, 1024);
-    QTest::newRow("1920x1080 at 200 %") << QSize(960, 540);
-    QTest::newRow("1366x768 at 150 %") << QSize(911, 512);
-    QTest::newRow("smallest window") << quimerix::ui::Mida_minima_finestra;
+    QTest::newRow("mida de disseny") << QSize(800, 600);
+    QTest::newRow("mida gran") << QSize(1280, 1024);
+    QTest::newRow("1920x1080 al 200 %") << QSize(960, 540);
+    QTest::newRow("1366x768 al 150 %") << QSize(911, 512);
+    QTest::newRow("finestra més petita") << quimerix::ui::Mida_minima_finestra;
 }
 
-void Captures::sizes() {
+void Captures::mides() {
     QFETCH(QSize, mida);
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     if (area.width() < mida.width() || area.height() < mida.height())

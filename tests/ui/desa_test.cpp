@@ -6,13 +6,13 @@
 class DesaTest : public QObject {
     Q_OBJECT
   private slots:
-    void save_data();
-    void save();
-    void kill_while_saving();
-    void warns_once_per_outage_data();
-    void warns_once_per_outage();
-    void removes_own_leftovers();
-    void kill_in_the_middle_of_a_set();
+    void desa_data();
+    void desa();
+    void mort_mentre_desa();
+    void avisa_un_cop_per_fallada_data();
+    void avisa_un_cop_per_fallada();
+    void esborra_les_seves_restes();
+    void mort_a_mig_conjunt();
 };
 
 #ifndef Q_MOC_RUN
@@ -120,18 +120,18 @@ enum class Cas { Nou, Substitueix, Disc_ple, Carpeta_nomes_lectura, Carpeta_esbo
 
 } // namespace
 
-void DesaTest::save_data() {
+void DesaTest::desa_data() {
     QTest::addColumn<Cas>("cas");
     QTest::addColumn<bool>("desat");
-    QTest::newRow("new file") << Cas::Nou << true;
-    QTest::newRow("replaces the previous file") << Cas::Substitueix << true;
-    QTest::newRow("full disk") << Cas::Disc_ple << false;
-    QTest::newRow("read-only folder") << Cas::Carpeta_nomes_lectura << false;
-    QTest::newRow("folder gone") << Cas::Carpeta_esborrada << false;
-    QTest::newRow("a folder with the file's name") << Cas::Es_carpeta << false;
+    QTest::newRow("fitxer nou") << Cas::Nou << true;
+    QTest::newRow("substitueix el fitxer anterior") << Cas::Substitueix << true;
+    QTest::newRow("disc ple") << Cas::Disc_ple << false;
+    QTest::newRow("carpeta només de lectura") << Cas::Carpeta_nomes_lectura << false;
+    QTest::newRow("carpeta esborrada") << Cas::Carpeta_esborrada << false;
+    QTest::newRow("una carpeta amb el nom del fitxer") << Cas::Es_carpeta << false;
 }
 
-void DesaTest::save() {
+void DesaTest::desa() {
     QFETCH(Cas, cas);
     QFETCH(bool, desat);
     QTemporaryDir arrel;
@@ -188,7 +188,7 @@ void DesaTest::save() {
 
 // A child saves two contents in turn as fast as it can and is killed at random moments: the file
 // is always one of them, whole.
-void DesaTest::kill_while_saving() {
+void DesaTest::mort_mentre_desa() {
     QTemporaryDir arrel;
     const QString cami = arrel.filePath(QStringLiteral("exam.qxs"));
     const QByteArray a(150000, 'a'), b = QByteArray("b\r\n").repeated(70000);
@@ -211,16 +211,16 @@ void DesaTest::kill_while_saving() {
     }
 }
 
-void DesaTest::warns_once_per_outage_data() {
+void DesaTest::avisa_un_cop_per_fallada_data() {
     QTest::addColumn<Cas>("cas");
-    QTest::newRow("full disk") << Cas::Disc_ple;
-    QTest::newRow("read-only folder") << Cas::Carpeta_nomes_lectura;
-    QTest::newRow("folder gone") << Cas::Carpeta_esborrada;
+    QTest::newRow("disc ple") << Cas::Disc_ple;
+    QTest::newRow("carpeta només de lectura") << Cas::Carpeta_nomes_lectura;
+    QTest::newRow("carpeta esborrada") << Cas::Carpeta_esborrada;
 }
 
 // A failing save tells the student once per outage, keeps the previous file, and is tried again at
 // the next correction; a new set may tell again.
-void DesaTest::warns_once_per_outage() {
+void DesaTest::avisa_un_cop_per_fallada() {
     QFETCH(Cas, cas);
     const std::vector<DadesSessio> v = desades(3);
     QCOMPARE(v.size(), size_t(4)); // the start and three corrections
@@ -293,7 +293,7 @@ void DesaTest::warns_once_per_outage() {
 
 // The first save to a file removes the temporary files that an earlier save, killed halfway, left
 // beside it; nothing else.
-void DesaTest::removes_own_leftovers() {
+void DesaTest::esborra_les_seves_restes() {
     QTemporaryDir arrel;
     const QString cami = arrel.filePath(QStringLiteral("exam.qxs"));
     QVERIFY(desa_atomicament(cami, "abans"));
@@ -322,7 +322,7 @@ void DesaTest::removes_own_leftovers() {
 }
 
 // A child running a set is killed at random moments: its file always reads back as a whole set.
-void DesaTest::kill_in_the_middle_of_a_set() {
+void DesaTest::mort_a_mig_conjunt() {
     QTemporaryDir arrel;
     const QString cami = arrel.filePath(QStringLiteral("exam.qxs"));
     std::mt19937 motor(11);

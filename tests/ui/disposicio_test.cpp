@@ -5,7 +5,7 @@
 class DisposicioTest : public QObject {
     Q_OBJECT
   private slots:
-    void widgets_follow_the_surface();
+    void els_controls_segueixen_la_superficie();
 };
 
 #ifndef Q_MOC_RUN
@@ -21,7 +21,7 @@ class DisposicioTest : public QObject {
 namespace d = quimerix::disposicio;
 using d::Tipus;
 
-void DisposicioTest::widgets_follow_the_surface() {
+void DisposicioTest::els_controls_segueixen_la_superficie() {
     QWidget superficie;
     superficie.resize(800, 600);
     quimerix::ui::DisposicioFinestra disp(&superficie);

@@ -8,31 +8,31 @@ class FinestraTest : public QObject {
   private slots:
     void controls_data();
     void controls();
-    void defaults_and_idle_state();
+    void valors_per_defecte_i_estat_de_repos();
     void families();
-    void start_refused_then_accepted_data();
-    void start_refused_then_accepted();
-    void formula_right_then_wrong();
-    void name_with_assistant_data();
-    void name_with_assistant();
-    void time_out_with_empty_answer();
-    void alternating_mode();
-    void random_mode_data();
-    void random_mode();
-    void end_of_set_statistics_and_history();
-    void professor_text_is_read_only();
-    void keyboard_only_set();
-    void held_enter_does_not_skip();
-    void enter_on_a_focused_button_presses_it();
-    void focus_and_mnemonics_in_every_state();
-    void long_name_gets_no_padding();
-    void pasted_control_characters_become_spaces();
-    void resize_scales_controls();
-    void window_kept_inside_work_area();
-    void date_in_future_asks_data();
-    void date_in_future_asks();
-    void exit_question_data();
-    void exit_question();
+    void inici_refusat_i_despres_acceptat_data();
+    void inici_refusat_i_despres_acceptat();
+    void formula_correcta_i_despres_erronia();
+    void nom_amb_assistent_data();
+    void nom_amb_assistent();
+    void temps_esgotat_amb_resposta_buida();
+    void mode_alternat();
+    void mode_aleatori_data();
+    void mode_aleatori();
+    void estadistiques_i_historial_al_final_del_conjunt();
+    void el_text_del_professor_es_nomes_de_lectura();
+    void conjunt_nomes_amb_teclat();
+    void enter_mantingut_no_salta();
+    void enter_sobre_un_boto_amb_focus_el_prem();
+    void focus_i_mnemonics_en_cada_estat();
+    void nom_llarg_sense_farciment();
+    void caracters_de_control_enganxats_esdevenen_espais();
+    void redimensionar_escala_els_controls();
+    void finestra_dins_l_area_de_treball();
+    void data_futura_pregunta_data();
+    void data_futura_pregunta();
+    void pregunta_de_sortida_data();
+    void pregunta_de_sortida();
 };
 
 #ifndef Q_MOC_RUN
@@ -247,7 +247,7 @@ void FinestraTest::controls() {
 
 // ---- Load ----
 
-void FinestraTest::defaults_and_idle_state() {
+void FinestraTest::valors_per_defecte_i_estat_de_repos() {
     Banc b;
     auto &f = b.finestra;
     QCOMPARE(f.windowTitle(), QString("QUIMERIX"));
@@ -332,14 +332,14 @@ void FinestraTest::families() {
 
 // ---- Start ----
 
-void FinestraTest::start_refused_then_accepted_data() {
+void FinestraTest::inici_refusat_i_despres_acceptat_data() {
     QTest::addColumn<int>("preguntes"); // questions asked before the No
-    QTest::newRow("no file") << 1;
-    QTest::newRow("no name") << 2;
-    QTest::newRow("no date") << 3;
+    QTest::newRow("sense fitxer") << 1;
+    QTest::newRow("sense nom") << 2;
+    QTest::newRow("sense data") << 3;
 }
 
-void FinestraTest::start_refused_then_accepted() {
+void FinestraTest::inici_refusat_i_despres_acceptat() {
     QFETCH(int, preguntes);
     Banc b;
     auto &f = b.finestra;
@@ -384,7 +384,7 @@ void FinestraTest::start_refused_then_accepted() {
 
 // ---- Exercises ----
 
-void FinestraTest::formula_right_then_wrong() {
+void FinestraTest::formula_correcta_i_despres_erronia() {
     Banc b;
     auto &f = b.finestra;
     b.comenca(f.opcions().Option1);
@@ -461,15 +461,15 @@ void FinestraTest::formula_right_then_wrong() {
             f.estadistiques().Label64->isVisible());
 }
 
-void FinestraTest::name_with_assistant_data() {
+void FinestraTest::nom_amb_assistent_data() {
     QTest::addColumn<bool>("assistent");
     QTest::addColumn<bool>("descompost"); // the right name, accents as combining marks, odd spaces
-    QTest::newRow("assistant on") << true << false;
-    QTest::newRow("assistant off") << false << false;
-    QTest::newRow("combining accents, no-break space, zero-width space") << false << true;
+    QTest::newRow("assistent activat") << true << false;
+    QTest::newRow("assistent desactivat") << false << false;
+    QTest::newRow("accents combinats, espai no separable, espai d'amplada zero") << false << true;
 }
 
-void FinestraTest::name_with_assistant() {
+void FinestraTest::nom_amb_assistent() {
     QFETCH(bool, assistent);
     QFETCH(bool, descompost);
     Banc b;
@@ -529,7 +529,7 @@ void FinestraTest::name_with_assistant() {
     }
 }
 
-void FinestraTest::time_out_with_empty_answer() {
+void FinestraTest::temps_esgotat_amb_resposta_buida() {
     Banc b;
     auto &f = b.finestra;
     for (int i = 0; i < 24; ++i)
@@ -564,7 +564,7 @@ void FinestraTest::time_out_with_empty_answer() {
     QCOMPARE(f.sessio().registre().Nombre_registres(), 1);
 }
 
-void FinestraTest::alternating_mode() {
+void FinestraTest::mode_alternat() {
     Banc b;
     auto &f = b.finestra;
     b.comenca(f.opcions().Option3);
@@ -579,14 +579,14 @@ void FinestraTest::alternating_mode() {
     }
 }
 
-void FinestraTest::random_mode_data() {
+void FinestraTest::mode_aleatori_data() {
     QTest::addColumn<double>("atzar");
     QTest::addColumn<bool>("nom");
-    QTest::newRow("draw 0.1: formula") << 0.1 << false;
-    QTest::newRow("draw 0.9: name") << 0.9 << true;
+    QTest::newRow("sorteig 0,1: fórmula") << 0.1 << false;
+    QTest::newRow("sorteig 0,9: nom") << 0.9 << true;
 }
 
-void FinestraTest::random_mode() {
+void FinestraTest::mode_aleatori() {
     QFETCH(double, atzar);
     QFETCH(bool, nom);
     Banc b;
@@ -601,7 +601,7 @@ void FinestraTest::random_mode() {
     }
 }
 
-void FinestraTest::end_of_set_statistics_and_history() {
+void FinestraTest::estadistiques_i_historial_al_final_del_conjunt() {
     Banc b;
     auto &f = b.finestra;
     for (int i = 0; i < 22; ++i)
@@ -659,7 +659,7 @@ void FinestraTest::end_of_set_statistics_and_history() {
     QCOMPARE(f.historial().Label51[2]->text(), QString("Correcció"));
 }
 
-void FinestraTest::professor_text_is_read_only() {
+void FinestraTest::el_text_del_professor_es_nomes_de_lectura() {
     Banc b;
     auto &f = b.finestra;
     b.comenca(f.opcions().Option1);
@@ -674,7 +674,7 @@ void FinestraTest::professor_text_is_read_only() {
     QCOMPARE(f.estadistiques().txtProfessor->toPlainText(), abans);
 }
 
-void FinestraTest::keyboard_only_set() {
+void FinestraTest::conjunt_nomes_amb_teclat() {
     Banc b;
     auto &f = b.finestra;
     QVERIFY(QTest::qWaitForWindowActive(&f));
@@ -717,7 +717,7 @@ void FinestraTest::keyboard_only_set() {
     QCOMPARE(f.sessio().estadistiques().Encerts_totals, 2);
 }
 
-void FinestraTest::held_enter_does_not_skip() {
+void FinestraTest::enter_mantingut_no_salta() {
     Banc b;
     auto &f = b.finestra;
     b.comenca(f.opcions().Option1);
@@ -735,7 +735,7 @@ void FinestraTest::held_enter_does_not_skip() {
     QCOMPARE(f.sessio().estat(), Estat::Pregunta);
 }
 
-void FinestraTest::enter_on_a_focused_button_presses_it() {
+void FinestraTest::enter_sobre_un_boto_amb_focus_el_prem() {
     Banc b;
     auto &f = b.finestra;
     QVERIFY(QTest::qWaitForWindowActive(&f));
@@ -754,7 +754,7 @@ void FinestraTest::enter_on_a_focused_button_presses_it() {
     QCOMPARE(f.sessio().estat(), Estat::Corregit);
 }
 
-void FinestraTest::long_name_gets_no_padding() {
+void FinestraTest::nom_llarg_sense_farciment() {
     Banc b;
     auto &f = b.finestra;
     const QString nom(70, QChar('x'));
@@ -767,7 +767,7 @@ void FinestraTest::long_name_gets_no_padding() {
 }
 
 // A line break or a tab pasted into any box arrives as a space.
-void FinestraTest::pasted_control_characters_become_spaces() {
+void FinestraTest::caracters_de_control_enganxats_esdevenen_espais() {
     Banc b;
     auto &f = b.finestra;
     for (QLineEdit *caixa : {f.opcions().Text10, f.opcions().Text14, f.exercici().Text1, f.exercici().Text11,
@@ -780,7 +780,7 @@ void FinestraTest::pasted_control_characters_become_spaces() {
 
 // ---- Layout ----
 
-void FinestraTest::resize_scales_controls() {
+void FinestraTest::redimensionar_escala_els_controls() {
     Banc b;
     auto &f = b.finestra;
     const int punts = f.cmdSortir->font().pointSize();
@@ -803,7 +803,7 @@ void FinestraTest::resize_scales_controls() {
     QCOMPARE(f.cmdSortir->geometry(), QRect(698, 562, 94, 32));
 }
 
-void FinestraTest::window_kept_inside_work_area() {
+void FinestraTest::finestra_dins_l_area_de_treball() {
     Banc b;
     auto &f = b.finestra;
     const QRect area = f.screen()->availableGeometry();
@@ -815,7 +815,7 @@ void FinestraTest::window_kept_inside_work_area() {
 
 // No two visible buttons share a mnemonic, the keyboard waits on "Següent" whenever it is the next
 // step, and Alt+S presses it.
-void FinestraTest::focus_and_mnemonics_in_every_state() {
+void FinestraTest::focus_i_mnemonics_en_cada_estat() {
     Banc b;
     auto &f = b.finestra;
     QVERIFY(QTest::qWaitForWindowActive(&f));
@@ -853,21 +853,21 @@ void FinestraTest::focus_and_mnemonics_in_every_state() {
 
 // The date box starts with today's date written day/month/year, whatever the system's language,
 // and asks about a date typed later than today: Yes keeps it, No puts today's date back.
-void FinestraTest::date_in_future_asks_data() {
+void FinestraTest::data_futura_pregunta_data() {
     QTest::addColumn<int>("dies");      // days from today; none: not a date
     QTest::addColumn<QString>("forma"); // how the student writes it
     QTest::addColumn<bool>("pregunta");
     QTest::addColumn<bool>("resposta");
-    QTest::newRow("today") << 0 << "dd/MM/yyyy" << false << false;
-    QTest::newRow("yesterday, short") << -1 << "d/M/yy" << false << false;
-    QTest::newRow("forty days ago") << -40 << "dd/MM/yyyy" << false << false;
-    QTest::newRow("tomorrow, No") << 1 << "dd/MM/yyyy" << true << false;
-    QTest::newRow("tomorrow, short, Yes") << 1 << "d/M/yy" << true << true;
-    QTest::newRow("next year, dashes, No") << 365 << "d-M-yyyy" << true << false;
-    QTest::newRow("not a date") << 0 << "" << false << false;
+    QTest::newRow("avui") << 0 << "dd/MM/yyyy" << false << false;
+    QTest::newRow("ahir, curta") << -1 << "d/M/yy" << false << false;
+    QTest::newRow("fa quaranta dies") << -40 << "dd/MM/yyyy" << false << false;
+    QTest::newRow("demà, No") << 1 << "dd/MM/yyyy" << true << false;
+    QTest::newRow("demà, curta, Sí") << 1 << "d/M/yy" << true << true;
+    QTest::newRow("l'any vinent, guions, No") << 365 << "d-M-yyyy" << true << false;
+    QTest::newRow("no és una data") << 0 << "" << false << false;
 }
 
-void FinestraTest::date_in_future_asks() {
+void FinestraTest::data_futura_pregunta() {
     QFETCH(int, dies);
     QFETCH(QString, forma);
     QFETCH(bool, pregunta);
@@ -890,13 +890,13 @@ void FinestraTest::date_in_future_asks() {
     QCOMPARE(Text14->text(), resposta ? text : avui);
 }
 
-void FinestraTest::exit_question_data() {
+void FinestraTest::pregunta_de_sortida_data() {
     QTest::addColumn<bool>("boto");
     QTest::newRow("cmdSortir") << true;
-    QTest::newRow("close box") << false;
+    QTest::newRow("botó de tancar la finestra") << false;
 }
 
-void FinestraTest::exit_question() {
+void FinestraTest::pregunta_de_sortida() {
     QFETCH(bool, boto);
     Banc b;
     auto &f = b.finestra;

@@ -7,7 +7,7 @@
 class MarcsTest : public QObject {
     Q_OBJECT
   private slots:
-    void fits_work_area_and_lays_out_for_it();
+    void cap_a_l_area_de_treball_i_s_hi_adapta();
 };
 
 #ifndef Q_MOC_RUN
@@ -42,7 +42,7 @@ QString fora_de_lloc(const quimerix::ui::frmQUIMERIX &f) {
 
 } // namespace
 
-void MarcsTest::fits_work_area_and_lays_out_for_it() {
+void MarcsTest::cap_a_l_area_de_treball_i_s_hi_adapta() {
     prova::FontProva font;
     prova::MissatgesProva missatges;
     quimerix::ui::frmQUIMERIX f(font, missatges);
