@@ -2,7 +2,7 @@
 // Modal questions and notices. The program answers them with QMessageBox; tests answer them
 // with a script. The interface is the session's own, so the window and the session share it.
 
-#include "session/sessio.h"
+#include "session/missatges.h"
 
 class QWidget;
 

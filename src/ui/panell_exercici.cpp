@@ -216,8 +216,7 @@ void PanellExercici::nou_exercici(const Sessio &s) {
 }
 
 void PanellExercici::aplica_linies(const Sessio &s) {
-    const bool correcte = s.estat() == Estat::Corregit && s.Resultat() == Resultat_correcte;
-    if (!correcte) return;
+    if (!vista_.marc_curt) return;
     for (Linia *l : {Line23, Line24, Line25, Line27, Line28})
         l->hide();
     for (Linia *l : {Line29, Line30}) {
@@ -229,7 +228,8 @@ void PanellExercici::aplica_linies(const Sessio &s) {
 
 void PanellExercici::mostra(const Sessio &s) {
     const Estat e = s.estat();
-    const bool en_curs = e == Estat::Pregunta || e == Estat::Corregit;
+    vista_ = vista_exercici(s);
+    const Vista_exercici &v = vista_;
     const bool nou =
         e == Estat::Pregunta && (estat_vist_ != Estat::Pregunta || s.numero_exercici() != numero_vist_);
     const bool cal_seguent = (e == Estat::Corregit || e == Estat::Iniciada) && estat_vist_ != e;
@@ -237,45 +237,43 @@ void PanellExercici::mostra(const Sessio &s) {
     if (e == Estat::Corregit && estat_vist_ != Estat::Corregit) Text1->setText(qs(s.resposta().nom));
 
     const Exercici &x = s.Exercici_actual();
-    const bool formular = s.Mode_exercici() == Tasca::Formular;
-    const bool anomenar = s.Mode_exercici() == Tasca::Anomenar;
-    Label85->setVisible(en_curs);
-    Label85->setText(qs(s.Instruccio()));
-    Label7->setVisible(en_curs && formular);
+    Label85->setVisible(v.en_curs);
+    Label85->setText(qs(v.instruccio));
+    Label7->setVisible(v.nom_demanat);
     Label7->setText(qs(s.nom_demanat()));
     QLabel *pregunta[] = {Label8, Label9, Label10, Label11, Label12, Label13, Label14};
     QLabel *esperades[] = {Label15, Label16, Label17, Label18, Label19, Label20, Label21};
     const auto boxes = caixes();
     for (int c = 0; c < Nombre_caixes; ++c) {
         pregunta[c]->setText(qs(x.caixes[c]));
-        pregunta[c]->setVisible(en_curs && anomenar && x.visibles[c]);
-        boxes[c]->setVisible(en_curs && formular && x.visibles[c]);
-        boxes[c]->setEnabled(s.resposta_activa());
+        pregunta[c]->setVisible(v.pregunta[c]);
+        boxes[c]->setVisible(v.caixa[c]);
+        boxes[c]->setEnabled(v.resposta_activa);
         esperades[c]->setText(qs(x.caixes[c]));
-        esperades[c]->setVisible(s.mostra_formula_esperada() && x.visibles[c]);
+        esperades[c]->setVisible(v.esperada[c]);
         // An empty subscript takes no room, so that the symbols stand together as in a formula.
         const int amplada = x.caixes[c].empty() ? 0 : QWIDGETSIZE_MAX;
         pregunta[c]->setMaximumWidth(amplada);
         esperades[c]->setMaximumWidth(amplada);
     }
-    fila_pregunta_->parentWidget()->setVisible(en_curs && anomenar);
-    fila_resposta_->parentWidget()->setVisible(en_curs && formular);
-    Label15->parentWidget()->setVisible(s.mostra_formula_esperada());
-    Label1->setVisible(en_curs && x.claudators);
-    Label2->setVisible(en_curs && x.claudators);
-    Text1->setVisible(en_curs && anomenar);
-    Text1->setEnabled(s.resposta_activa());
-    Label5->setVisible(s.mostra_incorrecte());
-    Label6->setVisible(s.mostra_correcte());
-    Label3->setVisible(s.mostra_claudators_esperats());
-    Label4->setVisible(s.mostra_claudators_esperats());
+    fila_pregunta_->parentWidget()->setVisible(v.nom);
+    fila_resposta_->parentWidget()->setVisible(v.nom_demanat);
+    Label15->parentWidget()->setVisible(v.fila_esperada);
+    Label1->setVisible(v.claudators);
+    Label2->setVisible(v.claudators);
+    Text1->setVisible(v.nom);
+    Text1->setEnabled(v.resposta_activa);
+    Label5->setVisible(v.incorrecte);
+    Label6->setVisible(v.correcte);
+    Label3->setVisible(v.claudators_esperats);
+    Label4->setVisible(v.claudators_esperats);
     Label22->setText(qs(s.nom_esperat_mostrat()));
-    Label22->setVisible(s.mostra_nom_esperat());
+    Label22->setVisible(v.nom_esperat);
     for (Linia *l : {Line22, Line23, Line24, Line25, Line26, Line27, Line28, Line29, Line30})
-        l->setVisible(e == Estat::Corregit);
-    Label80->setVisible(s.serie_acabada());
-    cmdCorregir->setVisible(e == Estat::Pregunta);
-    cmdSeguent->setVisible(e == Estat::Iniciada || e == Estat::Corregit);
+        l->setVisible(v.marc);
+    Label80->setVisible(v.serie_acabada);
+    cmdCorregir->setVisible(v.corregir);
+    cmdSeguent->setVisible(v.seguent);
     aplica_linies(s);
 
     if (nou || cal_seguent)
@@ -285,11 +283,16 @@ void PanellExercici::mostra(const Sessio &s) {
 }
 
 QWidget *PanellExercici::lloc_de_treball() const {
-    auto obert = [](QWidget *w) { return w->isVisibleTo(w->window()) && w->isEnabled(); };
-    for (QLineEdit *t : caixes())
-        if (obert(t)) return t;
-    if (obert(Text1)) return Text1;
-    if (obert(cmdSeguent)) return cmdSeguent;
+    switch (vista_.focus) {
+    case Focus_exercici::Caixa:
+        return caixes()[static_cast<std::size_t>(vista_.primera_caixa)];
+    case Focus_exercici::Nom:
+        return Text1;
+    case Focus_exercici::Seguent:
+        return cmdSeguent;
+    case Focus_exercici::Cap:
+        break;
+    }
     return nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "session/sessio.h"
+#include "session/vista_exercici.h"
 
 class QHBoxLayout;
 class QLabel;
@@ -31,8 +32,8 @@ class PanellExercici {
     // After a right answer the frame closes round the expected answer alone; the lines follow the
     // layout, so this is done again after every resize.
     void aplica_linies(const Sessio &s);
-    // Where the student works now: the first answer box that takes typing, or "Següent" when it is
-    // offered; nullptr when neither is.
+    // Where the student works now, as the set last drawn says: the first answer box, the name box
+    // or "Següent"; nullptr when none is offered.
     QWidget *lloc_de_treball() const;
 
     QLabel *Label80, *Label85, *Label7;
@@ -62,6 +63,8 @@ class PanellExercici {
     QHBoxLayout *fila_pregunta_ = nullptr;
     QHBoxLayout *fila_resposta_ = nullptr;
     Estat estat_vist_ = Estat::Inactiu;
+    // What the area shows, as last drawn.
+    Vista_exercici vista_;
     int numero_vist_ = -1;
 };
 

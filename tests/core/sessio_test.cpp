@@ -8,6 +8,7 @@
 #include "checking/assistent.h"
 #include "font_guionada.h"
 #include "session/sessio.h"
+#include "session/vista_exercici.h"
 #include "text/utf8.h"
 
 using namespace quimerix;
@@ -466,4 +467,72 @@ TEST(Sessio, TotsElsCompostosIAcabaQuanTotesLesFamiliesSonPlenes) {
     EXPECT_EQ(vistos.size(), 1655u);
     EXPECT_EQ(s.estadistiques().encerts_sobre_total.text, "1655 / 1655");
     EXPECT_EQ(impres, 1);
+}
+
+// What the exercise area shows in each state of a one-exercise set: a row per state and task.
+TEST(Sessio, VistaDeLExerciciPerEstat) {
+    using F = Focus_exercici;
+    struct Fila {
+        const char *estat;
+        Tasca tasca;
+        bool correcte; // the answer given, in the corrected states
+        bool en_curs, corregir, seguent, resposta_activa, marc, marc_curt, incorrecte, correcte_vist,
+            nom_esperat, fila_esperada, serie_acabada;
+        F focus;
+        const char *instruccio;
+    } files[] = {
+        {"inactiu", Tasca::Formular, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, F::Cap, ""},
+        {"iniciada", Tasca::Formular, false, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, F::Seguent, ""},
+        {"pregunta", Tasca::Formular, false, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, F::Caixa, "Formula:"},
+        {"pregunta", Tasca::Anomenar, false, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, F::Nom, "Anomena:"},
+        {"corregit", Tasca::Formular, true, 1, 0, 1, 0, 1, 1, 0, 1, 0, 0, 0, F::Seguent, "Formula:"},
+        {"corregit", Tasca::Formular, false, 1, 0, 1, 0, 1, 0, 1, 0, 0, 1, 0, F::Seguent, "Formula:"},
+        {"corregit", Tasca::Anomenar, true, 1, 0, 1, 0, 1, 1, 0, 1, 0, 0, 0, F::Seguent, "Anomena:"},
+        {"corregit", Tasca::Anomenar, false, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 0, F::Seguent, "Anomena:"},
+        {"acabada", Tasca::Anomenar, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, F::Cap, "Anomena:"},
+    };
+    for (const Fila &f : files) {
+        SCOPED_TRACE(std::string(f.estat) + (f.tasca == Tasca::Formular ? " formular" : " anomenar"));
+        FontGuionada font(2);
+        MissatgesGuionats m;
+        m.respostes = {true, false};
+        Sessio s(font, m);
+        s.posa_tasca(f.tasca == Tasca::Formular ? Opcio_tasca::Formular : Opcio_tasca::Anomenar);
+        s.posa_nombre_exercicis(1);
+        s.posa_limit_temps(true);
+        const std::string estat = f.estat;
+        if (estat != "inactiu") ASSERT_TRUE(s.comenca("Anna", "1/1/2026"));
+        if (estat != "inactiu" && estat != "iniciada") s.continua();
+        const Exercici &x = s.Exercici_actual();
+        if (estat == "corregit" || estat == "acabada") {
+            if (f.correcte && f.tasca == Tasca::Formular)
+                for (int c = 0; c < Nombre_caixes; ++c)
+                    s.posa_caixa(static_cast<Caixa>(c), x.caixes[c]);
+            if (f.correcte && f.tasca == Tasca::Anomenar) s.posa_nom(nom_esperat(x.Nom_compost));
+            s.continua();
+        }
+        if (estat == "acabada") s.continua();
+        const Vista_exercici v = vista_exercici(s);
+        EXPECT_EQ(v.en_curs, f.en_curs);
+        EXPECT_EQ(v.corregir, f.corregir);
+        EXPECT_EQ(v.seguent, f.seguent);
+        EXPECT_EQ(v.resposta_activa, f.resposta_activa);
+        EXPECT_EQ(v.marc, f.marc);
+        EXPECT_EQ(v.marc_curt, f.marc_curt);
+        EXPECT_EQ(v.incorrecte, f.incorrecte);
+        EXPECT_EQ(v.correcte, f.correcte_vist);
+        EXPECT_EQ(v.nom_esperat, f.nom_esperat);
+        EXPECT_EQ(v.fila_esperada, f.fila_esperada);
+        EXPECT_EQ(v.serie_acabada, f.serie_acabada);
+        EXPECT_EQ(v.focus, f.focus);
+        EXPECT_EQ(v.instruccio, f.instruccio);
+        const bool formula_demanada = f.en_curs && f.tasca == Tasca::Formular;
+        EXPECT_EQ(v.nom_demanat, formula_demanada);
+        EXPECT_EQ(v.nom, f.en_curs && !formula_demanada);
+        for (int c = 0; c < Nombre_caixes; ++c) {
+            EXPECT_EQ(v.caixa[c], formula_demanada && x.visibles[c]) << c;
+            EXPECT_EQ(v.pregunta[c], v.nom && x.visibles[c]) << c;
+        }
+        if (f.focus == F::Caixa) EXPECT_TRUE(x.visibles[v.primera_caixa]);
+    }
 }

@@ -125,7 +125,6 @@ bool Sessio::comenca(const std::string &nom_teclejat, const std::string &data_te
     if (arxiu_actiu_ && en_desar) en_desar(dades());
 
     estat_ = Estat::Iniciada;
-    iniciada_ = true;
     panell_.mostra_estadistiques();
     temps_resposta_ = opcions_.segons;
     segons_restants_ = temps_resposta_;
@@ -246,7 +245,7 @@ void Sessio::avalua_resposta() {
 
 void Sessio::tic() {
     if (!opcions_.limit_temps) crono_ = false;
-    if (!iniciada_ || !crono_) return;
+    if (estat_ == Estat::Inactiu || !crono_) return;
     --segons_restants_;
     if (segons_restants_ <= 5) vermell_ = true;
     if (segons_restants_ <= 0) {

@@ -16,26 +16,10 @@
 #include "generation/sorteig.h"
 #include "records/dades_sessio.h"
 #include "records/registre.h"
+#include "session/missatges.h"
 #include "session/panell.h"
 
 namespace quimerix {
-
-enum class Icona { Informacio, Exclamacio };
-
-inline const std::string Titol_atencio = " Atenció !";
-inline const std::string Titol_informacio = " Informació !";
-// The title of boxes that have none of their own.
-inline const std::string Titol_programa = "QUIMERIX";
-
-// Modal questions and notices; the program answers them with message boxes, tests with a script.
-class Missatges {
-  public:
-    virtual ~Missatges() = default;
-    // A Yes/No question; true for Yes.
-    virtual bool pregunta(const std::string &titol, const std::string &text, Icona icona) = 0;
-    // A notice with an OK button.
-    virtual void avisa(const std::string &titol, const std::string &text, Icona icona) = 0;
-};
 
 // The task option buttons Option1..Option4.
 enum class Opcio_tasca { Formular = 1, Anomenar = 2, Alternat = 3, Aleatori = 4 };
@@ -118,7 +102,7 @@ class Sessio {
     // "Nom i cognoms: " + name padded to 66 characters + "  Data: " + date.
     const std::string &Capcalera_sessio() const { return capcalera_; }
     // Set by the start; the countdown only runs after it.
-    bool Sessio_iniciada() const { return iniciada_; }
+    bool Sessio_iniciada() const { return estat_ != Estat::Inactiu; }
 
     // ---- Cycle (each call does nothing in a state where it has no meaning) ----
 
@@ -246,7 +230,6 @@ class Sessio {
     bool arxiu_actiu_ = false;
 
     Estat estat_ = Estat::Inactiu;
-    bool iniciada_ = false;
     std::string capcalera_;
     int temps_resposta_ = 0;
 

@@ -1,0 +1,44 @@
+#include "session/vista_exercici.h"
+
+#include "session/sessio.h"
+
+namespace quimerix {
+
+Vista_exercici vista_exercici(const Sessio &s) {
+    Vista_exercici v;
+    const Estat e = s.estat();
+    const Exercici &x = s.Exercici_actual();
+    const bool formular = s.Mode_exercici() == Tasca::Formular;
+    const bool anomenar = s.Mode_exercici() == Tasca::Anomenar;
+    v.en_curs = e == Estat::Pregunta || e == Estat::Corregit;
+    v.instruccio = s.Instruccio();
+    v.nom_demanat = v.en_curs && formular;
+    for (int c = 0; c < Nombre_caixes; ++c) {
+        v.pregunta[c] = v.en_curs && anomenar && x.visibles[c];
+        v.caixa[c] = v.en_curs && formular && x.visibles[c];
+        v.esperada[c] = s.mostra_formula_esperada() && x.visibles[c];
+        if (v.caixa[c] && v.primera_caixa < 0) v.primera_caixa = c;
+    }
+    v.claudators = v.en_curs && x.claudators;
+    v.nom = v.en_curs && anomenar;
+    v.fila_esperada = s.mostra_formula_esperada();
+    v.resposta_activa = s.resposta_activa();
+    v.incorrecte = s.mostra_incorrecte();
+    v.correcte = s.mostra_correcte();
+    v.claudators_esperats = s.mostra_claudators_esperats();
+    v.nom_esperat = s.mostra_nom_esperat();
+    v.marc = e == Estat::Corregit;
+    v.marc_curt = v.correcte;
+    v.serie_acabada = s.serie_acabada();
+    v.corregir = e == Estat::Pregunta;
+    v.seguent = e == Estat::Iniciada || e == Estat::Corregit;
+    if (e == Estat::Pregunta)
+        v.focus = formular && v.primera_caixa >= 0 ? Focus_exercici::Caixa
+                  : anomenar                       ? Focus_exercici::Nom
+                                                   : Focus_exercici::Cap;
+    else if (v.seguent)
+        v.focus = Focus_exercici::Seguent;
+    return v;
+}
+
+} // namespace quimerix

@@ -1,0 +1,47 @@
+#pragma once
+// What the exercise area shows for a set as it stands: which pieces are up, which take typing, the
+// prompt's caption and where the keyboard goes. The window applies it as it is.
+
+#include <array>
+#include <string>
+
+#include "generation/exercici.h"
+
+namespace quimerix {
+
+class Sessio;
+
+// Where the keyboard goes when the area changes.
+enum class Focus_exercici {
+    Cap,     // nowhere in this area
+    Caixa,   // the first answer box of the formula (`primera_caixa`)
+    Nom,     // the name box
+    Seguent, // the button that asks for the next exercise
+};
+
+struct Vista_exercici {
+    std::string instruccio;                     // the prompt's caption; shown while an exercise is up
+    bool en_curs = false;                       // an exercise is up, asked or corrected
+    bool nom_demanat = false;                   // the name asked (formula task)
+    std::array<bool, Nombre_caixes> pregunta{}; // the pieces of the formula asked (name task)
+    std::array<bool, Nombre_caixes> caixa{};    // the answer boxes (formula task)
+    std::array<bool, Nombre_caixes> esperada{}; // the pieces of the expected formula
+    bool claudators = false;                    // the brackets of the group asked or typed
+    bool nom = false;                           // the name box, and the formula asked beside it
+    bool fila_esperada = false;                 // the expected formula
+    bool resposta_activa = false;               // the answer boxes take typing
+    bool incorrecte = false, correcte = false;
+    bool claudators_esperats = false; // the brackets of the expected group
+    bool nom_esperat = false;         // the expected name
+    bool marc = false;                // the frame of the correction
+    bool marc_curt = false;           // a right answer keeps only the right half of the frame
+    bool serie_acabada = false;
+    bool corregir = false, seguent = false; // the buttons
+    Focus_exercici focus = Focus_exercici::Cap;
+    int primera_caixa = -1; // the first answer box shown, with Focus_exercici::Caixa
+    bool operator==(const Vista_exercici &) const = default;
+};
+
+Vista_exercici vista_exercici(const Sessio &s);
+
+} // namespace quimerix
