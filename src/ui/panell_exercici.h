@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "session/sessio.h"
-#include "session/vista_exercici.h"
+#include "session/vista.h"
 
 class QHBoxLayout;
 class QLabel;

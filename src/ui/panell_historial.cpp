@@ -4,6 +4,7 @@
 
 #include "controls.h"
 #include "session/sessio.h"
+#include "session/vista.h"
 
 namespace quimerix::ui {
 
@@ -24,7 +25,7 @@ PanellHistorial::PanellHistorial(const Controls &c) {
 }
 
 void PanellHistorial::mostra(const Sessio &s) {
-    const bool visible = s.estat() != Estat::Inactiu;
+    const bool visible = vista_opcions(s).recompte;
     for (QLabel *l : Label51)
         l->setVisible(visible);
     const auto &historial = s.historial_visible();

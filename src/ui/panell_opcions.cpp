@@ -12,6 +12,7 @@
 #include "disposicio_qt.h"
 #include "records/arxiu_sessio.h"
 #include "session/data.h"
+#include "session/vista.h"
 
 namespace quimerix::ui {
 
@@ -230,10 +231,9 @@ void PanellOpcions::congela() {
 }
 
 void PanellOpcions::mostra(const Sessio &s) {
-    const Estat e = s.estat();
+    const Vista_opcions v = vista_opcions(s);
     const Opcions &o = s.opcions();
-    const bool inactiu = e == Estat::Inactiu;
-    if (!inactiu && !congelat_) congela();
+    if (!v.editables && !congelat_) congela();
 
     QCheckBox *families[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
     for (int i = 0; i < 7; ++i)
@@ -248,37 +248,26 @@ void PanellOpcions::mostra(const Sessio &s) {
     for (QWidget *w :
          std::initializer_list<QWidget *>{Check1, Check2, Check3, Check4, Check5, Check6, Check7, Check8,
                                           Check10, Check11, Option1, Option2, Option3, Option4})
-        w->setEnabled(inactiu);
+        w->setEnabled(v.editables);
     for (QLabel *l : {Label29, Label30, Label31, Label32, Label33, Label34, Label35, Label36, Label37,
                       Label38, Label39, Label40, Label42, Label43})
-        l->setVisible(!inactiu);
+        l->setVisible(v.recompte);
 
     Label45->setText(QString::number(o.nombre_exercicis));
     Label46->setText(QString::number(o.segons));
     Label47->setText(QString::number(s.Nombre_combinacions()));
     Label44->setText(qs(s.Temps_Estimat()));
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{Label84, Command1, Label45, Command2, Label50, Label47})
-        w->setVisible(inactiu);
+    for (QWidget *w : std::initializer_list<QWidget *>{Label84, Command1, Label45, Command2, Label50, Label47,
+                                                       Label41, Text10, Label88, Text14})
+        w->setVisible(v.nombre);
     for (QWidget *w :
          std::initializer_list<QWidget *>{Label93, Command4, Label46, Command3, Label49, Label44})
-        w->setVisible(inactiu && o.limit_temps);
-    for (QWidget *w : std::initializer_list<QWidget *>{Label41, Text10, Label88, Text14})
-        w->setVisible(inactiu);
+        w->setVisible(v.temps);
 
-    // The idle window's guide takes the place of the prompt above the options.
-    const bool guia_inactiu = inactiu && s.panell().vista() == Vista::Guia;
-    Label48->setVisible(inactiu && s.cal_seleccionar_familia() && !guia_inactiu);
-    cmdComencar->setVisible(inactiu && !s.cal_seleccionar_familia());
-    if (inactiu && !s.cal_seleccionar_familia()) {
-        Label87->setText(QStringLiteral("Configura les opcions i prem \"D'acord\""));
-        Label87->setVisible(!guia_inactiu);
-    } else if (e == Estat::Iniciada) {
-        Label87->setText(QStringLiteral("Prem Següent per començar el primer exercici"));
-        Label87->setVisible(true);
-    } else {
-        Label87->setVisible(false);
-    }
+    Label48->setVisible(v.avis_familia);
+    cmdComencar->setVisible(v.comencar);
+    Label87->setText(qs(v.indicacio));
+    Label87->setVisible(!v.indicacio.empty());
 }
 
 } // namespace quimerix::ui

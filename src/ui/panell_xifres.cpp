@@ -7,6 +7,7 @@
 #include "linia.h"
 #include "records/dades_sessio.h"
 #include "session/sessio.h"
+#include "session/vista.h"
 
 namespace quimerix::ui {
 
@@ -36,16 +37,15 @@ PanellXifres::PanellXifres(const Controls &c) {
 }
 
 void PanellXifres::mostra(const Sessio &s) {
-    const bool inactiu = s.estat() == Estat::Inactiu;
-    Frame4->setVisible(!inactiu);
+    const Vista_opcions v = vista_opcions(s);
+    Frame4->setVisible(v.recompte);
     for (QWidget *w : std::initializer_list<QWidget *>{Label23, Label24, Label26, Label27, Label77, Label78,
                                                        Label91, Label90})
-        w->setVisible(!inactiu);
+        w->setVisible(v.recompte);
     Label24->setText(QString::number(s.numero_exercici()));
     Label27->setText(QString::number(s.exercicis_demanats()));
-    const bool temps = !inactiu && s.opcions().limit_temps;
     for (QWidget *w : std::initializer_list<QWidget *>{Label25, Label28, Line1, Line2, Line3, Line4})
-        w->setVisible(temps);
+        w->setVisible(v.compte_enrere);
     // Before the first exercise the countdown shows the seconds each answer will have.
     Label28->setText(QString::number(s.segons_restants()));
     pinta(Label28, s.temps_gairebe_esgotat() ? QColor(255, 0, 0) : QColor(0, 0, 0));

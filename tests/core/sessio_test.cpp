@@ -8,7 +8,7 @@
 #include "checking/assistent.h"
 #include "font_guionada.h"
 #include "session/sessio.h"
-#include "session/vista_exercici.h"
+#include "session/vista.h"
 #include "text/utf8.h"
 
 using namespace quimerix;
@@ -534,5 +534,34 @@ TEST(Sessio, VistaDeLExerciciPerEstat) {
             EXPECT_EQ(v.pregunta[c], v.nom && x.visibles[c]) << c;
         }
         if (f.focus == F::Caixa) EXPECT_TRUE(x.visibles[v.primera_caixa]);
+    }
+}
+
+// What the options area shows, and the prompt above it, in each state.
+TEST(Sessio, VistaDeLesOpcionsPerEstat) {
+    struct Fila {
+        const char *estat;
+        bool limit_temps, sense_families;
+        Vista_opcions vista;
+    } files[] = {
+        {"inactiu", true, false, {1, 0, 1, 1, 0, 0, 1, "Configura les opcions i prem \"D'acord\""}},
+        {"inactiu", false, false, {1, 0, 1, 0, 0, 0, 1, "Configura les opcions i prem \"D'acord\""}},
+        {"inactiu", true, true, {1, 0, 1, 1, 0, 1, 0, ""}},
+        {"iniciada", true, false, {0, 1, 0, 0, 1, 0, 0, "Prem Següent per començar el primer exercici"}},
+        {"pregunta", false, false, {0, 1, 0, 0, 0, 0, 0, ""}},
+    };
+    for (const Fila &f : files) {
+        SCOPED_TRACE(f.estat);
+        FontGuionada font(2);
+        MissatgesGuionats m;
+        m.respostes = {true, true, true};
+        Sessio s(font, m);
+        s.posa_limit_temps(f.limit_temps);
+        if (f.sense_families)
+            for (int i = 0; i < 7; ++i)
+                s.posa_familia(i, false);
+        if (std::string(f.estat) != "inactiu") ASSERT_TRUE(s.comenca("Anna", "1/1/2026"));
+        if (std::string(f.estat) == "pregunta" && f.limit_temps) s.continua();
+        EXPECT_EQ(vista_opcions(s), f.vista);
     }
 }

@@ -1,11 +1,12 @@
 #pragma once
-// What the exercise area shows for a set as it stands: which pieces are up, which take typing, the
-// prompt's caption and where the keyboard goes. The window applies it as it is.
+// What each area of the window shows for a set as it stands: which pieces are up, which take
+// typing, the prompts' captions and where the keyboard goes. The window applies it as it is.
 
 #include <array>
 #include <string>
 
 #include "generation/exercici.h"
+#include "session/panell.h"
 
 namespace quimerix {
 
@@ -43,5 +44,20 @@ struct Vista_exercici {
 };
 
 Vista_exercici vista_exercici(const Sessio &s);
+
+// The options area, and the figures and history that take its place once a set is under way.
+struct Vista_opcions {
+    bool editables = false;     // the options take changes (no set yet)
+    bool recompte = false;      // the set's figures, the history and the options' frozen captions
+    bool nombre = false;        // the number of exercises and its buttons, the name and the date
+    bool temps = false;         // the seconds per answer and their buttons
+    bool compte_enrere = false; // the countdown of the set under way
+    bool avis_familia = false;  // "choose a family" in place of the start button
+    bool comencar = false;      // "D'acord"
+    std::string indicacio;      // the prompt above the options; empty when none is shown
+    bool operator==(const Vista_opcions &) const = default;
+};
+
+Vista_opcions vista_opcions(const Sessio &s);
 
 } // namespace quimerix

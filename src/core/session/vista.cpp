@@ -1,4 +1,4 @@
-#include "session/vista_exercici.h"
+#include "session/vista.h"
 
 #include "session/sessio.h"
 
@@ -38,6 +38,25 @@ Vista_exercici vista_exercici(const Sessio &s) {
                                                    : Focus_exercici::Cap;
     else if (v.seguent)
         v.focus = Focus_exercici::Seguent;
+    return v;
+}
+
+Vista_opcions vista_opcions(const Sessio &s) {
+    Vista_opcions v;
+    const Estat e = s.estat();
+    const bool inactiu = e == Estat::Inactiu;
+    v.editables = v.nombre = inactiu;
+    v.recompte = !inactiu;
+    v.temps = inactiu && s.opcions().limit_temps;
+    v.compte_enrere = !inactiu && s.opcions().limit_temps;
+    // The idle window's guide takes the place of the prompt above the options.
+    const bool guia = inactiu && s.panell().vista() == Vista::Guia;
+    v.avis_familia = inactiu && s.cal_seleccionar_familia() && !guia;
+    v.comencar = inactiu && !s.cal_seleccionar_familia();
+    if (v.comencar && !guia)
+        v.indicacio = "Configura les opcions i prem \"D'acord\"";
+    else if (e == Estat::Iniciada)
+        v.indicacio = "Prem Següent per començar el primer exercici";
     return v;
 }
 
