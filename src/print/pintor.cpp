@@ -34,18 +34,6 @@ QFont font_de(double punts, bool negreta) {
     return f;
 }
 
-QColor color_qt(Color c) {
-    switch (c) {
-    case Color::Vermell:
-        return QColor(255, 0, 0);
-    case Color::Blau:
-        return QColor(0, 0, 255);
-    case Color::Negre:
-        break;
-    }
-    return QColor(0, 0, 0);
-}
-
 // A run of text placed on its page, in device units of the unscaled document.
 struct Tros {
     double x = 0, amplada = 0;
@@ -178,6 +166,18 @@ void pinta_pagina(QPainter &p, const std::vector<Linia> &linies, double escala) 
 }
 
 } // namespace
+
+QColor color_qt(Color c) {
+    switch (c) {
+    case Color::Vermell:
+        return QColor(255, 0, 0);
+    case Color::Blau:
+        return QColor(0, 0, 255);
+    case Color::Negre:
+        break;
+    }
+    return QColor(0, 0, 0);
+}
 
 QString familia_demanada() {
     return Familia;

@@ -6,6 +6,7 @@
 // scaled down by the same factor, so that nothing runs off the paper and columns keep lining up.
 
 #include <QByteArray>
+#include <QColor>
 #include <QString>
 #include <optional>
 
@@ -14,6 +15,9 @@
 class QPagedPaintDevice;
 
 namespace quimerix::impressio {
+
+// The colour of a text on the screen and on paper: black, pure red or pure blue.
+QColor color_qt(Color c);
 
 // Paints `d` on a device that has not begun painting (a QPrinter, a QPdfWriter), page after page;
 // sets its orientation first. False when the device refuses to paint or to start a page, or when

@@ -25,20 +25,33 @@ const Opcio *busca(const Ordre &o, const std::string &nom) {
     return nullptr;
 }
 
+// An option as the usage line and the help write it: "--pdf SORTIDA.pdf", "--json".
+std::string forma(const Opcio &op) {
+    return op.nom + (op.valor.empty() ? "" : " " + op.valor);
+}
+
+std::string entre_claudators(const std::string &text, bool opcional) {
+    return opcional ? "[" + text + "]" : text;
+}
+
 } // namespace
 
 std::string linia_us(const Ordre &o) {
-    return "Ús: quimerix-eines " + o.nom + (o.us.empty() ? "" : " " + o.us);
+    std::string linia = "Ús: quimerix-eines " + o.nom;
+    const Posicionals &p = o.posicionals;
+    if (!p.nom.empty()) linia += " " + entre_claudators(p.nom + (p.maxim > 1 ? "…" : ""), p.minim == 0);
+    for (const Opcio &op : o.opcions)
+        linia += " " + entre_claudators(forma(op), !op.obligatoria);
+    return linia;
 }
 
 std::string ajuda(const Ordre &o) {
     std::string text = linia_us(o) + "\n" + o.descripcio + "\n\nOpcions:\n";
     std::size_t ample = std::string("-h, --help").size();
     for (const Opcio &op : o.opcions)
-        ample = std::max(ample, amplada(op.nom + (op.valor.empty() ? "" : " " + op.valor)));
+        ample = std::max(ample, amplada(forma(op)));
     for (const Opcio &op : o.opcions)
-        text +=
-            "  " + omple(op.nom + (op.valor.empty() ? "" : " " + op.valor), ample) + "  " + op.ajuda + "\n";
+        text += "  " + omple(forma(op), ample) + "  " + op.ajuda + "\n";
     text += "  " + omple("-h, --help", ample) + "  mostra aquesta ajuda\n";
     return text;
 }
@@ -90,10 +103,10 @@ struct Analitzador {
         }
         for (const Opcio &op : o.opcions)
             if (op.obligatoria && !a.te(op.nom)) return "falta l'opció " + op.nom;
-        if (a.posicionals_.size() < o.minim_posicionals)
-            return o.posicional.empty() ? "falten arguments" : "falta " + o.posicional;
-        if (a.posicionals_.size() > o.maxim_posicionals)
-            return "argument de més: " + visible(a.posicionals_[o.maxim_posicionals]);
+        if (a.posicionals_.size() < o.posicionals.minim)
+            return o.posicionals.nom.empty() ? "falten arguments" : "falta " + o.posicionals.nom;
+        if (a.posicionals_.size() > o.posicionals.maxim)
+            return "argument de més: " + visible(a.posicionals_[o.posicionals.maxim]);
         return std::nullopt;
     }
 };

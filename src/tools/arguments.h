@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace eines {
@@ -17,6 +18,33 @@ struct Opcio {
     bool obligatoria = false; // the subcommand cannot run without it
     bool admet_buit = true;   // an empty value is accepted
 };
+
+// A flag: an option with no value.
+inline Opcio marca(std::string nom, std::string ajuda) {
+    return {.nom = std::move(nom), .ajuda = std::move(ajuda)};
+}
+// An option with a value that may not be empty, which the subcommand cannot run without.
+inline Opcio obligatoria(std::string nom, std::string valor, std::string ajuda) {
+    return {.nom = std::move(nom),
+            .valor = std::move(valor),
+            .ajuda = std::move(ajuda),
+            .obligatoria = true,
+            .admet_buit = false};
+}
+// An option with a value that may not be empty, which may be left out.
+inline Opcio opcional(std::string nom, std::string valor, std::string ajuda) {
+    return {.nom = std::move(nom), .valor = std::move(valor), .ajuda = std::move(ajuda), .admet_buit = false};
+}
+
+// The operands a subcommand takes, and how many.
+struct Posicionals {
+    std::string nom{}; // their placeholder ("FITXER.qxs"); empty when none
+    std::size_t minim = 0;
+    std::size_t maxim = 0;
+};
+
+// One session file.
+inline const Posicionals Un_arxiu{.nom = "FITXER.qxs", .minim = 1, .maxim = 1};
 
 class Arguments {
   public:
@@ -33,12 +61,9 @@ class Arguments {
 
 struct Ordre {
     std::string nom{};        // "corregeix"
-    std::string us{};         // what follows the name in the usage line
     std::string descripcio{}; // one line
     std::vector<Opcio> opcions{};
-    std::string posicional{}; // placeholder of the operands ("FITXER.qxs"); empty when none
-    std::size_t minim_posicionals = 0;
-    std::size_t maxim_posicionals = 0;
+    Posicionals posicionals{};
     int (*executa)(const Arguments &) = nullptr;
 };
 
@@ -46,7 +71,9 @@ struct Ordre {
 // and returns 0 for -h/--help; refuses bad use with a Catalan message and returns 2.
 int executa(const Ordre &o, const std::vector<std::string> &args);
 
-// The usage line and the help of a subcommand.
+// The usage line and the help of a subcommand. The usage line is made from the operands and the
+// options: the operands first ("…" after them when more than one may be given), then each option
+// with its value, in brackets unless it is needed.
 std::string linia_us(const Ordre &o);
 std::string ajuda(const Ordre &o);
 

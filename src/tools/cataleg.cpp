@@ -39,8 +39,7 @@ int executa_cataleg(const eines::Arguments &args) {
 
 const eines::Ordre eines::ordre_cataleg{
     .nom = "cataleg",
-    .us = "[--json]",
     .descripcio = "escriu tots els compostos que el programa pot preguntar",
-    .opcions = {{.nom = "--json", .ajuda = "una línia JSON per compost, amb les caixes i els comentaris"}},
+    .opcions = {eines::marca("--json", "una línia JSON per compost, amb les caixes i els comentaris")},
     .executa = executa_cataleg,
 };

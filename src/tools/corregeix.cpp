@@ -27,15 +27,11 @@ int corregeix(const eines::Arguments &args) {
 
 const eines::Ordre eines::ordre_corregeix{
     .nom = "corregeix",
-    .us = "--esperat NOM --resposta TEXT [--assistent]",
     .descripcio = "corregeix un nom teclejat com ho fa el programa",
     .opcions =
-        {{.nom = "--esperat",
-          .valor = "NOM",
-          .ajuda = "el nom correcte",
-          .obligatoria = true,
-          .admet_buit = false},
+        {eines::obligatoria("--esperat", "NOM", "el nom correcte"),
+         // An empty answer is marked like any other.
          {.nom = "--resposta", .valor = "TEXT", .ajuda = "el que ha escrit l'alumne", .obligatoria = true},
-         {.nom = "--assistent", .ajuda = "amb l'assistent d'ortografia"}},
+         eines::marca("--assistent", "amb l'assistent d'ortografia")},
     .executa = corregeix,
 };

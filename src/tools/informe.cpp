@@ -52,15 +52,8 @@ int informe_pdf(const eines::Arguments &args) {
 
 const eines::Ordre eines::ordre_informe{
     .nom = "informe",
-    .us = "FITXER.qxs --pdf SORTIDA.pdf",
     .descripcio = "escriu en PDF l'informe imprès d'un arxiu de sessió",
-    .opcions = {{.nom = "--pdf",
-                 .valor = "SORTIDA.pdf",
-                 .ajuda = "el document PDF que s'escriu",
-                 .obligatoria = true,
-                 .admet_buit = false}},
-    .posicional = "FITXER.qxs",
-    .minim_posicionals = 1,
-    .maxim_posicionals = 1,
+    .opcions = {eines::obligatoria("--pdf", "SORTIDA.pdf", "el document PDF que s'escriu")},
+    .posicionals = eines::Un_arxiu,
     .executa = informe_pdf,
 };

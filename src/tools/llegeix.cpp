@@ -48,10 +48,7 @@ int llegeix(const eines::Arguments &args) {
 
 const eines::Ordre eines::ordre_llegeix{
     .nom = "llegeix",
-    .us = "FITXER.qxs",
     .descripcio = "escriu el text d'un arxiu de sessió desat pel programa",
-    .posicional = "FITXER.qxs",
-    .minim_posicionals = 1,
-    .maxim_posicionals = 1,
+    .posicionals = eines::Un_arxiu,
     .executa = llegeix,
 };

@@ -97,18 +97,10 @@ int resum(const eines::Arguments &args) {
 
 const eines::Ordre eines::ordre_resum{
     .nom = "resum",
-    .us = "FITXER.qxs… [--csv SORTIDA.csv] [--pdf SORTIDA.pdf]",
     .descripcio = "resumeix els arxius de sessió d'una classe",
-    .opcions = {{.nom = "--csv",
-                 .valor = "SORTIDA.csv",
-                 .ajuda = "desa el resum en CSV (UTF-8); «-», a la sortida estàndard",
-                 .admet_buit = false},
-                {.nom = "--pdf",
-                 .valor = "SORTIDA.pdf",
-                 .ajuda = "desa el resum imprès en PDF (apaïsat)",
-                 .admet_buit = false}},
-    .posicional = "FITXER.qxs",
-    .minim_posicionals = 1,
-    .maxim_posicionals = static_cast<std::size_t>(-1),
+    .opcions = {eines::opcional("--csv", "SORTIDA.csv",
+                                "desa el resum en CSV (UTF-8); «-», a la sortida estàndard"),
+                eines::opcional("--pdf", "SORTIDA.pdf", "desa el resum imprès en PDF (apaïsat)")},
+    .posicionals = {.nom = "FITXER.qxs", .minim = 1, .maxim = static_cast<std::size_t>(-1)},
     .executa = resum,
 };

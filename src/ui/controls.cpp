@@ -44,18 +44,6 @@ QString en_linies(const std::string &s) {
     return q;
 }
 
-QColor color_qt(Color c) {
-    switch (c) {
-    case Color::Vermell:
-        return QColor(255, 0, 0);
-    case Color::Blau:
-        return QColor(0, 0, 255);
-    case Color::Negre:
-        break;
-    }
-    return QColor(0, 0, 0);
-}
-
 void pinta(QLabel *l, const QColor &c) {
     QPalette p = l->palette();
     if (p.color(QPalette::WindowText) == c) return;
@@ -70,62 +58,51 @@ void mida_lletra(QWidget *w, int punts, bool negreta) {
     w->setFont(f);
 }
 
+void Controls::registra_control(QWidget *control, Tipus tipus, Rectangle r) const {
+    disposicio_finestra_.registra(control, tipus, r);
+}
+
 QLabel *Controls::etiqueta(const char *nom, const QString &text, Rectangle r) const {
-    auto *l = new QLabel(text, superficie_);
-    l->setObjectName(QString::fromUtf8(nom));
-    disposicio_finestra_.registra(l, Tipus::Ordinari, r);
-    return l;
+    return registra(new QLabel(text, superficie_), nom, r);
+}
+
+template <class Boto>
+Boto *Controls::amb_consell(const char *nom, const QString &text, const QString &consell, Rectangle r) const {
+    auto *b = registra(new Boto(text, superficie_), nom, r);
+    b->setToolTip(consell);
+    return b;
 }
 
 QPushButton *Controls::boto(const char *nom, const QString &text, const QString &consell, Rectangle r) const {
-    auto *b = new QPushButton(text, superficie_);
-    b->setObjectName(QString::fromUtf8(nom));
-    b->setToolTip(consell);
-    disposicio_finestra_.registra(b, Tipus::Ordinari, r);
-    return b;
+    return amb_consell<QPushButton>(nom, text, consell, r);
 }
 
 QCheckBox *Controls::casella(const char *nom, const QString &text, const QString &consell,
                              Rectangle r) const {
-    auto *c = new QCheckBox(text, superficie_);
-    c->setObjectName(QString::fromUtf8(nom));
-    c->setToolTip(consell);
+    auto *c = amb_consell<QCheckBox>(nom, text, consell, r);
     c->setChecked(true);
-    disposicio_finestra_.registra(c, Tipus::Ordinari, r);
     return c;
 }
 
 QRadioButton *Controls::opcio(const char *nom, const QString &text, const QString &consell,
                               Rectangle r) const {
-    auto *o = new QRadioButton(text, superficie_);
-    o->setObjectName(QString::fromUtf8(nom));
-    o->setToolTip(consell);
-    disposicio_finestra_.registra(o, Tipus::Ordinari, r);
-    return o;
+    return amb_consell<QRadioButton>(nom, text, consell, r);
 }
 
 QGroupBox *Controls::marc(const char *nom, const QString &titol, Rectangle r) const {
-    auto *g = new QGroupBox(titol, superficie_);
-    g->setObjectName(QString::fromUtf8(nom));
-    disposicio_finestra_.registra(g, Tipus::Ordinari, r);
-    return g;
+    return registra(new QGroupBox(titol, superficie_), nom, r);
 }
 
 Linia *Controls::linia(const char *nom, int x1, int y1, int x2, int y2) const {
-    auto *l = new Linia(superficie_);
-    l->setObjectName(QString::fromUtf8(nom));
-    disposicio_finestra_.registra(l, Tipus::Linia, px(x1, y1, x2, y2));
-    return l;
+    return registra(new Linia(superficie_), nom, px(x1, y1, x2, y2), Tipus::Linia);
 }
 
 std::pair<QWidget *, QHBoxLayout *> Controls::fila(const char *nom, Rectangle r) const {
     auto *w = new QWidget(superficie_);
-    w->setObjectName(QString::fromUtf8(nom));
     auto *l = new QHBoxLayout(w);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(1);
-    disposicio_finestra_.registra(w, Tipus::Ordinari, r);
-    return {w, l};
+    return {registra(w, nom, r), l};
 }
 
 QLabel *Controls::peca(QWidget *fila, const char *nom, int punts, bool negreta) {

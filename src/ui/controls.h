@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "layout/disposicio.h"
+#include "pintor.h"
 #include "session/sessio.h"
 
 class QAbstractButton;
@@ -45,7 +46,7 @@ inline std::string entrada(const QString &text) {
 void sense_controls(QLineEdit *caixa);
 // Captions joined by CR LF are shown line by line.
 QString en_linies(const std::string &s);
-QColor color_qt(Color c);
+using impressio::color_qt;
 // The text colour of a label, changed only when it differs.
 void pinta(QLabel *l, const QColor &c);
 void mida_lletra(QWidget *w, int punts, bool negreta = false);
@@ -80,6 +81,20 @@ class Controls {
     static int baixada(QWidget *simbol, QWidget *subindex);
 
   private:
+    // Names `control` and records it for the layout at its design place `r`.
+    template <class Control>
+    Control *registra(Control *control, const char *nom, disposicio::Rectangle r,
+                      disposicio::Tipus tipus = disposicio::Tipus::Ordinari) const {
+        control->setObjectName(QString::fromUtf8(nom));
+        registra_control(control, tipus, r);
+        return control;
+    }
+    // A button, check box or radio button with its text and tooltip.
+    template <class Boto>
+    Boto *amb_consell(const char *nom, const QString &text, const QString &consell,
+                      disposicio::Rectangle r) const;
+    void registra_control(QWidget *control, disposicio::Tipus tipus, disposicio::Rectangle r) const;
+
     QWidget *superficie_;
     DisposicioFinestra &disposicio_finestra_;
 };

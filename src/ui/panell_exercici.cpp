@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <string>
+#include <tuple>
 
 #include "controls.h"
 #include "disposicio_qt.h"
@@ -19,6 +21,23 @@ constexpr int Mig_anomenar = 416;
 
 int mig(const Sessio &s) {
     return s.Mode_exercici() == Tasca::Anomenar ? Mig_anomenar : Mig_formular;
+}
+
+// Makes the pieces of a formula in `fila`, named "Label" and their numbers: the three symbols of
+// `simbol` points, each followed by its subscript of `subindex` points, then the group's
+// subscript, and the two brackets round the group, "(" and ")", not bold, of `simbol` points.
+// Returns them in that order, for std::tie.
+auto fes_peces(QWidget *fila, int simbol, int subindex, const std::array<int, 9> &numeros) {
+    std::array<QLabel *, 9> peces{};
+    for (std::size_t i = 0; i < peces.size(); ++i) {
+        const bool claudator = i >= 7;
+        const bool gran = claudator || (i < 6 && i % 2 == 0);
+        const std::string nom = "Label" + std::to_string(numeros[i]);
+        peces[i] = Controls::peca(fila, nom.c_str(), gran ? simbol : subindex, !claudator);
+    }
+    peces[7]->setText(QStringLiteral("("));
+    peces[8]->setText(QStringLiteral(")"));
+    return std::apply([](auto... p) { return std::tuple(p...); }, peces);
 }
 
 } // namespace
@@ -46,17 +65,8 @@ void PanellExercici::construeix_pregunta(const Controls &c) {
     // Formula pieces sit in rows: a symbol in a large font, its subscript smaller and lowered.
     auto [pregunta, fila] = c.fila("filaPregunta", px(152, 58, 440, 46));
     fila_pregunta_ = fila;
-    Label8 = Controls::peca(pregunta, "Label8", 18);
-    Label9 = Controls::peca(pregunta, "Label9", 12);
-    Label10 = Controls::peca(pregunta, "Label10", 18);
-    Label11 = Controls::peca(pregunta, "Label11", 12);
-    Label12 = Controls::peca(pregunta, "Label12", 18);
-    Label13 = Controls::peca(pregunta, "Label13", 12);
-    Label14 = Controls::peca(pregunta, "Label14", 12);
-    Label1 = Controls::peca(pregunta, "Label1", 18, false);
-    Label2 = Controls::peca(pregunta, "Label2", 18, false);
-    Label1->setText(QStringLiteral("("));
-    Label2->setText(QStringLiteral(")"));
+    std::tie(Label8, Label9, Label10, Label11, Label12, Label13, Label14, Label1, Label2) =
+        fes_peces(pregunta, 18, 12, {8, 9, 10, 11, 12, 13, 14, 1, 2});
     for (QLabel *l : {Label8, Label9, Label10, Label11, Label12, Label13, Label14}) {
         const bool simbol = l == Label8 || l == Label10 || l == Label12;
         Controls::posa(fila_pregunta_, l, simbol ? 0 : Controls::baixada(Label8, l));
@@ -140,17 +150,8 @@ void PanellExercici::construeix_correccio(const Controls &c) {
     pinta(Label6, QColor(0, 0, 255));
 
     auto [correccio, fila] = c.fila("filaCorreccio", px(448, 180, 250, 50));
-    Label15 = Controls::peca(correccio, "Label15", 16);
-    Label16 = Controls::peca(correccio, "Label16", 11);
-    Label17 = Controls::peca(correccio, "Label17", 16);
-    Label18 = Controls::peca(correccio, "Label18", 11);
-    Label19 = Controls::peca(correccio, "Label19", 16);
-    Label20 = Controls::peca(correccio, "Label20", 11);
-    Label21 = Controls::peca(correccio, "Label21", 11);
-    Label3 = Controls::peca(correccio, "Label3", 16, false);
-    Label4 = Controls::peca(correccio, "Label4", 16, false);
-    Label3->setText(QStringLiteral("("));
-    Label4->setText(QStringLiteral(")"));
+    std::tie(Label15, Label16, Label17, Label18, Label19, Label20, Label21, Label3, Label4) =
+        fes_peces(correccio, 16, 11, {15, 16, 17, 18, 19, 20, 21, 3, 4});
     // The expected formula's brackets stand round the group: after the first symbol's subscript
     // and before the group's subscript.
     for (QLabel *l : {Label15, Label16, Label3, Label17, Label18, Label19, Label20, Label4, Label21}) {

@@ -81,6 +81,7 @@ TEST(Assistent, Accents) {
                                 {"àáä èéë ìíï òóö ùúü", "aaa eee iii ooo uuu"},
                                 {"ÀÁÄ ÈÉË ÌÍÏ ÒÓÖ ÙÚÜ", "aaa eee iii ooo uuu"},
                                 {"òxid de coure (i)", "oxid de coure (I)"},
+                                {"òxid de coure (Ì)", "oxid de coure (I)"},
                                 {"ñç", "ñç"},
                                 {"", ""},
                             });

@@ -24,10 +24,6 @@ int fila(const std::string &simbol) {
     return parell(simbol, "1").element;
 }
 
-Parell par(const std::string &simbol, int valencia) {
-    return parell(simbol, std::to_string(valencia));
-}
-
 } // namespace
 
 TEST(Sorteig, BarallaEsUnaPermutacioDelsParells) {
@@ -75,35 +71,35 @@ TEST(Sorteig, CatalegPerFamilia) {
 TEST(Sorteig, ReglesDeDisponibilitat) {
     const Taules &t = taules();
     // The first deck of the non-metal pairs holds the less electronegative element.
-    EXPECT_TRUE(disponible_binari_no_metall(t, par("Si", 4), par("Cl", 1)));
-    EXPECT_FALSE(disponible_binari_no_metall(t, par("Cl", 1), par("Si", 4)));
-    EXPECT_FALSE(disponible_binari_no_metall(t, par("N", 5), par("F", 1)));
-    EXPECT_FALSE(disponible_binari_no_metall(t, par("N", 5), par("Cl", 1)));
-    EXPECT_TRUE(disponible_binari_no_metall(t, par("N", 5), par("Br", 1)) ==
+    EXPECT_TRUE(disponible_binari_no_metall(t, parell("Si", "4"), parell("Cl", "1")));
+    EXPECT_FALSE(disponible_binari_no_metall(t, parell("Cl", "1"), parell("Si", "4")));
+    EXPECT_FALSE(disponible_binari_no_metall(t, parell("N", "5"), parell("F", "1")));
+    EXPECT_FALSE(disponible_binari_no_metall(t, parell("N", "5"), parell("Cl", "1")));
+    EXPECT_TRUE(disponible_binari_no_metall(t, parell("N", "5"), parell("Br", "1")) ==
                 (*t.Electronegativitat[fila("N")] < *t.Electronegativitat[fila("Br")]));
-    EXPECT_FALSE(disponible_binari_no_metall(t, par("S", 2), par("S", 2)));
-    EXPECT_TRUE(disponible_sal_binaria(t, par("Na", 1), par("Cl", 1)));
-    EXPECT_FALSE(disponible_sal_binaria(t, par("Na", 1), par("Cl", 3)));
-    EXPECT_FALSE(disponible_sal_binaria(t, par("Na", 1), par("O", 2)));
-    EXPECT_TRUE(disponible_oxoacid(t, par("Cl", 7)));
-    EXPECT_FALSE(disponible_oxoacid(t, par("Br", 7)));
-    EXPECT_FALSE(disponible_oxoacid(t, par("Te", 6)));
-    EXPECT_TRUE(disponible_oxoacid_especial(t, par("As", 3)));
-    EXPECT_FALSE(disponible_oxoacid_especial(t, par("As", 1)));
-    EXPECT_TRUE(disponible_oxosal(t, par("Cl", 7), par("Na", 1)));
-    EXPECT_TRUE(disponible_oxosal(t, par("P", 5), par("Ca", 2)));
-    EXPECT_FALSE(disponible_oxosal(t, par("Br", 7), par("Na", 1)));
-    EXPECT_FALSE(disponible_oxosal(t, par("Te", 6), par("Na", 1)));
-    EXPECT_FALSE(disponible_oxosal(t, par("Na", 1), par("Cl", 7)));
-    EXPECT_FALSE(disponible_oxosal_especial(t, par("P", 1), par("Na", 1)));
-    EXPECT_TRUE(disponible_oxosal_especial(t, par("P", 3), par("Na", 1)));
-    EXPECT_FALSE(usable_oxid(t, par("O", 2)));
-    EXPECT_FALSE(usable_oxid(t, par("H", 1)));
-    EXPECT_FALSE(usable_hidrur(t, par("N", 5)));
-    EXPECT_TRUE(usable_hidrur(t, par("N", 3)));
-    EXPECT_TRUE(usable_hidracid(t, par("S", 2)));
-    EXPECT_FALSE(usable_hidracid(t, par("S", 4)));
-    EXPECT_FALSE(usable_hidracid(t, par("N", 3)));
+    EXPECT_FALSE(disponible_binari_no_metall(t, parell("S", "2"), parell("S", "2")));
+    EXPECT_TRUE(disponible_sal_binaria(t, parell("Na", "1"), parell("Cl", "1")));
+    EXPECT_FALSE(disponible_sal_binaria(t, parell("Na", "1"), parell("Cl", "3")));
+    EXPECT_FALSE(disponible_sal_binaria(t, parell("Na", "1"), parell("O", "2")));
+    EXPECT_TRUE(disponible_oxoacid(t, parell("Cl", "7")));
+    EXPECT_FALSE(disponible_oxoacid(t, parell("Br", "7")));
+    EXPECT_FALSE(disponible_oxoacid(t, parell("Te", "6")));
+    EXPECT_TRUE(disponible_oxoacid_especial(t, parell("As", "3")));
+    EXPECT_FALSE(disponible_oxoacid_especial(t, parell("As", "1")));
+    EXPECT_TRUE(disponible_oxosal(t, parell("Cl", "7"), parell("Na", "1")));
+    EXPECT_TRUE(disponible_oxosal(t, parell("P", "5"), parell("Ca", "2")));
+    EXPECT_FALSE(disponible_oxosal(t, parell("Br", "7"), parell("Na", "1")));
+    EXPECT_FALSE(disponible_oxosal(t, parell("Te", "6"), parell("Na", "1")));
+    EXPECT_FALSE(disponible_oxosal(t, parell("Na", "1"), parell("Cl", "7")));
+    EXPECT_FALSE(disponible_oxosal_especial(t, parell("P", "1"), parell("Na", "1")));
+    EXPECT_TRUE(disponible_oxosal_especial(t, parell("P", "3"), parell("Na", "1")));
+    EXPECT_FALSE(usable_oxid(t, parell("O", "2")));
+    EXPECT_FALSE(usable_oxid(t, parell("H", "1")));
+    EXPECT_FALSE(usable_hidrur(t, parell("N", "5")));
+    EXPECT_TRUE(usable_hidrur(t, parell("N", "3")));
+    EXPECT_TRUE(usable_hidracid(t, parell("S", "2")));
+    EXPECT_FALSE(usable_hidracid(t, parell("S", "4")));
+    EXPECT_FALSE(usable_hidracid(t, parell("N", "3")));
 }
 
 TEST(Sorteig, BandesDelTipus) {

@@ -8,6 +8,7 @@ class FinestraTest : public QObject {
   private slots:
     void controls_data();
     void controls();
+    void peces_de_formula();
     void valors_per_defecte_i_estat_de_repos();
     void families();
     void inici_refusat_i_despres_acceptat_data();
@@ -243,6 +244,35 @@ void FinestraTest::controls() {
         QCOMPARE(t->maxLength(), maxim);
         QVERIFY(!t->accessibleName().isEmpty());
     }
+}
+
+// The pieces of the question's formula and of the expected one, each named as its member: symbols
+// and brackets in the large size, subscripts in the small one, brackets not bold.
+void FinestraTest::peces_de_formula() {
+    Banc b;
+    const auto &e = b.finestra.exercici();
+    const struct {
+        QLabel *peca;
+        const char *nom;
+        int punts;
+        bool negreta;
+    } peces[] = {
+        {e.Label8, "Label8", 18, true},   {e.Label9, "Label9", 12, true},   {e.Label10, "Label10", 18, true},
+        {e.Label11, "Label11", 12, true}, {e.Label12, "Label12", 18, true}, {e.Label13, "Label13", 12, true},
+        {e.Label14, "Label14", 12, true}, {e.Label1, "Label1", 18, false},  {e.Label2, "Label2", 18, false},
+        {e.Label15, "Label15", 16, true}, {e.Label16, "Label16", 11, true}, {e.Label17, "Label17", 16, true},
+        {e.Label18, "Label18", 11, true}, {e.Label19, "Label19", 16, true}, {e.Label20, "Label20", 11, true},
+        {e.Label21, "Label21", 11, true}, {e.Label3, "Label3", 16, false},  {e.Label4, "Label4", 16, false},
+    };
+    for (const auto &p : peces) {
+        QCOMPARE(p.peca->objectName(), QString::fromUtf8(p.nom));
+        QCOMPARE(p.peca->font().pointSize(), p.punts);
+        QCOMPARE(p.peca->font().bold(), p.negreta);
+    }
+    for (QLabel *obre : {e.Label1, e.Label3})
+        QCOMPARE(obre->text(), QStringLiteral("("));
+    for (QLabel *tanca : {e.Label2, e.Label4})
+        QCOMPARE(tanca->text(), QStringLiteral(")"));
 }
 
 // ---- Load ----

@@ -20,40 +20,26 @@ constexpr std::array<std::pair<char32_t, char32_t>, 38> Minuscules{{
     {U'Í', U'í'}, {U'Ó', U'ó'}, {U'Ú', U'ú'},
 }};
 
-// Accent table: small accented vowels and capitals, each to its small plain vowel.
-constexpr std::array<std::pair<char32_t, char32_t>, 15> Accents_minuscula{{
-    {U'à', U'a'},
-    {U'á', U'a'},
-    {U'ä', U'a'},
-    {U'é', U'e'},
-    {U'è', U'e'},
-    {U'ë', U'e'},
-    {U'í', U'i'},
-    {U'ì', U'i'},
-    {U'ï', U'i'},
-    {U'ò', U'o'},
-    {U'ó', U'o'},
-    {U'ö', U'o'},
-    {U'ú', U'u'},
-    {U'ù', U'u'},
-    {U'ü', U'u'},
-}};
-constexpr std::array<std::pair<char32_t, char32_t>, 15> Accents_majuscula{{
-    {U'À', U'a'},
-    {U'Á', U'a'},
-    {U'Ä', U'a'},
-    {U'É', U'e'},
-    {U'È', U'e'},
-    {U'Ë', U'e'},
-    {U'Í', U'i'},
-    {U'Ì', U'i'},
-    {U'Ï', U'i'},
-    {U'Ò', U'o'},
-    {U'Ó', U'o'},
-    {U'Ö', U'o'},
-    {U'Ú', U'u'},
-    {U'Ù', U'u'},
-    {U'Ü', U'u'},
+// Accent table: each accented vowel, small and capital, and the small plain vowel both become.
+struct Accent {
+    char32_t minuscula, majuscula, pla;
+};
+constexpr std::array<Accent, 15> Accents{{
+    {U'à', U'À', U'a'},
+    {U'á', U'Á', U'a'},
+    {U'ä', U'Ä', U'a'},
+    {U'é', U'É', U'e'},
+    {U'è', U'È', U'e'},
+    {U'ë', U'Ë', U'e'},
+    {U'í', U'Í', U'i'},
+    {U'ì', U'Ì', U'i'},
+    {U'ï', U'Ï', U'i'},
+    {U'ò', U'Ò', U'o'},
+    {U'ó', U'Ó', U'o'},
+    {U'ö', U'Ö', U'o'},
+    {U'ú', U'Ú', U'u'},
+    {U'ù', U'Ù', U'u'},
+    {U'ü', U'Ü', U'u'},
 }};
 
 template <std::size_t N>
@@ -87,6 +73,21 @@ Text numeral(Text s) {
         }
     }
     return s;
+}
+
+// Every small accented vowel, and every capital one when `majuscules`, becomes its small plain
+// vowel; then a final Stock numeral goes back to capitals.
+std::string treu_accents(const std::string &text, bool majuscules) {
+    Text s = a_caracters(text);
+    for (char32_t &c : s) {
+        for (const Accent &a : Accents) {
+            if (c == a.minuscula || (majuscules && c == a.majuscula)) {
+                c = a.pla;
+                break;
+            }
+        }
+    }
+    return a_utf8(numeral(std::move(s)));
 }
 
 // Replaces every occurrence of `de` by `a`, repeating until none is left.
@@ -160,12 +161,11 @@ std::string Suprimir_espais(const std::string &text) {
 }
 
 std::string Canvi_accents(const std::string &text) {
-    Text s = numeral(tradueix_tot(Accents_minuscula, a_caracters(text)));
-    return a_utf8(numeral(tradueix_tot(Accents_majuscula, std::move(s))));
+    return treu_accents(text, true);
 }
 
 std::string Canvi_accents_esperat(const std::string &text) {
-    return a_utf8(numeral(tradueix_tot(Accents_minuscula, a_caracters(text))));
+    return treu_accents(text, false);
 }
 
 std::string Apostrofa(const std::string &text) {

@@ -17,69 +17,58 @@ Exercici creuament(const Taules &t, const char *codi, Parell a, Parell b) {
                            subindex(subindex_b));
 }
 
-// The crossed subscripts simplify when neither stayed the other element's valence and neither
-// valence is 1 (Cr4Si2 becomes Cr2Si).
-bool cal_simplificar(const Exercici &ex, const std::string &vA, const std::string &vB) {
-    return ex[Subindex2] != vB && ex[Subindex3] != vA && vA != "1" && vB != "1";
+// The values of the comment's texts: {nom}, {simbol} and {valencia} of A, the same of B ending in 2.
+Frases frases(const Element_valencia &a, const Element_valencia &b) {
+    return Frases{{"nom", a.nom},  {"simbol", a.simbol},  {"valencia", a.v},
+                  {"nom2", b.nom}, {"simbol2", b.simbol}, {"valencia2", b.v}};
+}
+
+// The comment's heading `clau`.cap and, for the formula task, `clau`.formula with the notes on a
+// crossing that simplifies (when neither subscript stayed the other element's valence and neither
+// valence is 1: Cr4Si2 becomes Cr2Si) and on a subscript left blank.
+std::string comentari_creuament(const Frases &f, const std::string &clau, const Exercici &ex,
+                                const Element_valencia &a, const Element_valencia &b, Tasca tasca) {
+    std::string c = f(clau + ".cap");
+    if (tasca != Tasca::Formular) return c;
+    c += f(clau + ".formula");
+    if (ex[Subindex2] != b.v && ex[Subindex3] != a.v && a.v != "1" && b.v != "1")
+        c += f("binari.simplificar");
+    if (ex[Subindex2].empty() || ex[Subindex3].empty()) c += f("binari.en_blanc");
+    return c;
 }
 
 } // namespace
 
 Exercici formularSALSBINARIES(const Taules &t, Parell a, Parell b, Tasca Mode_actual) {
-    const std::string &vA = t.valencia(a);
-    const std::string &vB = t.valencia(b);
-    const std::string &nomA = t.nom(a.element);
-    const std::string &nomB = t.nom(b.element);
-    const std::string &simbolA = t.simbol(a.element);
-    const std::string &simbolB = t.simbol(b.element);
-
+    const Element_valencia A = element_valencia(t, a), B = element_valencia(t, b);
     Exercici ex = creuament(t, "MX", a, b);
-    ex.Nom_compost = arrel_ur(t, b.element) + "ur " + de(t, nomA) + sufix_valencia(t, a.element, vA);
+    ex.Nom_compost = arrel_ur(t, B.e) + "ur " + de(t, A.nom) + sufix_valencia(t, A.e, A.v);
 
-    const Frases f{{"nom", nomA},  {"simbol", simbolA},  {"valencia", vA},
-                   {"nom2", nomB}, {"simbol2", simbolB}, {"valencia2", vB}};
+    const Frases f = frases(A, B);
     std::string &c = ex.Comentari;
-    c = f("mx.cap");
-    if (Mode_actual == Tasca::Formular) {
-        c += f("mx.formula");
-        if (cal_simplificar(ex, vA, vB)) c += f("binari.simplificar");
-        if (ex[Subindex2].empty() || ex[Subindex3].empty()) c += f("binari.en_blanc");
-    }
+    c = comentari_creuament(f, "mx", ex, A, B, Mode_actual);
     if (Mode_actual == Tasca::Anomenar)
-        c += f(t.diverses_valencies(a.element) ? "mx.nom.diverses_valencies" : "mx.nom.una_valencia");
+        c += f(t.diverses_valencies(A.e) ? "mx.nom.diverses_valencies" : "mx.nom.una_valencia");
     return ex;
 }
 
 Exercici formularCOMPOSTOSBINARISNoMetallNoMetall(const Taules &t, Parell a, Parell b, Tasca Mode_actual) {
-    const std::string &vA = t.valencia(a);
-    const std::string &vB = t.valencia(b);
-    const std::string &nomA = t.nom(a.element);
-    const std::string &nomB = t.nom(b.element);
-    const std::string &simbolA = t.simbol(a.element);
-    const std::string &simbolB = t.simbol(b.element);
-
+    const Element_valencia A = element_valencia(t, a), B = element_valencia(t, b);
     Exercici ex = creuament(t, "XX", a, b);
     const int n_a = ex[Subindex2].empty() ? 1 : enter(ex[Subindex2]);
     const int n_b = ex[Subindex3].empty() ? 1 : enter(ex[Subindex3]);
-    const bool algun_en_blanc = ex[Subindex2].empty() || ex[Subindex3].empty();
 
     // Mono is always omitted; the prefixes count the simplified subscripts.
-    const std::string arrel_b = arrel_ur(t, b.element);
+    const std::string arrel_b = arrel_ur(t, B.e);
     ex.Nom_compost =
-        prefix(t, n_b, true, arrel_b) + arrel_b + "ur " + de(t, prefix(t, n_a, false, nomA) + nomA);
+        prefix(t, n_b, true, arrel_b) + arrel_b + "ur " + de(t, prefix(t, n_a, false, A.nom) + A.nom);
 
-    const Frases f{{"nom", nomA},  {"simbol", simbolA},  {"valencia", vA},
-                   {"nom2", nomB}, {"simbol2", simbolB}, {"valencia2", vB}};
+    const Frases f = frases(A, B);
     std::string &c = ex.Comentari;
-    c = f("xx.cap");
-    if (Mode_actual == Tasca::Formular) {
-        c += f("xx.formula");
-        if (cal_simplificar(ex, vA, vB)) c += f("binari.simplificar");
-        if (algun_en_blanc) c += f("binari.en_blanc");
-    }
+    c = comentari_creuament(f, "xx", ex, A, B, Mode_actual);
     if (Mode_actual == Tasca::Anomenar) {
         c += f("xx.nom") + f("comu.prefixos");
-        if (algun_en_blanc) c += f("xx.nom.mono");
+        if (ex[Subindex2].empty() || ex[Subindex3].empty()) c += f("xx.nom.mono");
     }
     return ex;
 }

@@ -5,9 +5,36 @@
 
 #include "data/regles.h"
 #include "data/taules.h"
+#include "generation/comentaris.h"
 #include "generation/exercici.h"
 
 namespace quimerix::binaris {
+
+// One element at one valence, as a compound's name and comment speak of it.
+struct Element_valencia {
+    int e;
+    const std::string &v;
+    const std::string &nom;
+    const std::string &simbol;
+};
+
+inline Element_valencia element_valencia(const Taules &t, Parell p) {
+    return {p.element, t.valencia(p), t.nom(p.element), t.simbol(p.element)};
+}
+
+// The comment of a compound of one element that follows its valence alone, from the texts
+// `clau`.cap; for the formula task `clau`.formula, or `clau`.formula.valencia_1 at valence 1; for
+// the name task `clau`.nom.una_valencia or `clau`.nom.diverses_valencies, as the element has one
+// valence or several.
+inline std::string comentari_per_valencia(const Taules &t, const Element_valencia &x, const std::string &clau,
+                                          Tasca tasca) {
+    const Frases f{{"nom", x.nom}, {"simbol", x.simbol}, {"valencia", x.v}};
+    std::string c = f(clau + ".cap");
+    if (tasca == Tasca::Formular) c += f(clau + (x.v == "1" ? ".formula.valencia_1" : ".formula"));
+    if (tasca == Tasca::Anomenar)
+        c += f(clau + (t.diverses_valencies(x.e) ? ".nom.diverses_valencies" : ".nom.una_valencia"));
+    return c;
+}
 
 // A binary exercise: positions 2 and 3 only, no brackets.
 inline Exercici exercici_binari(std::string codi, std::string s2, std::string i2, std::string s3,

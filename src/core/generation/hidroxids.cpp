@@ -9,10 +9,8 @@ namespace quimerix {
 using namespace binaris;
 
 Exercici formularHIDROXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
-    const int e = p.element;
-    const std::string &v = t.valencia(p);
-    const std::string &nom = t.nom(e);
-    const std::string &simbol = t.simbol(e);
+    const Element_valencia x = element_valencia(t, p);
+    const auto &[e, v, nom, simbol] = x;
 
     Exercici ex;
     ex.Codi_exercici = "OH";
@@ -32,13 +30,7 @@ Exercici formularHIDROXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
         ex.claudators = true;
     }
     ex.Nom_compost = "Hidròxid " + de(t, nom) + sufix_valencia(t, e, v);
-
-    const Frases f{{"nom", nom}, {"simbol", simbol}, {"valencia", v}};
-    std::string &c = ex.Comentari;
-    c = f("oh.cap");
-    if (Mode_actual == Tasca::Formular) c += f(v == "1" ? "oh.formula.valencia_1" : "oh.formula");
-    if (Mode_actual == Tasca::Anomenar)
-        c += f(t.diverses_valencies(e) ? "oh.nom.diverses_valencies" : "oh.nom.una_valencia");
+    ex.Comentari = comentari_per_valencia(t, x, "oh", Mode_actual);
     return ex;
 }
 

@@ -40,28 +40,15 @@ const char *nom_tradicional(const std::string &simbol) {
 }
 
 Exercici hidrur_metallic(const Taules &t, Parell p, Tasca Mode_actual) {
-    const int e = p.element;
-    const std::string &v = t.valencia(p);
-    const std::string &nom = t.nom(e);
-    const std::string &simbol = t.simbol(e);
-
-    Exercici ex = exercici_binari("HM", simbol, "", t.simbol(Fila_hidrogen), subindex(v));
-    ex.Nom_compost = "Hidrur " + de(t, nom) + sufix_valencia(t, e, v);
-
-    const Frases f{{"nom", nom}, {"simbol", simbol}, {"valencia", v}};
-    std::string &c = ex.Comentari;
-    c = f("hm.cap");
-    if (Mode_actual == Tasca::Formular) c += f(v == "1" ? "hm.formula.valencia_1" : "hm.formula");
-    if (Mode_actual == Tasca::Anomenar)
-        c += f(t.diverses_valencies(e) ? "hm.nom.diverses_valencies" : "hm.nom.una_valencia");
+    const Element_valencia x = element_valencia(t, p);
+    Exercici ex = exercici_binari("HM", x.simbol, "", t.simbol(Fila_hidrogen), subindex(x.v));
+    ex.Nom_compost = "Hidrur " + de(t, x.nom) + sufix_valencia(t, x.e, x.v);
+    ex.Comentari = comentari_per_valencia(t, x, "hm", Mode_actual);
     return ex;
 }
 
 Exercici hidrur_no_metallic(const Taules &t, Parell p, Tasca Mode_actual) {
-    const int e = p.element;
-    const std::string &v = t.valencia(p);
-    const std::string &nom = t.nom(e);
-    const std::string &simbol = t.simbol(e);
+    const auto [e, v, nom, simbol] = element_valencia(t, p);
     const std::string &H = t.simbol(Fila_hidrogen);
 
     // Hydrogen goes first for the elements flagged "hidrur invers".
@@ -102,10 +89,7 @@ Exercici formularHIDRURS(const Taules &t, Parell p, Tasca Mode_actual) {
 }
 
 Exercici formularHIDRURSHIDRACIDS(const Taules &t, Parell p, Tasca Mode_actual) {
-    const int e = p.element;
-    const std::string &v = t.valencia(p);
-    const std::string &nom = t.nom(e);
-    const std::string &simbol = t.simbol(e);
+    const auto [e, v, nom, simbol] = element_valencia(t, p);
 
     Exercici ex = exercici_binari("HXA", t.simbol(Fila_hidrogen), subindex(v), simbol, "(aq)");
     ex.Nom_compost = "Àcid " + arrel_ur(t, e) + "hídric";

@@ -9,10 +9,7 @@ namespace quimerix {
 using namespace binaris;
 
 Exercici formularOXIDS(const Taules &t, Parell p, Tasca Mode_actual) {
-    const int e = p.element;
-    const std::string &v = t.valencia(p);
-    const std::string &nom = t.nom(e);
-    const std::string &simbol = t.simbol(e);
+    const auto [e, v, nom, simbol] = element_valencia(t, p);
 
     // Crossing: the element takes oxygen's 2, oxygen takes the element's valence; then simplify.
     const auto [oxigen, element] = simplifica(enter(v), 2);
