@@ -19,30 +19,30 @@ Exercici creuament(const Taules &t, const char *codi, Parell a, Parell b) {
 
 // The crossed subscripts simplify when neither stayed the other element's valence and neither
 // valence is 1 (Cr4Si2 becomes Cr2Si).
-bool cal_simplificar(const Exercici &ex, const std::string &vA, const std::string &vB) {
-    return ex[Subindex2] != vB && ex[Subindex3] != vA && vA != "1" && vB != "1";
+bool cal_simplificar(const Exercici &ex, const std::string &v_a, const std::string &v_b) {
+    return ex[Subindex2] != v_b && ex[Subindex3] != v_a && v_a != "1" && v_b != "1";
 }
 
 } // namespace
 
 Exercici formularSALSBINARIES(const Taules &t, Parell a, Parell b, Tasca Mode_actual) {
-    const std::string &vA = t.valencia(a);
-    const std::string &vB = t.valencia(b);
-    const std::string &nomA = t.nom(a.element);
-    const std::string &nomB = t.nom(b.element);
-    const std::string &simbolA = t.simbol(a.element);
-    const std::string &simbolB = t.simbol(b.element);
+    const std::string &v_a = t.valencia(a);
+    const std::string &v_b = t.valencia(b);
+    const std::string &nom_a = t.nom(a.element);
+    const std::string &nom_b = t.nom(b.element);
+    const std::string &simbol_a = t.simbol(a.element);
+    const std::string &simbol_b = t.simbol(b.element);
 
     Exercici ex = creuament(t, "MX", a, b);
-    ex.Nom_compost = arrel_ur(t, b.element) + "ur " + de(t, nomA) + sufix_valencia(t, a.element, vA);
+    ex.Nom_compost = arrel_ur(t, b.element) + "ur " + de(t, nom_a) + sufix_valencia(t, a.element, v_a);
 
-    const Frases f{{"nom", nomA},  {"simbol", simbolA},  {"valencia", vA},
-                   {"nom2", nomB}, {"simbol2", simbolB}, {"valencia2", vB}};
+    const Frases f{{"nom", nom_a},  {"simbol", simbol_a},  {"valencia", v_a},
+                   {"nom2", nom_b}, {"simbol2", simbol_b}, {"valencia2", v_b}};
     std::string &c = ex.Comentari;
     c = f("mx.cap");
     if (Mode_actual == Tasca::Formular) {
         c += f("mx.formula");
-        if (cal_simplificar(ex, vA, vB)) c += f("binari.simplificar");
+        if (cal_simplificar(ex, v_a, v_b)) c += f("binari.simplificar");
         if (ex[Subindex2].empty() || ex[Subindex3].empty()) c += f("binari.en_blanc");
     }
     if (Mode_actual == Tasca::Anomenar)
@@ -51,12 +51,12 @@ Exercici formularSALSBINARIES(const Taules &t, Parell a, Parell b, Tasca Mode_ac
 }
 
 Exercici formularCOMPOSTOSBINARISNoMetallNoMetall(const Taules &t, Parell a, Parell b, Tasca Mode_actual) {
-    const std::string &vA = t.valencia(a);
-    const std::string &vB = t.valencia(b);
-    const std::string &nomA = t.nom(a.element);
-    const std::string &nomB = t.nom(b.element);
-    const std::string &simbolA = t.simbol(a.element);
-    const std::string &simbolB = t.simbol(b.element);
+    const std::string &v_a = t.valencia(a);
+    const std::string &v_b = t.valencia(b);
+    const std::string &nom_a = t.nom(a.element);
+    const std::string &nom_b = t.nom(b.element);
+    const std::string &simbol_a = t.simbol(a.element);
+    const std::string &simbol_b = t.simbol(b.element);
 
     Exercici ex = creuament(t, "XX", a, b);
     const int n_a = ex[Subindex2].empty() ? 1 : enter(ex[Subindex2]);
@@ -66,15 +66,15 @@ Exercici formularCOMPOSTOSBINARISNoMetallNoMetall(const Taules &t, Parell a, Par
     // Mono is always omitted; the prefixes count the simplified subscripts.
     const std::string arrel_b = arrel_ur(t, b.element);
     ex.Nom_compost =
-        prefix(t, n_b, true, arrel_b) + arrel_b + "ur " + de(t, prefix(t, n_a, false, nomA) + nomA);
+        prefix(t, n_b, true, arrel_b) + arrel_b + "ur " + de(t, prefix(t, n_a, false, nom_a) + nom_a);
 
-    const Frases f{{"nom", nomA},  {"simbol", simbolA},  {"valencia", vA},
-                   {"nom2", nomB}, {"simbol2", simbolB}, {"valencia2", vB}};
+    const Frases f{{"nom", nom_a},  {"simbol", simbol_a},  {"valencia", v_a},
+                   {"nom2", nom_b}, {"simbol2", simbol_b}, {"valencia2", v_b}};
     std::string &c = ex.Comentari;
     c = f("xx.cap");
     if (Mode_actual == Tasca::Formular) {
         c += f("xx.formula");
-        if (cal_simplificar(ex, vA, vB)) c += f("binari.simplificar");
+        if (cal_simplificar(ex, v_a, v_b)) c += f("binari.simplificar");
         if (algun_en_blanc) c += f("binari.en_blanc");
     }
     if (Mode_actual == Tasca::Anomenar) {
