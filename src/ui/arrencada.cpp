@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSysInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QtMath>
 
 namespace quimerix::ui {

@@ -36,7 +36,8 @@ bool ArxiuSessio::desa(const DadesSessio &d) {
     // A new set may tell again.
     if (d.registres.empty()) avisat_ = false;
     const std::optional<std::string> bytes = arxiu_sessio(d);
-    if (bytes && desa_atomicament(ruta_, QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())))) {
+    if (bytes && desa_atomicament(
+                     ruta_, QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())))) {
         avisat_ = false;
         if (!restes_retirades_) retira_restes(ruta_);
         restes_retirades_ = true;

@@ -248,16 +248,21 @@ TEST(ArxiuSessio, EscriptorILectorDiuenElMateix) {
         const std::string car = a_utf8(std::u32string(1, c));
         for (int camp = 0; camp < 3; ++camp) {
             DadesSessio d = sessio_de_mostra(2);
-            std::string &text = camp == 0 ? d.capcalera : camp == 1 ? d.registres[1] : d.text_estadistiques[13];
+            std::string &text = camp == 0   ? d.capcalera
+                                : camp == 1 ? d.registres[1]
+                                            : d.text_estadistiques[13];
             text.insert(1, car);
             const std::optional<std::string> arxiu = arxiu_sessio(d);
             const bool salt = c == '\r' || c == '\n';
             EXPECT_EQ(arxiu.has_value(), !salt) << static_cast<int>(c) << " al camp " << camp;
             if (!arxiu) continue;
             const Lectura_arxiu llegit = llegeix_arxiu(*arxiu);
-            ASSERT_TRUE(std::holds_alternative<DadesSessio>(llegit)) << static_cast<int>(c) << " al camp " << camp;
+            ASSERT_TRUE(std::holds_alternative<DadesSessio>(llegit))
+                << static_cast<int>(c) << " al camp " << camp;
             // C1 characters have no place in Windows-1252 and come back as '?', like any other.
-            if (c < 0x80) EXPECT_EQ(std::get<DadesSessio>(llegit), d) << static_cast<int>(c) << " al camp " << camp;
+            if (c < 0x80) {
+                EXPECT_EQ(std::get<DadesSessio>(llegit), d) << static_cast<int>(c) << " al camp " << camp;
+            }
         }
     }
     DadesSessio llarga = sessio_de_mostra(1700);
@@ -301,7 +306,8 @@ TEST(ArxiuSessio, SaltDeLiniaEnganxat) {
         s.continua();
         EXPECT_TRUE(s.mostra_correcte()) << c.nom;
         const DadesSessio d = s.dades();
-        EXPECT_EQ(d.capcalera, "Nom i cognoms: Anna Puig" + std::string(57, ' ') + "  Data: 3/4/2024") << c.nom;
+        EXPECT_EQ(d.capcalera, "Nom i cognoms: Anna Puig" + std::string(57, ' ') + "  Data: 3/4/2024")
+            << c.nom;
         const std::optional<std::string> arxiu = arxiu_sessio(d);
         ASSERT_TRUE(arxiu.has_value()) << c.nom;
         EXPECT_EQ(llegeix_arxiu(*arxiu), Lectura_arxiu(d)) << c.nom;

@@ -47,10 +47,12 @@ int main(int argc, char **argv) {
                                                                      {"H2SO4", 1, true},
                                                                      {"NaOH", 2, true},
                                                                      {"Ca(OH)2", 1, true},
-                                                                     {"CO", 2, true}})).value()) &&
+                                                                     {"CO", 2, true}}))
+                                                    .value()) &&
                     desa(carpeta + "/bernat.qxs",
                          arxiu_sessio(sessio("Bernat Sàez", "08/12/2026",
-                                             {{"NaCl", 1, false}, {"Fe2O3", 2, false}, {"CO", 1, true}})).value()) &&
+                                             {{"NaCl", 1, false}, {"Fe2O3", 2, false}, {"CO", 1, true}}))
+                             .value()) &&
                     desa(carpeta + "/carla.qxs", arxiu_sessio(carla).value()) &&
                     desa(carpeta + "/didac.qxs", arxiu_sessio(didac).value()) &&
                     desa(carpeta + "/trencat.qxs", "no és un arxiu de sessió\n");

@@ -303,7 +303,7 @@ void DesaTest::esborra_les_seves_restes() {
         qint64 segons; // modified this long before the session file (negative: after)
         bool queda;
     } fitxers[] = {
-        {"exam.qxs.Ab3dE9", 60, false}, {"exam.qxs.zzzzzz", 1, false}, {"exam.qxs.Zz9zZ9", -60, true},
+        {"exam.qxs.Ab3dE9", 60, false}, {"exam.qxs.zzzzzz", 1, false},  {"exam.qxs.Zz9zZ9", -60, true},
         {"exam.qxs.a-bcde", 60, true},  {"exam.qxs.abcdefg", 60, true}, {"altre.qxs.Ab3dE9", 60, true},
         {"exam.qxs", 0, true},
     };

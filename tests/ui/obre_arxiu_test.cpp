@@ -33,8 +33,9 @@ QByteArray contingut(const QString &ruta) {
 } // namespace
 
 void ObreArxiuTest::arxiu_data() {
-    QTest::addColumn<QByteArray>("bytes"); // the file's contents; "-" for no file, "/" for a folder, "|" a FIFO
-    QTest::addColumn<QString>("alumne");   // in the report shown; empty when nothing is shown
+    QTest::addColumn<QByteArray>(
+        "bytes");                        // the file's contents; "-" for no file, "/" for a folder, "|" a FIFO
+    QTest::addColumn<QString>("alumne"); // in the report shown; empty when nothing is shown
     QTest::addColumn<std::string>("missatge");
 
     const QByteArray tres = contingut(QFINDTESTDATA("../tools/sessio_tres.qxs"));

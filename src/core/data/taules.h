@@ -39,16 +39,18 @@ struct Parell {
     bool operator==(const Parell &) const = default;
 };
 
+// The text tables have no "{}" initialiser: their strings start empty all the same, and with one
+// clang 14's front end crashes on any local Taules (it tries to evaluate 588 strings as a constant).
 struct Taules {
     // Row 0 is never filled; rows 1..41 are the elements. Empty text means "absent".
-    std::array<std::array<std::string, 14>, 42> Taula_elements{};
+    std::array<std::array<std::string, 14>, 42> Taula_elements;
     std::array<Tipus_element, 42> Tipus{};
     // Pauling electronegativity of the non-metals; none for the metals.
     std::array<std::optional<double>, 42> Electronegativitat{};
     // Prefixos[n][f]: n = 1..7, f = 1 capitalised, 2 lower case, 3/4 elided forms (n = 4..7).
-    std::array<std::array<std::string, 5>, 8> Prefixos{};
+    std::array<std::array<std::string, 5>, 8> Prefixos;
     // Vocals[1..6]: "a", "e", "", "o", "u", "h"; slot 0 and slot 3 stay empty.
-    std::array<std::string, 7> Vocals{};
+    std::array<std::string, 7> Vocals;
 
     // Fills the three tables; the result never changes afterwards.
     static Taules carrega();

@@ -77,11 +77,11 @@ std::vector<Entrada_cataleg> cataleg(const Taules &t);
 // with position b of the second; positions 1..164.
 class Disponibles {
   public:
-    bool at(int a, int b) const { return cel[a * 165 + b]; }
-    void posa(int a, int b, bool v) { cel[a * 165 + b] = v; }
+    bool at(int a, int b) const { return cel_[a * 165 + b]; }
+    void posa(int a, int b, bool v) { cel_[a * 165 + b] = v; }
 
   private:
-    std::vector<bool> cel = std::vector<bool>(165 * 165, false);
+    std::vector<bool> cel_ = std::vector<bool>(165 * 165, false);
 };
 
 // The walk of the two-pair families from the cell (a, b): along the row of a first; from the

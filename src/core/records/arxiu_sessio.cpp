@@ -212,7 +212,8 @@ Lectura_arxiu llegeix_text_pla(std::string_view pla, bool comptes_lliures) {
     }
     d.registres.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
-        if (!l.cadena(s, Maxim_registre) || !es_registre(s, s.size()) || !l.consumeix(Salt)) return error(Defecte_arxiu::Registre, l);
+        if (!l.cadena(s, Maxim_registre) || !es_registre(s, s.size()) || !l.consumeix(Salt))
+            return error(Defecte_arxiu::Registre, l);
         d.registres.push_back(de_cp1252(s));
     }
     if (auto r = llegeix_resum(l, d); std::holds_alternative<Error_arxiu>(r)) return std::get<Error_arxiu>(r);
