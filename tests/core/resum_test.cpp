@@ -7,8 +7,8 @@
 #include <tuple>
 #include <vector>
 
-#include "records/impressio.h"
 #include "records/capcalera.h"
+#include "records/impressio.h"
 #include "records/registre.h"
 #include "records/resum.h"
 #include "sessions_prova.h"
@@ -266,8 +266,10 @@ TEST(Resum, CellesQueUnFullDeCalculLlegiriaComAFormules) {
 // both tasks, right and wrong, a time-out's empty answer, Catalan letters, the longest fields.
 TEST(Formats, CapcaleraILiniaDeRegistreAnadaITornada) {
     const Capcalera capcaleres[] = {
-        {"Anna Puig", "3/4/2024"},     {"Martí Pérez-Lluïsa i Çà·l·lí", ""},
-        {"", ""},                      {std::string(66, 'y'), "1/1/2025"},
+        {"Anna Puig", "3/4/2024"},
+        {"Martí Pérez-Lluïsa i Çà·l·lí", ""},
+        {"", ""},
+        {std::string(66, 'y'), "1/1/2025"},
         {std::string(Maxim_nom_alumne, 'x'), std::string(Maxim_data, '9')},
     };
     for (const Capcalera &c : capcaleres)

@@ -501,7 +501,9 @@ TEST(Sessio, VistaDeLExerciciPerEstat) {
         s.posa_nombre_exercicis(1);
         s.posa_limit_temps(true);
         const std::string estat = f.estat;
-        if (estat != "inactiu") ASSERT_TRUE(s.comenca("Anna", "1/1/2026"));
+        if (estat != "inactiu") {
+            ASSERT_TRUE(s.comenca("Anna", "1/1/2026"));
+        }
         if (estat != "inactiu" && estat != "iniciada") s.continua();
         const Exercici &x = s.Exercici_actual();
         if (estat == "corregit" || estat == "acabada") {
@@ -533,7 +535,9 @@ TEST(Sessio, VistaDeLExerciciPerEstat) {
             EXPECT_EQ(v.caixa[c], formula_demanada && x.visibles[c]) << c;
             EXPECT_EQ(v.pregunta[c], v.nom && x.visibles[c]) << c;
         }
-        if (f.focus == F::Caixa) EXPECT_TRUE(x.visibles[v.primera_caixa]);
+        if (f.focus == F::Caixa) {
+            EXPECT_TRUE(x.visibles[v.primera_caixa]);
+        }
     }
 }
 
@@ -560,7 +564,9 @@ TEST(Sessio, VistaDeLesOpcionsPerEstat) {
         if (f.sense_families)
             for (int i = 0; i < 7; ++i)
                 s.posa_familia(i, false);
-        if (std::string(f.estat) != "inactiu") ASSERT_TRUE(s.comenca("Anna", "1/1/2026"));
+        if (std::string(f.estat) != "inactiu") {
+            ASSERT_TRUE(s.comenca("Anna", "1/1/2026"));
+        }
         if (std::string(f.estat) == "pregunta" && f.limit_temps) s.continua();
         EXPECT_EQ(vista_opcions(s), f.vista);
     }

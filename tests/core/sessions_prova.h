@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "checking/correccio.h"
-#include "records/registre.h"
 #include "data/taules.h"
 #include "generation/sorteig.h"
 #include "records/dades_sessio.h"
+#include "records/registre.h"
 #include "text/utf8.h"
 
 namespace prova {

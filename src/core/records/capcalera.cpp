@@ -32,7 +32,8 @@ Capcalera llegeix_capcalera(std::string_view linia) {
     if (text.size() < on + Separador.size() || text.compare(on, Separador.size(), Separador) != 0)
         on = text.find(Separador, Prefix.size());
     if (on == std::u32string::npos) return {retalla(text.substr(Prefix.size())), ""};
-    return {retalla(text.substr(Prefix.size(), on - Prefix.size())), retalla(text.substr(on + Separador.size()))};
+    return {retalla(text.substr(Prefix.size(), on - Prefix.size())),
+            retalla(text.substr(on + Separador.size()))};
 }
 
 } // namespace quimerix

@@ -79,8 +79,7 @@ std::string linia_registre_formula(int N, const std::string &nom_demanat, const 
 
 std::string linia_registre_nom(int N, const Exercici &pregunta, const std::string &resposta,
                                const std::string &nom_esperat, bool correcte) {
-    return escriu_linia_registre(
-        {N, formula(pregunta.caixes, pregunta), resposta, nom_esperat, correcte});
+    return escriu_linia_registre({N, formula(pregunta.caixes, pregunta), resposta, nom_esperat, correcte});
 }
 
 bool Registre::afegeix(std::string linia) {

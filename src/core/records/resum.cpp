@@ -45,7 +45,6 @@ std::u32string retalla(std::u32string s) {
     return s;
 }
 
-
 // A name has a word: three letters in a row that are small or not ASCII. A formula's pieces
 // (Fe2, O3, (aq)) never have one.
 bool te_paraula(const std::u32string &s) {
