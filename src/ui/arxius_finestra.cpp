@@ -8,6 +8,7 @@
 #include "arxius.h"
 #include "controls.h"
 #include "disposicio_qt.h"
+#include "obre_arxiu.h"
 #include "records/arxiu_sessio.h"
 #include "records/cami_arxiu.h"
 
@@ -69,11 +70,8 @@ void ArxiusFinestra::Save() {
 void ArxiusFinestra::Open() {
     const QString ruta = tria(false);
     if (ruta == QString::fromStdString(Ruta_cancel)) return;
-    const std::optional<DadesSessio> dades = llegeix_sessio(ruta);
-    if (!dades) {
-        missatges_.avisa(Titol_programa, Missatge_error_arxiu, Icona::Exclamacio);
-        return;
-    }
+    const std::optional<DadesSessio> dades = llegeix_arxiu_desat(ruta, missatges_);
+    if (!dades) return;
     if (mostra_estadistiques) mostra_estadistiques(*dades);
     imprimeix_informe(*dades, missatges_, *dialegs_);
 }
