@@ -1,5 +1,5 @@
 #pragma once
-// Printing a stored set straight from its file, as `quimerix FITXER.qxs` does: the window stays in
+// Printing a stored set straight from its file, as `quimerix ARXIU.qxs` does: the window stays in
 // its idle state, ready for a set.
 
 #include <QString>
