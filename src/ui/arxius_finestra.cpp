@@ -27,11 +27,11 @@ ArxiusFinestra::ArxiusFinestra(QWidget *superficie, DisposicioFinestra &disposic
       dialegs_qt_(std::make_unique<DialegsImpressioQt>(superficie)), dialegs_(dialegs_qt_.get()) {
     cmdSave = new QPushButton(QStringLiteral("Guardar"), superficie);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setToolTip(QStringLiteral("Tria l'arxiu on es guardaran els exercicis de la sessió"));
+    cmdSave->setToolTip(QStringLiteral("Tria l'arxiu on es desaran els exercicis de la sessió"));
     disposicio_finestra.registra(cmdSave, disposicio::Tipus::Ordinari, px(314, 470, 110, 32));
     cmdOpen = new QPushButton(QStringLiteral("Imprimir Arxiu"), superficie);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
-    cmdOpen->setToolTip(QStringLiteral("Imprimeix l'informe d'una sessió guardada"));
+    cmdOpen->setToolTip(QStringLiteral("Imprimeix l'informe d'una sessió desada"));
     disposicio_finestra.registra(cmdOpen, disposicio::Tipus::Ordinari, px(432, 470, 136, 32));
     Label89 = new QLabel(Sense_arxiu, superficie);
     Label89->setObjectName(QStringLiteral("Label89"));

@@ -1,5 +1,5 @@
 #pragma once
-// A stored set read back from its file, for its report: `quimerix FITXER.qxs` and "Imprimir Arxiu".
+// A stored set read back from its file, for its report: `quimerix ARXIU.qxs` and "Imprimir Arxiu".
 // The window stays in its idle state, ready for a set.
 
 #include <QString>

@@ -1,4 +1,4 @@
-// `quimerix FITXER.qxs`: a stored set's report straight from its file, or the reader's message.
+// `quimerix ARXIU.qxs`: a stored set's report straight from its file, or the reader's message.
 
 #include <QtTest>
 
