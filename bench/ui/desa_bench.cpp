@@ -3,13 +3,26 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <chrono>
+#include <memory>
+#include <thread>
 
 #include "arxiu_actiu.h"
+#include "arxius_finestra.h"
 #include "desa.h"
+#include "finestra.h"
 #include "generation/aleatori.h"
+#include "panell_exercici.h"
+#include "panell_opcions.h"
 #include "records/arxiu_sessio.h"
 #include "session/sessio.h"
 
@@ -69,8 +82,10 @@ void BM_DesaArxiuSessio1700(benchmark::State &state) {
     MissatgesMuts m;
     ui::ArxiuSessio arxiu(m);
     arxiu.posa_ruta(cami);
-    for (auto _ : state)
-        if (!arxiu.desa(d)) state.SkipWithError("no s'ha pogut desar");
+    for (auto _ : state) {
+        arxiu.desa(d);
+        if (!arxiu.espera()) state.SkipWithError("no s'ha pogut desar");
+    }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(QFileInfo(cami).size()));
 }
 BENCHMARK(BM_DesaArxiuSessio1700)->ArgName("memoria")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -87,5 +102,54 @@ void BM_LlegeixArxiuSessio1700(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_LlegeixArxiuSessio1700)->Unit(benchmark::kMillisecond);
+
+// Enter on an answer until its correction is on screen, while every save of the set waits 50 ms
+// for the disk (a slow or stalled disk, injected as the window's save): the saves are written off
+// the window's thread, so the correction does not wait for them.
+void BM_CorreccioAmbDiscLent(benchmark::State &state) {
+    static int argc = 1;
+    static char nom[] = "quimerix_bench_arxius";
+    static char *argv[] = {nom, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    QTemporaryDir carpeta;
+    FontRellotge font(5);
+    MissatgesMuts m;
+    std::unique_ptr<ui::frmQUIMERIX> f;
+    auto nou_conjunt = [&] {
+        f.reset();
+        f = std::make_unique<ui::frmQUIMERIX>(font, m);
+        f->show();
+        f->arxius().posa_funcio_desa([](const QString &, const QByteArray &) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            return true;
+        });
+        f->arxius().posa_ruta_arxiu(carpeta.filePath(QStringLiteral("sessio.qxs")));
+        f->opcions().Option2->click(); // naming: one answer box
+        if (f->opcions().Check11->isChecked()) f->opcions().Check11->click();
+        f->opcions().Text10->setText(QStringLiteral("Anna Puig"));
+        f->opcions().cmdComencar->click();
+        return f->sessio().estat() == Estat::Pregunta;
+    };
+    if (!nou_conjunt()) {
+        state.SkipWithError("el conjunt no ha començat");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (f->sessio().estat() != Estat::Pregunta && !nou_conjunt())
+            state.SkipWithError("no hi ha exercici");
+        QLineEdit *nom_compost = f->exercici().Text1;
+        nom_compost->setText(QStringLiteral("òxid de res"));
+        state.ResumeTiming();
+        QTest::keyClick(nom_compost, Qt::Key_Return);
+        state.PauseTiming();
+        if (!f->exercici().cmdSeguent->isVisible()) state.SkipWithError("la correcció no és a la pantalla");
+        f->exercici().cmdSeguent->click();
+        state.ResumeTiming();
+    }
+    f.reset();
+}
+BENCHMARK(BM_CorreccioAmbDiscLent)->Unit(benchmark::kMillisecond);
 
 } // namespace

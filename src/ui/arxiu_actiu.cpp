@@ -26,28 +26,44 @@ QString avis_arxiu_no_desat(const QString &ruta) {
         .arg(ruta);
 }
 
+ArxiuSessio::ArxiuSessio(Missatges &missatges, CuaDesades::Funcio_desa desa)
+    : missatges_(missatges), cua_(std::move(desa), [this](bool desat) { resultat(desat); }) {}
+
 void ArxiuSessio::posa_ruta(const QString &ruta) {
+    cua_.espera();
     ruta_ = ruta;
     avisat_ = false;
     restes_retirades_ = false;
 }
 
-bool ArxiuSessio::desa(const DadesSessio &d) {
+void ArxiuSessio::desa(const DadesSessio &d) {
     // A new set may tell again.
     if (d.registres.empty()) avisat_ = false;
     const std::optional<std::string> bytes = arxiu_sessio(d);
-    if (bytes && desa_atomicament(
-                     ruta_, QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())))) {
+    if (!bytes) {
+        resultat(false);
+        return;
+    }
+    cua_.encua(ruta_, QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
+}
+
+bool ArxiuSessio::espera() {
+    cua_.espera();
+    return ultima_desada_;
+}
+
+void ArxiuSessio::resultat(bool desat) {
+    ultima_desada_ = desat;
+    if (desat) {
         avisat_ = false;
         if (!restes_retirades_) retira_restes(ruta_);
         restes_retirades_ = true;
-        return true;
+        return;
     }
     if (!avisat_) {
         avisat_ = true;
         missatges_.avisa(Titol_atencio, avis_arxiu_no_desat(ruta_).toStdString(), Icona::Exclamacio);
     }
-    return false;
 }
 
 std::optional<DadesSessio> llegeix_sessio(const QString &ruta) {

@@ -62,9 +62,18 @@ QString ArxiusFinestra::tria(bool desar) {
 void ArxiusFinestra::Save() {
     const QString ruta = tria(true);
     const bool cancellat = ruta == QString::fromStdString(Ruta_cancel);
-    Label89->setText(cancellat ? Sense_arxiu : QString());
-    if (!cancellat) arxiu_.posa_ruta(ruta);
-    sessio_.posa_arxiu_actiu(!cancellat);
+    if (cancellat) {
+        Label89->setText(Sense_arxiu);
+        sessio_.posa_arxiu_actiu(false);
+    } else {
+        posa_ruta_arxiu(ruta);
+    }
+}
+
+void ArxiusFinestra::posa_ruta_arxiu(const QString &ruta) {
+    Label89->clear();
+    arxiu_.posa_ruta(ruta);
+    sessio_.posa_arxiu_actiu(true);
 }
 
 void ArxiusFinestra::Open() {

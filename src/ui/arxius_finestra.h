@@ -34,10 +34,16 @@ class ArxiusFinestra {
 
     // cmdSave: the chooser in save mode; the set is written to the file chosen.
     void Save();
+    // The set is written to `ruta` from now on (what choosing it does).
+    void posa_ruta_arxiu(const QString &ruta);
     // cmdOpen: the chooser in open mode, the stored set read back, its captions shown, its report.
     void Open();
     // The controls are offered only while the options can be changed.
     void mostra(bool inactiu);
+    // Waits for the saves of the set under way (see ArxiuSessio::espera).
+    bool espera_desades() { return arxiu_.espera(); }
+    // Where the saves go; tests put a slow or failing writer.
+    void posa_funcio_desa(CuaDesades::Funcio_desa desa) { arxiu_.posa_funcio_desa(std::move(desa)); }
 
     // Shows the statistics captions of a set read back (Label65..Label78).
     std::function<void(const DadesSessio &)> mostra_estadistiques;

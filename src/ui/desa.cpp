@@ -28,8 +28,9 @@ bool escriu_tot(QSaveFile &fitxer, const QByteArray &contingut) {
         if (n <= 0) return false;
         escrits += n;
     }
-    // The buffer must reach the file, and the file the disk, before it replaces the old one.
-    return fitxer.flush() && ::fsync(fitxer.handle()) == 0;
+    // The buffer must reach the file; commit() puts the file on the disk before it replaces the
+    // old one.
+    return fitxer.flush();
 }
 
 } // namespace

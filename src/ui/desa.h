@@ -8,7 +8,8 @@
 namespace quimerix::ui {
 
 // Writes `contingut` to `ruta` through a temporary file that replaces the old one only once every
-// byte has reached the disk, then makes the replacement itself durable. False when the file could
+// byte has reached the disk (QSaveFile synchronises it before the rename), then makes the
+// replacement itself durable. Safe on any thread. False when the file could
 // not be written (the previous file is then left as it was and no temporary file remains) or when
 // the folder could not be synchronised after the replacement.
 bool desa_atomicament(const QString &ruta, const QByteArray &contingut);

@@ -188,6 +188,8 @@ void frmQUIMERIX::closeEvent(QCloseEvent *event) {
     const bool comptava = crono->isActive();
     crono->stop();
     if (missatges_.pregunta(Titol_atencio, "Segur que vols sortir del programa?", Icona::Exclamacio)) {
+        // The last save is on disk, or the student has been told it is not, before the window goes.
+        arxius_->espera_desades();
         event->accept();
     } else {
         event->ignore();

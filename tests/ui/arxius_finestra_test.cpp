@@ -68,8 +68,13 @@ std::optional<DadesSessio> llegit(const QString &cami) {
 }
 
 // Three exercises answered: right, wrong, and run out of time.
-void tres_exercicis(Banc &b, const std::function<void()> &despres_de_cada) {
+void tres_exercicis(Banc &b, const std::function<void()> &cada_vegada) {
     auto &f = b.finestra;
+    // The saves are written off the window's thread: each check waits for them first.
+    auto despres_de_cada = [&] {
+        f.arxius().espera_desades();
+        cada_vegada();
+    };
     for (int i = 0; i < 22; ++i)
         f.opcions().Command1->click();
     b.comenca(f.opcions().Option1, true);

@@ -13,18 +13,23 @@ class DesaTest : public QObject {
     void avisa_un_cop_per_fallada();
     void esborra_les_seves_restes();
     void mort_a_mig_conjunt();
+    void desa_en_segon_pla();
 };
 
 #ifndef Q_MOC_RUN
 #include <QTemporaryDir>
+#include <atomic>
+#include <condition_variable>
 #include <csignal>
 #include <functional>
+#include <mutex>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "arxiu_actiu.h"
+#include "cua_desades.h"
 #include "desa.h"
 #include "records/arxiu_sessio.h"
 #include "suport.h"
@@ -117,6 +122,12 @@ std::vector<DadesSessio> desades(int n) {
 }
 
 enum class Cas { Nou, Substitueix, Disc_ple, Carpeta_nomes_lectura, Carpeta_esborrada, Es_carpeta };
+
+// A save as the window makes it, waited for: whether it reached the disk.
+bool desa_ara(ArxiuSessio &arxiu, const DadesSessio &d) {
+    arxiu.desa(d);
+    return arxiu.espera();
+}
 
 } // namespace
 
@@ -233,8 +244,8 @@ void DesaTest::avisa_un_cop_per_fallada() {
     prova::MissatgesProva m;
     ArxiuSessio arxiu(m);
     arxiu.posa_ruta(cami);
-    QVERIFY(arxiu.desa(v[0]));
-    QVERIFY(arxiu.desa(v[1]));
+    QVERIFY(desa_ara(arxiu, v[0]));
+    QVERIFY(desa_ara(arxiu, v[1]));
     const QByteArray previ = llegeix(cami);
 
     // Saves the sets of `i..j` while the fault lasts; true when every one failed.
@@ -242,7 +253,7 @@ void DesaTest::avisa_un_cop_per_fallada() {
         bool totes = true;
         auto desa = [&] {
             for (std::size_t k = i; k <= j; ++k)
-                totes = !arxiu.desa(v[k]) && totes;
+                totes = !desa_ara(arxiu, v[k]) && totes;
         };
         if (cas == Cas::Disc_ple) {
             DiscPle ple(10);
@@ -250,11 +261,16 @@ void DesaTest::avisa_un_cop_per_fallada() {
         } else if (cas == Cas::Carpeta_nomes_lectura) {
             QFile::setPermissions(carpeta,
                                   QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-            {
+            // The saves are written on the worker: it gives up root's rights there.
+            bool sense_drets = true;
+            arxiu.posa_funcio_desa([&sense_drets](const QString &r, const QByteArray &c) {
                 SenseDrets usuari;
-                if (!usuari.fet) return false;
-                desa();
-            }
+                sense_drets = sense_drets && usuari.fet;
+                return desa_atomicament(r, c);
+            });
+            desa();
+            arxiu.posa_funcio_desa(desa_atomicament);
+            if (!sense_drets) return false;
             QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         } else {
             QDir(carpeta).rename(QStringLiteral("exam.qxs"), QStringLiteral("../guardat"));
@@ -279,13 +295,13 @@ void DesaTest::avisa_un_cop_per_fallada() {
     QCOMPARE(contingut(carpeta), QStringList{"exam.qxs"});
 
     // Once the fault is gone the next correction is saved, whole.
-    QVERIFY(arxiu.desa(v[3]));
+    QVERIFY(desa_ara(arxiu, v[3]));
     QCOMPARE(llegeix_sessio(cami), std::optional<DadesSessio>(v[3]));
     QCOMPARE(m.rebuts.size(), size_t(1));
     // A second outage in the same set is told again, once.
     QVERIFY(amb_fallada(2, 3));
     QCOMPARE(m.rebuts.size(), size_t(2));
-    QVERIFY(arxiu.desa(v[3]));
+    QVERIFY(desa_ara(arxiu, v[3]));
     // A new set starts, and fails: the student is told again.
     QVERIFY(amb_fallada(0, 1));
     QCOMPARE(m.rebuts.size(), size_t(3));
@@ -316,7 +332,7 @@ void DesaTest::esborra_les_seves_restes() {
     prova::MissatgesProva m;
     ArxiuSessio arxiu(m);
     arxiu.posa_ruta(cami);
-    QVERIFY(arxiu.desa(desades(1)[1]));
+    QVERIFY(desa_ara(arxiu, desades(1)[1]));
     for (const auto &f : fitxers)
         QVERIFY2(QFile::exists(arrel.filePath(f.nom)) == f.queda, f.nom);
 }
@@ -349,6 +365,63 @@ void DesaTest::mort_a_mig_conjunt() {
         ++comprovats;
     }
     QVERIFY(comprovats > 0);
+}
+
+// The saves leave the window's thread: a slow disk holds nothing back, the saves are written in
+// order, one still waiting gives way to a newer one, the window's wait covers the last, and a
+// failing disk is told once.
+void DesaTest::desa_en_segon_pla() {
+    // The disk answers only when the test opens it: a save under way blocks until then.
+    std::mutex mutex;
+    std::condition_variable canvi;
+    bool obert = false;
+    int comencades = 0;
+    QStringList escrits;
+    std::atomic<bool> falla = false;
+    auto lenta = [&](const QString &ruta, const QByteArray &) {
+        std::unique_lock bloc(mutex);
+        ++comencades;
+        canvi.notify_all();
+        canvi.wait(bloc, [&] { return obert; });
+        escrits << QFileInfo(ruta).fileName();
+        return !falla.load();
+    };
+    QList<bool> resultats;
+    {
+        quimerix::ui::CuaDesades cua(lenta, [&](bool desat) { resultats << desat; });
+        cua.encua(QStringLiteral("a"), "1");
+        {
+            std::unique_lock bloc(mutex);
+            canvi.wait(bloc, [&] { return comencades == 1; }); // "a" is being written
+        }
+        // Queued while the disk holds "a": the window's thread goes on at once.
+        cua.encua(QStringLiteral("b"), "2");
+        cua.encua(QStringLiteral("c"), "3"); // "b" was still waiting: it gives way
+        QVERIFY(resultats.isEmpty());
+        {
+            std::lock_guard bloc(mutex);
+            obert = true;
+        }
+        canvi.notify_all();
+        QTRY_COMPARE(resultats, (QList<bool>{true, true})); // handed over on the window's thread
+        cua.encua(QStringLiteral("d"), "4");
+    } // closing waits for "d", and hands its result over
+    QCOMPARE(escrits, (QStringList{"a", "c", "d"}));
+    QCOMPARE(resultats, (QList<bool>{true, true, true}));
+
+    // A failing disk: every save fails, the student is told once, and the window's wait says so.
+    falla = true;
+    prova::MissatgesProva m;
+    ArxiuSessio arxiu(m, lenta);
+    arxiu.posa_ruta(QStringLiteral("exam.qxs"));
+    const std::vector<DadesSessio> v = desades(3);
+    for (const DadesSessio &d : v)
+        arxiu.desa(d);
+    QVERIFY(m.rebuts.empty()); // nothing told before the results are back
+    QVERIFY(!arxiu.espera());
+    QCOMPARE(m.rebuts.size(), size_t(1));
+    falla = false;
+    QVERIFY(desa_ara(arxiu, v.back()));
 }
 
 PROVA_MAIN(DesaTest)
