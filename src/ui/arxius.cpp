@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QTemporaryFile>
 #include <QVBoxLayout>
 
 #include "controls.h"
@@ -25,6 +26,21 @@ namespace {
 const std::string Pregunta_sobreescriure =
     "Ja existeix un arxiu amb aquest nom i ruta. Vols sobreescriure'l?";
 const std::string Unitat_illegible = "No es pot llegir la unitat seleccionada";
+
+// A place the set cannot be written to: a folder without write permission (or on a read-only
+// disk), a file that cannot be changed, or a folder where the file would go. Tried for real, so
+// that whatever the system decides (permissions, access lists, read-only disks) is what counts:
+// an existing file is opened to append (nothing is written), a new one tried as a temporary file
+// beside it, removed at once.
+bool no_escrivible(const QString &ruta) {
+    const QFileInfo arxiu(ruta);
+    if (arxiu.exists()) {
+        QFile existent(ruta);
+        return !arxiu.isFile() || !existent.open(QIODevice::Append);
+    }
+    QTemporaryFile prova(arxiu.absolutePath() + QStringLiteral("/.quimerix-XXXXXX"));
+    return !prova.open();
+}
 constexpr int Rol_cami = Qt::UserRole;
 
 std::string utf8(const QString &s) {
@@ -271,12 +287,25 @@ void frmArxius::Command1_Click() {
     if (!nom_arxiu_acceptable(utf8(Text1->text()))) return;
     ruta_ = cami();
     Label2->setText(ruta_);
+    // Refused now, while another place can still be chosen, rather than at the first save.
+    if (no_escrivible(ruta_)) {
+        missatges_.avisa(Titol_atencio, avis_no_escrivible(ruta_).toStdString(), Icona::Exclamacio);
+        ruta_ = QString::fromStdString(Ruta_cancel);
+        return;
+    }
     if (QFileInfo::exists(ruta_) &&
         !missatges_.pregunta(Titol_atencio, Pregunta_sobreescriure, Icona::Exclamacio)) {
         ruta_ = QString::fromStdString(Ruta_cancel);
         return;
     }
     accept();
+}
+
+QString avis_no_escrivible(const QString &ruta) {
+    return QStringLiteral(
+               "Aquí no es poden desar els exercicis:\n%1\n\nNo tens permís per escriure-hi. Tria una "
+               "altra carpeta o un altre nom d'arxiu.")
+        .arg(QDir::toNativeSeparators(ruta));
 }
 
 void frmArxius::reject() {

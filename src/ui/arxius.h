@@ -18,6 +18,9 @@ class QPushButton;
 
 namespace quimerix::ui {
 
+// What the chooser says when the place chosen to save a set cannot be written to.
+QString avis_no_escrivible(const QString &ruta);
+
 class frmArxius : public QDialog {
   public:
     enum class Mode { Desar, Obrir };

@@ -1,5 +1,6 @@
 #include "arxius_finestra.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +65,8 @@ void ArxiusFinestra::Save() {
     const bool cancellat = ruta == QString::fromStdString(Ruta_cancel);
     if (cancellat) {
         Label89->setText(Sense_arxiu);
+        Label89->setToolTip(QString());
+        superficie_->window()->setWindowTitle(QStringLiteral("QUIMERIX"));
         sessio_.posa_arxiu_actiu(false);
     } else {
         posa_ruta_arxiu(ruta);
@@ -71,7 +74,11 @@ void ArxiusFinestra::Save() {
 }
 
 void ArxiusFinestra::posa_ruta_arxiu(const QString &ruta) {
-    Label89->clear();
+    const QString nom = QFileInfo(ruta).fileName();
+    Label89->setText(QStringLiteral("Els exercicis es desaran a l'arxiu «%1».").arg(nom));
+    Label89->setToolTip(QDir::toNativeSeparators(ruta));
+    // The set's file stays in sight while the set runs, in the title of the window.
+    superficie_->window()->setWindowTitle(QStringLiteral("%1 – QUIMERIX").arg(nom));
     arxiu_.posa_ruta(ruta);
     sessio_.posa_arxiu_actiu(true);
 }

@@ -11,6 +11,8 @@ class ArxiusFinestraTest : public QObject {
     void desat_cancellat();
     void conjunt_desat_despres_de_cada_correccio();
     void desats_fallits_avisats_un_cop();
+    void lloc_no_escrivible_refusat_data();
+    void lloc_no_escrivible_refusat();
     void obre_data();
     void obre();
 };
@@ -28,6 +30,7 @@ class ArxiusFinestraTest : public QObject {
 
 using namespace prova;
 using quimerix::DadesSessio;
+using quimerix::ui::avis_no_escrivible;
 using quimerix::ui::frmArxius;
 
 namespace {
@@ -138,7 +141,11 @@ void ArxiusFinestraTest::conjunt_desat_despres_de_cada_correccio() {
     tria_arxiu(b, QStringLiteral("tres"));
     const QString cami = documents() + QStringLiteral("/tres.qxs");
     QCOMPARE(a.txtRuta_Arxiu->text(), cami);
-    QVERIFY(a.Label89->text().isEmpty());
+    // The window says where the set goes: the file's name, its whole path on hovering, and the
+    // name in the title while the set runs.
+    QCOMPARE(a.Label89->text(), QStringLiteral("Els exercicis es desaran a l'arxiu «tres.qxs»."));
+    QCOMPARE(a.Label89->toolTip(), cami);
+    QCOMPARE(b.finestra.windowTitle(), QStringLiteral("tres.qxs – QUIMERIX"));
     QVERIFY(b.finestra.sessio().Arxiu_actiu());
     QVERIFY(!QFileInfo::exists(cami));
     int desats = 0;
@@ -184,6 +191,50 @@ void ArxiusFinestraTest::desats_fallits_avisats_un_cop() {
     QCOMPARE(avisos, 1);
     QCOMPARE(b.finestra.sessio().registre().Nombre_registres(), 3);
     QCOMPARE(llegit(cami), std::optional<DadesSessio>(b.finestra.sessio().dades()));
+}
+
+// A place the set cannot be written to is refused as it is chosen: the student is told, the chooser
+// stays open for another choice, and nothing is chosen.
+void ArxiusFinestraTest::lloc_no_escrivible_refusat_data() {
+    QTest::addColumn<QString>("cas");
+    QTest::newRow("carpeta només de lectura") << QStringLiteral("carpeta");
+    QTest::newRow("arxiu només de lectura") << QStringLiteral("arxiu");
+    QTest::newRow("una carpeta al lloc de l'arxiu") << QStringLiteral("carpeta al lloc");
+}
+
+void ArxiusFinestraTest::lloc_no_escrivible_refusat() {
+    QFETCH(QString, cas);
+    QTemporaryDir arrel(documents() + QStringLiteral("/tancada-XXXXXX"));
+    const QString cami = arrel.filePath(QStringLiteral("exam.qxs"));
+    if (cas == QStringLiteral("arxiu")) {
+        QFile f(cami);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QVERIFY(QFile::setPermissions(cami, QFile::ReadOwner));
+    } else if (cas == QStringLiteral("carpeta")) {
+        QVERIFY(QFile::setPermissions(arrel.path(), QFile::ReadOwner | QFile::ExeOwner));
+    } else {
+        QVERIFY(QDir().mkdir(cami));
+    }
+    Banc b;
+    bool refusat = false, obert = false;
+    al_selector([&](frmArxius &f) {
+        f.Text1->setText(QDir(documents()).relativeFilePath(cami));
+        {
+            prova::SenseDrets usuari;
+            f.Command1->click();
+        }
+        refusat = b.missatges.textos() == std::vector<std::string>{avis_no_escrivible(cami).toStdString()};
+        obert = f.isVisible();
+        f.reject();
+    });
+    b.finestra.arxius().cmdSave->click();
+    QFile::setPermissions(arrel.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(refusat);
+    QVERIFY(obert);
+    QVERIFY(!b.finestra.sessio().Arxiu_actiu());
+    QCOMPARE(QDir(arrel.path()).entryList(QDir::Files | QDir::Hidden),
+             cas == QStringLiteral("arxiu") ? QStringList{"exam.qxs"} : QStringList{});
 }
 
 void ArxiusFinestraTest::obre_data() {

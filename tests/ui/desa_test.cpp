@@ -73,23 +73,6 @@ struct DiscPle {
     }
 };
 
-// For as long as it lives, this thread meets file permissions as an ordinary user would, even when
-// the tests run as root (the file-system identity is per thread and can be given back).
-struct SenseDrets {
-    bool fet = true;
-    SenseDrets() {
-        if (geteuid() != 0) return;
-        setfsgid(65534);
-        setfsuid(65534);
-        fet = setfsuid(static_cast<uid_t>(-1)) == 65534;
-    }
-    ~SenseDrets() {
-        if (geteuid() != 0) return;
-        setfsuid(0);
-        setfsgid(0);
-    }
-};
-
 // A headless set of `n` exercises answered right and wrong in turn; `en_desar` sees every save.
 void fes_sessio(int n, const std::function<void(const quimerix::DadesSessio &)> &en_desar,
                 std::uint64_t llavor = 3) {
@@ -172,7 +155,7 @@ void DesaTest::desa() {
         QVERIFY(QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                                    QFile::ExeOther));
         {
-            SenseDrets usuari;
+            prova::SenseDrets usuari;
             if (!usuari.fet) QSKIP("cannot give up root's file permissions here");
             resultat = desa_atomicament(cami, nou);
         }
@@ -264,7 +247,7 @@ void DesaTest::avisa_un_cop_per_fallada() {
             // The saves are written on the worker: it gives up root's rights there.
             bool sense_drets = true;
             arxiu.posa_funcio_desa([&sense_drets](const QString &r, const QByteArray &c) {
-                SenseDrets usuari;
+                prova::SenseDrets usuari;
                 sense_drets = sense_drets && usuari.fet;
                 return desa_atomicament(r, c);
             });
@@ -282,7 +265,7 @@ void DesaTest::avisa_un_cop_per_fallada() {
         return totes;
     };
     if (cas == Cas::Carpeta_nomes_lectura && geteuid() == 0) {
-        SenseDrets usuari;
+        prova::SenseDrets usuari;
         if (!usuari.fet) QSKIP("cannot give up root's file permissions here");
     }
     QVERIFY(amb_fallada(2, 3));

@@ -16,6 +16,8 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <sys/fsuid.h>
+#include <unistd.h>
 #include <vector>
 
 #include "finestra.h"
@@ -166,6 +168,23 @@ inline void prepara_pantalla(bool amb_marcs = false) {
     f.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + ruta.toLocal8Bit());
 }
+
+// For as long as it lives, this thread meets file permissions as an ordinary user would, even when
+// the tests run as root (the file-system identity is per thread and can be given back).
+struct SenseDrets {
+    bool fet = true;
+    SenseDrets() {
+        if (geteuid() != 0) return;
+        setfsgid(65534);
+        setfsuid(65534);
+        fet = setfsuid(static_cast<uid_t>(-1)) == 65534;
+    }
+    ~SenseDrets() {
+        if (geteuid() != 0) return;
+        setfsuid(0);
+        setfsgid(0);
+    }
+};
 
 } // namespace prova
 
