@@ -12,10 +12,11 @@ struct Ordre {
     Accio accio = Accio::Obre;
     std::string fitxer; // Obre: the session file given, or empty
     std::string error;  // Error: what was wrong, in Catalan
+    std::string examen; // Obre: the exam code given with --examen, or empty
 };
 
 // `arguments` without the program's name. Help and version win wherever they stand; "--" ends
-// the options.
+// the options. An exam code given with --examen is read here: a bad one is an error.
 Ordre llegeix_ordre(const std::vector<std::string> &arguments);
 
 // The texts printed for --help and --version.

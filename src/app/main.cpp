@@ -15,6 +15,7 @@
 #include "linia_ordres.h"
 #include "missatges.h"
 #include "obre_arxiu.h"
+#include "panell_opcions.h"
 #include "sense_pantalla.h"
 #include "traduccio.h"
 
@@ -70,6 +71,7 @@ int main(int argc, char **argv) {
     quimerix::FontRellotge font;
     quimerix::ui::frmQUIMERIX finestra(font, missatges);
     missatges.posa_pare(&finestra);
+    if (!ordre.examen.empty()) finestra.opcions().posa_codi_examen(QString::fromStdString(ordre.examen));
     finestra.show();
     // A session file named on the command line (a double click in a file manager): its report,
     // once the window is up. Afterwards the window is idle, ready for a set.

@@ -9,6 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
 #include <QPrinter>
 #include <QSaveFile>
 #include <algorithm>
@@ -41,6 +42,7 @@ struct Tros {
     bool negreta = false, subratllat = false;
     Color color = Color::Negre;
     QString text;
+    double barra = -1; // a chart's bar filled to this share (0 to 1); -1 for text
 };
 
 struct Linia {
@@ -96,6 +98,9 @@ class Composicio {
                 pagines_.emplace_back();
                 y_ = 0;
                 break;
+            case Tipus_operacio::Barra:
+                afegeix_barra(op.valor, op.proporcio, op.color);
+                break;
             }
         }
         tanca_linia(false);
@@ -110,6 +115,17 @@ class Composicio {
         if (text.isEmpty()) return;
         const QFontMetricsF &fm = m_.de(mida_, negreta_);
         Tros t{x_, fm.horizontalAdvance(text), mida_, negreta_, subratllat_, color_, text};
+        x_ += t.amplada;
+        amplada_ = std::max(amplada_, x_);
+        oberta_.trossos.push_back(std::move(t));
+    }
+
+    void afegeix_barra(int caracters, double proporcio, Color color) {
+        if (caracters <= 0) return;
+        const QFontMetricsF &fm = m_.de(mida_, negreta_);
+        Tros t{
+            x_,       fm.horizontalAdvance(QLatin1Char('0')) * caracters, mida_, negreta_, false, color, {},
+            proporcio};
         x_ += t.amplada;
         amplada_ = std::max(amplada_, x_);
         oberta_.trossos.push_back(std::move(t));
@@ -153,6 +169,17 @@ void pinta_pagina(QPainter &p, const std::vector<Linia> &linies, double escala) 
             if (it == fonts.end()) it = fonts.emplace(clau, font_de(t.mida * escala, t.negreta)).first;
             p.setFont(it->second);
             const QColor c = color_qt(t.color);
+            if (t.barra >= 0) {
+                // The bar stands on the baseline, as tall as a capital letter; its frame shows the
+                // whole scale, the fill the share.
+                const QFontMetricsF fm(it->second, p.device());
+                const double alt = fm.capHeight() > 0 ? fm.capHeight() : fm.ascent() * 0.7;
+                const QRectF marc(t.x * escala, l.base * escala - alt, t.amplada * escala, alt);
+                p.fillRect(QRectF(marc.topLeft(), QSizeF(marc.width() * t.barra, marc.height())), c);
+                p.setPen(QPen(QColor(128, 128, 128), std::max(fm.lineWidth() * 0.5, 1.0)));
+                p.drawRect(marc);
+                continue;
+            }
             p.setPen(c);
             const QPointF on(t.x * escala, l.base * escala);
             p.drawText(on, t.text);

@@ -18,8 +18,8 @@ using namespace eines;
 namespace {
 
 // Every subcommand, in the order of the help.
-const Ordre *const ordres[] = {&ordre_cataleg, &ordre_corregeix, &ordre_llegeix, &ordre_informe,
-                               &ordre_resum};
+const Ordre *const ordres[] = {&ordre_cataleg, &ordre_corregeix,   &ordre_llegeix,      &ordre_informe,
+                               &ordre_resum,   &ordre_examen_crea, &ordre_examen_llista};
 
 std::string ajuda_eina() {
     std::string text = "Ús: quimerix-eines ORDRE [OPCIONS]\n"
@@ -54,8 +54,16 @@ int executa_eina(const std::vector<std::string> &args) {
         std::cout << "quimerix-eines " QUIMERIX_VERSIO "\n";
         return 0;
     }
-    for (const Ordre *o : ordres)
+    // Orders of two words ("examen crea"): the second word is part of the name.
+    const std::string dues = args.size() > 1 ? primer + " " + args[1] : std::string();
+    for (const Ordre *o : ordres) {
         if (o->nom == primer) return executa(*o, std::vector<std::string>(args.begin() + 1, args.end()));
+        if (o->nom == dues) return executa(*o, std::vector<std::string>(args.begin() + 2, args.end()));
+    }
+    if (primer == "examen")
+        return error_eina(args.size() > 1
+                              ? "ordre d'examen desconeguda: " + visible(args[1]) + " (crea o llista)"
+                              : "falta l'ordre d'examen: crea o llista");
     return error_eina("ordre desconeguda: " + visible(primer));
 }
 

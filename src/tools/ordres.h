@@ -6,10 +6,12 @@
 
 namespace eines {
 
-extern const Ordre ordre_cataleg;   // cataleg [--json]
-extern const Ordre ordre_corregeix; // corregeix --esperat NOM --resposta TEXT [--assistent]
-extern const Ordre ordre_llegeix;   // llegeix FITXER.qxs
-extern const Ordre ordre_informe;   // informe FITXER.qxs --pdf SORTIDA.pdf
-extern const Ordre ordre_resum;     // resum FITXER.qxs… [--csv SORTIDA.csv] [--pdf SORTIDA.pdf]
+extern const Ordre ordre_cataleg;       // cataleg [--json]
+extern const Ordre ordre_corregeix;     // corregeix --esperat NOM --resposta TEXT [--assistent]
+extern const Ordre ordre_llegeix;       // llegeix FITXER.qxs
+extern const Ordre ordre_informe;       // informe FITXER.qxs --pdf SORTIDA.pdf
+extern const Ordre ordre_resum;         // resum FITXER.qxs… [--csv SORTIDA.csv] [--pdf SORTIDA.pdf]
+extern const Ordre ordre_examen_crea;   // examen crea --families LLISTA --tasca TASCA --exercicis N …
+extern const Ordre ordre_examen_llista; // examen llista CODI [--pdf FITXER.pdf]
 
 } // namespace eines

@@ -1,17 +1,23 @@
 // quimerix-eines resum: the teacher's summary of a class's session files.
 
+#include <QCollator>
+#include <QLocale>
+#include <QString>
 #include <iostream>
 #include <optional>
 #include <variant>
 
 #include "fitxers.h"
+#include "full_calcul.h"
 #include "ordres.h"
 #include "pintor.h"
 #include "records/arxiu_sessio.h"
+#include "records/codi_examen.h"
 #include "records/impressio.h"
 #include "records/resum.h"
 #include "records/sortida.h"
 #include "sense_pantalla.h"
+#include "session/examen.h"
 #include "text.h"
 
 using namespace quimerix;
@@ -49,14 +55,35 @@ std::optional<Desti> desti(const std::string &cami) {
     return std::get<Desti>(std::move(d));
 }
 
+// Names in the order of a Catalan reader: accents and case second to the letters, l·l as ll.
+void ordena_en_catala(Resum &r) {
+    QCollator catala(QLocale(QLocale::Catalan, QLocale::Spain));
+    catala.setCaseSensitivity(Qt::CaseInsensitive);
+    catala.setNumericMode(true);
+    ordena_files(r, [&catala](const std::string &a, const std::string &b) {
+        return catala.compare(QString::fromStdString(a), QString::fromStdString(b));
+    });
+}
+
 int resum(const eines::Arguments &args) {
-    const auto csv = args.valor("--csv"), pdf = args.valor("--pdf");
+    const auto csv = args.valor("--csv"), pdf = args.valor("--pdf"), xlsx = args.valor("--xlsx");
+    if (xlsx && *xlsx == eines::Sortida_estandard)
+        return eines::error_us(eines::ordre_resum,
+                               "el full de càlcul no es pot escriure a la sortida estàndard («-»)");
+    std::optional<std::vector<Exercici_examen>> examen;
+    if (const auto codi = args.valor("--examen")) {
+        const auto lectura = llegeix_codi_examen(*codi);
+        if (const auto *motiu = std::get_if<std::string>(&lectura))
+            return eines::error_us(eines::ordre_resum, *motiu);
+        examen = exercicis_examen(std::get<Examen>(lectura));
+    }
     if (pdf && *pdf == eines::Sortida_estandard)
         return eines::error_us(eines::ordre_resum, "el PDF no es pot escriure a la sortida estàndard («-»)");
     const bool csv_estandard = csv && *csv == eines::Sortida_estandard;
-    std::optional<Desti> desti_csv, desti_pdf;
+    std::optional<Desti> desti_csv, desti_pdf, desti_xlsx;
     if (csv && !csv_estandard && !(desti_csv = desti(*csv))) return 1;
     if (pdf && !(desti_pdf = desti(*pdf))) return 1;
+    if (xlsx && !(desti_xlsx = desti(*xlsx))) return 1;
 
     std::vector<Sessio_llegida> sessions;
     for (const std::string &cami : args.posicionals()) {
@@ -67,11 +94,20 @@ int resum(const eines::Arguments &args) {
                       << "» és il·legible: " << Missatge_error_arxiu << ".\n";
         sessions.push_back(std::move(s));
     }
-    const Resum r = resumeix(sessions);
+    Es_de_l_examen de_l_examen;
+    if (examen) de_l_examen = [&examen](const DadesSessio &d) { return es_de_l_examen(d, *examen); };
+    Resum r = resumeix(sessions, de_l_examen);
+    ordena_en_catala(r);
 
     // Every output made in memory first, then written all together or not at all.
     std::vector<eines::Escriptura> escriptures;
     if (desti_csv) escriptures.push_back({*csv, *desti_csv, csv_resum(r)});
+    if (desti_xlsx) {
+        std::string motiu;
+        auto llibre = eines::llibre_xlsx(fulls_resum(r), motiu);
+        if (!llibre) return error_escriptura(*xlsx, motiu);
+        escriptures.push_back({*xlsx, *desti_xlsx, std::move(*llibre)});
+    }
     if (desti_pdf) {
         const impressio::AplicacioSensePantalla aplicacio;
         const auto document = impressio::pdf(document_resum(visible(r)));
@@ -88,7 +124,7 @@ int resum(const eines::Arguments &args) {
     }
     if (csv_estandard)
         std::cout << csv_resum(r);
-    else if (!csv && !pdf)
+    else if (!csv && !pdf && !xlsx)
         std::cout << taula_resum(visible(r));
     return r.illegibles > 0 ? 1 : 0;
 }
@@ -100,7 +136,11 @@ const eines::Ordre eines::ordre_resum{
     .descripcio = "resumeix els arxius de sessió d'una classe",
     .opcions = {eines::opcional("--csv", "SORTIDA.csv",
                                 "desa el resum en CSV (UTF-8); «-», a la sortida estàndard"),
-                eines::opcional("--pdf", "SORTIDA.pdf", "desa el resum imprès en PDF (apaïsat)")},
+                eines::opcional("--pdf", "SORTIDA.pdf", "desa el resum imprès en PDF (apaïsat)"),
+                eines::opcional("--xlsx", "SORTIDA.xlsx",
+                                "desa el resum en un full de càlcul (fulls Classe, Famílies i Més errors)"),
+                eines::opcional("--examen", "CODI",
+                                "marca els arxius que no són de l'examen i els deixa fora de les xifres")},
     .posicionals = {.nom = "FITXER.qxs", .minim = 1, .maxim = static_cast<std::size_t>(-1)},
     .executa = resum,
 };

@@ -7,10 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <variant>
 
 #include "controls.h"
 #include "disposicio_qt.h"
 #include "records/arxiu_sessio.h"
+#include "records/codi_examen.h"
 #include "session/data.h"
 #include "session/vista.h"
 
@@ -130,18 +132,26 @@ void PanellOpcions::construeix_xifres(const Controls &c) {
     for (QLabel *l : {Label50, Label49})
         l->setWordWrap(true);
 
-    Label41 = c.etiqueta("Label41", QStringLiteral("Nom i cognoms:"), px(314, 396, 100, 20));
+    Label41 = c.etiqueta("Label41", QStringLiteral("Nom i cognoms:"), px(314, 384, 100, 20));
     Text10 = new QLineEdit(c.superficie());
     Text10->setObjectName(QStringLiteral("Text10"));
     Text10->setMaxLength(static_cast<int>(Maxim_nom_alumne));
     sense_controls(Text10);
-    c.disposicio_finestra().registra(Text10, disposicio::Tipus::Ordinari, px(414, 394, 272, 24));
-    Label88 = c.etiqueta("Label88", QStringLiteral("Data:"), px(314, 426, 100, 20));
+    c.disposicio_finestra().registra(Text10, disposicio::Tipus::Ordinari, px(414, 382, 272, 24));
+    Label88 = c.etiqueta("Label88", QStringLiteral("Data:"), px(314, 412, 100, 20));
     Text14 = new QLineEdit(data_avui(), c.superficie());
     Text14->setObjectName(QStringLiteral("Text14"));
     Text14->setMaxLength(static_cast<int>(Maxim_data));
     sense_controls(Text14);
-    c.disposicio_finestra().registra(Text14, disposicio::Tipus::Ordinari, px(414, 424, 100, 24));
+    c.disposicio_finestra().registra(Text14, disposicio::Tipus::Ordinari, px(414, 410, 100, 24));
+    Label94 = c.etiqueta("Label94", QStringLiteral("Codi d'examen:"), px(314, 440, 100, 20));
+    txtExamen = new QLineEdit(c.superficie());
+    txtExamen->setObjectName(QStringLiteral("txtExamen"));
+    txtExamen->setMaxLength(32);
+    txtExamen->setToolTip(QStringLiteral("Escriu-hi el codi que t'ha donat el professor i prem Retorn: "
+                                         "tota la classe tindrà els mateixos exercicis"));
+    sense_controls(txtExamen);
+    c.disposicio_finestra().registra(txtExamen, disposicio::Tipus::Ordinari, px(414, 438, 150, 24));
     cmdComencar = c.boto("cmdComençar", QStringLiteral("D'acord"), QString(), px(576, 470, 110, 32));
 
     Label87 = c.etiqueta("Label87", QString(), px(152, 130, 540, 30));
@@ -190,6 +200,38 @@ void PanellOpcions::connecta() {
     });
     QObject::connect(Text14, &QLineEdit::textEdited, Text14,
                      [this](const QString &text) { data_canviada(text); });
+    // Return, or leaving the box, confirms the code; a text already in force is not read again.
+    QObject::connect(txtExamen, &QLineEdit::editingFinished, txtExamen, [this] {
+        if (txtExamen->text() != codi_vigent()) posa_codi_examen(txtExamen->text());
+    });
+}
+
+QString PanellOpcions::codi_vigent() const {
+    const auto &examen = sessio_.examen();
+    if (!examen) return QString();
+    return QString::fromStdString(escriu_codi_examen(*examen).value_or(""));
+}
+
+bool PanellOpcions::posa_codi_examen(const QString &codi) {
+    if (sessio_.estat() != Estat::Inactiu) return false;
+    if (codi.trimmed().isEmpty()) {
+        sessio_.treu_examen();
+        txtExamen->clear();
+        refresca_();
+        return true;
+    }
+    const auto lectura = llegeix_codi_examen(codi.toStdString());
+    if (const auto *motiu = std::get_if<std::string>(&lectura)) {
+        // The box goes back to the code in force before the message takes the focus away.
+        txtExamen->setText(codi_vigent());
+        missatges_.avisa(Titol_atencio, *motiu, Icona::Exclamacio);
+        refresca_();
+        return false;
+    }
+    sessio_.posa_examen(std::get<Examen>(lectura));
+    txtExamen->setText(codi_vigent());
+    refresca_();
+    return true;
 }
 
 namespace {
@@ -233,7 +275,7 @@ void PanellOpcions::congela() {
 void PanellOpcions::mostra(const Sessio &s) {
     const Vista_opcions v = vista_opcions(s);
     const Opcions &o = s.opcions();
-    if (!v.editables && !congelat_) congela();
+    if (v.recompte && !congelat_) congela();
 
     QCheckBox *families[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
     for (int i = 0; i < 7; ++i)
@@ -258,8 +300,11 @@ void PanellOpcions::mostra(const Sessio &s) {
     Label47->setText(QString::number(s.Nombre_combinacions()));
     Label44->setText(qs(s.Temps_Estimat()));
     for (QWidget *w : std::initializer_list<QWidget *>{Label84, Command1, Label45, Command2, Label50, Label47,
-                                                       Label41, Text10, Label88, Text14})
+                                                       Label41, Text10, Label88, Text14, Label94, txtExamen})
         w->setVisible(v.nombre);
+    // An exam's figures are the code's.
+    for (QWidget *w : std::initializer_list<QWidget *>{Command1, Command2, Command3, Command4})
+        w->setEnabled(v.editables);
     for (QWidget *w :
          std::initializer_list<QWidget *>{Label93, Command4, Label46, Command3, Label49, Label44})
         w->setVisible(v.temps);

@@ -29,6 +29,10 @@ class PanellOpcions {
     PanellOpcions(const Controls &c, Sessio &sessio, Missatges &missatges, std::function<void()> refresca);
 
     void mostra(const Sessio &s);
+    // Takes an exam code as if typed in the box and confirmed: a valid one sets the options and
+    // the draw, an empty one goes back to a free set, a bad one is refused with a message and
+    // changes nothing. True when the code was taken.
+    bool posa_codi_examen(const QString &codi);
     // Today's date as the date box shows it.
     static QString data_avui();
 
@@ -43,6 +47,9 @@ class PanellOpcions {
     QLabel *Label84, *Label45, *Label93, *Label46, *Label50, *Label47, *Label49, *Label44;
     QLabel *Label41, *Label88;
     QLineEdit *Text10, *Text14;
+    // "Codi d'examen": a valid code sets the options from it and freezes them; empty, a free set.
+    QLabel *Label94;
+    QLineEdit *txtExamen;
     QPushButton *cmdComencar;
     // The prompt above the options, and the warning when no family is ticked.
     QLabel *Label87, *Label48;
@@ -53,6 +60,8 @@ class PanellOpcions {
     void connecta();
     void congela();
     void data_canviada(const QString &text);
+    // The code in force as the box shows it; empty for a free set.
+    QString codi_vigent() const;
 
     Sessio &sessio_;
     Missatges &missatges_;

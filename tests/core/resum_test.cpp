@@ -12,6 +12,7 @@
 #include "records/registre.h"
 #include "records/resum.h"
 #include "sessions_prova.h"
+#include "text/utf8.h"
 
 using namespace quimerix;
 using namespace prova;
@@ -116,8 +117,12 @@ TEST(Resum, TresAlumnesUnQueNoQuadraIUnIllegible) {
 
     EXPECT_EQ(r.alumnes, 4);
     EXPECT_EQ(r.illegibles, 1);
-    EXPECT_EQ(r.alumnes_amb_nota, 4);
-    EXPECT_EQ(r.nota_mitjana, 677); // (875 + 333 + 1000 + 500) / 4 = 677
+    // The mean leaves out the files that do not add up and the one that cannot be read.
+    EXPECT_EQ(r.alumnes_amb_nota, 2);
+    EXPECT_EQ(r.nota_mitjana, 604); // (875 + 333) / 2 = 604
+    EXPECT_EQ(r.fora_mitjana, 3);
+    EXPECT_EQ(text_resum(r).xifres,
+              "Alumnes: 4    Arxius il·legibles: 1    Nota mitjana: 6'04 (en deixa fora 3 arxius)");
     // MX 2/5, OM 3/4, OH 3/3, OX 2/2, HXO 1/1; the untouched families follow in counter order.
     std::vector<std::string> ordre;
     for (const Quota_familia &q : r.families)
@@ -139,6 +144,66 @@ TEST(Resum, TresAlumnesUnQueNoQuadraIUnIllegible) {
         "bernat.qxs,Bernat,08/12/2026,3,1,33,3.33,correcte,0,1,1,1,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0\r\n"
         "carla.qxs,Carla,09/12/2026,2,2,100,10,no quadra,1,1,0,0,0,0,0,0,0,0,0,0,0,0,1,1,0,0,0,0\r\n"
         "didac.qxs,Dídac,09/12/2026,2,1,50,5,no quadra,0,0,0,0,0,0,0,0,0,0,1,2,0,0,0,0,0,0,0,0\r\n");
+}
+
+// With an exam, a file that is not the exam's is marked and counts for no class figure.
+TEST(Resum, ArxiusQueNoSonDeLExamen) {
+    const DadesSessio de_l_examen = sessio("Anna", "1/1/2026", {{"NaCl", 1, true}, {"CO", 2, false}});
+    const DadesSessio altre = sessio("Bernat", "1/1/2026", {{"Fe2O3", 1, false}});
+    DadesSessio no_quadra = de_l_examen;
+    no_quadra.encerts = {};
+    const auto es_de_l_examen = [&](const DadesSessio &d) { return d.registres == de_l_examen.registres; };
+    const Resum r =
+        resumeix({{"a.qxs", de_l_examen}, {"b.qxs", altre}, {"c.qxs", no_quadra}, {"d.qxs", std::nullopt}},
+                 es_de_l_examen);
+    std::vector<Estat_fila> estats;
+    for (const Fila_resum &f : r.files)
+        estats.push_back(f.estat);
+    EXPECT_EQ(estats, (std::vector<Estat_fila>{Estat_fila::Correcte, Estat_fila::No_examen,
+                                               Estat_fila::No_quadra, Estat_fila::Illegible}));
+    EXPECT_EQ(r.alumnes, 2);
+    EXPECT_EQ(r.fora_examen, 1);
+    EXPECT_EQ(r.fora_mitjana, 3);
+    EXPECT_EQ(r.alumnes_amb_nota, 1);
+    EXPECT_EQ(r.nota_mitjana, 500);
+    // Bernat's iron oxide is not among the class's mistakes, nor among its oxides.
+    EXPECT_EQ(r.mes_fallats, (std::vector<Compost_fallat>{{"Monòxid de carboni", "CO", 2}}));
+    for (const Quota_familia &q : r.families)
+        if (Codis_exercici[q.familia] == std::string("OM")) {
+            EXPECT_EQ(q.total, 0);
+        }
+    EXPECT_EQ(text_resum(r).xifres,
+              "Alumnes: 2    Arxius il·legibles: 1    No són de l'examen: 1    Nota mitjana: "
+              "5 (en deixa fora 3 arxius)");
+    EXPECT_NE(csv_resum(r).find("\r\nb.qxs,Bernat,1/1/2026,1,0,0,0,no és de l'examen,"), std::string::npos);
+    // Without an exam every file read is the class's.
+    EXPECT_EQ(resumeix({{"a.qxs", de_l_examen}, {"b.qxs", altre}}).alumnes, 2);
+}
+
+TEST(Resum, FilesPerNomIData) {
+    // Names compared by bytes here (the tool compares them in Catalan); then the date, read as a date.
+    const auto fila = [](std::string arxiu, std::string nom, std::string data) {
+        Fila_resum f;
+        f.arxiu = std::move(arxiu);
+        f.nom = std::move(nom);
+        f.data = std::move(data);
+        return f;
+    };
+    Resum r;
+    r.files = {fila("1", "Bet", "10/1/2026"),
+               fila("2", "", ""),
+               fila("3", "Anna", "9/2/2026"),
+               fila("4", "Bet", "9/1/26"),
+               fila("5", "Anna", "ahir"),
+               fila("6", "Anna", "10/01/2026"),
+               fila("7", "", ""),
+               fila("8", "Anna", "abans"),
+               fila("9", "Bet", "10/1/2026")};
+    ordena_files(r, [](const std::string &a, const std::string &b) { return a.compare(b); });
+    std::string ordre;
+    for (const Fila_resum &f : r.files)
+        ordre += f.arxiu;
+    EXPECT_EQ(ordre, "638541927");
 }
 
 TEST(Resum, FamiliesDeLaMesFluixaALaMesForta) {
@@ -190,9 +255,9 @@ TEST(Resum, EmpatsDelsMesFallatsPerCompostINomesDeu) {
 TEST(Resum, PaginesDelResumImpres) {
     const struct {
         int alumnes;
-        int pagines;
-        bool bloc_a_part; // the shares and the compounds on a page without the table
-    } casos[] = {{1, 1, false}, {13, 1, false}, {14, 2, true}, {30, 2, true}, {31, 2, false}, {60, 3, true}};
+        int pagines;      // the charts' page included
+        bool bloc_a_part; // the shares, the compounds and the legend on a page without the table
+    } casos[] = {{1, 2, false}, {8, 2, false}, {9, 3, true}, {30, 3, true}, {31, 3, false}, {60, 4, true}};
     for (const auto &c : casos) {
         std::vector<Sessio_llegida> sessions;
         for (int i = 0; i < c.alumnes; ++i)
@@ -203,10 +268,46 @@ TEST(Resum, PaginesDelResumImpres) {
         const std::string text = text_document(d);
         EXPECT_EQ(std::count(text.begin(), text.end(), '\f') + 1, c.pagines) << c.alumnes;
         const std::string darrera = text.substr(text.rfind('\f') + 1);
-        EXPECT_EQ(darrera.find("Arxiu ") == std::string::npos, c.bloc_a_part) << c.alumnes;
-        EXPECT_NE(darrera.find(Titol_fallats), std::string::npos) << c.alumnes;
+        const std::string text_blocs = text.substr(0, text.rfind('\f'));
+        const std::string blocs = text_blocs.substr(text_blocs.rfind('\f') + 1);
+        EXPECT_EQ(blocs.find("Arxiu ") == std::string::npos, c.bloc_a_part) << c.alumnes;
+        EXPECT_NE(blocs.find(Titol_fallats), std::string::npos) << c.alumnes;
+        EXPECT_NE(blocs.find("no quadra: els comptadors"), std::string::npos) << c.alumnes;
+        EXPECT_NE(darrera.find(Titol_grafic_families), std::string::npos) << c.alumnes;
+        EXPECT_NE(darrera.find(Titol_grafic_notes), std::string::npos) << c.alumnes;
         EXPECT_NE(darrera.find("pàgina " + std::to_string(c.pagines)), std::string::npos) << c.alumnes;
     }
+}
+
+// The charts' bars, 50 characters wide: the share of each family, and the files of each mark.
+TEST(Resum, GrafiquesDelResumImpres) {
+    const Resum r = resumeix({{"a.qxs", sessio("A", "1",
+                                               {{"NaCl", 1, true},
+                                                {"NaCl", 2, false},
+                                                {"KCl", 1, true},
+                                                {"CO", 1, false},
+                                                {"Fe2O3", 2, true}})},
+                              {"b.qxs", sessio("B", "1", {{"NaCl", 1, false}, {"CaO", 1, false}})},
+                              {"c.qxs", sessio("C", "1", {{"NaCl", 1, true}})}});
+    EXPECT_EQ(distribucio_notes(r), (std::array<int, 11>{1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1}));
+    const std::string text = text_document(document_resum(r));
+    const std::string grafics = text.substr(text.rfind('\f') + 1);
+    const std::string ple(50, '#'), buit(50, '.');
+    // The names are padded to the longest, "Compostos binaris no metall-no metall (XX)", and two spaces.
+    const auto familia = [](const std::string &nom) {
+        return "      " + nom + std::string(44 - longitud(nom), ' ');
+    };
+    for (const std::string &linia : {
+             familia("Òxids metàl·lics (OM)") + std::string(25, '#') + std::string(25, '.') + "  50 %  (1/2)",
+             familia("Sals binàries (MX)") + std::string(30, '#') + std::string(20, '.') + "  60 %  (3/5)",
+             familia("Òxids no metàl·lics (OX)") + buit + "  0 %  (0/1)",
+             familia("Hidrurs metàl·lics (HM)") + "sense exercicis",
+             std::string("         0  ") + ple + "  1 arxiu",
+             std::string("         5  ") + buit + "  0 arxius",
+             std::string("         6  ") + ple + "  1 arxiu",
+             std::string("        10  ") + ple + "  1 arxiu",
+         })
+        EXPECT_NE(grafics.find(linia + "\n"), std::string::npos) << linia << "\n" << grafics;
 }
 
 TEST(Resum, ResumImpresEnVermellElsArxiusQueNoQuadrenOIllegibles) {

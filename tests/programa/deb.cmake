@@ -15,7 +15,9 @@ foreach(camp
     # Computed from the binaries: the C library and Qt's, with their minimum versions.
     "Depends: [^\n]*libc6 \\(>= [^\n]*libqt6widgets6 \\(>= [^\n]*"
     # Qt's Catalan texts for its own dialogs.
-    "Depends: [^\n]*qt6-translations-l10n[^\n]*")
+    "Depends: [^\n]*qt6-translations-l10n[^\n]*"
+    # The class summary's spreadsheet: quimerix-eines links libxlsxwriter.
+    "Depends: [^\n]*libxlsxwriter[0-9]+[^\n]*")
   if(NOT control MATCHES "(^|\n)${camp}(\n|$)")
     message(FATAL_ERROR "al control li falta «${camp}»:\n${control}")
   endif()

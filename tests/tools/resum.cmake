@@ -27,7 +27,7 @@ endif()
 execute_process(COMMAND ${EINES} resum anna.qxs bernat.qxs carla.qxs didac.qxs trencat.qxs
   WORKING_DIRECTORY ${carpeta} OUTPUT_VARIABLE taula ERROR_QUIET RESULT_VARIABLE codi)
 foreach(linia
-    "Alumnes: 4    Arxius il·legibles: 1    Nota mitjana: 6'77"
+    "Alumnes: 4    Arxius il·legibles: 1    Nota mitjana: 6'04 (en deixa fora 3 arxius)"
     "anna.qxs     Puig, Anna   08/12/2026          8        7   88  8'75  2/2  1/1   -   -    -  1/2   -  2/2  1/1    -  correcte"
     "trencat.qxs                                                                                                         il·legible"
     "  Sals binàries                          MX   2/5   40 %"
@@ -78,15 +78,15 @@ if(NOT codi EQUAL 1 OR NOT sortida STREQUAL "" OR NOT EXISTS ${carpeta}/classe.p
   message(FATAL_ERROR "resum --pdf: codi ${codi}\n${sortida}")
 endif()
 execute_process(COMMAND ${PDFINFO} ${carpeta}/classe.pdf OUTPUT_VARIABLE info)
-if(NOT info MATCHES "Pages: +1\n" OR NOT info MATCHES "Page size: +842(\\.[0-9]+)? x 595")
-  message(FATAL_ERROR "el PDF hauria de tenir una pàgina A4 apaïsada:\n${info}")
+if(NOT info MATCHES "Pages: +2\n" OR NOT info MATCHES "Page size: +842(\\.[0-9]+)? x 595")
+  message(FATAL_ERROR "el PDF hauria de tenir dues pàgines A4 apaïsades (la taula i els gràfics):\n${info}")
 endif()
 execute_process(COMMAND ${PDFTOTEXT} -layout ${carpeta}/classe.pdf - OUTPUT_VARIABLE text)
 string(REPLACE "${carpeta}/" "" text "${text}")
 string(REGEX REPLACE " +" " " text "${text}")
 foreach(linia
     "Resum de la classe"
-    "Alumnes: 4 Arxius il·legibles: 1 Nota mitjana: 6'77"
+    "Alumnes: 4 Arxius il·legibles: 1 Nota mitjana: 6'04 (en deixa fora 3 arxius)"
     "Arxiu Nom Data Exercicis Encerts % Nota OM OX HM HX HXA MX XX OH HXO MHX Estat"
     "anna.qxs Puig, Anna 08/12/2026 8 7 88 8'75 2/2 1/1 - - - 1/2 - 2/2 1/1 - correcte"
     "didac.qxs Dídac Soler 09/12/2026 2 1 50 5 - - - - - 1/2 - - - - no quadra"
@@ -96,7 +96,14 @@ foreach(linia
     "Compostos binaris no metall-no metall XX -"
     "1. clorur de sodi NaCl 3 vegades"
     "2. Òxid de ferro (III) Fe2O3 2 vegades"
-    "pàgina 1")
+    "no quadra: els comptadors de l'arxiu no coincideixen amb els exercicis que té anotats"
+    "il·legible: l'arxiu no s'ha pogut llegir"
+    "pàgina 1"
+    "Percentatge d'encerts de la classe per família:"
+    "Sals binàries (MX)"
+    "40 % (2/5)"
+    "Distribució de les notes"
+    "pàgina 2")
   string(FIND "${text}" "${linia}" posicio)
   if(posicio EQUAL -1)
     message(FATAL_ERROR "falta al PDF: «${linia}»\n${text}")

@@ -23,14 +23,15 @@ def families(**quotes):
 
 def main(camí, carpeta):
     esperades = [
-        [f"{carpeta}/anna.qxs", "Puig, Anna", "08/12/2026", "8", "7", "88", "8.75", "correcte"]
-        + families(OM=(2, 2), OX=(1, 1), MX=(1, 2), OH=(2, 2), HXO=(1, 1)),
         [f"{carpeta}/bernat.qxs", "Bernat Sàez", "08/12/2026", "3", "1", "33", "3.33", "correcte"]
         + families(OM=(0, 1), OX=(1, 1), MX=(0, 1)),
         [f"{carpeta}/carla.qxs", "Carla Vidal", "09/12/2026", "2", "2", "100", "10", "no quadra"]
         + families(OM=(1, 1), OH=(1, 1)),
         [f"{carpeta}/didac.qxs", "Dídac Soler", "09/12/2026", "2", "1", "50", "5", "no quadra"]
         + families(MX=(1, 2)),
+        # Rows in Catalan order of the names as written ("Puig, Anna" after "Dídac"); unreadable last.
+        [f"{carpeta}/anna.qxs", "Puig, Anna", "08/12/2026", "8", "7", "88", "8.75", "correcte"]
+        + families(OM=(2, 2), OX=(1, 1), MX=(1, 2), OH=(2, 2), HXO=(1, 1)),
         [f"{carpeta}/trencat.qxs", "", "", "", "", "", "", "il·legible"] + [""] * 20,
     ]
     with open(camí, encoding="utf-8", newline="") as f:
@@ -85,7 +86,10 @@ def formules(eines, genera, carpeta):
         files = list(csv.reader(f))
     if len(files) != len(FORMULES) + 1:
         sys.exit(f"{len(files) - 1} files, se n'esperaven {len(FORMULES)}")
-    for (fitxer, nom, arxiu, cella_nom), fila in zip(FORMULES, files[1:]):
+    # Rows come in the order of the names; each is found by its file.
+    per_arxiu = {fila[0]: fila for fila in files[1:]}
+    for fitxer, nom, arxiu, cella_nom in FORMULES:
+        fila = per_arxiu.get(arxiu, [])
         # The figures stay numbers: 2 exercises, 1 right, 50 %, mark 5.
         esperada = [arxiu, cella_nom, "10/12/2026", "2", "1", "50", "5", "correcte"]
         if fila[:8] != esperada:

@@ -19,6 +19,8 @@ enum class Tipus_operacio : unsigned char {
     Text,       // UTF-8 text without line ends
     Fi_linia,   // back to the left margin, one line lower
     Nova_pagina,
+    Barra, // a bar `valor` characters of the current size wide, filled to `proporcio` (0 to 1) in
+           // `color`, on the line's baseline; text runs on after its whole width
 };
 
 struct Operacio {
@@ -26,6 +28,7 @@ struct Operacio {
     int valor = 0;
     Color color = Color::Negre;
     std::string text;
+    double proporcio = 0;
     bool operator==(const Operacio &) const = default;
 };
 
@@ -50,12 +53,18 @@ class Redactor_impressio {
             ops_.push_back({Tipus_operacio::Fi_linia, 0, Color::Negre, {}});
     }
     void nova_pagina() { ops_.push_back({Tipus_operacio::Nova_pagina, 0, Color::Negre, {}}); }
+    // A bar of a chart: `caracters` wide, filled to `proporcio` (clamped to 0..1).
+    void barra(double proporcio, int caracters, Color c) {
+        const double p = proporcio < 0 ? 0 : proporcio > 1 ? 1 : proporcio;
+        ops_.push_back({Tipus_operacio::Barra, caracters > 0 ? caracters : 0, c, {}, p});
+    }
 
   private:
     std::vector<Operacio> &ops_;
 };
 
-// The document's text alone: line ends as "\n", page breaks as "\f".
+// The document's text alone: line ends as "\n", page breaks as "\f", a bar as "#" for its filled
+// characters (rounded) and "." for the rest.
 std::string text_document(const Document_impressio &d);
 
 } // namespace quimerix

@@ -9,6 +9,7 @@
 #include "records/arxiu_sessio.h"
 #include "records/capcalera.h"
 #include "records/registre.h"
+#include "session/data.h"
 #include "text/utf8.h"
 
 namespace quimerix {
@@ -30,6 +31,8 @@ const char *text_estat(Estat_fila e) {
         return "correcte";
     case Estat_fila::No_quadra:
         return "no quadra";
+    case Estat_fila::No_examen:
+        return "no és de l'examen";
     case Estat_fila::Illegible:
         break;
     }
@@ -80,7 +83,8 @@ std::optional<Compost_fallat> compost_del_registre(const std::string &linia) {
 
 namespace {
 
-Fila_resum fila(const Sessio_llegida &s, std::map<std::pair<std::string, std::string>, int> &fallats) {
+Fila_resum fila(const Sessio_llegida &s, const Es_de_l_examen &de_l_examen,
+                std::map<std::pair<std::string, std::string>, int> &fallats) {
     Fila_resum f;
     f.arxiu = s.arxiu;
     if (!s.dades) {
@@ -98,6 +102,10 @@ Fila_resum fila(const Sessio_llegida &s, std::map<std::pair<std::string, std::st
     for (int k = 0; k < Nombre_codis; ++k) {
         f.encerts_familia[k] = d.encerts[k];
         f.total_familia[k] = d.encerts[k] + d.errors[k];
+    }
+    if (de_l_examen && !de_l_examen(d)) {
+        f.estat = Estat_fila::No_examen;
+        return f;
     }
     int correctes = 0;
     for (const std::string &r : d.registres) {
@@ -122,7 +130,7 @@ std::optional<DadesSessio> llegeix_per_resum(std::string_view bytes) {
     return std::nullopt;
 }
 
-Resum resumeix(const std::vector<Sessio_llegida> &sessions) {
+Resum resumeix(const std::vector<Sessio_llegida> &sessions, const Es_de_l_examen &de_l_examen) {
     Resum r;
     std::map<std::pair<std::string, std::string>, int> fallats;
     std::array<Quota_familia, Nombre_codis> quotes{};
@@ -130,14 +138,19 @@ Resum resumeix(const std::vector<Sessio_llegida> &sessions) {
     for (int k = 0; k < Nombre_codis; ++k)
         quotes[k].familia = k;
     for (const Sessio_llegida &s : sessions) {
-        r.files.push_back(fila(s, fallats));
+        r.files.push_back(fila(s, de_l_examen, fallats));
         const Fila_resum &f = r.files.back();
+        if (f.estat != Estat_fila::Correcte) ++r.fora_mitjana;
         if (f.estat == Estat_fila::Illegible) {
             ++r.illegibles;
             continue;
         }
+        if (f.estat == Estat_fila::No_examen) {
+            ++r.fora_examen;
+            continue;
+        }
         ++r.alumnes;
-        if (f.exercicis > 0) {
+        if (f.estat == Estat_fila::Correcte && f.exercicis > 0) {
             ++r.alumnes_amb_nota;
             suma_notes += f.nota;
         }
@@ -173,6 +186,26 @@ Resum resumeix(const std::vector<Sessio_llegida> &sessions) {
     for (std::size_t i = 0; i < n; ++i)
         r.mes_fallats.push_back(std::move(ordenats[i].second));
     return r;
+}
+
+std::array<int, 11> distribucio_notes(const Resum &r) {
+    std::array<int, 11> n{};
+    for (const Fila_resum &f : r.files)
+        if (f.estat == Estat_fila::Correcte && f.exercicis > 0) ++n[std::clamp((f.nota + 50) / 100, 0, 10)];
+    return n;
+}
+
+void ordena_files(Resum &r,
+                  const std::function<int(const std::string &, const std::string &)> &compara_noms) {
+    const auto data = [](const std::string &text) { return llegeix_data(text, 2000); };
+    std::stable_sort(r.files.begin(), r.files.end(), [&](const Fila_resum &a, const Fila_resum &b) {
+        if (a.nom.empty() || b.nom.empty()) return !a.nom.empty() && b.nom.empty();
+        if (const int c = compara_noms(a.nom, b.nom); c != 0) return c < 0;
+        const auto da = data(a.data), db = data(b.data);
+        if (da.has_value() != db.has_value()) return da.has_value();
+        if (da && *da != *db) return *da < *db;
+        return !da && a.data < b.data;
+    });
 }
 
 } // namespace quimerix

@@ -3,6 +3,7 @@
 // weakest first and the compounds most often answered wrong.
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +19,8 @@ struct Sessio_llegida {
     std::optional<DadesSessio> dades;
 };
 
-enum class Estat_fila { Correcte, No_quadra, Illegible };
-// "correcte", "no quadra", "il·legible".
+enum class Estat_fila { Correcte, No_quadra, Illegible, No_examen };
+// "correcte", "no quadra", "il·legible", "no és de l'examen".
 const char *text_estat(Estat_fila e);
 
 struct Fila_resum {
@@ -45,11 +46,13 @@ struct Compost_fallat {
 };
 
 struct Resum {
-    std::vector<Fila_resum> files; // in the order the files were given
-    int alumnes = 0;               // files read
+    std::vector<Fila_resum> files; // in the order the files were given, until ordena_files
+    int alumnes = 0;               // files read that belong to the class (of the exam, when one is given)
     int illegibles = 0;
-    int alumnes_amb_nota = 0;                // files read with at least one exercise
-    int nota_mitjana = 0;                    // hundredths, mean over alumnes_amb_nota
+    int fora_examen = 0;      // files read that are not the exam's: out of every class figure
+    int alumnes_amb_nota = 0; // files that add up, with at least one exercise
+    int nota_mitjana = 0;     // hundredths, mean over alumnes_amb_nota
+    int fora_mitjana = 0;     // files left out of the mean: no quadra, il·legible, no és de l'examen
     std::vector<Quota_familia> families;     // weakest first; families nobody practised last
     std::vector<Compost_fallat> mes_fallats; // at most ten, most missed first
 };
@@ -58,7 +61,18 @@ inline constexpr std::size_t Maxim_fallats = 10;
 // The family names of the summary, in counter order.
 extern const std::array<const char *, Nombre_codis> Noms_familia;
 
-Resum resumeix(const std::vector<Sessio_llegida> &sessions);
+// Whether a read set is one of the exam's; empty when the summary is of no exam.
+using Es_de_l_examen = std::function<bool(const DadesSessio &)>;
+
+// The class summary. A file that is not the exam's is marked and left out of the class figures;
+// the mean mark is taken over the files that add up.
+Resum resumeix(const std::vector<Sessio_llegida> &sessions, const Es_de_l_examen &de_l_examen = {});
+
+// Orders the rows by the student's name as `compara_noms` orders names (negative, 0, positive: the
+// language's order lives with the caller), then by date (day/month/year, earliest first; a date
+// that cannot be read after those that can, by text), then as given; rows without a name (files
+// that could not be read) last.
+void ordena_files(Resum &r, const std::function<int(const std::string &, const std::string &)> &compara_noms);
 
 // A session file's bytes read for the summary: as the program reads them back, except that
 // counters that do not add up to the records are kept (the row is then flagged). Nothing when
@@ -73,8 +87,15 @@ std::optional<Compost_fallat> compost_del_registre(const std::string &linia);
 inline constexpr const char *Titol_resum = "Resum de la classe";
 inline constexpr const char *Titol_families = "Encerts per família, de la més fluixa a la més forta:";
 inline constexpr const char *Titol_fallats = "Compostos més fallats:";
+inline constexpr const char *Titol_llegenda = "Estat dels arxius:";
+inline constexpr const char *Titol_grafic_families = "Percentatge d'encerts de la classe per família:";
+inline constexpr const char *Titol_grafic_notes =
+    "Distribució de les notes (arrodonides a l'enter; arxius que compten per a la nota mitjana):";
+// Files of the mean (that add up, with at least one exercise) by their mark rounded to 0..10.
+std::array<int, 11> distribucio_notes(const Resum &r);
 struct Text_resum {
-    std::string xifres;                // "Alumnes: 4    Arxius il·legibles: 1    Nota mitjana: 6'77"
+    std::string xifres;                // "Alumnes: 4    Arxius il·legibles: 1    Nota mitjana: 6'77 …"
+    std::vector<std::string> llegenda; // what "no quadra", "il·legible" and "no és de l'examen" mean
     std::vector<std::string> alumnes;  // column titles, then one aligned line per file
     std::vector<std::string> families; // one aligned line per family, weakest first
     std::vector<std::string> fallats;  // one aligned line per compound, or "cap"
@@ -82,14 +103,34 @@ struct Text_resum {
 Text_resum text_resum(const Resum &r);
 
 // The printed summary, landscape: pages of the class table (rows of files that do not add up or
-// cannot be read in red), then the family shares and the most-missed compounds, on the last
-// table page when they fit there.
+// cannot be read in red), then the family shares, the most-missed compounds and what each state
+// of a file means, on the last table page when they fit there; then a page of two charts: the
+// class's share per family and the distribution of the marks.
 inline constexpr std::size_t Files_resum_per_pagina = 30;
 inline constexpr std::size_t Linies_cos_resum = 40;  // lines below a page's heading
-inline constexpr std::size_t Linies_bloc_final = 26; // both blocks, their titles, gaps and footer
+inline constexpr std::size_t Linies_bloc_final = 31; // the three blocks, their titles, gaps and footer
 inline constexpr int Mida_resum = 9;                 // points
 struct Document_impressio;
 Document_impressio document_resum(const Resum &r);
+
+// The summary as a spreadsheet: sheets of typed cells, which the tool writes as an .xlsx file.
+struct Cella_full {
+    enum class Tipus { Buida, Text, Enter, Nota, Percentatge };
+    Tipus tipus = Tipus::Buida;
+    std::string text;  // Text: valid UTF-8 with no control character but tab and line feed
+    double nombre = 0; // Enter: a whole number; Nota: the mark (8.75, shown with two decimals);
+                       // Percentatge: a share from 0 to 1 (shown as a whole percentage)
+    bool operator==(const Cella_full &) const = default;
+};
+struct Full_resum {
+    std::string nom;                            // "Classe", "Famílies", "Més errors"
+    std::vector<std::string> capcalera;         // the column titles: bold, frozen, with a filter
+    std::vector<std::vector<Cella_full>> files; // the rows below them
+    std::vector<double> amplades;               // each column's width, in characters
+};
+// "Classe": one row per file with the CSV's columns; "Famílies": the class's right answers per
+// family, weakest first; "Més errors": the compounds most often answered wrong.
+std::vector<Full_resum> fulls_resum(const Resum &r);
 
 // The aligned table for a terminal, and the RFC 4180 CSV, both UTF-8.
 std::string taula_resum(const Resum &r);

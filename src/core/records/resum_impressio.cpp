@@ -3,6 +3,10 @@
 #include "records/impressio.h"
 #include "records/resum.h"
 
+#include <algorithm>
+
+#include "text/utf8.h"
+
 namespace quimerix {
 
 namespace {
@@ -33,11 +37,65 @@ class Impres {
         }
         bloc(Titol_families, t_.families);
         bloc(Titol_fallats, t_.fallats);
+        bloc(Titol_llegenda, t_.llegenda);
+        // The two pictures on a page of their own.
+        salt_de_pagina();
+        capcalera(false);
+        grafic_families();
+        grafic_notes();
         peu();
     }
 
   private:
     static constexpr const char *Marge = "    ";
+    static constexpr int Amplada_barra = 50; // characters of the widest bar
+
+    // The class's share of right answers per family, weakest first: one bar a family.
+    void grafic_families() {
+        w_.fi_linia();
+        w_.negreta(true);
+        w_.text(Marge + std::string(Titol_grafic_families));
+        w_.negreta(false);
+        w_.fi_linia(2);
+        std::size_t ample = 0;
+        for (const Quota_familia &q : r_.families)
+            ample = std::max(ample, longitud(nom_familia(q)));
+        for (const Quota_familia &q : r_.families) {
+            const std::string nom = nom_familia(q);
+            w_.text(Marge + std::string("  ") + nom + std::string(ample - longitud(nom) + 2, ' '));
+            if (q.total > 0) {
+                w_.barra(static_cast<double>(q.encerts) / q.total, Amplada_barra,
+                         color_de_quota(q.encerts, q.total));
+                w_.text("  " + std::to_string(percentatge(q.encerts, q.total)) + " %  (" +
+                        std::to_string(q.encerts) + "/" + std::to_string(q.total) + ")");
+            } else {
+                w_.text("sense exercicis");
+            }
+            w_.fi_linia();
+        }
+    }
+
+    // How many files have each mark, rounded to a whole number from 0 to 10.
+    void grafic_notes() {
+        const std::array<int, 11> n = distribucio_notes(r_);
+        const int maxim = *std::max_element(n.begin(), n.end());
+        w_.fi_linia();
+        w_.negreta(true);
+        w_.text(Marge + std::string(Titol_grafic_notes));
+        w_.negreta(false);
+        w_.fi_linia(2);
+        for (int nota = 0; nota <= 10; ++nota) {
+            const std::string etiqueta = std::to_string(nota);
+            w_.text(Marge + std::string("  ") + std::string(4 - etiqueta.size(), ' ') + etiqueta + "  ");
+            w_.barra(maxim > 0 ? static_cast<double>(n[nota]) / maxim : 0, Amplada_barra, Color::Blau);
+            w_.text("  " + std::to_string(n[nota]) + (n[nota] == 1 ? " arxiu" : " arxius"));
+            w_.fi_linia();
+        }
+    }
+
+    static std::string nom_familia(const Quota_familia &q) {
+        return std::string(Noms_familia[q.familia]) + " (" + Codis_exercici[q.familia] + ")";
+    }
 
     void capcalera(bool amb_taula) {
         w_.mida(12);

@@ -80,8 +80,17 @@ Text_resum text_resum(const Resum &r) {
     Text_resum t;
     t.xifres = "Alumnes: " + std::to_string(r.alumnes);
     if (r.illegibles > 0) t.xifres += "    Arxius il·legibles: " + std::to_string(r.illegibles);
+    if (r.fora_examen > 0) t.xifres += "    No són de l'examen: " + std::to_string(r.fora_examen);
     t.xifres +=
         "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? text_nota(r.nota_mitjana) : std::string("-"));
+    if (r.fora_mitjana > 0)
+        t.xifres += " (en deixa fora " + std::to_string(r.fora_mitjana) +
+                    (r.fora_mitjana == 1 ? " arxiu)" : " arxius)");
+    t.llegenda = {"no quadra: els comptadors de l'arxiu no coincideixen amb els exercicis que té "
+                  "anotats; no compta per a la nota mitjana.",
+                  "il·legible: l'arxiu no s'ha pogut llegir; no compta per a res.",
+                  "no és de l'examen: els exercicis de l'arxiu no són els de l'examen, en ordre; no "
+                  "compta per a cap xifra de la classe."};
     t.alumnes = taula_alumnes(r);
 
     std::vector<std::vector<std::string>> families;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "generation/font_llavor.h"
 #include "records/capcalera.h"
 #include "text/normalitza.h"
 #include "text/utf8.h"
@@ -26,11 +27,43 @@ std::string format_temps(long long segons) {
 }
 
 Sessio::Sessio(FontAleatoria &font, Missatges &missatges)
-    : taules_(Taules::carrega()), font_(font), missatges_(missatges),
+    : taules_(Taules::carrega()), font_programa_(font), font_(&font), missatges_(missatges),
       mode_actual_(tasca_de_digit(font.entre_1_i(2))),
       generador_(std::make_unique<Generador>(taules_, font)) {
     per_casella_ = compostos_per_casella(*generador_);
     recalcula_combinacions();
+}
+
+void Sessio::sorteja_inici(FontAleatoria &font) {
+    font_ = &font;
+    mode_actual_ = tasca_de_digit(font.entre_1_i(2));
+    generador_ = std::make_unique<Generador>(taules_, font);
+}
+
+// ---- The exam ----
+
+bool Sessio::posa_examen(const Examen &e) {
+    if (estat_ != Estat::Inactiu) return false;
+    examen_.reset();
+    font_examen_ = std::make_unique<FontLlavor>(e.llavor);
+    sorteja_inici(*font_examen_);
+    opcions_.families = e.families;
+    opcions_.tasca = static_cast<Opcio_tasca>(e.tasca);
+    opcions_.limit_temps = e.segons > 0;
+    if (e.segons > 0) opcions_.segons = std::clamp(e.segons, 1, Segons_maxim);
+    opcions_.assistent = e.assistent;
+    opcions_.consulta = e.consulta;
+    recalcula_combinacions();
+    posa_nombre_exercicis(e.exercicis);
+    examen_ = e;
+    return true;
+}
+
+void Sessio::treu_examen() {
+    if (estat_ != Estat::Inactiu || !examen_) return;
+    examen_.reset();
+    sorteja_inici(font_programa_);
+    font_examen_.reset();
 }
 
 // ---- Options ----
@@ -42,7 +75,7 @@ void Sessio::recalcula_combinacions() {
 }
 
 void Sessio::posa_familia(int casella, bool marcada) {
-    if (estat_ != Estat::Inactiu || casella < 0 || casella >= Nombre_caselles) return;
+    if (!opcions_editables() || casella < 0 || casella >= Nombre_caselles) return;
     if (opcions_.families[casella] == marcada) return;
     opcions_.families[casella] = marcada;
     recalcula_combinacions();
@@ -54,11 +87,11 @@ void Sessio::posa_familia(int casella, bool marcada) {
 }
 
 void Sessio::posa_tasca(Opcio_tasca tasca) {
-    if (estat_ == Estat::Inactiu) opcions_.tasca = tasca;
+    if (opcions_editables()) opcions_.tasca = tasca;
 }
 
 void Sessio::posa_nombre_exercicis(int n) {
-    if (estat_ != Estat::Inactiu) return;
+    if (!opcions_editables()) return;
     if (n >= nombre_combinacions_) n = nombre_combinacions_;
     opcions_.nombre_exercicis = std::max(n, 1);
 }
@@ -70,7 +103,7 @@ void Sessio::disminueix_exercicis() {
 }
 
 void Sessio::posa_segons(int s) {
-    if (estat_ == Estat::Inactiu) opcions_.segons = std::clamp(s, 1, Segons_maxim);
+    if (opcions_editables()) opcions_.segons = std::clamp(s, 1, Segons_maxim);
 }
 void Sessio::augmenta_temps() {
     posa_segons(opcions_.segons + 1);
@@ -80,13 +113,13 @@ void Sessio::disminueix_temps() {
 }
 
 void Sessio::posa_assistent(bool v) {
-    if (estat_ == Estat::Inactiu) opcions_.assistent = v;
+    if (opcions_editables()) opcions_.assistent = v;
 }
 void Sessio::posa_consulta(bool v) {
-    if (estat_ == Estat::Inactiu) opcions_.consulta = v;
+    if (opcions_editables()) opcions_.consulta = v;
 }
 void Sessio::posa_limit_temps(bool v) {
-    if (estat_ != Estat::Inactiu) return;
+    if (!opcions_editables()) return;
     opcions_.limit_temps = v;
     if (!v) crono_ = false;
 }
@@ -161,7 +194,7 @@ void Sessio::Seguent() {
     case Opcio_tasca::Alternat:
         break;
     case Opcio_tasca::Aleatori:
-        mode_actual_ = tasca_de_digit(font_.entre_1_i(2));
+        mode_actual_ = tasca_de_digit(font_->entre_1_i(2));
         break;
     }
     mode_exercici_ = mode_actual_;

@@ -14,6 +14,7 @@
 #include "generation/aleatori.h"
 #include "generation/exercici.h"
 #include "generation/sorteig.h"
+#include "records/codi_examen.h"
 #include "records/dades_sessio.h"
 #include "records/registre.h"
 #include "session/missatges.h"
@@ -90,6 +91,21 @@ class Sessio {
     std::string Temps_Estimat() const;
     // Label48 shown and the start button hidden: no family is ticked.
     bool cal_seleccionar_familia() const { return nombre_combinacions_ == 0; }
+    // The options take changes: no set has started and no exam has set them.
+    bool opcions_editables() const { return estat_ == Estat::Inactiu && !examen_; }
+
+    // ---- The exam (only before the start) ----
+
+    // Sets the options from the exam and freezes them, and draws the set from the exam's seed: the
+    // first task and the decks are drawn again, in the order of the start-up, from a source seeded
+    // with it, so that the same exam gives the same exercises, in the same order and tasks,
+    // everywhere. The number of exercises is clamped as the step buttons clamp it. False (nothing
+    // changed) once the set has started.
+    bool posa_examen(const Examen &e);
+    // Back to a free set: the options editable again, the first task and the decks drawn again
+    // from the program's own source.
+    void treu_examen();
+    const std::optional<Examen> &examen() const { return examen_; }
 
     // ---- Start ----
 
@@ -218,8 +234,15 @@ class Sessio {
     // Marks the pending answer, records it and counts it.
     void avalua_resposta();
 
+    // Draws the first task and shuffles the decks from `font`, in the order of the start-up.
+    void sorteja_inici(FontAleatoria &font);
+
     Taules taules_;
-    FontAleatoria &font_;
+    FontAleatoria &font_programa_;
+    // The source of the draw: the program's own, or the exam's.
+    FontAleatoria *font_;
+    std::unique_ptr<FontAleatoria> font_examen_;
+    std::optional<Examen> examen_;
     Missatges &missatges_;
     Tasca mode_actual_;
     std::unique_ptr<Generador> generador_;

@@ -45,7 +45,8 @@ Vista_opcions vista_opcions(const Sessio &s) {
     Vista_opcions v;
     const Estat e = s.estat();
     const bool inactiu = e == Estat::Inactiu;
-    v.editables = v.nombre = inactiu;
+    v.editables = s.opcions_editables();
+    v.nombre = inactiu;
     v.recompte = !inactiu;
     v.temps = inactiu && s.opcions().limit_temps;
     v.compte_enrere = !inactiu && s.opcions().limit_temps;

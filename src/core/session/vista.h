@@ -47,9 +47,9 @@ Vista_exercici vista_exercici(const Sessio &s);
 
 // The options area, and the figures and history that take its place once a set is under way.
 struct Vista_opcions {
-    bool editables = false;     // the options take changes (no set yet)
+    bool editables = false;     // the options take changes (no set yet, no exam code)
     bool recompte = false;      // the set's figures, the history and the options' frozen captions
-    bool nombre = false;        // the number of exercises and its buttons, the name and the date
+    bool nombre = false;        // the number of exercises and its buttons, the name, the date, the code
     bool temps = false;         // the seconds per answer and their buttons
     bool compte_enrere = false; // the countdown of the set under way
     bool avis_familia = false;  // "choose a family" in place of the start button
