@@ -91,7 +91,7 @@ int resum(const eines::Arguments &args) {
         if (const auto bytes = eines::llegeix_fitxer(cami)) s.dades = llegeix_per_resum(*bytes);
         if (!s.dades)
             std::cerr << "quimerix-eines resum: «" << eines::visible(cami)
-                      << "» és il·legible: " << Missatge_error_arxiu << ".\n";
+                      << "» és il·legible (no s'ha pogut obrir)\n";
         sessions.push_back(std::move(s));
     }
     Es_de_l_examen de_l_examen;

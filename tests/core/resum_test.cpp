@@ -122,7 +122,7 @@ TEST(Resum, TresAlumnesUnQueNoQuadraIUnIllegible) {
     EXPECT_EQ(r.nota_mitjana, 604); // (875 + 333) / 2 = 604
     EXPECT_EQ(r.fora_mitjana, 3);
     EXPECT_EQ(text_resum(r).xifres,
-              "Alumnes: 4    Arxius il·legibles: 1    Nota mitjana: 6'04 (en deixa fora 3 arxius)");
+              "Alumnes: 4    Arxius il·legibles: 1    Nota mitjana: 6,04 (en deixa fora 3 arxius)");
     // MX 2/5, OM 3/4, OH 3/3, OX 2/2, HXO 1/1; the untouched families follow in counter order.
     std::vector<std::string> ordre;
     for (const Quota_familia &q : r.families)

@@ -14,7 +14,7 @@ set(fitxers ${carpeta}/anna.qxs ${carpeta}/bernat.qxs ${carpeta}/carla.qxs ${car
 # One file unreadable: the rest are summarised and the status is 1.
 execute_process(COMMAND ${EINES} resum ${fitxers} --csv ${carpeta}/classe.csv
   OUTPUT_VARIABLE sortida ERROR_VARIABLE errors RESULT_VARIABLE codi)
-if(NOT codi EQUAL 1 OR NOT sortida STREQUAL "" OR NOT errors MATCHES "trencat.qxs» és il·legible")
+if(NOT codi EQUAL 1 OR NOT sortida STREQUAL "" OR NOT errors MATCHES "«[^\n]*trencat.qxs» és il·legible \\(no s'ha pogut obrir\\)\n$")
   message(FATAL_ERROR "resum --csv: codi ${codi}\n${sortida}\n${errors}")
 endif()
 execute_process(COMMAND ${PYTHON} ${CMAKE_CURRENT_LIST_DIR}/resum_csv.py ${carpeta}/classe.csv ${carpeta}
@@ -27,7 +27,7 @@ endif()
 execute_process(COMMAND ${EINES} resum anna.qxs bernat.qxs carla.qxs didac.qxs trencat.qxs
   WORKING_DIRECTORY ${carpeta} OUTPUT_VARIABLE taula ERROR_QUIET RESULT_VARIABLE codi)
 foreach(linia
-    "Alumnes: 4    Arxius il·legibles: 1    Nota mitjana: 6'04 (en deixa fora 3 arxius)"
+    "Alumnes: 4    Arxius il·legibles: 1    Nota mitjana: 6,04 (en deixa fora 3 arxius)"
     "anna.qxs     Puig, Anna   08/12/2026          8        7   88  8'75  2/2  1/1   -   -    -  1/2   -  2/2  1/1    -  correcte"
     "trencat.qxs                                                                                                         il·legible"
     "  Sals binàries                          MX   2/5   40 %"
@@ -86,12 +86,12 @@ string(REPLACE "${carpeta}/" "" text "${text}")
 string(REGEX REPLACE " +" " " text "${text}")
 foreach(linia
     "Resum de la classe"
-    "Alumnes: 4 Arxius il·legibles: 1 Nota mitjana: 6'04 (en deixa fora 3 arxius)"
+    "Alumnes: 4 Arxius il·legibles: 1 Nota mitjana: 6,04 (en deixa fora 3 arxius)"
     "Arxiu Nom Data Exercicis Encerts % Nota OM OX HM HX HXA MX XX OH HXO MHX Estat"
     "anna.qxs Puig, Anna 08/12/2026 8 7 88 8'75 2/2 1/1 - - - 1/2 - 2/2 1/1 - correcte"
     "didac.qxs Dídac Soler 09/12/2026 2 1 50 5 - - - - - 1/2 - - - - no quadra"
     "trencat.qxs il·legible"
-    "Encerts per família, de la més fluixa a la més forta:"
+    "Encerts per família, de menys a més encerts:"
     "Sals binàries MX 2/5 40 %"
     "Compostos binaris no metall-no metall XX -"
     "1. clorur de sodi NaCl 3 vegades"

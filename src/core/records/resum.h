@@ -85,8 +85,8 @@ std::optional<Compost_fallat> compost_del_registre(const std::string &linia);
 
 // The summary's texts, shared by the terminal and the printed summary; the texts are used as given.
 inline constexpr const char *Titol_resum = "Resum de la classe";
-inline constexpr const char *Titol_families = "Encerts per família, de la més fluixa a la més forta:";
-inline constexpr const char *Titol_fallats = "Compostos més fallats:";
+inline constexpr const char *Titol_families = "Encerts per família, de menys a més encerts:";
+inline constexpr const char *Titol_fallats = "Compostos amb més errors:";
 inline constexpr const char *Titol_llegenda = "Estat dels arxius:";
 inline constexpr const char *Titol_grafic_families = "Percentatge d'encerts de la classe per família:";
 inline constexpr const char *Titol_grafic_notes =

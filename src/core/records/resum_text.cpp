@@ -70,10 +70,19 @@ std::string vegades(int n) {
 
 } // namespace
 
-std::string nota_decimal(int nota) {
+namespace {
+
+// A mark with the given decimal separator in place of the report's apostrophe.
+std::string nota_amb(int nota, char separador) {
     std::string t = text_nota(nota);
-    std::replace(t.begin(), t.end(), '\'', '.');
+    std::replace(t.begin(), t.end(), '\'', separador);
     return t;
+}
+
+} // namespace
+
+std::string nota_decimal(int nota) {
+    return nota_amb(nota, '.');
 }
 
 Text_resum text_resum(const Resum &r) {
@@ -82,7 +91,7 @@ Text_resum text_resum(const Resum &r) {
     if (r.illegibles > 0) t.xifres += "    Arxius il·legibles: " + std::to_string(r.illegibles);
     if (r.fora_examen > 0) t.xifres += "    No són de l'examen: " + std::to_string(r.fora_examen);
     t.xifres +=
-        "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? text_nota(r.nota_mitjana) : std::string("-"));
+        "    Nota mitjana: " + (r.alumnes_amb_nota > 0 ? nota_amb(r.nota_mitjana, ',') : std::string("-"));
     if (r.fora_mitjana > 0)
         t.xifres += " (en deixa fora " + std::to_string(r.fora_mitjana) +
                     (r.fora_mitjana == 1 ? " arxiu)" : " arxius)");
