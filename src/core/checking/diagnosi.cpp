@@ -408,10 +408,10 @@ void compara_paraula(const Context &cx, const std::string &wt, const std::string
                         ", amb " + nom_final(pe.final) + ".");
         else
             afegeix(r, Tipus_troballa::Terminacio,
-                    "«" + wt + "» acaba en " + nom_final(pt.final) + ", però " + cx.formula + " és " +
+                    "«" + wt + "» no porta la terminació d'aquest compost: " + cx.formula + " és " +
                         familia(cx.e.Codi_exercici) + " i s'escriu " + escrit + ".");
     }
-    if (pt.arrel != pe.arrel && !paraula_de_familia(pe.arrel) && !paraula_de_familia(pt.arrel)) {
+    if (fe && pt.arrel != pe.arrel && !paraula_de_familia(pe.arrel) && !paraula_de_familia(pt.arrel)) {
         const int ft = arrels(t).element(pt.arrel);
         // The same element with another stem goes with another ending ("sulfur", "sulfat"): the
         // ending says it.
@@ -533,27 +533,15 @@ std::vector<Troballa> diagnostica_nom(const Context &cx, const std::string &tecl
                         (m ? amb_article(cx.t.nom(m->fila)) : std::string("el metall")) +
                         " actua amb valència " + std::to_string(ne) + ".");
     }
-    bool alineades = true;
-    if (wt.size() == we.size()) {
+    // Word by word when the words stand at the same places and some of them are right; a name
+    // with words missing, extra or all different is too far from the right one to say more.
+    std::size_t iguals = 0;
+    for (std::size_t i = 0; i < std::min(wt.size(), we.size()); ++i)
+        iguals += wt[i] == we[i];
+    const bool alineades = wt.size() == we.size() && (iguals > 0 || wt.size() == 1);
+    if (alineades)
         for (std::size_t i = 0; i < wt.size(); ++i)
             compara_paraula(cx, wt[i], we[i], we_escrites[i], r);
-    } else if (wt.size() + 1 == we.size() || we.size() + 1 == wt.size()) {
-        // One word more or less: compare the words that stand at the same place from either end.
-        const std::size_t n = std::min(wt.size(), we.size());
-        std::size_t inici = 0;
-        while (inici < n && wt[inici] == we[inici])
-            ++inici;
-        std::size_t fi = 0;
-        while (fi < n - inici && wt[wt.size() - 1 - fi] == we[we.size() - 1 - fi])
-            ++fi;
-        if (inici + fi < n)
-            for (std::size_t i = inici; i < n - fi; ++i)
-                compara_paraula(cx, wt[i], we[i], we_escrites[i], r);
-        else
-            alineades = false;
-    } else {
-        alineades = false;
-    }
     if (r.empty() || !alineades)
         afegeix(r, Tipus_troballa::Desconegut,
                 "El nom no s'assembla prou al correcte per dir-ne l'errada: és «" + esperat + "».");
