@@ -19,18 +19,10 @@ int diagnostica_resposta(const eines::Arguments &args) {
     if (per_nom == per_formula)
         return eines::error_us(o, "cal donar --nom o --formula, i només una de les dues");
     const Taules t = Taules::carrega();
-    const Index_cataleg &index = index_cataleg(t);
     const std::string esperat = normalitza_entrada(*args.valor(per_nom ? "--nom" : "--formula"));
 
-    std::vector<const Compost *> trobats;
-    if (per_formula) {
-        trobats = index.per_formula(esperat);
-    } else {
-        // The catalogue's name as written; a name typed another way is looked up in the tolerant form.
-        for (const Compost &c : index.composts())
-            if (c.exercici.Nom_compost == esperat || c.nom == esperat) trobats.push_back(&c);
-        if (trobats.empty()) trobats = index.per_nom(esperat);
-    }
+    const std::vector<const Compost *> trobats =
+        composts_esperats(t, per_nom ? Tasca::Anomenar : Tasca::Formular, esperat);
     if (trobats.empty())
         return eines::error_us(o, (per_nom ? "cap compost del catàleg no es diu «"
                                            : "cap compost del catàleg no té la "

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -160,6 +161,33 @@ TEST(Diagnosi, Nom) {
             EXPECT_FALSE(conte(k, T::Desconegut)) << c.nom << "\n" << llista(d);
         }
     }
+}
+
+// A set read back from its file holds texts: the expected answer and the answer as typed.
+TEST(Diagnosi, DesDelText) {
+    struct Cas {
+        Tasca tasca;
+        std::string esperat, resposta;
+        std::optional<T> primer; // nothing: no diagnosis can be made
+    } casos[] = {
+        {kFormular, "Fe2 O3 ", "FeO", T::Altre_compost},
+        {kFormular, "Ca (O H)2", "Ca (O H2)", T::Parentesi},
+        {kAnomenar, "Òxid de ferro (III)", "òxid de ferro", T::Numeral},
+        {kAnomenar, "òxid de ferro (III)", "oxid de ferro (III)", T::Ortografia},
+        {kFormular, "AuPO3", "AuPO4", std::nullopt},
+        {kFormular, "Xy2", "Fe", std::nullopt},
+        {kAnomenar, "òxid de xyz", "òxid", std::nullopt},
+        {kFormular, "NaCl", "NaClO4", std::nullopt},
+    };
+    for (const auto &c : casos) {
+        const auto d = diagnostica_text(taules(), c.tasca, c.esperat, c.resposta, false);
+        EXPECT_EQ(d.has_value(), c.primer.has_value()) << c.esperat << " / " << c.resposta;
+        if (d && c.primer) {
+            ASSERT_FALSE(d->empty()) << c.esperat;
+            EXPECT_EQ(d->front().tipus, *c.primer) << c.esperat << " / " << c.resposta << "\n" << llista(*d);
+        }
+    }
+    EXPECT_TRUE(diagnostica_text(taules(), kFormular, "Fe2(SO4)3", "Fe2(SO4)3", false)->empty());
 }
 
 // Sentences written for the compound and the answer.

@@ -803,6 +803,37 @@ std::vector<Troballa> diagnostica(const Taules &t, const Exercici &esperat, Tasc
     return diagnostica_formula(cx, resposta.caixes, claudators_escrits);
 }
 
+std::vector<const Compost *> composts_esperats(const Taules &t, Tasca tasca, const std::string &esperat) {
+    const Index_cataleg &index = index_cataleg(t);
+    const std::string text = normalitza_entrada(esperat);
+    if (tasca == Tasca::Formular) {
+        std::string formula;
+        for (char ch : text)
+            if (ch != ' ') formula += ch;
+        return index.per_formula(formula);
+    }
+    std::vector<const Compost *> r;
+    for (const Compost &c : index.composts())
+        if (c.exercici.Nom_compost == text || c.nom == text) r.push_back(&c);
+    return r.empty() ? index.per_nom(text) : r;
+}
+
+std::optional<std::vector<Troballa>> diagnostica_text(const Taules &t, Tasca tasca,
+                                                      const std::string &esperat, const std::string &resposta,
+                                                      bool assistent) {
+    const std::vector<const Compost *> c = composts_esperats(t, tasca, esperat);
+    if (c.size() != 1) return std::nullopt;
+    Resposta r;
+    if (tasca == Tasca::Anomenar) {
+        r.nom = nom_teclejat(resposta);
+        return diagnostica(t, c.front()->exercici, tasca, r, assistent);
+    }
+    const auto llegida = llegeix_formula(t, resposta, c.front()->exercici);
+    if (!llegida) return std::nullopt;
+    r.caixes = llegida->caixes;
+    return diagnostica(t, c.front()->exercici, tasca, r, assistent, llegida->claudators);
+}
+
 std::optional<Formula_llegida> llegeix_formula(const Taules &t, const std::string &text,
                                                const Exercici &esperat) {
     Formula_llegida f;

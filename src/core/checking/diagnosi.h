@@ -83,6 +83,18 @@ std::vector<Troballa> diagnostica(const Taules &t, const Exercici &esperat, Tasc
                                   const Resposta &resposta, bool assistent,
                                   std::optional<bool> claudators_escrits = {});
 
+// The compounds an expected answer names: by its formula for the formula task (as `cataleg` writes
+// it; spaces, as in a session's records, are ignored), by its name for the name task (as built,
+// or in the tolerant form). Two for a formula two compounds share; none outside the catalogue.
+std::vector<const Compost *> composts_esperats(const Taules &t, Tasca tasca, const std::string &esperat);
+
+// The diagnosis of an answer held as text, as a set read back from its file holds it: the
+// expected formula or name and the answer as typed (a formula on one line). Nothing when the
+// expected answer names no single compound or the formula does not fit the compound's boxes.
+std::optional<std::vector<Troballa>> diagnostica_text(const Taules &t, Tasca tasca,
+                                                      const std::string &esperat, const std::string &resposta,
+                                                      bool assistent);
+
 // A formula typed as one line ("Fe2(SO4)3") read into the boxes of an exercise as the window holds
 // them. Nothing when it does not fit those boxes (more pieces than boxes, a subscript too long).
 struct Formula_llegida {
