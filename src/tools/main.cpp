@@ -18,8 +18,8 @@ using namespace eines;
 namespace {
 
 // Every subcommand, in the order of the help.
-const Ordre *const ordres[] = {&ordre_cataleg, &ordre_corregeix,   &ordre_llegeix,      &ordre_informe,
-                               &ordre_resum,   &ordre_examen_crea, &ordre_examen_llista};
+const Ordre *const ordres[] = {&ordre_cataleg, &ordre_corregeix, &ordre_diagnostica, &ordre_llegeix,
+                               &ordre_informe, &ordre_resum,     &ordre_examen_crea, &ordre_examen_llista};
 
 std::string ajuda_eina() {
     std::string text = "Ús: quimerix-eines ORDRE [OPCIONS]\n"

@@ -6,8 +6,10 @@
 
 namespace eines {
 
-extern const Ordre ordre_cataleg;       // cataleg [--json]
-extern const Ordre ordre_corregeix;     // corregeix --esperat NOM --resposta TEXT [--assistent]
+extern const Ordre ordre_cataleg;   // cataleg [--json]
+extern const Ordre ordre_corregeix; // corregeix --esperat NOM --resposta TEXT [--assistent]
+// diagnostica (--nom NOM | --formula FORMULA) --resposta TEXT [--assistent] [--json]
+extern const Ordre ordre_diagnostica;
 extern const Ordre ordre_llegeix;       // llegeix FITXER.qxs
 extern const Ordre ordre_informe;       // informe FITXER.qxs --pdf SORTIDA.pdf
 extern const Ordre ordre_resum;         // resum FITXER.qxs… [--csv SORTIDA.csv] [--pdf SORTIDA.pdf]

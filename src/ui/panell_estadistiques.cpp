@@ -1,5 +1,8 @@
 #include "panell_estadistiques.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,10 +13,11 @@
 #include "panell_consulta.h"
 #include "records/dades_sessio.h"
 #include "session/sessio.h"
+#include "session/vista.h"
 
 namespace quimerix::ui {
 
-PanellEstadistiques::PanellEstadistiques(const Controls &c) {
+PanellEstadistiques::PanellEstadistiques(const Controls &c) : disposicio_finestra_(c.disposicio_finestra()) {
     Label64 = c.etiqueta("Label64", QStringLiteral("ESTADÍSTIQUES"), px(306, 242, 384, 18));
     Label64->setAlignment(Qt::AlignCenter);
     mida_lletra(Label64, 9, true);
@@ -54,6 +58,14 @@ PanellEstadistiques::PanellEstadistiques(const Controls &c) {
     c.disposicio_finestra().registra(txtProfessor, disposicio::Tipus::Ordinari, px(306, 242, 384, 270));
     txtProfessor->setTabChangesFocus(true);
 
+    lblDiagnosi = c.etiqueta("lblDiagnosi", QString(), px(306, 242, 384, 60));
+    lblDiagnosi->setWordWrap(true);
+    lblDiagnosi->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblDiagnosi->setTextFormat(Qt::PlainText);
+    lblDiagnosi->setAccessibleName(QStringLiteral("Què falla en la resposta"));
+    mida_lletra(lblDiagnosi, 9, true);
+    pinta(lblDiagnosi, QColor(160, 0, 0));
+
     cmdInforme =
         c.boto("cmdInforme", QStringLiteral("&Estadístiques"),
                QStringLiteral("Estadístiques dels resultats obtinguts fins el moment"), px(698, 242, 94, 30));
@@ -76,11 +88,27 @@ void PanellEstadistiques::mostra(const Sessio &s) {
     }
     for (Linia *l : {Line31, Line32, Line33, Line34, Line35, Line36, Line37})
         l->setVisible(graella);
-    const bool professor = vista == Vista::Professor;
+    const bool professor = vista == Vista::Professor || vista == Vista::Diagnosi;
     if (professor) {
         const QString comentari = en_linies(s.Exercici_actual().Comentari);
         if (txtProfessor->toPlainText() != comentari) txtProfessor->setPlainText(comentari);
     }
+    // The diagnosis takes the lines its sentences need at the design's font and width, and the
+    // comment the rest of the area.
+    const QString diagnosi = vista == Vista::Diagnosi ? qs(vista_exercici(s).diagnosi) : QString();
+    int alcada = 0;
+    if (!diagnosi.isEmpty()) {
+        QFont lletra = lblDiagnosi->font();
+        lletra.setPointSize(9);
+        const QRect r =
+            QFontMetrics(lletra).boundingRect(QRect(0, 0, 384 - 4, 100000), Qt::TextWordWrap, diagnosi);
+        alcada = std::min(r.height() + 6, 180);
+    }
+    if (lblDiagnosi->text() != diagnosi) lblDiagnosi->setText(diagnosi);
+    disposicio_finestra_.canvia_disseny(lblDiagnosi, px(306, 242, 384, std::max(alcada, 1)));
+    const int marge = alcada > 0 ? alcada + 4 : 0;
+    disposicio_finestra_.canvia_disseny(txtProfessor, px(306, 242 + marge, 384, 270 - marge));
+    lblDiagnosi->setVisible(!diagnosi.isEmpty());
     txtProfessor->setVisible(professor);
     PanellConsulta::pinta_boto(cmdInforme, s.boto(Boto::Informe));
     PanellConsulta::pinta_boto(cmdAjuda, s.boto(Boto::Ajuda));

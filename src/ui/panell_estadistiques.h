@@ -1,6 +1,7 @@
 #pragma once
-// The shared area's two views of the set itself: the statistics table (right answers per family,
-// coloured) and the professor's comment on the exercise, with the two buttons that bring them up.
+// The shared area's views of the set itself: the statistics table (right answers per family,
+// coloured), the professor's comment on the exercise, with the two buttons that bring them up, and,
+// after a wrong answer, what is wrong in it over the comment.
 
 #include <array>
 
@@ -16,6 +17,7 @@ struct DadesSessio;
 namespace quimerix::ui {
 
 class Controls;
+class DisposicioFinestra;
 class Linia;
 
 class PanellEstadistiques {
@@ -36,7 +38,12 @@ class PanellEstadistiques {
     std::array<QLabel *, 12> cel{};    // Label65..Label76
     Linia *Line31, *Line32, *Line33, *Line34, *Line35, *Line36, *Line37;
     QPlainTextEdit *txtProfessor;
+    // The diagnosis of a wrong answer, above the comment.
+    QLabel *lblDiagnosi;
     QPushButton *cmdInforme, *cmdAjuda;
+
+  private:
+    DisposicioFinestra &disposicio_finestra_;
 };
 
 } // namespace quimerix::ui

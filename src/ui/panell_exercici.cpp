@@ -265,6 +265,8 @@ void PanellExercici::mostra(const Sessio &s) {
     Text1->setVisible(v.nom);
     Text1->setEnabled(v.resposta_activa);
     Label5->setVisible(v.incorrecte);
+    // A screen reader reads what is wrong with the verdict.
+    Label5->setAccessibleDescription(qs(v.diagnosi));
     Label6->setVisible(v.correcte);
     Label3->setVisible(v.claudators_esperats);
     Label4->setVisible(v.claudators_esperats);

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "checking/correccio.h"
+#include "checking/diagnosi.h"
+#include "proves.h"
 #include "records/registre.h"
 
 using namespace quimerix;
@@ -61,9 +63,15 @@ TEST(Correccio, Formula) {
         {hidroxid_de_calci(), {"Ca", "", "O", "", "H", "", "2"}, true},
         {hidroxid_de_calci(), {"Ca", "", "O", "", "H", "", ""}, false},
     };
-    for (const auto &c : casos)
+    for (const auto &c : casos) {
         EXPECT_EQ(corregeix_formula(c.resposta, c.e), c.correcte)
             << c.e.Nom_compost << " " << c.resposta[2] << c.resposta[3] << c.resposta[4] << c.resposta[5];
+        // The diagnosis leaves the verdict alone: it is empty exactly for a right answer.
+        Resposta r;
+        r.caixes = c.resposta;
+        EXPECT_EQ(diagnostica(taules(), c.e, Tasca::Formular, r, false).empty(), c.correcte)
+            << c.e.Nom_compost;
+    }
 }
 
 TEST(Correccio, Nom) {
@@ -122,6 +130,12 @@ TEST(Correccio, Nom) {
         EXPECT_EQ(r.correcte, c.correcte) << c.escrit << " / " << c.esperat << " assistent " << c.assistent;
         EXPECT_EQ(r.resposta_mostrada, c.mostrada) << c.escrit;
         EXPECT_EQ(r.Nom_amb_accents, c.esperat);
+        Exercici e;
+        e.Nom_compost = c.esperat;
+        Resposta resposta;
+        resposta.nom = c.escrit;
+        EXPECT_EQ(diagnostica(taules(), e, Tasca::Anomenar, resposta, c.assistent).empty(), c.correcte)
+            << c.escrit;
         // After a wrong answer the expected name is shown with its accents.
         if (!c.correcte) {
             EXPECT_EQ(r.nom_esperat_mostrat, c.esperat) << c.escrit;

@@ -101,7 +101,8 @@ TEST(Panell, AmbApuntsConsultables) {
                       {"següent", V::Estadistiques, "aaap-aaa", -1},
                       {"valències", V::Valencies, "apaa-aaa", -1},
                       {"ajuda", V::Valencies, "apaa-aaa", -1},
-                      {"malament", V::Valencies, "apaaaaaa", -1},
+                      // A wrong answer brings up its diagnosis over the comment; no button is pressed.
+                      {"malament", V::Diagnosi, "aaaaaaaa", -1},
                       {"ajuda", V::Professor, "aaaapaaa", -1},
                       {"símbols", V::Simbols, "aapaaaaa", -1},
                       {"crèdits", V::Credits, "aaaaaapa", 0},
@@ -126,7 +127,7 @@ TEST(Panell, SenseApuntsElsTresBotonsNoSurtenMai) {
                        {"teoria", V::Estadistiques, "---p-aaa", -1},
                        {"següent", V::Estadistiques, "---p-aaa", -1},
                        {"valències", V::Estadistiques, "---p-aaa", -1},
-                       {"malament", V::Estadistiques, "---paaaa", -1},
+                       {"malament", V::Diagnosi, "---aaaaa", -1},
                        {"ajuda", V::Professor, "---apaaa", -1},
                        {"símbols", V::Professor, "---apaaa", -1},
                        {"informe", V::Estadistiques, "---paaaa", -1},

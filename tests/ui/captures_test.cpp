@@ -82,6 +82,10 @@ void comprova(Banc &b, const QString &nom) {
     }
     QVERIFY2(retallats(s).isEmpty(), qPrintable(nom + ": " + retallats(s).join(", ")));
     QVERIFY2(encavalcats(s).isEmpty(), qPrintable(nom + ": " + encavalcats(s).join(", ")));
+    // The diagnosis of a wrong answer wraps inside its place.
+    const QLabel *diagnosi = b.finestra.estadistiques().lblDiagnosi;
+    if (diagnosi->isVisible())
+        QVERIFY2(diagnosi->heightForWidth(diagnosi->width()) <= diagnosi->height(), qPrintable(nom));
 }
 
 void respon_malament(Banc &b) {

@@ -475,6 +475,21 @@ void FinestraTest::formula_correcta_i_despres_erronia() {
     QCOMPARE(f.exercici().Label3->isVisible(), y.claudators && !y.caixes[quimerix::Subindex_grup].empty());
     QCOMPARE(f.exercici().Text2->text(), QString("Xx"));
 
+    // What is wrong in the answer, over the comment, fitting its place at 800 x 600, and read
+    // with the verdict.
+    const auto &e = f.estadistiques();
+    QString diagnosi;
+    for (const quimerix::Troballa &t : f.sessio().diagnosi())
+        diagnosi += (diagnosi.isEmpty() ? "" : "\n") + qs(t.text);
+    QVERIFY(diagnosi.contains("Xx"));
+    QVERIFY(e.lblDiagnosi->isVisible() && e.txtProfessor->isVisible() && !e.Label64->isVisible());
+    QCOMPARE(e.lblDiagnosi->text(), diagnosi);
+    QCOMPARE(f.exercici().Label5->accessibleDescription(), diagnosi);
+    QVERIFY(e.lblDiagnosi->heightForWidth(e.lblDiagnosi->width()) <= e.lblDiagnosi->height());
+    QVERIFY(e.lblDiagnosi->geometry().bottom() < e.txtProfessor->geometry().top());
+    QVERIFY(e.txtProfessor->geometry().height() > 100);
+    QCOMPARE(e.txtProfessor->toPlainText(), qs(y.Comentari).replace("\r\n", "\n"));
+
     // The professor's comment, and back to the statistics.
     QVERIFY(f.estadistiques().cmdAjuda->isVisible() && f.estadistiques().cmdAjuda->isEnabled());
     f.estadistiques().cmdAjuda->click();
@@ -494,7 +509,8 @@ void FinestraTest::formula_correcta_i_despres_erronia() {
     f.estadistiques().cmdAjuda->click();
     f.exercici().cmdSeguent->click();
     QVERIFY(!f.estadistiques().txtProfessor->isVisible() && !f.estadistiques().cmdAjuda->isVisible() &&
-            f.estadistiques().Label64->isVisible());
+            f.estadistiques().Label64->isVisible() && !e.lblDiagnosi->isVisible());
+    QVERIFY(f.exercici().Label5->accessibleDescription().isEmpty());
 }
 
 void FinestraTest::nom_amb_assistent_data() {

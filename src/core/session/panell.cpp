@@ -39,8 +39,11 @@ void Panell::mostra_estadistiques() {
     vista_ = Vista::Estadistiques;
 }
 
-void Panell::despres_de_corregir() {
-    if (mostra_autor()) vista_ = Vista::Estadistiques;
+void Panell::despres_de_corregir(bool incorrecte) {
+    if (incorrecte)
+        vista_ = Vista::Diagnosi;
+    else if (mostra_autor())
+        vista_ = Vista::Estadistiques;
 }
 
 void Panell::tic_imatge() {

@@ -8,7 +8,9 @@
 namespace quimerix {
 
 // What the shared area shows.
-enum class Vista { Estadistiques, Professor, Teoria, Valencies, Simbols, Guia, Credits, Autor };
+// Diagnosi: after a wrong answer, what is wrong in it over the professor's comment; no button
+// brings it up and none is pressed while it is up.
+enum class Vista { Estadistiques, Professor, Teoria, Valencies, Simbols, Guia, Credits, Autor, Diagnosi };
 
 // The panel's buttons, in the order cmdTeoria, cmdValències, cmdSímbols, cmdInforme, cmdAjuda,
 // cmdHelp, cmdCrèdits, cmdAutor. Each one brings up the view of the same position in `Vista_de`.
@@ -45,8 +47,9 @@ class Panell {
 
     // The start, each new exercise and the end of a set bring the statistics back.
     void mostra_estadistiques();
-    // A correction takes the credits and the about text away; other views stay.
-    void despres_de_corregir();
+    // A wrong answer brings up its diagnosis; a right one takes the credits and the about text
+    // away, and other views stay.
+    void despres_de_corregir(bool incorrecte);
 
     // The about text (Label86) is up.
     bool mostra_autor() const { return vista_ == Vista::Credits || vista_ == Vista::Autor; }

@@ -184,6 +184,7 @@ void Sessio::Seguent() {
     nom_demanat_.clear();
     nom_esperat_.clear();
     resposta_ = Resposta{};
+    diagnosi_.clear();
     switch (opcions_.tasca) {
     case Opcio_tasca::Formular:
         mode_actual_ = Tasca::Formular;
@@ -263,9 +264,11 @@ void Sessio::avalua_resposta() {
         linia = linia_registre_nom(numero_, exercici_, resposta_.nom, nom_demanat_, correcte);
     }
     resultat_ = correcte ? Resultat_correcte : Resultat_incorrecte;
+    diagnosi_ = correcte ? std::vector<Troballa>{}
+                         : diagnostica(taules_, exercici_, tasca, resposta_, opcions_.assistent);
     registre_.afegeix(std::move(linia));
     estat_ = Estat::Corregit;
-    panell_.despres_de_corregir();
+    panell_.despres_de_corregir(!correcte);
 
     const Linies_historial h = linies_historial(tasca, numero_, exercici_, resposta_, nom_esperat_, correcte);
     historial_.afegeix(h.exercici, h.resposta, h.correccio);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "checking/correccio.h"
+#include "checking/diagnosi.h"
 #include "checking/estadistiques.h"
 #include "data/taules.h"
 #include "generation/aleatori.h"
@@ -160,6 +161,8 @@ class Sessio {
     const std::string &nom_demanat() const { return nom_demanat_; }
     // The expected name shown after a wrong name (with its accents).
     const std::string &nom_esperat_mostrat() const { return nom_esperat_; }
+    // What is wrong in the last answer, when it was wrong and is still on screen; empty otherwise.
+    const std::vector<Troballa> &diagnosi() const { return diagnosi_; }
     // Last correction: 0 none yet, 1 wrong, 2 right.
     int Resultat() const { return resultat_; }
     // "CORRECTE" / "INCORRECTE" shown (only once the exercise is corrected).
@@ -263,6 +266,7 @@ class Sessio {
     std::optional<Tasca> mode_exercici_;
     Resposta resposta_;
     int resultat_ = 0;
+    std::vector<Troballa> diagnosi_;
 
     int numero_ = 0;
     int segons_restants_ = 0;

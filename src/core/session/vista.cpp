@@ -27,6 +27,9 @@ Vista_exercici vista_exercici(const Sessio &s) {
     v.correcte = s.mostra_correcte();
     v.claudators_esperats = s.mostra_claudators_esperats();
     v.nom_esperat = s.mostra_nom_esperat();
+    if (v.incorrecte)
+        for (const Troballa &t : s.diagnosi())
+            v.diagnosi += (v.diagnosi.empty() ? "" : "\n") + t.text;
     v.marc = e == Estat::Corregit;
     v.marc_curt = v.correcte;
     v.serie_acabada = s.serie_acabada();

@@ -34,8 +34,10 @@ struct Vista_exercici {
     bool incorrecte = false, correcte = false;
     bool claudators_esperats = false; // the brackets of the expected group
     bool nom_esperat = false;         // the expected name
-    bool marc = false;                // the frame of the correction
-    bool marc_curt = false;           // a right answer keeps only the right half of the frame
+    // What is wrong in a wrong answer, one sentence a line, most useful first; empty otherwise.
+    std::string diagnosi;
+    bool marc = false;      // the frame of the correction
+    bool marc_curt = false; // a right answer keeps only the right half of the frame
     bool serie_acabada = false;
     bool corregir = false, seguent = false; // the buttons
     Focus_exercici focus = Focus_exercici::Cap;
