@@ -13,7 +13,6 @@
 #include "generation/aleatori.h"
 #include "linia_ordres.h"
 #include "missatges.h"
-#include "obre_arxiu.h"
 #include "sense_pantalla.h"
 
 namespace {
@@ -68,13 +67,11 @@ int main(int argc, char **argv) {
     missatges.posa_pare(&finestra);
     finestra.show();
     // A session file named on the command line (a double click in a file manager): its report,
-    // once the window is up. Afterwards the window is idle, ready for a set.
-    quimerix::ui::DialegsImpressioQt dialegs(&finestra);
+    // once the window is up. Afterwards the window is idle, ready for a set, with the review of the
+    // set read back offered.
     if (!ordre.fitxer.empty()) {
         const QString ruta = QString::fromStdString(ordre.fitxer);
-        QTimer::singleShot(0, &finestra, [&missatges, &dialegs, ruta] {
-            quimerix::ui::imprimeix_arxiu_desat(ruta, missatges, dialegs);
-        });
+        QTimer::singleShot(0, &finestra, [&finestra, ruta] { finestra.obre_arxiu_desat(ruta); });
     }
     return app.exec();
 }

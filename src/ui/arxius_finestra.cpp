@@ -52,6 +52,8 @@ ArxiusFinestra::~ArxiusFinestra() {
 QString ArxiusFinestra::tria(bool desar) {
     frmArxius finestra(desar ? frmArxius::Mode::Desar : frmArxius::Mode::Obrir, carpeta_, missatges_,
                        superficie_->window());
+    if (desar && !darrer_nom_.isEmpty())
+        finestra.proposa_nom(QString::fromStdString(nom_seguent(darrer_nom_.toStdString())));
     finestra.exec();
     txtRuta_Arxiu->setText(finestra.txtRuta_Arxiu());
     if (finestra.txtRuta_Arxiu() != QString::fromStdString(Ruta_cancel)) carpeta_ = finestra.carpeta();
@@ -62,7 +64,10 @@ void ArxiusFinestra::Save() {
     const QString ruta = tria(true);
     const bool cancellat = ruta == QString::fromStdString(Ruta_cancel);
     Label89->setText(cancellat ? Sense_arxiu : QString());
-    if (!cancellat) arxiu_.posa_ruta(ruta);
+    if (!cancellat) {
+        arxiu_.posa_ruta(ruta);
+        darrer_nom_ = QFileInfo(ruta).fileName();
+    }
     sessio_.posa_arxiu_actiu(!cancellat);
 }
 
@@ -74,8 +79,15 @@ void ArxiusFinestra::Open() {
         missatges_.avisa(Titol_programa, Missatge_error_arxiu, Icona::Exclamacio);
         return;
     }
+    sessio_.posa_desada(*dades);
+    if (en_llegida) en_llegida();
     if (mostra_estadistiques) mostra_estadistiques(*dades);
     imprimeix_informe(*dades, missatges_, *dialegs_);
+}
+
+void ArxiusFinestra::nova_serie() {
+    Label89->setText(Sense_arxiu);
+    txtRuta_Arxiu->clear();
 }
 
 void ArxiusFinestra::mostra(bool inactiu) {

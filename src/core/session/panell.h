@@ -8,7 +8,7 @@
 namespace quimerix {
 
 // What the shared area shows.
-enum class Vista { Estadistiques, Professor, Teoria, Valencies, Simbols, Guia, Credits, Autor };
+enum class Vista { Estadistiques, Professor, Teoria, Valencies, Simbols, Guia, Credits, Autor, Revisio };
 
 // The panel's buttons, in the order cmdTeoria, cmdValències, cmdSímbols, cmdInforme, cmdAjuda,
 // cmdHelp, cmdCrèdits, cmdAutor. Each one brings up the view of the same position in `Vista_de`.
@@ -45,6 +45,8 @@ class Panell {
 
     // The start, each new exercise and the end of a set bring the statistics back.
     void mostra_estadistiques();
+    // The review of a set, brought up by its own action rather than a tab.
+    void mostra_revisio() { vista_ = Vista::Revisio; }
     // A correction takes the credits and the about text away; other views stay.
     void despres_de_corregir();
 
