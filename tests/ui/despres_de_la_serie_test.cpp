@@ -9,7 +9,6 @@ class DespresDeLaSerieTest : public QObject {
   private slots:
     void initTestCase();
     void serie_repeticio_revisio_i_nova_serie();
-    void focus_al_nom_en_arrencar();
     void botons_de_pas_mantinguts_es_repeteixen();
 };
 
@@ -117,6 +116,7 @@ void DespresDeLaSerieTest::serie_repeticio_revisio_i_nova_serie() {
     auto &f = b.finestra;
     auto &e = f.exercici();
     QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(QApplication::focusWidget(), f.opcions().Text10); // the student starts with the name
     tria_arxiu(b, QString(), QStringLiteral("sessio"));
     const QString primer = documents() + QStringLiteral("/sessio.qxs");
     comenca_de_quatre(b);
@@ -247,12 +247,6 @@ void DespresDeLaSerieTest::serie_repeticio_revisio_i_nova_serie() {
     QVERIFY(f.consulta().txtRevisio->toPlainText().contains(QStringLiteral("Resposta esperada: ") +
                                                             qs(formules[1])));
     QVERIFY(f.consulta().txtRevisio->toPlainText().contains(QStringLiteral("Comentari del professor:")));
-}
-
-void DespresDeLaSerieTest::focus_al_nom_en_arrencar() {
-    Banc b;
-    QVERIFY(QTest::qWaitForWindowActive(&b.finestra));
-    QCOMPARE(QApplication::focusWidget(), b.finestra.opcions().Text10);
 }
 
 // Held down, "-" and "+" go on by themselves.
