@@ -21,6 +21,18 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs speak Catalan with Qt's translations; the libraries come from the binaries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 # The printed report is set in a fixed-pitch face, such as Liberation Mono.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+# The package's documentation folder: the licence in Debian's machine-readable form and the
+# changelog, compressed as Debian asks (gzip -9, no name or time stamp inside).
+set(paquet_font ${CMAKE_SOURCE_DIR}/data/paquet)
+set(changelog_gz ${CMAKE_BINARY_DIR}/paquet/changelog.gz)
+add_custom_command(OUTPUT ${changelog_gz}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/paquet
+  COMMAND sh -c "gzip -9nc '${paquet_font}/changelog' > '${changelog_gz}'"
+  DEPENDS ${paquet_font}/changelog VERBATIM)
+add_custom_target(changelog ALL DEPENDS ${changelog_gz})
+install(FILES ${paquet_font}/copyright ${changelog_gz} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quimerix)
 include(CPack)

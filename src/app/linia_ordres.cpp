@@ -18,18 +18,18 @@ Ordre llegeix_ordre(const std::vector<std::string> &arguments) {
         if (opcions && a.size() > 1 && a[0] == '-')
             return {Ordre::Accio::Error, {}, "opció desconeguda: " + a};
         if (!ordre.fitxer.empty())
-            return {Ordre::Accio::Error, {}, "només es pot obrir un fitxer de sessió alhora"};
-        if (a.empty()) return {Ordre::Accio::Error, {}, "el nom del fitxer és buit"};
+            return {Ordre::Accio::Error, {}, "només es pot obrir un arxiu de sessió alhora"};
+        if (a.empty()) return {Ordre::Accio::Error, {}, "el nom de l'arxiu és buit"};
         ordre.fitxer = a;
     }
     return ordre;
 }
 
 std::string text_ajuda() {
-    return "Ús: quimerix [FITXER.qxs]\n"
+    return "Ús: quimerix [ARXIU.qxs]\n"
            "Pràctica de formulació i nomenclatura dels compostos inorgànics en català.\n"
            "\n"
-           "  FITXER.qxs    obre la vista prèvia de l'informe d'una sessió desada\n"
+           "  ARXIU.qxs     obre la vista prèvia de l'informe d'una sessió desada\n"
            "  -h, --help    mostra aquesta ajuda i surt\n"
            "  --version     mostra la versió i surt\n";
 }

@@ -9,11 +9,13 @@
 #include <optional>
 
 #include "arrencada.h"
+#include "entrega.h"
 #include "finestra.h"
 #include "generation/aleatori.h"
 #include "linia_ordres.h"
 #include "missatges.h"
 #include "sense_pantalla.h"
+#include "traduccio.h"
 
 namespace {
 
@@ -39,6 +41,7 @@ int main(int argc, char **argv) {
     QApplication::setApplicationName(QStringLiteral("QUIMERIX"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUIMERIX_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUIMERIX_ID)));
+    quimerix::ui::installa_traduccio_qt(app);
 
     // Qt has taken its own options (-platform, -style...) out of the list by now.
     std::vector<std::string> arguments;
@@ -58,8 +61,9 @@ int main(int argc, char **argv) {
     }
     quimerix::ui::Instancia instancia;
     const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    const QString arxiu = QString::fromStdString(ordre.fitxer);
     if (const auto estat = quimerix::ui::comprova_arrencada(
-            missatges, pantalla->size(), pantalla->devicePixelRatio(), instancia, executable))
+            missatges, pantalla->size(), pantalla->devicePixelRatio(), instancia, executable, arxiu))
         return *estat;
 
     quimerix::FontRellotge font;
@@ -69,9 +73,16 @@ int main(int argc, char **argv) {
     // A session file named on the command line (a double click in a file manager): its report,
     // once the window is up. Afterwards the window is idle, ready for a set, with the review of the
     // set read back offered.
-    if (!ordre.fitxer.empty()) {
-        const QString ruta = QString::fromStdString(ordre.fitxer);
-        QTimer::singleShot(0, &finestra, [&finestra, ruta] { finestra.obre_arxiu_desat(ruta); });
-    }
+    if (!arxiu.isEmpty())
+        QTimer::singleShot(0, &finestra, [&finestra, arxiu] { finestra.obre_arxiu_desat(arxiu); });
+    // The files another start hands to this copy: the window comes to the front with the report.
+    std::optional<quimerix::ui::ReceptorArxius> receptor;
+    if (instancia.presa())
+        receptor.emplace(instancia.ruta_receptor(), [&finestra](const QString &ruta) {
+            finestra.setWindowState((finestra.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+            finestra.raise();
+            finestra.activateWindow();
+            finestra.obre_arxiu_desat(ruta);
+        });
     return app.exec();
 }

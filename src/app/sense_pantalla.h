@@ -19,8 +19,7 @@ class VigilaPantalla {
     VigilaPantalla();
     // Gives the messages held back to the handler that was in place before.
     ~VigilaPantalla();
-    VigilaPantalla(const VigilaPantalla &) = delete;
-    VigilaPantalla &operator=(const VigilaPantalla &) = delete;
+    Q_DISABLE_COPY_MOVE(VigilaPantalla)
 
   private:
     struct Missatge {

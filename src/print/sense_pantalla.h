@@ -3,6 +3,7 @@
 // the offscreen platform unless QT_QPA_PLATFORM names another one, and a runtime folder of its own
 // when XDG_RUNTIME_DIR is not set (so that Qt has nothing to warn about on standard error).
 
+#include <QtGlobal>
 #include <memory>
 #include <string>
 
@@ -14,8 +15,7 @@ class AplicacioSensePantalla {
   public:
     AplicacioSensePantalla();
     ~AplicacioSensePantalla();
-    AplicacioSensePantalla(const AplicacioSensePantalla &) = delete;
-    AplicacioSensePantalla &operator=(const AplicacioSensePantalla &) = delete;
+    Q_DISABLE_COPY_MOVE(AplicacioSensePantalla)
 
   private:
     int argc_ = 1;

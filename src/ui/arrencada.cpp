@@ -7,6 +7,8 @@
 #include <QSysInfo>
 #include <QtMath>
 
+#include "entrega.h"
+
 namespace quimerix::ui {
 
 bool comprova_pantalla(Missatges &missatges, QSize mida, qreal ratio) {
@@ -62,17 +64,25 @@ Instancia::Resultat Instancia::pren() {
     return Resultat::AltraCopia;
 }
 
-bool comprova_segona_copia(Missatges &missatges, Instancia &instancia, const QString &executable) {
+QString Instancia::ruta_receptor() const {
+    QString ruta = ruta_;
+    if (ruta.endsWith(QStringLiteral(".lock"))) ruta.chop(5);
+    return ruta + QStringLiteral(".sock");
+}
+
+bool comprova_segona_copia(Missatges &missatges, Instancia &instancia, const QString &executable,
+                           const QString &arxiu) {
     if (instancia.pren() != Instancia::Resultat::AltraCopia) return true;
+    if (!arxiu.isEmpty() && entrega_arxiu(instancia.ruta_receptor(), arxiu)) return false;
     const std::string text = "L'aplicació " + executable.toStdString() +
                              " ja s'està executant. Vols obrir una nova finestra amb la mateixa aplicació?";
     return missatges.pregunta(Titol_atencio, text, Icona::Informacio);
 }
 
 std::optional<int> comprova_arrencada(Missatges &missatges, QSize mida, qreal ratio, Instancia &instancia,
-                                      const QString &executable) {
+                                      const QString &executable, const QString &arxiu) {
     if (!comprova_pantalla(missatges, mida, ratio)) return 1;
-    if (!comprova_segona_copia(missatges, instancia, executable)) return 0;
+    if (!comprova_segona_copia(missatges, instancia, executable, arxiu)) return 0;
     return std::nullopt;
 }
 

@@ -32,6 +32,8 @@ class Instancia {
     // `ruta`: the lock file; by default "quimerix.lock" in the user's runtime folder.
     explicit Instancia(const QString &ruta = ruta_per_defecte());
     static QString ruta_per_defecte();
+    // Where the copy that holds the lock takes the files handed to it: beside the lock.
+    QString ruta_receptor() const;
     Resultat pren();
     bool presa() const { return presa_; }
 
@@ -41,13 +43,17 @@ class Instancia {
     bool presa_ = false;
 };
 
-// Takes the lock, or, when another copy holds it, asks whether to open a new window. False when
-// the student answers No. `executable` is the program's name without folder or extension.
-bool comprova_segona_copia(Missatges &missatges, Instancia &instancia, const QString &executable);
+// Takes the lock. When another copy holds it, a session file named on the command line (`arxiu`)
+// is handed to that copy; with no file, or when no copy takes it, asks whether to open a new
+// window. False when the file was handed over or the student answers No. `executable` is the
+// program's name without folder or extension.
+bool comprova_segona_copia(Missatges &missatges, Instancia &instancia, const QString &executable,
+                           const QString &arxiu = {});
 
 // Both checks, in that order: the exit status when the program must end before its window opens
-// (1 for too small a screen, 0 when the student declines a second copy), nothing when it goes on.
+// (1 for too small a screen, 0 when the file went to the running copy or the student declines a
+// second copy), nothing when it goes on.
 std::optional<int> comprova_arrencada(Missatges &missatges, QSize mida, qreal ratio, Instancia &instancia,
-                                      const QString &executable);
+                                      const QString &executable, const QString &arxiu = {});
 
 } // namespace quimerix::ui

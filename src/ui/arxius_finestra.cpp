@@ -8,6 +8,7 @@
 #include "arxius.h"
 #include "controls.h"
 #include "disposicio_qt.h"
+#include "obre_arxiu.h"
 #include "records/arxiu_sessio.h"
 #include "records/cami_arxiu.h"
 
@@ -26,11 +27,11 @@ ArxiusFinestra::ArxiusFinestra(QWidget *superficie, DisposicioFinestra &disposic
       dialegs_qt_(std::make_unique<DialegsImpressioQt>(superficie)), dialegs_(dialegs_qt_.get()) {
     cmdSave = new QPushButton(QStringLiteral("Guardar"), superficie);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setToolTip(QStringLiteral("Tria l'arxiu on es guardaran els exercicis de la sessió"));
+    cmdSave->setToolTip(QStringLiteral("Tria l'arxiu on es desaran els exercicis de la sessió"));
     disposicio_finestra.registra(cmdSave, disposicio::Tipus::Ordinari, px(314, 470, 110, 32));
     cmdOpen = new QPushButton(QStringLiteral("Imprimir Arxiu"), superficie);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
-    cmdOpen->setToolTip(QStringLiteral("Imprimeix l'informe d'una sessió guardada"));
+    cmdOpen->setToolTip(QStringLiteral("Imprimeix l'informe d'una sessió desada"));
     disposicio_finestra.registra(cmdOpen, disposicio::Tipus::Ordinari, px(432, 470, 136, 32));
     Label89 = new QLabel(Sense_arxiu, superficie);
     Label89->setObjectName(QStringLiteral("Label89"));
@@ -74,11 +75,8 @@ void ArxiusFinestra::Save() {
 void ArxiusFinestra::Open() {
     const QString ruta = tria(false);
     if (ruta == QString::fromStdString(Ruta_cancel)) return;
-    const std::optional<DadesSessio> dades = llegeix_sessio(ruta);
-    if (!dades) {
-        missatges_.avisa(Titol_programa, Missatge_error_arxiu, Icona::Exclamacio);
-        return;
-    }
+    const std::optional<DadesSessio> dades = llegeix_arxiu_desat(ruta, missatges_);
+    if (!dades) return;
     sessio_.posa_desada(*dades);
     if (en_llegida) en_llegida();
     if (mostra_estadistiques) mostra_estadistiques(*dades);

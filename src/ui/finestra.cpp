@@ -13,6 +13,7 @@
 #include "arxiu_actiu.h"
 #include "arxius_finestra.h"
 #include "controls.h"
+#include "obre_arxiu.h"
 #include "panell_consulta.h"
 #include "panell_estadistiques.h"
 #include "panell_exercici.h"
@@ -136,15 +137,16 @@ void frmQUIMERIX::imprimeix_informe(const DadesSessio &dades) {
 }
 
 void frmQUIMERIX::obre_arxiu_desat(const QString &ruta) {
-    const std::optional<DadesSessio> dades = llegeix_sessio(ruta);
-    if (!dades) {
-        missatges_.avisa(Titol_programa, Missatge_error_arxiu, Icona::Exclamacio);
-        return;
+    const std::optional<DadesSessio> dades = llegeix_arxiu_desat(ruta, *pont_);
+    if (!dades) return;
+    // Idle, the set read back shows its captions and offers its review; a set under way is left
+    // as it is and only the report is shown.
+    if (sessio_->estat() == Estat::Inactiu) {
+        sessio_->posa_desada(*dades);
+        refresca();
+        estadistiques_->mostra_desades(*dades);
+        xifres_->mostra_desades(*dades);
     }
-    sessio_->posa_desada(*dades);
-    refresca();
-    estadistiques_->mostra_desades(*dades);
-    xifres_->mostra_desades(*dades);
     ui::imprimeix_informe(*dades, *pont_, *dialegs_);
 }
 

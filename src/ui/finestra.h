@@ -55,8 +55,8 @@ class frmQUIMERIX : public QMainWindow {
     // The report of a set (the one in memory, or one read from a session file): a print preview,
     // or the offer of a PDF when the system has no printer.
     void imprimeix_informe(const DadesSessio &dades);
-    // A set read back from its file (named on the command line): its captions, its review offered
-    // and its report.
+    // A set read back from its file (named on the command line, or handed over by another start):
+    // its report; in the idle window also its captions and its review.
     void obre_arxiu_desat(const QString &ruta);
     // "Nova sessió": the idle window again, with the name and options kept and today's date.
     void nova_sessio();

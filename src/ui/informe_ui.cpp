@@ -2,11 +2,15 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QPageLayout>
-#include <QPrintPreviewDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 #include "pintor.h"
 #include "records/informe.h"
@@ -25,19 +29,67 @@ bool DialegsImpressioQt::hi_ha_impressora() {
     return !QPrinterInfo::defaultPrinter().isNull();
 }
 
-bool DialegsImpressioQt::previsualitza(const Document_impressio &d) {
-    QPrinter impressora(QPrinter::HighResolution);
-    impressora.setDocName(QStringLiteral("Informe de QUIMERIX"));
-    impressora.setPageOrientation(d.apaisat ? QPageLayout::Landscape : QPageLayout::Portrait);
-    impressora.setPageMargins(QMarginsF(14, 14, 14, 14), QPageLayout::Point);
-    QPrintPreviewDialog dialeg(&impressora, pare_);
-    dialeg.setWindowTitle(QStringLiteral("Informe"));
-    bool be = true;
-    QObject::connect(&dialeg, &QPrintPreviewDialog::paintRequested, &dialeg, [&](QPrinter *p) {
-        if (!impressio::pinta(d, *p)) be = false;
+Final_previa DialegsImpressioQt::previsualitza(const Document_impressio &d, bool impressora) {
+    QPrinter paper(QPrinter::HighResolution);
+    paper.setDocName(QStringLiteral("Informe de QUIMERIX"));
+    paper.setPageOrientation(d.apaisat ? QPageLayout::Landscape : QPageLayout::Portrait);
+    paper.setPageMargins(QMarginsF(14, 14, 14, 14), QPageLayout::Point);
+    VistaPreviaInforme vista(d, paper, impressora, pare_);
+    vista.exec();
+    return vista.final_previa();
+}
+
+VistaPreviaInforme::VistaPreviaInforme(const Document_impressio &d, QPrinter &paper, bool impressora,
+                                       QWidget *pare)
+    : QDialog(pare), document_(d), paper_(paper) {
+    setObjectName(QStringLiteral("VistaPreviaInforme"));
+    setWindowTitle(QStringLiteral("Informe"));
+    auto *pagines = new QPrintPreviewWidget(&paper, this);
+    pagines->setObjectName(QStringLiteral("pagines"));
+    connect(pagines, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter *p) {
+        if (!impressio::pinta(document_, *p)) pintat_ = false;
     });
-    dialeg.exec();
-    return be;
+    pagines->fitToWidth();
+
+    auto *botons = new QHBoxLayout;
+    botons->addStretch();
+    if (impressora) {
+        auto *imprimeix = new QPushButton(QStringLiteral("&Imprimeix"), this);
+        imprimeix->setObjectName(QStringLiteral("cmdImprimeix"));
+        connect(imprimeix, &QPushButton::clicked, this, &VistaPreviaInforme::imprimeix);
+        botons->addWidget(imprimeix);
+    }
+    auto *pdf = new QPushButton(QStringLiteral("&Desa en PDF"), this);
+    pdf->setObjectName(QStringLiteral("cmdDesaPdf"));
+    connect(pdf, &QPushButton::clicked, this, [this] { acaba(Final_previa::Desa_pdf); });
+    botons->addWidget(pdf);
+    auto *tanca = new QPushButton(QStringLiteral("&Tanca"), this);
+    tanca->setObjectName(QStringLiteral("cmdTanca"));
+    connect(tanca, &QPushButton::clicked, this, &QDialog::reject);
+    botons->addWidget(tanca);
+
+    auto *disposicio = new QVBoxLayout(this);
+    disposicio->addWidget(pagines, 1);
+    disposicio->addLayout(botons);
+    // The whole work area of the screen (the window manager keeps the frame on it), so that a
+    // page fitted to the width can be read.
+    setWindowState(windowState() | Qt::WindowMaximized);
+    pagines->setFocus();
+}
+
+void VistaPreviaInforme::imprimeix() {
+    QPrintDialog dialeg(&paper_, this);
+    if (dialeg.exec() != QDialog::Accepted) return;
+    acaba(impressio::pinta(document_, paper_) ? Final_previa::Impresa : Final_previa::Error_impressora);
+}
+
+void VistaPreviaInforme::acaba(Final_previa f) {
+    final_ = f;
+    accept();
+}
+
+Final_previa VistaPreviaInforme::final_previa() const {
+    return pintat_ ? final_ : Final_previa::Error_impressora;
 }
 
 QString DialegsImpressioQt::demana_pdf(const QString &proposta) {
@@ -54,11 +106,9 @@ void imprimeix_informe(const DadesSessio &d, Missatges &missatges, DialegsImpres
         error_impressio(missatges);
         return;
     }
-    if (dialegs.hi_ha_impressora()) {
-        if (!dialegs.previsualitza(*document)) error_impressio(missatges);
-        return;
-    }
-    if (!missatges.pregunta(Titol_informacio, Pregunta_pdf, Icona::Informacio)) return;
+    const Final_previa final_previa = dialegs.previsualitza(*document, dialegs.hi_ha_impressora());
+    if (final_previa == Final_previa::Error_impressora) error_impressio(missatges);
+    if (final_previa != Final_previa::Desa_pdf) return;
     QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (carpeta.isEmpty() || !QDir(carpeta).exists()) carpeta = QDir::homePath();
     const QString proposta = QDir(carpeta).filePath(QString::fromStdString(nom_pdf_informe(d.capcalera)));

@@ -5,13 +5,20 @@
 
 namespace quimerix::ui {
 
-void imprimeix_arxiu_desat(const QString &ruta, Missatges &missatges, DialegsImpressio &dialegs) {
-    const std::optional<DadesSessio> dades = llegeix_sessio(ruta);
+std::optional<DadesSessio> llegeix_arxiu_desat(const QString &ruta, Missatges &missatges) {
+    std::optional<DadesSessio> dades = llegeix_sessio(ruta);
     if (!dades) {
         missatges.avisa(Titol_programa, Missatge_error_arxiu, Icona::Exclamacio);
-        return;
+    } else if (dades->registres.empty()) {
+        missatges.avisa(Titol_programa, Missatge_arxiu_sense_exercicis, Icona::Informacio);
+        dades.reset();
     }
-    imprimeix_informe(*dades, missatges, dialegs);
+    return dades;
+}
+
+void imprimeix_arxiu_desat(const QString &ruta, Missatges &missatges, DialegsImpressio &dialegs) {
+    if (const auto dades = llegeix_arxiu_desat(ruta, missatges))
+        imprimeix_informe(*dades, missatges, dialegs);
 }
 
 } // namespace quimerix::ui

@@ -1,5 +1,6 @@
 // The theory notes and the guide are data files shown as they are: their headings are checked here,
-// and every example of the notes must be a compound the program asks, with the very name it expects.
+// every example of the notes must be a compound the program asks, with the very name it expects
+// (in lower case, as it shows it), and the rules the texts state are held to what the program does.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "checking/correccio.h"
 #include "generation/sorteig.h"
 
 using namespace quimerix;
@@ -26,6 +28,13 @@ std::vector<std::string> linies_de(const std::string &fitxer) {
         linies.push_back(l);
     }
     return linies;
+}
+
+std::string text_de(const std::string &fitxer) {
+    std::string text;
+    for (const std::string &l : linies_de(fitxer))
+        text += l + "\n";
+    return text;
 }
 
 const std::string Separador(100, '_');
@@ -44,7 +53,7 @@ TEST(Apunts, ExemplesSonDelCatalegAmbElMateixNom) {
     std::map<std::string, std::pair<std::string, std::string>> per_formula; // formula → code, name
     for (const Entrada_cataleg &e : cataleg(t)) {
         const Exercici x = construeix(t, e.tipus, e.a, e.b, Tasca::Formular);
-        per_formula[x.formula()] = {x.Codi_exercici, x.Nom_compost};
+        per_formula[x.formula()] = {x.Codi_exercici, nom_esperat(x.Nom_compost)};
     }
     const std::regex exemple(R"(^ +(\S+)  →  (\S.*\S)$)");
     std::set<std::string> codis;
@@ -123,4 +132,42 @@ TEST(Apunts, GuiaAmbTitolICapcalera) {
     EXPECT_EQ(linies[0], "QUIMERIX");
     EXPECT_FALSE(linies[1].empty());
     EXPECT_EQ(linies[3], "FUNCIONAMENT DEL PROGRAMA");
+}
+
+// Phrases each text must hold (or must no longer hold): the rules it states and the way it writes.
+TEST(Apunts, FrasesDelsTextos) {
+    struct Frase {
+        const char *fitxer, *text;
+        bool hi_es;
+    };
+    const Frase frases[] = {
+        {"teoria.txt", "basades en les normes de la IUPAC", true},
+        {"teoria.txt", "alguns noms i convencions són els tradicionals del programa", true},
+        {"teoria.txt", "els noms actuals són fosfà, arsà i estibà", true},
+        {"teoria.txt", "la IUPAC l'escriu OF2 i l'anomena difluorur d'oxigen", true},
+        {"teoria.txt", "la IUPAC l'escriu sense espai, ferro(III)", true},
+        {"teoria.txt", "s'apostrofa davant de qualsevol paraula que comença per vocal o per h", true},
+        {"teoria.txt", "davant de «iode» no s'apostrofa (clorur de iode)", true},
+        {"teoria.txt", "Davant d'hexa- i d'hepta-, «de» s'apostrofa", true},
+        {"teoria.txt", "Davant de hexa", false},
+        {"teoria.txt", "En aquest programa no s'utilitzen prefixos", true},
+        {"teoria.txt", "triòxid de diferro", true},
+        {"teoria.txt", "conserven el prefix meta-: metafosfat", true},
+        {"teoria.txt", "Metafosfat", false},
+        {"teoria.txt", "majúscula", false},
+        {"teoria.txt", "minúscula", false},
+        {"teoria.txt", "Monòxid", false},
+        {"teoria.txt", "es manté i fa monòxid", true},
+        {"teoria.txt", "Les pots consultar", true},
+        {"teoria.txt", "podeu", false},
+        {"teoria.txt", "\"", false},
+        {"guia.txt", "Si no hi ha límit de temps, el primer exercici surt de seguida", true},
+        {"guia.txt", "Llavors prem", false},
+        {"guia.txt", "no té en compte les majúscules, els accents, els apòstrofs ni els espais", true},
+        {"guia.txt", "accepta ferro(III), sense l'espai de davant del numeral", true},
+        {"guia.txt", "podeu", false},
+        {"guia.txt", "\"", false},
+    };
+    for (const Frase &f : frases)
+        EXPECT_EQ(text_de(f.fitxer).find(f.text) != std::string::npos, f.hi_es) << f.fitxer << ": " << f.text;
 }

@@ -90,6 +90,9 @@ TEST(Correccio, Nom) {
         {"òxid de ferro (III)", "òxid  de ferro (III)", false, false, "òxid  de ferro (III)"},
         {"òxid de ferro (III)", "o\u0300xid de ferro (III)", false, true, "òxid de ferro (III)"},
         {"òxid de coure (I)", "oxid de coure(i) ", true, true, "oxid de coure(i)"},
+        // The numeral without the space before it, as the notes say the assistant accepts.
+        {"òxid de ferro (III)", "òxid de ferro(III)", false, false, "òxid de ferro(III)"},
+        {"òxid de ferro (III)", "òxid de ferro(III)", true, true, "òxid de ferro(III)"},
         // A pasted line break is a space, trimmed at the end, and the answer is marked as typed.
         {"fluorur de ferro (II)", "fluorur de ferro (II)\n", false, true, "fluorur de ferro (II)"},
         {"fluorur de ferro (II)", "fluorur de\r\nferro (II)", true, true, "fluorur de  ferro (II)"},

@@ -13,7 +13,9 @@ foreach(camp
     "Package: quimerix" "Version: ${VERSIO}" "Section: education" "Recommends: fonts-liberation"
     "Maintainer: [^<\n]+ <[^@>]+@[^>]+>" "Homepage: https://[^\n]+"
     # Computed from the binaries: the C library and Qt's, with their minimum versions.
-    "Depends: [^\n]*libc6 \\(>= [^\n]*libqt6widgets6 \\(>= [^\n]*")
+    "Depends: [^\n]*libc6 \\(>= [^\n]*libqt6widgets6 \\(>= [^\n]*"
+    # Qt's Catalan texts for its own dialogs.
+    "Depends: [^\n]*qt6-translations-l10n[^\n]*")
   if(NOT control MATCHES "(^|\n)${camp}(\n|$)")
     message(FATAL_ERROR "al control li falta «${camp}»:\n${control}")
   endif()
@@ -27,4 +29,18 @@ foreach(fitxer IN LISTS fitxers_instalats)
 endforeach()
 if(NOT contingut MATCHES "-rwxr-xr-x [^\n]* \\./usr/bin/quimerix\n")
   message(FATAL_ERROR "/usr/bin/quimerix no és executable:\n${contingut}")
+endif()
+# The changelog's newest entry is this version.
+execute_process(COMMAND dpkg-parsechangelog -l "${CHANGELOG}" -S Version OUTPUT_VARIABLE versio_changelog
+                OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT versio_changelog STREQUAL VERSIO)
+  message(FATAL_ERROR "el changelog és de la versió «${versio_changelog}», no de la ${VERSIO}")
+endif()
+# Debian's own checks of the package find no error.
+if(LINTIAN)
+  execute_process(COMMAND ${LINTIAN} --fail-on error "${deb}" RESULT_VARIABLE estat OUTPUT_VARIABLE informe
+                  ERROR_VARIABLE informe)
+  if(NOT estat EQUAL 0)
+    message(FATAL_ERROR "lintian hi troba errors:\n${informe}")
+  endif()
 endif()

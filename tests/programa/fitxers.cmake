@@ -7,7 +7,9 @@ set(fitxers_instalats
   share/applications/${ID}.desktop
   share/metainfo/${ID}.metainfo.xml
   share/mime/packages/${ID}.xml
-  share/icons/hicolor/scalable/apps/${ID}.svg)
+  share/icons/hicolor/scalable/apps/${ID}.svg
+  share/doc/quimerix/copyright
+  share/doc/quimerix/changelog.gz)
 foreach(mida IN LISTS mides_icones)
   list(APPEND fitxers_instalats share/icons/hicolor/${mida}x${mida}/apps/${ID}.png)
 endforeach()

@@ -15,17 +15,23 @@ class ArrencadaTest : public QObject {
     void bloqueig_a_la_carpeta_d_execucio();
     void estat_de_sortida_data();
     void estat_de_sortida();
+    void lliurament_a_la_copia_en_marxa_data();
+    void lliurament_a_la_copia_en_marxa();
 };
 
 #ifndef Q_MOC_RUN
+#include <QDir>
 #include <QLockFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include "arrencada.h"
+#include "entrega.h"
 #include "suport.h"
 #endif
 
@@ -259,6 +265,54 @@ void ArrencadaTest::estat_de_sortida() {
     QCOMPARE(quimerix::ui::comprova_arrencada(m, resolucio, 1.0, instancia, "quimerix"),
              std::optional<int>(estat));
     QCOMPARE(m.rebuts.size(), std::size_t{1});
+}
+
+// A second start with a session file hands the file to the running copy and ends with status 0;
+// the running copy (this test, with the program's own receiver) gets the file's whole path. With
+// no receiver, a start with a file asks about a second copy as a plain start does.
+void ArrencadaTest::lliurament_a_la_copia_en_marxa_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<bool>("receptor");
+    QTest::newRow("lliurat") << QStringLiteral("sessió 1.qxs") << true;
+    QTest::newRow("salt de línia al nom") << QStringLiteral("sessió\n2.qxs") << true;
+    QTest::newRow("cap còpia no el rep") << QStringLiteral("sessió.qxs") << false;
+}
+
+void ArrencadaTest::lliurament_a_la_copia_en_marxa() {
+    QFETCH(QString, nom);
+    QFETCH(bool, receptor);
+    QTemporaryDir carpeta;
+    quimerix::ui::Instancia en_marxa(carpeta.filePath("quimerix.lock"));
+    QCOMPARE(en_marxa.pren(), quimerix::ui::Instancia::Resultat::Presa);
+    QStringList rebuts;
+    std::optional<quimerix::ui::ReceptorArxius> r;
+    if (receptor) {
+        r.emplace(en_marxa.ruta_receptor(), [&rebuts](const QString &ruta) { rebuts << ruta; });
+        QVERIFY(r->escolta());
+    }
+    const QString arxiu = carpeta.filePath(nom);
+    if (!receptor) {
+        quimerix::ui::Instancia segona(carpeta.filePath("quimerix.lock"));
+        MissatgesProva m;
+        m.respostes = {false};
+        QVERIFY(!quimerix::ui::comprova_segona_copia(m, segona, "quimerix", arxiu));
+        QCOMPARE(m.rebuts.size(), std::size_t{1});
+        QCOMPARE(m.rebuts[0].text, Pregunta_copia);
+        return;
+    }
+    // The real program, started as a file manager starts it, from another folder.
+    QProcess segona;
+    QProcessEnvironment entorn = QProcessEnvironment::systemEnvironment();
+    entorn.insert("XDG_RUNTIME_DIR", carpeta.path());
+    entorn.insert("QT_QPA_PLATFORM", "offscreen");
+    segona.setProcessEnvironment(entorn);
+    segona.setWorkingDirectory(QDir::rootPath());
+    segona.start(QStringLiteral(QUIMERIX_PROGRAMA), {arxiu});
+    QVERIFY(segona.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(segona.state() == QProcess::NotRunning, 30000);
+    QCOMPARE(segona.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(segona.exitCode(), 0);
+    QTRY_COMPARE(rebuts, QStringList{arxiu});
 }
 
 PROVA_MAIN(ArrencadaTest)

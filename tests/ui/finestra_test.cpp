@@ -110,6 +110,12 @@ void FinestraTest::controls_data() {
     QTest::newRow("Check7") << "Check7"
                             << "Oxosals"
                             << "Assenyala aquesta casella si vols exercicis d'oxosals" << -1;
+    QTest::newRow("cmdSave") << "cmdSave"
+                             << "Guardar"
+                             << "Tria l'arxiu on es desaran els exercicis de la sessió" << -1;
+    QTest::newRow("cmdOpen") << "cmdOpen"
+                             << "Imprimir Arxiu"
+                             << "Imprimeix l'informe d'una sessió desada" << -1;
     QTest::newRow("Check8")
         << "Check8"
         << "Assistent ortogràfic"

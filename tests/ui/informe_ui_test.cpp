@@ -10,16 +10,21 @@ class InformeUiTest : public QObject {
     void initTestCase();
     void flux_data();
     void flux();
+    void vista_previa_real_data();
     void vista_previa_real();
+    void dialegs_de_qt_en_catala();
 };
 
 #ifndef Q_MOC_RUN
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPageLayout>
-#include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,10 +34,13 @@ class InformeUiTest : public QObject {
 #include "informe_ui.h"
 #include "records/informe.h"
 #include "suport.h"
+#include "traduccio.h"
 
 using namespace quimerix;
 using namespace quimerix::ui;
 using prova::DialegsSilenciosos;
+
+Q_DECLARE_METATYPE(quimerix::ui::Final_previa)
 
 namespace {
 
@@ -59,37 +67,38 @@ void InformeUiTest::initTestCase() {
 void InformeUiTest::flux_data() {
     QTest::addColumn<int>("exercicis");
     QTest::addColumn<bool>("impressora");
-    QTest::addColumn<bool>("impressio_correcta");
-    QTest::addColumn<bool>("vol_pdf");
-    QTest::addColumn<QString>("fitxer"); // "" cancels the file dialog; "/" names an unwritable place
+    QTest::addColumn<Final_previa>("tria"); // how the student leaves the preview
+    QTest::addColumn<QString>("fitxer");    // "" cancels the file dialog; "/" names an unwritable place
     QTest::addColumn<int>("previsualitzacions");
     QTest::addColumn<QStringList>("missatges");
     QTest::addColumn<bool>("pdf_escrit");
 
     const QString error = QString::fromStdString(Missatge_error_impressio);
-    const QString pregunta = QString::fromStdString(Pregunta_pdf);
-    QTest::newRow("sense exercicis") << 0 << true << true << true << "informe.pdf" << 0 << QStringList{error}
-                                     << false;
-    QTest::newRow("vista prèvia") << 3 << true << true << true << "informe.pdf" << 1 << QStringList{}
-                                  << false;
+    const QString desat = QStringLiteral("S'ha desat l'informe a ");
+    QTest::newRow("sense exercicis") << 0 << true << Final_previa::Impresa << "informe.pdf" << 0
+                                     << QStringList{error} << false;
+    QTest::newRow("imprès") << 3 << true << Final_previa::Impresa << "informe.pdf" << 1 << QStringList{}
+                            << false;
+    QTest::newRow("tancada") << 3 << true << Final_previa::Tancada << "informe.pdf" << 1 << QStringList{}
+                             << false;
     QTest::newRow("impressora amb error")
-        << 3 << true << false << true << "informe.pdf" << 1 << QStringList{error} << false;
-    QTest::newRow("sense impressora, no vol PDF")
-        << 3 << false << true << false << "informe.pdf" << 0 << QStringList{pregunta} << false;
+        << 3 << true << Final_previa::Error_impressora << "informe.pdf" << 1 << QStringList{error} << false;
+    QTest::newRow("amb impressora, PDF")
+        << 3 << true << Final_previa::Desa_pdf << "informe.pdf" << 1 << QStringList{desat} << true;
+    QTest::newRow("sense impressora, tancada")
+        << 3 << false << Final_previa::Tancada << "informe.pdf" << 1 << QStringList{} << false;
     QTest::newRow("sense impressora, cancel·la")
-        << 3 << false << true << true << "" << 0 << QStringList{pregunta} << false;
+        << 3 << false << Final_previa::Desa_pdf << "" << 1 << QStringList{} << false;
     QTest::newRow("sense impressora, PDF")
-        << 3 << false << true << true << "informe.pdf" << 0
-        << QStringList{pregunta, QStringLiteral("S'ha desat l'informe a ")} << true;
+        << 3 << false << Final_previa::Desa_pdf << "informe.pdf" << 1 << QStringList{desat} << true;
     QTest::newRow("sense impressora, lloc no escrivible")
-        << 3 << false << true << true << "/" << 0 << QStringList{pregunta, error} << false;
+        << 3 << false << Final_previa::Desa_pdf << "/" << 1 << QStringList{error} << false;
 }
 
 void InformeUiTest::flux() {
     QFETCH(int, exercicis);
     QFETCH(bool, impressora);
-    QFETCH(bool, impressio_correcta);
-    QFETCH(bool, vol_pdf);
+    QFETCH(Final_previa, tria);
     QFETCH(QString, fitxer);
     QFETCH(int, previsualitzacions);
     QFETCH(QStringList, missatges);
@@ -98,22 +107,24 @@ void InformeUiTest::flux() {
     QTemporaryDir dir;
     DialegsSilenciosos dialegs;
     dialegs.impressora = impressora;
-    dialegs.impressio_correcta = impressio_correcta;
+    dialegs.final_previa = tria;
     if (fitxer == QStringLiteral("/"))
         dialegs.cami = dir.filePath(QStringLiteral("no/hi/es/informe.pdf"));
     else if (!fitxer.isEmpty())
         dialegs.cami = dir.filePath(fitxer);
     prova::MissatgesProva m;
-    m.respostes = {vol_pdf};
 
     imprimeix_informe(conjunt(exercicis - exercicis / 3, exercicis / 3), m, dialegs);
 
     QCOMPARE(dialegs.previsualitzacions, previsualitzacions);
-    if (previsualitzacions > 0) QVERIFY(dialegs.textos.back().find("àcid clorós") != std::string::npos);
+    if (previsualitzacions > 0) {
+        QVERIFY(dialegs.textos.back().find("àcid clorós") != std::string::npos);
+        QCOMPARE(dialegs.ofereix_impressio.back(), impressora);
+    }
     QCOMPARE(int(m.rebuts.size()), int(missatges.size()));
     for (int i = 0; i < missatges.size(); ++i)
         QVERIFY2(QString::fromStdString(m.rebuts[i].text).startsWith(missatges[i]), m.rebuts[i].text.c_str());
-    if (!impressora && vol_pdf)
+    if (tria == Final_previa::Desa_pdf)
         QCOMPARE(QFileInfo(dialegs.proposta).fileName(),
                  QStringLiteral("Informe Marcel·la Ferrà 3-5-2024.pdf"));
     QCOMPARE(QFile::exists(dialegs.cami), pdf_escrit);
@@ -124,24 +135,54 @@ void InformeUiTest::flux() {
     }
 }
 
-// The real preview paints the report's pages; a timer closes it once it is up.
+// The real preview paints the report's pages fitted to the width of the screen's work area, offers
+// "Imprimeix" only with a printer, and closes with Esc.
+void InformeUiTest::vista_previa_real_data() {
+    QTest::addColumn<bool>("impressora");
+    QTest::newRow("amb impressora") << true;
+    QTest::newRow("sense impressora") << false;
+}
+
 void InformeUiTest::vista_previa_real() {
+    QFETCH(bool, impressora);
     DialegsImpressioQt dialegs;
     const auto d = informe(conjunt(30, 10));
     QVERIFY(d);
     int pagines = -1;
+    bool ajustada = false, amb_boto_imprimeix = !impressora, omple_pantalla = false;
     QTimer::singleShot(0, [&] {
-        auto *vista = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        auto *vista = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (vista == nullptr) return;
         QApplication::processEvents();
-        const auto *widget = vista->findChild<QPrintPreviewWidget *>();
-        if (widget != nullptr && vista->printer()->pageLayout().orientation() == QPageLayout::Landscape)
+        if (const auto *widget = vista->findChild<QPrintPreviewWidget *>()) {
             pagines = widget->pageCount();
-        vista->reject();
+            ajustada = widget->zoomMode() == QPrintPreviewWidget::FitToWidth;
+        }
+        amb_boto_imprimeix = vista->findChild<QPushButton *>(QStringLiteral("cmdImprimeix")) != nullptr;
+        omple_pantalla = vista->isMaximized();
+        QTest::keyClick(vista, Qt::Key_Escape);
     });
-    QVERIFY(dialegs.previsualitza(*d));
+    QCOMPARE(dialegs.previsualitza(*d, impressora), Final_previa::Tancada);
     QCOMPARE(pagines, 2);
+    QVERIFY(ajustada);
+    QCOMPARE(amb_boto_imprimeix, impressora);
+    QVERIFY(omple_pantalla);
 }
+
+// Qt's own dialogs (the PDF's file chooser, the print dialog and preview, the buttons of the
+// questions) speak Catalan once the program has installed Qt's translation.
+void InformeUiTest::dialegs_de_qt_en_catala() {
+    QVERIFY(quimerix::ui::installa_traduccio_qt(*QCoreApplication::instance()));
+    QMessageBox pregunta;
+    pregunta.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
+    QCOMPARE(pregunta.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel·la"));
+    QFileDialog dialeg;
+    dialeg.setOption(QFileDialog::DontUseNativeDialog);
+    dialeg.setAcceptMode(QFileDialog::AcceptSave);
+    QCOMPARE(dialeg.labelText(QFileDialog::LookIn), QStringLiteral("Cerca a:"));
+    QCOMPARE(dialeg.labelText(QFileDialog::Reject), QStringLiteral("Cancel·la"));
+}
+
 #endif
 
 QTEST_MAIN(InformeUiTest)

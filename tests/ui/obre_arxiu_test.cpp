@@ -1,4 +1,4 @@
-// `quimerix FITXER.qxs`: a stored set's report straight from its file, or the reader's message.
+// `quimerix ARXIU.qxs`: a stored set's report straight from its file, or the reader's message.
 
 #include <QtTest>
 
@@ -46,8 +46,8 @@ void ObreArxiuTest::arxiu_data() {
     alterat[0] = static_cast<char>(alterat[0] ^ 0x40); // the count of records is no longer a number
 
     QTest::newRow("tres exercicis") << tres << QStringLiteral("Núria Gómez i Ça·l·lí") << std::string();
-    // A set stored before any answer has nothing to print: printing's own message.
-    QTest::newRow("sense exercicis") << buida << QString() << Missatge_error_impressio;
+    // A set stored before any answer has nothing to show, and the student is told why.
+    QTest::newRow("sense exercicis") << buida << QString() << Missatge_arxiu_sense_exercicis;
     QTest::newRow("inexistent") << QByteArray("-") << QString() << std::string(Missatge_error_arxiu);
     QTest::newRow("carpeta") << QByteArray("/") << QString() << std::string(Missatge_error_arxiu);
     // Nobody writes to it: opening it to read would wait for ever.

@@ -90,17 +90,21 @@ inline const std::string Pregunta_data = "El camp 'DATA' està buit. Vols contin
 class DialegsSilenciosos final : public quimerix::ui::DialegsImpressio {
   public:
     bool hi_ha_impressora() override { return impressora; }
-    bool previsualitza(const quimerix::Document_impressio &d) override {
+    quimerix::ui::Final_previa previsualitza(const quimerix::Document_impressio &d,
+                                             bool amb_impressora) override {
         ++previsualitzacions;
         textos.push_back(quimerix::text_document(d));
-        return impressio_correcta;
+        ofereix_impressio.push_back(amb_impressora);
+        return final_previa;
     }
     QString demana_pdf(const QString &p) override {
         proposta = p;
         return cami;
     }
-    bool impressora = true, impressio_correcta = true;
+    bool impressora = true;
+    quimerix::ui::Final_previa final_previa = quimerix::ui::Final_previa::Tancada; // the student's choice
     int previsualitzacions = 0;
+    std::vector<bool> ofereix_impressio; // whether each preview offered "Imprimeix"
     std::vector<std::string> textos;
     QString proposta, cami;
 };

@@ -15,18 +15,20 @@ enum class Tipus_element { Cap, Metall, No_metall };
 // as typed fields beside the text columns.
 enum Columna : int {
     Nom = 1,
-    Simbol = 2,
-    Valencia1 = 3,
-    Valencia2 = 4,
-    Valencia3 = 5,
-    Valencia4 = 6,
-    Valencia_caracteristica = 7,
-    Hidrur_invers = 8,
-    Arrel_ur = 9,
-    Arrel_acid = 10,
-    Acid_especial = 12,
-    Arrel_oxoanio = 13,
+    Simbol,
+    Valencia1,
+    Valencia2,
+    Valencia3,
+    Valencia4,
+    Valencia_caracteristica,
+    Hidrur_invers,
+    Arrel_ur,
+    Arrel_acid,
+    Acid_especial = 12, // column 11 is the electronegativity
+    Arrel_oxoanio,
 };
+// The numbering is part of the catalogue's layout: every column keeps its place.
+static_assert(Simbol == 2 && Valencia1 == 3 && Valencia4 == 6 && Arrel_acid == 10 && Arrel_oxoanio == 13);
 
 inline constexpr int Nombre_elements = 41;
 inline constexpr int Fila_hidrogen = 26;

@@ -1,38 +1,40 @@
 #include "reference/taules_referencia.h"
 
+#include <stdexcept>
+#include <string_view>
+
 #ifndef QUIMERIX_VERSIO
 #define QUIMERIX_VERSIO "0"
 #endif
 
 namespace quimerix {
 
+namespace {
+
+// The lines of a table text, which must hold exactly N of them (each ended by a line break).
+template <std::size_t N> std::array<std::string, N> linies(std::string_view text) {
+    std::array<std::string, N> resultat;
+    std::size_t n = 0;
+    while (!text.empty()) {
+        const std::size_t fi = text.find('\n');
+        if (n == N || fi == std::string_view::npos) throw std::logic_error("taula de referència mal formada");
+        resultat[n++] = std::string(text.substr(0, fi));
+        text.remove_prefix(fi + 1);
+    }
+    if (n != N) throw std::logic_error("taula de referència mal formada");
+    return resultat;
+}
+
+} // namespace
+
 const std::array<std::string, 10> &Taula_de_Valencies() {
-    static const std::array<std::string, 10> linies{
-        R"(|                METALLS               |\\\\\\\|               NO METALLS              |)",
-        R"(|  1 |  2 |  3 | 1,2 | 1,3 | 2,3 | 2,4 |\\\\\\\|(1)|(3)|2,(4)|1,(3),5|  (2)  |   (1)   |)",
-        R"(|----|----|----|-----|-----|-----|-----|///////|---|---|-----|-------|-------|---------|)",
-        R"(| Li | Be | Al | Cu  | Au  | Fe  | Sn  |\\\\\\\| H | B |  C  |   N   |   O   |    F    |)",
-        R"(| Na | Mg |    | Hg  |     | Cr  | Pb  |///////|   |   |  Si |   P   |-----------------|)",
-        R"(| K  | Ca |    |     |     | Ni  | Pt  |\\\\\\\|   |   |     |   As  |(2),4,6|(1),3,5,7|)",
-        R"(| Rb | Sr |    |     |     | Co  |Mn(3)|///////|   |   |     |   Sb  |-------|---------|)",
-        R"(| Cs | Ba |    |     |     |     |     |\\\\\\\|   |   |     |       |   S   |    Cl   |)",
-        R"(| Ag | Zn |    |     |     |     |     |///////|   |   |     |       |   Se  |    Br   |)",
-        R"(|    | Cd |    |     |     |     |     |\\\\\\\|   |   |     |       |   Te  |    I    |)"};
-    return linies;
+    static const auto taula = linies<10>(taules_text::Text_valencies);
+    return taula;
 }
 
 const std::array<std::string, 9> &Simbols() {
-    static const std::array<std::string, 9> linies{
-        R"(Alumini--> Al |  Carboni--> C  |  Fluor----> F  |  Nitrogen-----> N  |  Silici---> Si)",
-        R"(Antimoni-> Sb |  Cesi-----> Cs |  Fòsfor---> P  |  Or-----------> Au |  Sodi-----> Na)",
-        R"(Arsènic--> As |  Clor-----> Cl |  Hidrogen-> H  |  Oxigen-------> O  |  Sofre----> S )",
-        R"(Bari-----> Ba |  Cobalt---> Co |  Iode-----> I  |  Plata/argent-> Ag |  Tel·luri-> Te)",
-        R"(Beril·li-> Be |  Coure----> Cu |  Liti-----> Li |  Platí--------> Pt |  Zinc-----> Zn)",
-        R"(Bor------> B  |  Crom-----> Cr |  Magnesi--> Mg |  Plom---------> Pb |               )",
-        R"(Brom-----> Br |  Estany---> Sn |  Manganès-> Mn |  Potassi------> K  |               )",
-        R"(Cadmi----> Cd |  Estronci-> Sr |  Mercuri--> Hg |  Rubidi-------> Rb |               )",
-        R"(Calci----> Ca |  Ferro----> Fe |  Níquel---> Ni |  Seleni-------> Se |               )"};
-    return linies;
+    static const auto taula = linies<9>(taules_text::Text_simbols);
+    return taula;
 }
 
 std::string Autor(const std::string &versio) {

@@ -1,6 +1,7 @@
 #pragma once
 // The reference tables of the panel: the valences of every element grouped by their pattern, and
-// the elements' names with their symbols. Both are fixed texts shown in a fixed-pitch font.
+// the elements' names with their symbols. Both are fixed texts shown in a fixed-pitch font, kept
+// as data (data/valencies.txt, data/simbols.txt).
 
 #include <array>
 #include <string>
@@ -15,5 +16,11 @@ const std::array<std::string, 9> &Simbols();
 std::string Autor(const std::string &versio);
 // The version of the program, set by the build.
 const std::string &Versio();
+
+namespace taules_text {
+// The texts of the two tables as data/valencies.txt and data/simbols.txt hold them, a line each.
+extern const char *const Text_valencies;
+extern const char *const Text_simbols;
+} // namespace taules_text
 
 } // namespace quimerix
