@@ -14,7 +14,6 @@
 #include "generation/aleatori.h"
 #include "linia_ordres.h"
 #include "missatges.h"
-#include "obre_arxiu.h"
 #include "panell_opcions.h"
 #include "sense_pantalla.h"
 #include "traduccio.h"
@@ -74,21 +73,18 @@ int main(int argc, char **argv) {
     if (!ordre.examen.empty()) finestra.opcions().posa_codi_examen(QString::fromStdString(ordre.examen));
     finestra.show();
     // A session file named on the command line (a double click in a file manager): its report,
-    // once the window is up. Afterwards the window is idle, ready for a set.
-    quimerix::ui::DialegsImpressioQt dialegs(&finestra);
-    if (!arxiu.isEmpty()) {
-        QTimer::singleShot(0, &finestra, [&missatges, &dialegs, arxiu] {
-            quimerix::ui::imprimeix_arxiu_desat(arxiu, missatges, dialegs);
-        });
-    }
+    // once the window is up. Afterwards the window is idle, ready for a set, with the review of the
+    // set read back offered.
+    if (!arxiu.isEmpty())
+        QTimer::singleShot(0, &finestra, [&finestra, arxiu] { finestra.obre_arxiu_desat(arxiu); });
     // The files another start hands to this copy: the window comes to the front with the report.
     std::optional<quimerix::ui::ReceptorArxius> receptor;
     if (instancia.presa())
-        receptor.emplace(instancia.ruta_receptor(), [&finestra, &missatges, &dialegs](const QString &ruta) {
+        receptor.emplace(instancia.ruta_receptor(), [&finestra](const QString &ruta) {
             finestra.setWindowState((finestra.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
             finestra.raise();
             finestra.activateWindow();
-            quimerix::ui::imprimeix_arxiu_desat(ruta, missatges, dialegs);
+            finestra.obre_arxiu_desat(ruta);
         });
     return app.exec();
 }

@@ -184,6 +184,12 @@ bool frmArxius::eventFilter(QObject *objecte, QEvent *event) {
     return QDialog::eventFilter(objecte, event);
 }
 
+void frmArxius::proposa_nom(const QString &nom) {
+    if (mode_ != Mode::Desar) return;
+    Text1->setText(nom);
+    Text1_Change();
+}
+
 QString frmArxius::cami() const {
     return QString::fromStdString(cami_arxiu(utf8(carpeta_), utf8(Text1->text())));
 }

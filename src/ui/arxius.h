@@ -35,6 +35,8 @@ class frmArxius : public QDialog {
     frmArxius(Mode mode, const QString &carpeta, Missatges &missatges, QWidget *pare = nullptr,
               const QList<Unitat> &unitats = {});
 
+    // Puts a proposed name in the name box (save mode).
+    void proposa_nom(const QString &nom);
     // The full path chosen, or "Cancel".
     const QString &txtRuta_Arxiu() const { return ruta_; }
     // The folder shown in Dir1.

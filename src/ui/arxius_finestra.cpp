@@ -54,6 +54,8 @@ ArxiusFinestra::~ArxiusFinestra() {
 QString ArxiusFinestra::tria(bool desar) {
     frmArxius finestra(desar ? frmArxius::Mode::Desar : frmArxius::Mode::Obrir, carpeta_, missatges_,
                        superficie_->window());
+    if (desar && !darrer_nom_.isEmpty())
+        finestra.proposa_nom(QString::fromStdString(nom_seguent(darrer_nom_.toStdString())));
     finestra.exec();
     txtRuta_Arxiu->setText(finestra.txtRuta_Arxiu());
     if (finestra.txtRuta_Arxiu() != QString::fromStdString(Ruta_cancel)) carpeta_ = finestra.carpeta();
@@ -80,6 +82,7 @@ void ArxiusFinestra::posa_ruta_arxiu(const QString &ruta) {
     // The set's file stays in sight while the set runs, in the title of the window.
     superficie_->window()->setWindowTitle(QStringLiteral("%1 – QUIMERIX").arg(nom));
     arxiu_.posa_ruta(ruta);
+    darrer_nom_ = nom;
     sessio_.posa_arxiu_actiu(true);
 }
 
@@ -88,8 +91,15 @@ void ArxiusFinestra::Open() {
     if (ruta == QString::fromStdString(Ruta_cancel)) return;
     const std::optional<DadesSessio> dades = llegeix_arxiu_desat(ruta, missatges_);
     if (!dades) return;
+    sessio_.posa_desada(*dades);
+    if (en_llegida) en_llegida();
     if (mostra_estadistiques) mostra_estadistiques(*dades);
     imprimeix_informe(*dades, missatges_, *dialegs_);
+}
+
+void ArxiusFinestra::nova_serie() {
+    Label89->setText(Sense_arxiu);
+    txtRuta_Arxiu->clear();
 }
 
 void ArxiusFinestra::mostra(bool inactiu) {

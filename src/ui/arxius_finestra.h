@@ -38,6 +38,9 @@ class ArxiusFinestra {
     void posa_ruta_arxiu(const QString &ruta);
     // cmdOpen: the chooser in open mode, the stored set read back, its captions shown, its report.
     void Open();
+    // A new set in the same run: no file chosen yet; the chooser will propose the last name with a
+    // number added.
+    void nova_serie();
     // The controls are offered only while the options can be changed.
     void mostra(bool inactiu);
     // Waits for the saves of the set under way (see ArxiuSessio::espera).
@@ -47,6 +50,8 @@ class ArxiusFinestra {
 
     // Shows the statistics captions of a set read back (Label65..Label78).
     std::function<void(const DadesSessio &)> mostra_estadistiques;
+    // Called once a set has been read back (the window then offers its review).
+    std::function<void()> en_llegida;
     // The dialogs of printing; tests put their own.
     void posa_dialegs(DialegsImpressio &dialegs) { dialegs_ = &dialegs; }
 
@@ -61,6 +66,8 @@ class ArxiusFinestra {
     DialegsImpressio *dialegs_;
     // Folder shown by the next chooser: the one last used, Documents at first.
     QString carpeta_;
+    // The name of the last file chosen to save a set into.
+    QString darrer_nom_;
 };
 
 } // namespace quimerix::ui

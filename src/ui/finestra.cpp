@@ -5,18 +5,22 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
+#include "arxiu_actiu.h"
 #include "arxius_finestra.h"
 #include "controls.h"
+#include "obre_arxiu.h"
 #include "panell_consulta.h"
 #include "panell_estadistiques.h"
 #include "panell_exercici.h"
 #include "panell_historial.h"
 #include "panell_opcions.h"
 #include "panell_xifres.h"
+#include "records/arxiu_sessio.h"
 
 namespace quimerix::ui {
 
@@ -108,6 +112,13 @@ void frmQUIMERIX::connecta() {
     connect(cmdPrint, &QPushButton::clicked, this, [this] { imprimeix_informe(sessio_->dades()); });
     connect(cmdSortir, &QPushButton::clicked, this, &QWidget::close);
     connect(crono, &QTimer::timeout, this, &frmQUIMERIX::tic_crono);
+    connect(exercici_->cmdRevisa, &QPushButton::clicked, this, [this] {
+        sessio_->revisa();
+        refresca();
+        if (consulta_->lstRevisio->isVisible()) consulta_->lstRevisio->setFocus(Qt::OtherFocusReason);
+    });
+    connect(exercici_->cmdNova, &QPushButton::clicked, this, &frmQUIMERIX::nova_sessio);
+    arxius_->en_llegida = [this] { refresca(); };
     // A set read back from its file shows its own statistics captions.
     arxius_->mostra_estadistiques = [this](const DadesSessio &d) {
         estadistiques_->mostra_desades(d);
@@ -125,6 +136,29 @@ void frmQUIMERIX::imprimeix_informe(const DadesSessio &dades) {
     ui::imprimeix_informe(dades, *pont_, *dialegs_);
 }
 
+void frmQUIMERIX::obre_arxiu_desat(const QString &ruta) {
+    const std::optional<DadesSessio> dades = llegeix_arxiu_desat(ruta, *pont_);
+    if (!dades) return;
+    // Idle, the set read back shows its captions and offers its review; a set under way is left
+    // as it is and only the report is shown.
+    if (sessio_->estat() == Estat::Inactiu) {
+        sessio_->posa_desada(*dades);
+        refresca();
+        estadistiques_->mostra_desades(*dades);
+        xifres_->mostra_desades(*dades);
+    }
+    ui::imprimeix_informe(*dades, *pont_, *dialegs_);
+}
+
+void frmQUIMERIX::nova_sessio() {
+    sessio_->nova_serie();
+    if (sessio_->estat() != Estat::Inactiu) return;
+    opcions_->Text14->setText(PanellOpcions::data_avui());
+    arxius_->nova_serie();
+    refresca();
+    opcions_->Text10->setFocus(Qt::OtherFocusReason);
+}
+
 void frmQUIMERIX::tic_crono() {
     sessio_->tic();
     refresca();
@@ -138,6 +172,8 @@ void frmQUIMERIX::refresca() {
     if (refrescant_ || !sessio_) return;
     refrescant_ = true;
     const Sessio &s = *sessio_;
+    if (s.estat() == Estat::Corregit && estat_vist_ != Estat::Corregit) correccio_vista_.start();
+    estat_vist_ = s.estat();
     opcions_->mostra(s);
     arxius_->mostra(s.estat() == Estat::Inactiu);
     xifres_->mostra(s);
@@ -173,6 +209,12 @@ void frmQUIMERIX::keyPressEvent(QKeyEvent *event) {
             return;
         }
         const Estat e = sessio_->estat();
+        // A second press just after a correction would skip it unread.
+        if (e == Estat::Corregit && correccio_vista_.isValid() &&
+            correccio_vista_.elapsed() < Espera_enter_ms) {
+            event->accept();
+            return;
+        }
         if (e == Estat::Iniciada || e == Estat::Pregunta || e == Estat::Corregit) {
             sessio_->continua();
             refresca();
@@ -181,6 +223,13 @@ void frmQUIMERIX::keyPressEvent(QKeyEvent *event) {
         }
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void frmQUIMERIX::showEvent(QShowEvent *event) {
+    mostra_a_pantalla(event);
+    // The student starts by typing the name.
+    if (primer_cop_ && sessio_->estat() == Estat::Inactiu) opcions_->Text10->setFocus(Qt::OtherFocusReason);
+    primer_cop_ = false;
 }
 
 void frmQUIMERIX::closeEvent(QCloseEvent *event) {

@@ -4,6 +4,7 @@
 // the reference panel, the session file controls). Clicks and keys become calls on Sessió; after
 // each call every area shows what Sessió holds.
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 
@@ -54,6 +55,11 @@ class frmQUIMERIX : public QMainWindow {
     // The report of a set (the one in memory, or one read from a session file): a print preview,
     // or the offer of a PDF when the system has no printer.
     void imprimeix_informe(const DadesSessio &dades);
+    // A set read back from its file (named on the command line, or handed over by another start):
+    // its report; in the idle window also its captions and its review.
+    void obre_arxiu_desat(const QString &ruta);
+    // "Nova sessió": the idle window again, with the name and options kept and today's date.
+    void nova_sessio();
     // The dialogs printing shows; `diàlegs` must outlive the window (tests answer from a script).
     void posa_dialegs_impressio(DialegsImpressio &dialegs);
 
@@ -73,6 +79,8 @@ class frmQUIMERIX : public QMainWindow {
     void refresca();
     void aplica_linies();
     bool ajusta_a_pantalla();
+    // The first fit to the screen when the window is shown.
+    void mostra_a_pantalla(QShowEvent *event);
     void prem_panell(Boto b);
 
     std::unique_ptr<Pont> pont_;
@@ -93,6 +101,14 @@ class frmQUIMERIX : public QMainWindow {
     // asked again and again.
     QSize mida_demanada_;
     bool refrescant_ = false;
+    // Since when the last correction is on screen: an Enter that comes too soon after it is a
+    // second press meant for the answer, not a request for the next exercise.
+    QElapsedTimer correccio_vista_;
+    Estat estat_vist_ = Estat::Inactiu;
+    bool primer_cop_ = true;
 };
+
+// An Enter within this time of a correction being shown does not move on.
+inline constexpr int Espera_enter_ms = 300;
 
 } // namespace quimerix::ui

@@ -57,7 +57,7 @@ void frmQUIMERIX::resizeEvent(QResizeEvent *event) {
     if (!isMinimized()) ajusta_a_pantalla();
 }
 
-void frmQUIMERIX::showEvent(QShowEvent *event) {
+void frmQUIMERIX::mostra_a_pantalla(QShowEvent *event) {
     QMainWindow::showEvent(event);
     setMinimumSize(Mida_minima_finestra);
     // A window manager frames the window only once it is on screen: the window is fitted again

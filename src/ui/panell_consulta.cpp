@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -35,8 +36,13 @@ const Rectangle Autor_inactiu = px(152, 8, 410, 118);
 const Rectangle Imatge_inactiu = px(572, 8, 118, 118);
 const Rectangle Autor_sessio = px(306, 246, 384, 126);
 const Rectangle Imatge_sessio = px(438, 380, 120, 120);
-// The guide in the idle window takes the band above the options.
+// The guide, the notes, the tables and a review in the idle window take the band above the options.
 const Rectangle Guia_inactiu = px(152, 8, 538, 226);
+// The review: the list of exercises above, the detail of the one chosen below.
+const Rectangle Llista_sessio = px(306, 242, 384, 118);
+const Rectangle Detall_sessio = px(306, 364, 384, 148);
+const Rectangle Llista_inactiu = px(152, 8, 538, 100);
+const Rectangle Detall_inactiu = px(152, 112, 538, 122);
 
 const QString Gracies =
     QStringLiteral("Gràcies per utilitzar aquesta aplicació. Continuaré treballant per millorar-la.");
@@ -129,6 +135,21 @@ void PanellConsulta::construeix_textos(QWidget *s) {
     Label81 = taula("Taula81", "Label81", Taula81);
     Label92 = taula("Taula92", "Label92", Taula92);
 
+    lstRevisio = new QListWidget(s);
+    lstRevisio->setObjectName(QStringLiteral("lstRevisio"));
+    lstRevisio->setAccessibleName(QStringLiteral("Exercicis de la sessió"));
+    lstRevisio->setFont(lletra_fixa());
+    disposicio_finestra_.registra(lstRevisio, Tipus::Ordinari, Llista_sessio);
+    txtRevisio = new QPlainTextEdit(s);
+    txtRevisio->setObjectName(QStringLiteral("txtRevisio"));
+    txtRevisio->setReadOnly(true);
+    txtRevisio->setTabChangesFocus(true);
+    txtRevisio->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    disposicio_finestra_.registra(txtRevisio, Tipus::Ordinari, Detall_sessio);
+    // The arrows choose a row; Enter on a row shows it too.
+    connect(lstRevisio, &QListWidget::currentRowChanged, this, [this] { mostra_detall(); });
+    connect(lstRevisio, &QListWidget::activated, this, [this] { mostra_detall(); });
+
     Label86 = new QLabel(
         QString::fromStdString(Autor(Versio())).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), s);
     Label86->setObjectName(QStringLiteral("Label86"));
@@ -216,6 +237,8 @@ QWidget *PanellConsulta::contingut(Vista v) const {
         return Taula92;
     case Vista::Guia:
         return Text8;
+    case Vista::Revisio:
+        return lstRevisio;
     default:
         return nullptr;
     }
@@ -236,7 +259,34 @@ void PanellConsulta::colloca_autor(bool inactiu) {
     disposicio_finestra_.canvia_disseny(Label86, inactiu ? Autor_inactiu : Autor_sessio);
     for (QLabel *r : ratoli)
         disposicio_finestra_.canvia_disseny(r, inactiu ? Imatge_inactiu : Imatge_sessio);
-    disposicio_finestra_.canvia_disseny(Text8, inactiu ? Guia_inactiu : Area);
+    for (QWidget *w : std::initializer_list<QWidget *>{Text8, Text6, Taula81, Taula92})
+        disposicio_finestra_.canvia_disseny(w, inactiu ? Guia_inactiu : Area);
+    disposicio_finestra_.canvia_disseny(lstRevisio, inactiu ? Llista_inactiu : Llista_sessio);
+    disposicio_finestra_.canvia_disseny(txtRevisio, inactiu ? Detall_inactiu : Detall_sessio);
+}
+
+void PanellConsulta::mostra_revisio(const Sessio &s) {
+    QStringList files;
+    for (const Fila_revisio &f : s.files_revisio())
+        files << QString::fromStdString(text_fila(f));
+    QStringList vistes;
+    for (int i = 0; i < lstRevisio->count(); ++i)
+        vistes << lstRevisio->item(i)->text();
+    if (files != vistes) {
+        lstRevisio->clear();
+        lstRevisio->addItems(files);
+        if (!files.isEmpty()) lstRevisio->setCurrentRow(0);
+    }
+    mostra_detall();
+}
+
+void PanellConsulta::mostra_detall() {
+    if (!sessio_) return;
+    QStringList linies;
+    for (const std::string &l : sessio_->detall_revisio(lstRevisio->currentRow()))
+        linies << QString::fromStdString(l);
+    const QString text = linies.join('\n');
+    if (txtRevisio->toPlainText() != text) txtRevisio->setPlainText(text);
 }
 
 // Laying out the notes and the tables is most of what the panel costs; it is done when the
@@ -257,7 +307,11 @@ void PanellConsulta::omple(Vista v) {
 void PanellConsulta::mostra(const Sessio &s) {
     const Panell &p = s.panell();
     const Vista v = p.vista();
+    sessio_ = &s;
     omple(v);
+    if (v == Vista::Revisio) mostra_revisio(s);
+    lstRevisio->setVisible(v == Vista::Revisio);
+    txtRevisio->setVisible(v == Vista::Revisio);
     colloca_autor(s.estat() == Estat::Inactiu);
     Text6->setVisible(v == Vista::Teoria);
     Taula81->setVisible(v == Vista::Valencies);

@@ -9,6 +9,7 @@
 #include "session/panell.h"
 
 class QLabel;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
@@ -45,6 +46,9 @@ class PanellConsulta : public QObject {
     QLabel *Label81, *Label92, *Label86;
     QScrollArea *Taula81, *Taula92; // Label81 and Label92 scroll inside them when too wide
     std::array<QLabel *, Nombre_imatges> ratoli{};
+    // The review of a set: its exercises, and the detail of the one chosen.
+    QListWidget *lstRevisio;
+    QPlainTextEdit *txtRevisio;
     QTimer *tmrImage;
     QPushButton *cmdTeoria, *cmdValencies, *cmdSimbols, *cmdHelp, *cmdCredits, *cmdAutor;
 
@@ -57,9 +61,12 @@ class PanellConsulta : public QObject {
     void omple(Vista v);
     void ajusta_taula(QScrollArea *area, QLabel *taula);
     void colloca_autor(bool inactiu);
+    void mostra_revisio(const Sessio &s);
+    void mostra_detall();
 
     DisposicioFinestra &disposicio_finestra_;
     int inactiu_vist_ = -1;
+    const Sessio *sessio_ = nullptr; // the session last shown, for the detail of a chosen row
 };
 
 } // namespace quimerix::ui

@@ -90,7 +90,15 @@ void PanellEstadistiques::mostra(const Sessio &s) {
         l->setVisible(graella);
     const bool professor = vista == Vista::Professor || vista == Vista::Diagnosi;
     if (professor) {
-        const QString comentari = en_linies(s.Exercici_actual().Comentari);
+        // In the round of mistakes the comment comes with the verdict and the expected answer, as
+        // the review shows them.
+        QString comentari = en_linies(s.Exercici_actual().Comentari);
+        if (s.en_repeticio()) {
+            QStringList linies;
+            for (const std::string &l : s.detall_repeticio())
+                linies << qs(l);
+            comentari = linies.join('\n');
+        }
         if (txtProfessor->toPlainText() != comentari) txtProfessor->setPlainText(comentari);
     }
     // The diagnosis takes the lines its sentences need at the design's font and width, and the

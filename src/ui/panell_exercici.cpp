@@ -53,7 +53,28 @@ PanellExercici::PanellExercici(const Controls &c, Sessio &sessio, std::function<
                          px(588, 110, 104, 32));
     cmdSeguent = c.boto("cmdSegüent", QStringLiteral("&Següent"), QString(), px(588, 110, 104, 32));
     construeix_correccio(c);
+    construeix_final(c);
     connecta();
+}
+
+void PanellExercici::construeix_final(const Controls &c) {
+    lblNota = c.etiqueta("lblNota", QString(), px(152, 100, 200, 38));
+    mida_lletra(lblNota, 16, true);
+    lblResultat = c.etiqueta("lblResultat", QString(), px(360, 100, 332, 38));
+    mida_lletra(lblResultat, 11, true);
+    cmdRepeteix = c.boto("cmdRepeteix", QStringLiteral("&Repeteix els errors"),
+                         QStringLiteral("Torna a fer els exercicis que has fallat"), px(152, 148, 172, 32));
+    cmdRevisa = c.boto("cmdRevisa", QStringLiteral("Re&visa la sessió"),
+                       QStringLiteral("Revisa cada exercici de la sessió"), px(336, 148, 172, 32));
+    cmdNova = c.boto("cmdNova", QStringLiteral("&Nova sessió"), QStringLiteral("Comença una altra sessió"),
+                     px(520, 148, 172, 32));
+    lblRepeticio = c.etiqueta("lblRepeticio", QString(), px(152, 190, 540, 22));
+    mida_lletra(lblRepeticio, 10, true);
+    lblProgres = c.etiqueta("lblProgres", QString(), px(420, 40, 272, 18));
+    lblProgres->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    mida_lletra(lblProgres, 9, true);
+    cmdDeixa = c.boto("cmdDeixa", QStringLiteral("&Deixa la repetició"),
+                      QStringLiteral("Acaba la repetició dels errors"), px(572, 146, 120, 26));
 }
 
 void PanellExercici::construeix_pregunta(const Controls &c) {
@@ -181,6 +202,14 @@ void PanellExercici::connecta() {
         sessio_.Seguent();
         refresca_();
     });
+    QObject::connect(cmdRepeteix, &QPushButton::clicked, cmdRepeteix, [this] {
+        sessio_.repeteix_errors();
+        refresca_();
+    });
+    QObject::connect(cmdDeixa, &QPushButton::clicked, cmdDeixa, [this] {
+        sessio_.deixa_repeticio();
+        refresca_();
+    });
 }
 
 std::array<QLineEdit *, Nombre_caixes> PanellExercici::caixes() const {
@@ -234,6 +263,7 @@ void PanellExercici::mostra(const Sessio &s) {
     const bool nou =
         e == Estat::Pregunta && (estat_vist_ != Estat::Pregunta || s.numero_exercici() != numero_vist_);
     const bool cal_seguent = (e == Estat::Corregit || e == Estat::Iniciada) && estat_vist_ != e;
+    const bool cal_accio = e == Estat::Acabada && estat_vist_ != e;
     if (nou) nou_exercici(s);
     if (e == Estat::Corregit && estat_vist_ != Estat::Corregit) Text1->setText(qs(s.resposta().nom));
 
@@ -275,11 +305,31 @@ void PanellExercici::mostra(const Sessio &s) {
     for (Linia *l : {Line22, Line23, Line24, Line25, Line26, Line27, Line28, Line29, Line30})
         l->setVisible(v.marc);
     Label80->setVisible(v.serie_acabada);
+    lblNota->setVisible(v.resultat);
+    lblNota->setText(qs(v.nota));
+    pinta(lblNota, v.suspesa ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    lblResultat->setVisible(v.resultat);
+    lblResultat->setText(qs(v.percentatge + "  \u00b7  " + v.totals));
+    cmdRepeteix->setVisible(v.repeteix);
+    // Idle, for a set read back from its file, the review sits by the file controls.
+    const bool inactiu = e == Estat::Inactiu;
+    if (inactiu != revisa_inactiu_) {
+        revisa_inactiu_ = inactiu;
+        disposicio_finestra_.canvia_disseny(cmdRevisa,
+                                            inactiu ? px(576, 470, 114, 32) : px(336, 148, 172, 32));
+    }
+    cmdRevisa->setVisible(v.revisa);
+    cmdNova->setVisible(v.nova);
+    lblRepeticio->setVisible(v.resultat && !v.resultat_repeticio.empty());
+    lblRepeticio->setText(qs(v.resultat_repeticio));
+    lblProgres->setVisible(!v.progres_repeticio.empty());
+    lblProgres->setText(qs(v.progres_repeticio));
+    cmdDeixa->setVisible(v.deixa_repeticio);
     cmdCorregir->setVisible(v.corregir);
     cmdSeguent->setVisible(v.seguent);
     aplica_linies(s);
 
-    if (nou || cal_seguent)
+    if (nou || cal_seguent || cal_accio)
         if (QWidget *w = lloc_de_treball()) w->setFocus(Qt::OtherFocusReason);
     estat_vist_ = e;
     numero_vist_ = s.numero_exercici();
@@ -293,6 +343,8 @@ QWidget *PanellExercici::lloc_de_treball() const {
         return Text1;
     case Focus_exercici::Seguent:
         return cmdSeguent;
+    case Focus_exercici::Accio:
+        return vista_.primera_accio == Accio_final::Repeteix ? cmdRepeteix : cmdRevisa;
     case Focus_exercici::Cap:
         break;
     }

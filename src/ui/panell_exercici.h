@@ -48,11 +48,16 @@ class PanellExercici {
     QLabel *Label5, *Label6;
     QLabel *Label15, *Label16, *Label17, *Label18, *Label19, *Label20, *Label21;
     QLabel *Label3, *Label4, *Label22;
+    // The end of a set: the mark, the share and totals, the three actions and the last round's
+    // result; the round of mistakes: its progress and the button that leaves it.
+    QLabel *lblNota, *lblResultat, *lblRepeticio, *lblProgres;
+    QPushButton *cmdRepeteix, *cmdRevisa, *cmdNova, *cmdDeixa;
 
   private:
     void construeix_pregunta(const Controls &c);
     void construeix_resposta(const Controls &c);
     void construeix_correccio(const Controls &c);
+    void construeix_final(const Controls &c);
     void connecta();
     void nou_exercici(const Sessio &s);
     std::array<QLineEdit *, Nombre_caixes> caixes() const;
@@ -66,6 +71,7 @@ class PanellExercici {
     // What the area shows, as last drawn.
     Vista_exercici vista_;
     int numero_vist_ = -1;
+    bool revisa_inactiu_ = false; // where cmdRevisa was last placed
 };
 
 } // namespace quimerix::ui

@@ -125,6 +125,12 @@ void PanellOpcions::construeix_xifres(const Controls &c) {
         "Label49", QStringLiteral("Previsió de temps aproximat per completar els exercicis (hh:mm:ss):"),
         px(314, 346, 290, 30));
     Label44 = c.etiqueta("Label44", QString(), px(610, 352, 76, 20));
+    // Held down, the step buttons repeat, so that a large number needs no long row of clicks.
+    for (QPushButton *b : {Command1, Command2, Command3, Command4}) {
+        b->setAutoRepeat(true);
+        b->setAutoRepeatDelay(400);
+        b->setAutoRepeatInterval(50);
+    }
     for (QLabel *l : {Label45, Label46})
         l->setAlignment(Qt::AlignCenter);
     for (QLabel *l : {Label45, Label46, Label47, Label44})
@@ -263,6 +269,7 @@ void PanellOpcions::congela() {
              Check1, Check2, Check3, Check4, Check5, Check6, Check7, Check8, Check10, Check11, Option1,
              Option2, Option3, Option4}) {
         Rectangle r = disposicio_finestra_->registre(b);
+        abans_de_congelar_.emplace_back(b, r, b->palette());
         r.c = 18 * T;
         disposicio_finestra_->canvia_disseny(b, r);
         QPalette paleta = b->palette();
@@ -272,10 +279,21 @@ void PanellOpcions::congela() {
     }
 }
 
+void PanellOpcions::descongela() {
+    congelat_ = false;
+    for (const auto &[b, r, paleta] : abans_de_congelar_) {
+        disposicio_finestra_->canvia_disseny(b, r);
+        b->setPalette(paleta);
+    }
+    abans_de_congelar_.clear();
+}
+
 void PanellOpcions::mostra(const Sessio &s) {
     const Vista_opcions v = vista_opcions(s);
     const Opcions &o = s.opcions();
+    // Frozen to captions while a set is under way or just over; a new set thaws them.
     if (v.recompte && !congelat_) congela();
+    if (!v.recompte && congelat_) descongela();
 
     QCheckBox *families[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
     for (int i = 0; i < 7; ++i)

@@ -4,12 +4,17 @@
 // figures, the student's name and the date, and "D'acord". Once a set starts the options freeze:
 // only their tick marks stay, with plain captions beside them.
 
+#include <QPalette>
 #include <QString>
 #include <functional>
+#include <tuple>
+#include <vector>
 
+#include "layout/disposicio.h"
 #include "missatges.h"
 #include "session/sessio.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -59,6 +64,8 @@ class PanellOpcions {
     void construeix_xifres(const Controls &c);
     void connecta();
     void congela();
+    // Back to editable options (a new set in the same run): full-width boxes with their captions.
+    void descongela();
     void data_canviada(const QString &text);
     // The code in force as the box shows it; empty for a free set.
     QString codi_vigent() const;
@@ -68,6 +75,8 @@ class PanellOpcions {
     std::function<void()> refresca_;
     DisposicioFinestra *disposicio_finestra_;
     bool congelat_ = false;
+    // The boxes' design places and palettes before they were frozen.
+    std::vector<std::tuple<QAbstractButton *, disposicio::Rectangle, QPalette>> abans_de_congelar_;
 };
 
 } // namespace quimerix::ui

@@ -72,3 +72,21 @@ TEST(CamiArxiu, VolumsOferts) {
 }
 
 } // namespace
+
+// The name the chooser proposes for the next set's file in the same run.
+TEST(CamiArxiu, NomDeLArxiuSeguent) {
+    const std::pair<std::string, std::string> casos[] = {
+        {"anna", "anna 2"},
+        {"anna.qxs", "anna 2"},
+        {"anna 2.qxs", "anna 3"},
+        {"tema9", "tema10"},
+        {"tema 09", "tema 10"},
+        {"2024", "2025"},
+        {"1234567890", "1234567890 2"}, // too long a number to count up
+        {"anna.QXS", "anna.QXS 2"},
+        {".qxs", ""},
+        {"", ""},
+    };
+    for (const auto &[nom, esperat] : casos)
+        EXPECT_EQ(nom_seguent(nom), esperat) << nom;
+}

@@ -344,6 +344,12 @@ TEST(Informe, NotaIPercentatge) {
         EXPECT_EQ(t[i + 1].color, c.color);
         EXPECT_EQ(t[i + 1].mida, 16);
         EXPECT_EQ(t[i + 2].text, "\n");
+        // The window shows the same mark, share and colour at the end of the set.
+        const Nota_informe n = nota_informe(dades);
+        EXPECT_EQ(n.text_nota, "NOTA: " + c.nota);
+        EXPECT_TRUE(c.percentatge.find("(" + n.text_percentatge + ")") != std::string::npos)
+            << n.text_percentatge;
+        EXPECT_EQ(n.suspesa, c.color == Color::Vermell);
     }
 }
 

@@ -87,14 +87,15 @@ using V = Vista;
 TEST(Panell, AmbApuntsConsultables) {
     recorre(true, {
                       // T V S I A G C Au
-                      {"inici", V::Credits, "-----apa", 0},
-                      {"tic", V::Credits, "-----apa", 1},
-                      {"ajuda", V::Credits, "-----apa", 1},
-                      {"teoria", V::Credits, "-----apa", 1},
-                      {"guia", V::Guia, "-----paa", -1},
-                      {"tic", V::Guia, "-----paa", -1},
-                      {"autor", V::Autor, "-----aap", -1},
-                      {"crèdits", V::Credits, "-----apa", 0},
+                      // With no exercise in hand the notes and tables can be read.
+                      {"inici", V::Credits, "aaa--apa", 0},
+                      {"tic", V::Credits, "aaa--apa", 1},
+                      {"ajuda", V::Credits, "aaa--apa", 1},
+                      {"teoria", V::Teoria, "paa--aaa", -1},
+                      {"guia", V::Guia, "aaa--paa", -1},
+                      {"tic", V::Guia, "aaa--paa", -1},
+                      {"autor", V::Autor, "aaa--aap", -1},
+                      {"crèdits", V::Credits, "aaa--apa", 0},
                       {"comença", V::Estadistiques, "aaap-aaa", -1},
                       {"teoria", V::Teoria, "paaa-aaa", -1},
                       {"teoria", V::Teoria, "paaa-aaa", -1},
@@ -112,11 +113,11 @@ TEST(Panell, AmbApuntsConsultables) {
                       {"bé", V::Estadistiques, "aaap-aaa", -1},
                       {"símbols", V::Simbols, "aapa-aaa", -1},
                       {"ajuda", V::Simbols, "aapa-aaa", -1},
-                      {"següent", V::Estadistiques, "---p-aaa", -1},
-                      {"teoria", V::Estadistiques, "---p-aaa", -1},
-                      {"guia", V::Guia, "---a-paa", -1},
-                      {"crèdits", V::Credits, "---a-apa", 0},
-                      {"informe", V::Estadistiques, "---p-aaa", -1},
+                      {"següent", V::Estadistiques, "aaap-aaa", -1},
+                      {"teoria", V::Teoria, "paaa-aaa", -1},
+                      {"guia", V::Guia, "aaaa-paa", -1},
+                      {"crèdits", V::Credits, "aaaa-apa", 0},
+                      {"informe", V::Estadistiques, "aaap-aaa", -1},
                   });
 }
 

@@ -489,7 +489,7 @@ TEST(Sessio, VistaDeLExerciciPerEstat) {
         {"corregit", Tasca::Formular, false, 1, 0, 1, 0, 1, 0, 1, 0, 0, 1, 0, F::Seguent, "Formula:"},
         {"corregit", Tasca::Anomenar, true, 1, 0, 1, 0, 1, 1, 0, 1, 0, 0, 0, F::Seguent, "Anomena:"},
         {"corregit", Tasca::Anomenar, false, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 0, F::Seguent, "Anomena:"},
-        {"acabada", Tasca::Anomenar, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, F::Cap, "Anomena:"},
+        {"acabada", Tasca::Anomenar, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, F::Accio, "Anomena:"},
     };
     for (const Fila &f : files) {
         SCOPED_TRACE(std::string(f.estat) + (f.tasca == Tasca::Formular ? " formular" : " anomenar"));

@@ -137,6 +137,34 @@ void recorre(QSize mida) {
     }
 }
 
+// After a set of three with two mistakes: the result, the round of mistakes, the review, and the
+// idle window with the notes open.
+void recorre_final(QSize mida) {
+    Banc b;
+    auto &f = b.finestra;
+    f.resize(mida);
+    for (int i = 0; i < 22; ++i)
+        f.opcions().Command1->click();
+    b.comenca(f.opcions().Option3, true);
+    b.missatges.respostes = {true, false};
+    for (int i = 0; i < 3; ++i) {
+        respon_malament(b);
+        f.exercici().cmdSeguent->click();
+    }
+    comprova(b, "15-final");
+    f.exercici().cmdRepeteix->click();
+    comprova(b, "16-repeticio");
+    respon_malament(b);
+    comprova(b, "17-repeticio-correccio");
+    f.exercici().cmdDeixa->click();
+    comprova(b, "18-repeticio-deixada");
+    f.exercici().cmdRevisa->click();
+    comprova(b, "19-revisio");
+    f.exercici().cmdNova->click();
+    f.findChild<QPushButton *>("cmdValències")->click();
+    comprova(b, "20-nova-valencies");
+}
+
 } // namespace
 
 void Captures::mides_data() {
@@ -154,6 +182,8 @@ void Captures::mides() {
     if (area.width() < mida.width() || area.height() < mida.height())
         QSKIP("the screen is smaller than the window");
     recorre(mida);
+    if (QTest::currentTestFailed()) return;
+    recorre_final(mida);
     if (mida.width() >= 800 && mida.height() >= 600) return;
     // Back at the design size, every font is the one it was designed with.
     Banc dissenyada, tornada;

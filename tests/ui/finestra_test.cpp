@@ -316,10 +316,12 @@ void FinestraTest::valors_per_defecte_i_estat_de_repos() {
           "Label24",     "Label27",    "Label28",    "Label48",  "Label64",      "Label65",
           "Label77",     "Label78",    "Label79",    "Label80",  "Label85",      "Label90",
           "Line31",      "Line22",     "Label5",     "Label6",   "Text1",        "Text11",
-          "Label7",      "Label29",    "Label37",    "cmdPrint", "cmdTeoria",    "txtRuta_Arxiu"}) {
+          "Label7",      "Label29",    "Label37",    "cmdPrint", "lblNota",      "txtRuta_Arxiu"}) {
         QWidget *w = f.findChild<QWidget *>(QString::fromUtf8(nom));
         QVERIFY2(!w || !w->isVisible(), nom);
     }
+    // With no exercise in hand the notes can be read (their option is ticked by default).
+    QVERIFY(f.consulta().cmdTeoria->isVisible());
 }
 
 // ---- Options ----
@@ -762,6 +764,7 @@ void FinestraTest::conjunt_nomes_amb_teclat() {
         enter();
         QVERIFY2(f.exercici().Label6->isVisible(), qPrintable(QString::number(n)));
         QCOMPARE(f.sessio().registre().Nombre_registres(), n);
+        QTest::qWait(quimerix::ui::Espera_enter_ms + 50); // the correction read
         enter();
     }
     QVERIFY(f.exercici().Label80->isVisible());
@@ -782,6 +785,12 @@ void FinestraTest::enter_mantingut_no_salta() {
     QCOMPARE(f.sessio().estat(), Estat::Corregit);
     QCOMPARE(f.xifres().Label24->text(), QString("1"));
     QCOMPARE(f.sessio().registre().Nombre_registres(), 1);
+    // A fresh press just after the correction (a double press 30 ms apart) does not skip it.
+    QTest::qWait(30);
+    QApplication::sendEvent(f.exercici().cmdSeguent, &premut);
+    QCOMPARE(f.sessio().estat(), Estat::Corregit);
+    QCOMPARE(f.xifres().Label24->text(), QString("1"));
+    QTest::qWait(quimerix::ui::Espera_enter_ms);
     QApplication::sendEvent(f.exercici().cmdSeguent, &premut);
     QCOMPARE(f.xifres().Label24->text(), QString("2"));
     QCOMPARE(f.sessio().estat(), Estat::Pregunta);

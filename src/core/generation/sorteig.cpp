@@ -271,31 +271,49 @@ Generador::Generador(const Taules &t, FontAleatoria &font) : t_(t), font_(font) 
     const std::array<T, 10> ordre = {
         T::Oxid,     T::Hidrur,  T::Hidracid, T::Sal_binaria,      T::Binari_no_metall,
         T::Hidroxid, T::Oxoacid, T::Oxosal,   T::Oxoacid_especial, T::Oxosal_especial};
-    for (T tipus : ordre) {
-        const int i = static_cast<int>(tipus);
-        baralles_[i][0] = Generacio_exercicis(font_);
-        if (es_doble(tipus)) {
-            baralles_[i][1] = Generacio_exercicis(font_);
-            const auto &primers = baralles_[i][0].parells, &segons = baralles_[i][1].parells;
-            std::array<bool, Mida_baralla + 1> primer{}, segon{};
-            for (int p = 1; p <= Mida_baralla; ++p) {
-                primer[p] = pren_primer(t_, tipus, primers[p]);
-                segon[p] = pren_segon(t_, tipus, segons[p]);
-            }
-            for (int a = 1; a <= Mida_baralla; ++a)
-                for (int b = 1; b <= Mida_baralla; ++b)
-                    if (primer[a] && segon[b] && compatibles(t_, tipus, primers[a], segons[b])) {
-                        disponibles_[i].posa(a, b, true);
-                        ++combinacions_[i];
-                    }
-        } else {
-            for (int p = 1; p <= Mida_baralla; ++p) {
-                const bool pren = pren_simple(t_, tipus, baralles_[i][0].parells[p]);
-                if (te_disponible(tipus)) disponible_[i][p] = pren;
-                combinacions_[i] += pren;
-            }
+    for (T tipus : ordre)
+        baralla_nova(tipus);
+}
+
+void Generador::baralla_nova(Tipus_compost tipus) {
+    const int i = static_cast<int>(tipus);
+    baralles_[i][0] = Generacio_exercicis(font_);
+    combinacions_[i] = 0;
+    if (es_doble(tipus)) {
+        baralles_[i][1] = Generacio_exercicis(font_);
+        disponibles_[i] = Disponibles{};
+        const auto &primers = baralles_[i][0].parells, &segons = baralles_[i][1].parells;
+        std::array<bool, Mida_baralla + 1> primer{}, segon{};
+        for (int p = 1; p <= Mida_baralla; ++p) {
+            primer[p] = pren_primer(t_, tipus, primers[p]);
+            segon[p] = pren_segon(t_, tipus, segons[p]);
+        }
+        for (int a = 1; a <= Mida_baralla; ++a)
+            for (int b = 1; b <= Mida_baralla; ++b)
+                if (primer[a] && segon[b] && compatibles(t_, tipus, primers[a], segons[b])) {
+                    disponibles_[i].posa(a, b, true);
+                    ++combinacions_[i];
+                }
+    } else {
+        disponible_[i] = {};
+        for (int p = 1; p <= Mida_baralla; ++p) {
+            const bool pren = pren_simple(t_, tipus, baralles_[i][0].parells[p]);
+            if (te_disponible(tipus)) disponible_[i][p] = pren;
+            combinacions_[i] += pren;
         }
     }
+}
+
+int Generador::restants(Tipus_compost t) const {
+    const int i = static_cast<int>(t);
+    return combinacions_[i] - presos_[i];
+}
+
+void Generador::renova(Tipus_compost t) {
+    baralla_nova(t);
+    comptador_[dades(t).comptador] = 0;
+    presos_[static_cast<int>(t)] = 0;
+    exhaurits_ = false;
 }
 
 bool Generador::ple(Tipus_compost t) const {
@@ -356,7 +374,10 @@ std::optional<Exercici> Generador::cami_simple(Tipus_compost tipus, Tasca Mode_a
         }
         const Parell p = baralles_[i][0].parells[cursor];
         const bool pren = te_disponible(tipus) ? disponible_[i][cursor] : pren_simple(t_, tipus, p);
-        if (pren) return construeix(t_, tipus, p, {}, Mode_actual);
+        if (pren) {
+            ++presos_[i];
+            return construeix(t_, tipus, p, {}, Mode_actual);
+        }
     }
 }
 
@@ -386,6 +407,7 @@ std::optional<Exercici> Generador::cami_doble(Tipus_compost tipus, Tasca Mode_ac
     if (!cel) return std::nullopt;
     const auto [a, b] = *cel;
     ++cursor;
+    ++presos_[i];
     disponibles_[i].posa(a, b, false);
     return construeix(t_, tipus, baralles_[i][0].parells[a], baralles_[i][1].parells[b], Mode_actual);
 }

@@ -109,7 +109,16 @@ class Generador {
     int disponibles_restants(Tipus_compost t) const;
     const Baralla &baralla(Tipus_compost t, int quina = 0) const;
 
+    // Compounds the family can still give from its decks in this run: its combinations less the
+    // ones already built.
+    int restants(Tipus_compost t) const;
+    // Deals the family again from fresh decks (a later set of the same run, once the family is
+    // used up): the counter goes back to 0 and every compound of the family can come again.
+    void renova(Tipus_compost t);
+
   private:
+    void baralla_nova(Tipus_compost t);
+
     std::optional<Exercici> construeix_familia(Tipus_compost t, Tasca Mode_actual);
     std::optional<Exercici> cami_simple(Tipus_compost t, Tasca Mode_actual);
     std::optional<Exercici> cami_doble(Tipus_compost t, Tasca Mode_actual);
@@ -122,6 +131,7 @@ class Generador {
     std::array<Disponibles, Nombre_tipus> disponibles_{};
     std::array<int, Nombre_tipus> combinacions_{};
     std::array<int, Nombre_tipus> comptador_{};
+    std::array<int, Nombre_tipus> presos_{};
     bool exhaurits_ = false;
     int tipus_exercici_ = 0;
 };

@@ -49,4 +49,18 @@ bool unitat_visible(const std::string &arrel, const std::string &tipus) {
                         [&](std::string_view c) { return sota(arrel, c); });
 }
 
+std::string nom_seguent(const std::string &nom) {
+    std::string base = nom;
+    if (base.size() >= Extensio_sessio.size() &&
+        base.compare(base.size() - Extensio_sessio.size(), Extensio_sessio.size(), Extensio_sessio) == 0)
+        base.erase(base.size() - Extensio_sessio.size());
+    if (base.empty()) return {};
+    std::size_t inici = base.size();
+    while (inici > 0 && base[inici - 1] >= '0' && base[inici - 1] <= '9')
+        --inici;
+    // A number too long to count up is left as part of the name.
+    if (inici == base.size() || base.size() - inici > 9) return base + " 2";
+    return base.substr(0, inici) + std::to_string(std::stoll(base.substr(inici)) + 1);
+}
+
 } // namespace quimerix

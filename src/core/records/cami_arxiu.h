@@ -19,6 +19,10 @@ bool nom_arxiu_acceptable(const std::string &nom);
 std::string cami_arxiu(const std::string &carpeta, const std::string &nom);
 // What Label2 shows: the full path while a name is typed, the bare folder otherwise.
 std::string text_seleccio(const std::string &carpeta, const std::string &nom);
+// The name proposed for the next set's file in the same run: the last name (without ".qxs") with
+// its final number one higher, or with " 2" added when it has none: "anna" -> "anna 2",
+// "anna 2.qxs" -> "anna 3", "tema9" -> "tema10". Empty for an empty name.
+std::string nom_seguent(const std::string &nom);
 // Whether a mounted volume (its mount point and file-system type) is one a student would pick
 // a file from: the root, removable media, network shares and data disks; not the kernel's own
 // file systems, memory-backed ones, nor mounts under the system's own folders.

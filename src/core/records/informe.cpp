@@ -185,16 +185,15 @@ class Informe {
     }
 
     void resultat() {
-        const int encerts = encerts_totals(d_), total = exercicis_totals(d_);
-        const int pc = percentatge(encerts, total);
+        const Nota_informe n = nota_informe(d_);
+        const int pc = n.percentatge;
         const char *tancament = pc >= 100 ? " %)" : pc >= 10 ? " %) " : " %)  ";
         r_.text(sp(16) + d_.text_estadistiques[12] + "  " + d_.text_estadistiques[13] + "  (" +
                 std::to_string(pc) + tancament);
         r_.mida(16);
         r_.text(Abans_nota);
-        const int n = nota(encerts, total);
-        r_.color(n < 500 ? Color::Vermell : Color::Blau);
-        r_.text(text_nota(n));
+        r_.color(n.suspesa ? Color::Vermell : Color::Blau);
+        r_.text(text_nota(n.nota));
         r_.fi_linia();
     }
 
@@ -206,6 +205,18 @@ class Informe {
 };
 
 } // namespace
+
+Nota_informe nota_informe(const DadesSessio &d) {
+    Nota_informe n;
+    n.encerts = encerts_totals(d);
+    n.total = exercicis_totals(d);
+    n.percentatge = percentatge(n.encerts, n.total);
+    n.nota = nota(n.encerts, n.total);
+    n.text_percentatge = std::to_string(n.percentatge) + " %";
+    n.text_nota = "NOTA: " + text_nota(n.nota);
+    n.suspesa = n.nota < 500;
+    return n;
+}
 
 std::string nom_pdf_informe(const std::string &capcalera) {
     const Capcalera c = llegeix_capcalera(capcalera);

@@ -18,6 +18,20 @@ inline const std::string Missatge_error_impressio =
 // Exercise lines on each page.
 inline constexpr int Linies_per_pagina = 36;
 
+// The result of a set as the report writes it: the share of right answers ("88 %") and the mark
+// out of 10 ("NOTA: 8'75"), red below 5.
+struct Nota_informe {
+    int encerts = 0;
+    int total = 0;
+    int percentatge = 0;
+    int nota = 0; // hundredths, 0..1000
+    std::string text_percentatge;
+    std::string text_nota;
+    bool suspesa = false;
+    bool operator==(const Nota_informe &) const = default;
+};
+Nota_informe nota_informe(const DadesSessio &d);
+
 // The report as print operations; nothing when the set has no exercises to share out
 // (Exercicis_totals 0): the caller then shows Missatge_error_impressió.
 std::optional<Document_impressio> informe(const DadesSessio &d);

@@ -82,6 +82,10 @@ std::string linia_registre_nom(int N, const Exercici &pregunta, const std::strin
     return escriu_linia_registre({N, formula(pregunta.caixes, pregunta), resposta, nom_esperat, correcte});
 }
 
+std::string formula_registre(const Exercici &e) {
+    return formula(e.caixes, e);
+}
+
 bool Registre::afegeix(std::string linia) {
     if (linies_.size() >= static_cast<std::size_t>(Maxim_registres)) return false;
     linies_.push_back(std::move(linia));

@@ -47,6 +47,9 @@ std::string linia_registre_formula(int N, const std::string &nom_demanat, const 
 std::string linia_registre_nom(int N, const Exercici &pregunta, const std::string &resposta,
                                const std::string &nom_esperat, bool correcte);
 
+// The expected formula of an exercise as a record line writes it ("Fe2 O3", "Ca (O H)2").
+std::string formula_registre(const Exercici &e);
+
 // Registre_exercicis: at most Maxim_registres lines, Nombre_registres the index of the newest.
 class Registre {
   public:

@@ -9,7 +9,9 @@ EstatBoto Panell::boto(Boto b, const Situacio_panell &s) const {
     case Boto::Teoria:
     case Boto::Valencies:
     case Boto::Simbols:
-        e.ofert = en_curs && s.consulta;
+        // During a set as the option says; with no exercise in hand (idle, or after a set)
+        // likewise, since reading then takes nobody's time.
+        e.ofert = s.consulta;
         break;
     case Boto::Informe:
         e.ofert = s.fase != Fase::Inactiu;

@@ -9,8 +9,20 @@ namespace quimerix {
 
 // What the shared area shows.
 // Diagnosi: after a wrong answer, what is wrong in it over the professor's comment; no button
-// brings it up and none is pressed while it is up.
-enum class Vista { Estadistiques, Professor, Teoria, Valencies, Simbols, Guia, Credits, Autor, Diagnosi };
+// brings it up and none is pressed while it is up. Revisio: the review of a set, brought up by its
+// own action rather than a tab.
+enum class Vista {
+    Estadistiques,
+    Professor,
+    Teoria,
+    Valencies,
+    Simbols,
+    Guia,
+    Credits,
+    Autor,
+    Diagnosi,
+    Revisio
+};
 
 // The panel's buttons, in the order cmdTeoria, cmdValències, cmdSímbols, cmdInforme, cmdAjuda,
 // cmdHelp, cmdCrèdits, cmdAutor. Each one brings up the view of the same position in `Vista_de`.
@@ -50,6 +62,8 @@ class Panell {
     // A wrong answer brings up its diagnosis; a right one takes the credits and the about text
     // away, and other views stay.
     void despres_de_corregir(bool incorrecte);
+    // The review of a set, brought up by its own action rather than a tab.
+    void mostra_revisio() { vista_ = Vista::Revisio; }
 
     // The about text (Label86) is up.
     bool mostra_autor() const { return vista_ == Vista::Credits || vista_ == Vista::Autor; }

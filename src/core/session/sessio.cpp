@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "generation/font_llavor.h"
 #include "records/capcalera.h"
@@ -158,6 +159,12 @@ bool Sessio::comenca(const std::string &nom_teclejat, const std::string &data_te
     if (arxiu_actiu_ && en_desar) en_desar(dades());
 
     estat_ = Estat::Iniciada;
+    opcions_serie_ = opcions_;
+    errors_serie_.clear();
+    esgotats_.clear();
+    repeticio_.reset();
+    ronda_activa_ = false;
+    desada_.reset();
     panell_.mostra_estadistiques();
     temps_resposta_ = opcions_.segons;
     segons_restants_ = temps_resposta_;
@@ -179,6 +186,10 @@ std::string Sessio::Instruccio() const {
 
 void Sessio::Seguent() {
     if (estat_ != Estat::Iniciada && estat_ != Estat::Corregit) return;
+    if (ronda_activa_) {
+        seguent_repeticio();
+        return;
+    }
     historial_visible_ = historial_pendent_;
     exercici_ = Exercici{};
     nom_demanat_.clear();
@@ -253,22 +264,50 @@ void Sessio::avalua_resposta() {
     bool correcte = false;
     std::string linia;
     const Tasca tasca = mode_exercici_.value_or(Tasca::Formular);
+    std::string resposta_escrita;
     if (tasca == Tasca::Formular) {
         correcte = corregeix_formula(resposta_.caixes, exercici_);
         linia = linia_registre_formula(numero_, nom_demanat_, exercici_, resposta_.caixes, correcte);
+        resposta_escrita = llegeix_linia_registre(linia).value_or(Linia_registre{}).resposta;
     } else {
         const Correccio_nom c = corregeix_nom(resposta_.nom, nom_esperat_, opcions_.assistent);
         correcte = c.correcte;
         nom_esperat_ = c.nom_esperat_mostrat;
         resposta_.nom = c.resposta_mostrada;
         linia = linia_registre_nom(numero_, exercici_, resposta_.nom, nom_demanat_, correcte);
+        resposta_escrita = resposta_.nom;
     }
     resultat_ = correcte ? Resultat_correcte : Resultat_incorrecte;
     diagnosi_ = correcte ? std::vector<Troballa>{}
                          : diagnostica(taules_, exercici_, tasca, resposta_, opcions_.assistent);
-    registre_.afegeix(std::move(linia));
     estat_ = Estat::Corregit;
     panell_.despres_de_corregir(!correcte);
+    const bool esgotat = std::exchange(esgotat_, false);
+
+    if (ronda_activa_) {
+        // The round changes nothing of the set: only its own queue and what is shown.
+        const Error_serie &e = *repeticio_->actual();
+        correccio_ronda_ = {e.numero,
+                            tasca,
+                            tasca == Tasca::Formular ? nom_demanat_ : formula_registre(exercici_),
+                            resposta_escrita,
+                            tasca == Tasca::Formular ? exercici_.formula() : nom_esperat_,
+                            correcte  ? Veredicte::Correcte
+                            : esgotat ? Veredicte::Temps
+                                      : Veredicte::Incorrecte,
+                            exercici_.Comentari,
+                            {}};
+        for (const Troballa &d : diagnosi_)
+            correccio_ronda_.diagnosi.push_back(d.text);
+        repeticio_->respon(correcte);
+        return;
+    }
+
+    registre_.afegeix(std::move(linia));
+    if (!correcte) {
+        errors_serie_.push_back({numero_, tasca, exercici_});
+        if (esgotat) esgotats_.push_back(numero_);
+    }
 
     const Linies_historial h = linies_historial(tasca, numero_, exercici_, resposta_, nom_esperat_, correcte);
     historial_.afegeix(h.exercici, h.resposta, h.correccio);
@@ -279,15 +318,131 @@ void Sessio::avalua_resposta() {
     if (arxiu_actiu_ && en_desar) en_desar(dades());
 }
 
+// ---- After the set ----
+
+void Sessio::repeteix_errors() {
+    if (!ofereix_repeticio() || ronda_activa_) return;
+    repeticio_.emplace(errors_serie_, font_programa_);
+    ronda_activa_ = true;
+    seguent_repeticio();
+}
+
+void Sessio::seguent_repeticio() {
+    const Error_serie *e = repeticio_ ? repeticio_->actual() : nullptr;
+    panell_.mostra_estadistiques();
+    if (!e) {
+        deixa_repeticio();
+        return;
+    }
+    exercici_ = e->exercici;
+    mode_exercici_ = e->tasca;
+    pantalla_ = e->tasca == Tasca::Formular ? "Formular" : "Anomenar";
+    nom_demanat_ = nom_esperat_ = exercici_.Nom_compost;
+    resposta_ = Resposta{};
+    estat_ = Estat::Pregunta;
+    segons_restants_ = temps_resposta_;
+    vermell_ = false;
+    crono_ = opcions_serie_.limit_temps;
+}
+
+void Sessio::deixa_repeticio() {
+    if (!ronda_activa_) return;
+    if (!repeticio_->acabada()) repeticio_->deixa();
+    ronda_activa_ = false;
+    estat_ = Estat::Acabada;
+    crono_ = false;
+    esgotat_ = false;
+    panell_.mostra_estadistiques();
+}
+
+std::vector<std::string> Sessio::detall_repeticio() const {
+    return linies_correccio(correccio_ronda_);
+}
+
+void Sessio::nova_serie() {
+    if (estat_ != Estat::Acabada || ronda_activa_) return;
+    opcions_ = opcions_serie_;
+    estat_ = Estat::Inactiu;
+    arxiu_actiu_ = false;
+    capcalera_.clear();
+    exercici_ = Exercici{};
+    nom_demanat_.clear();
+    nom_esperat_.clear();
+    pantalla_.clear();
+    mode_exercici_.reset();
+    resposta_ = Resposta{};
+    resultat_ = 0;
+    numero_ = 0;
+    segons_restants_ = 0;
+    crono_ = vermell_ = false;
+    estadistiques_.reinicia();
+    text_estadistiques_ = estadistiques_.Text_estadistiques();
+    historial_ = Historial{};
+    historial_visible_ = historial_pendent_ = {};
+    registre_.buida();
+    errors_serie_.clear();
+    esgotats_.clear();
+    repeticio_.reset();
+    panell_ = Panell{};
+    // An exam's code still in force deals the exam again, from its seed: the same set as before.
+    if (examen_) {
+        const Examen e = *examen_;
+        posa_examen(e);
+        return;
+    }
+    // The decks go on; a family with nothing left is dealt again, so that no box offers 0
+    // because of the sets already played.
+    for (int i = 0; i < Nombre_tipus; ++i) {
+        const auto t = static_cast<Tipus_compost>(i);
+        if (generador_->ple(t) || generador_->restants(t) <= 0) generador_->renova(t);
+    }
+    per_casella_ = {};
+    for (int i = 0; i < Nombre_tipus; ++i) {
+        const auto t = static_cast<Tipus_compost>(i);
+        per_casella_[quimerix::dades(t).casella] += generador_->restants(t);
+    }
+    recalcula_combinacions();
+    posa_nombre_exercicis(opcions_.nombre_exercicis);
+}
+
+// ---- The review ----
+
+void Sessio::posa_desada(DadesSessio d) {
+    if (estat_ == Estat::Inactiu) desada_ = std::move(d);
+}
+
+bool Sessio::ofereix_revisio() const {
+    return (estat_ == Estat::Acabada && !ronda_activa_) || (estat_ == Estat::Inactiu && desada_);
+}
+
+void Sessio::revisa() {
+    if (ofereix_revisio()) panell_.mostra_revisio();
+}
+
+std::vector<Fila_revisio> Sessio::files_revisio() const {
+    if (estat_ != Estat::Inactiu) return quimerix::files_revisio(dades(), esgotats_);
+    if (desada_) return quimerix::files_revisio(*desada_);
+    return {};
+}
+
+std::vector<std::string> Sessio::detall_revisio(int i) const {
+    const std::vector<Fila_revisio> files = files_revisio();
+    if (i < 0 || i >= static_cast<int>(files.size())) return {};
+    return linies_correccio(
+        correccio_de_fila(taules_, files[static_cast<std::size_t>(i)], opcions_.assistent));
+}
+
 void Sessio::tic() {
-    if (!opcions_.limit_temps) crono_ = false;
+    if (!limit_vigent()) crono_ = false;
     if (estat_ == Estat::Inactiu || !crono_) return;
     --segons_restants_;
     if (segons_restants_ <= 5) vermell_ = true;
     if (segons_restants_ <= 0) {
         segons_restants_ = 0;
         crono_ = false;
+        esgotat_ = true;
         if (estat_ == Estat::Pregunta) avalua_resposta();
+        esgotat_ = false;
         missatges_.avisa(Titol_atencio, "S'ha acabat el temps!", Icona::Informacio);
     }
 }

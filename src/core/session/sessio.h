@@ -17,9 +17,12 @@
 #include "generation/sorteig.h"
 #include "records/codi_examen.h"
 #include "records/dades_sessio.h"
+#include "records/informe.h"
 #include "records/registre.h"
+#include "records/revisio.h"
 #include "session/missatges.h"
 #include "session/panell.h"
+#include "session/repeticio.h"
 
 namespace quimerix {
 
@@ -30,9 +33,9 @@ enum class Opcio_tasca { Formular = 1, Anomenar = 2, Alternat = 3, Aleatori = 4 
 enum class Estat {
     Inactiu,  // options editable, no session yet
     Iniciada, // started, waiting for the first Següent
-    Pregunta, // an exercise is shown and waits for its correction
+    Pregunta, // an exercise is shown and waits for its correction (of the set or of the round)
     Corregit, // the answer has been corrected; Següent asks the next one
-    Acabada,  // the set has ended; final for the run
+    Acabada,  // the set has ended: its result, the round of mistakes, the review or a new set
 };
 
 struct Opcions {
@@ -125,6 +128,45 @@ class Sessio {
 
     // Where the session stands.
     Estat estat() const { return estat_; }
+    // ---- After the set ----
+
+    // The set's result as the report writes it (meaningful once the set has ended).
+    Nota_informe nota() const { return nota_informe(dades()); }
+    // "Repeteix els errors" offered: the set has ended, no round is under way, and some exercise
+    // was wrong or ran out of time.
+    bool ofereix_repeticio() const { return estat_ == Estat::Acabada && !errors_serie_.empty(); }
+    // Starts the round of mistakes with the set's time limit and assistant; nothing of the set
+    // (records, statistics, history, file) changes while it runs.
+    void repeteix_errors();
+    // "Deixa la repetició": ends the round where it stands.
+    void deixa_repeticio();
+    // A round is under way (its exercises are the ones in hand).
+    bool en_repeticio() const { return ronda_activa_; }
+    // The round under way or the last one played; nullptr before any.
+    const Repeticio *repeticio() const { return repeticio_ ? &*repeticio_ : nullptr; }
+    // The set's exercises answered wrong or out of time, in the set's order.
+    const std::vector<Error_serie> &errors_serie() const { return errors_serie_; }
+    // Numbers of the set's exercises whose time ran out.
+    const std::vector<int> &esgotats() const { return esgotats_; }
+    // "Nova sessió": back to the idle window with the options of the set just played, no session
+    // file chosen, the decks going on (a used-up family dealt again from a fresh deck).
+    void nova_serie();
+
+    // ---- The review ----
+
+    // A set read back from its file, to review while the window is idle.
+    void posa_desada(DadesSessio d);
+    // "Revisa la sessió" offered: the set has ended, or a set read back from its file is at hand.
+    bool ofereix_revisio() const;
+    // Brings the review up in the reference area.
+    void revisa();
+    // The rows of the set under review (the set just played, else the one read back).
+    std::vector<Fila_revisio> files_revisio() const;
+    // The lines shown for row `i` (0-based) of the review.
+    std::vector<std::string> detall_revisio(int i) const;
+    // The lines shown after the round's last correction (the same place as the review's detail).
+    std::vector<std::string> detall_repeticio() const;
+
     // cmdSegüent: draws and shows the next exercise, or ends the set.
     void Seguent();
     // cmdCorregir: corrects the answer as it stands in resposta() (only while one is pending).
@@ -201,6 +243,8 @@ class Sessio {
     int segons_restants() const { return segons_restants_; }
     // The time is nearly up (5 seconds or fewer): the countdown is shown in red.
     bool temps_gairebe_esgotat() const { return vermell_; }
+    // The time limit in force: the option in the set, the set's own in the round.
+    bool limit_vigent() const { return ronda_activa_ ? opcions_serie_.limit_temps : opcions_.limit_temps; }
     // The countdown counts (the window may keep its timer running; tic() decides).
     bool crono_actiu() const { return crono_; }
     // The set is over ("S'han completat tots els exercicis").
@@ -234,8 +278,10 @@ class Sessio {
   private:
     void recalcula_combinacions();
     void Fi_exercicis2();
-    // Marks the pending answer, records it and counts it.
+    // Marks the pending answer; in the set records it and counts it.
     void avalua_resposta();
+    // Shows the round's next exercise, or ends the round.
+    void seguent_repeticio();
 
     // Draws the first task and shuffles the decks from `font`, in the order of the start-up.
     void sorteja_inici(FontAleatoria &font);
@@ -280,6 +326,15 @@ class Sessio {
     std::array<std::string, 3> historial_pendent_{};
     Registre registre_;
     Panell panell_;
+
+    Opcions opcions_serie_; // the options as the set started with them
+    std::vector<Error_serie> errors_serie_;
+    std::vector<int> esgotats_;
+    bool esgotat_ = false; // the answer being corrected ran out of time
+    std::optional<Repeticio> repeticio_;
+    bool ronda_activa_ = false;
+    Correccio_mostrada correccio_ronda_;
+    std::optional<DadesSessio> desada_;
 };
 
 } // namespace quimerix

@@ -33,6 +33,25 @@ Vista_exercici vista_exercici(const Sessio &s) {
     v.marc = e == Estat::Corregit;
     v.marc_curt = v.correcte;
     v.serie_acabada = s.serie_acabada();
+    if (v.serie_acabada) {
+        const Nota_informe n = s.nota();
+        v.resultat = true;
+        v.nota = n.text_nota;
+        v.percentatge = n.text_percentatge;
+        v.suspesa = n.suspesa;
+        v.totals = std::to_string(n.encerts) + (n.encerts == 1 ? " encert de " : " encerts de ") +
+                   std::to_string(n.total) + (n.total == 1 ? " exercici" : " exercicis");
+        v.repeteix = s.ofereix_repeticio();
+        v.nova = true;
+        v.primera_accio = v.repeteix ? Accio_final::Repeteix : Accio_final::Revisa;
+        if (const Repeticio *r = s.repeticio()) v.resultat_repeticio = r->resultat();
+    }
+    // Also in the idle window, for a set read back from its file.
+    v.revisa = s.ofereix_revisio();
+    if (s.en_repeticio()) {
+        v.progres_repeticio = s.repeticio()->progres();
+        v.deixa_repeticio = true;
+    }
     v.corregir = e == Estat::Pregunta;
     v.seguent = e == Estat::Iniciada || e == Estat::Corregit;
     if (e == Estat::Pregunta)
@@ -41,6 +60,8 @@ Vista_exercici vista_exercici(const Sessio &s) {
                                                    : Focus_exercici::Cap;
     else if (v.seguent)
         v.focus = Focus_exercici::Seguent;
+    else if (v.resultat)
+        v.focus = Focus_exercici::Accio;
     return v;
 }
 
@@ -52,9 +73,12 @@ Vista_opcions vista_opcions(const Sessio &s) {
     v.nombre = inactiu;
     v.recompte = !inactiu;
     v.temps = inactiu && s.opcions().limit_temps;
-    v.compte_enrere = !inactiu && s.opcions().limit_temps;
-    // The idle window's guide takes the place of the prompt above the options.
-    const bool guia = inactiu && s.panell().vista() == Vista::Guia;
+    v.compte_enrere = !inactiu && s.limit_vigent();
+    // A text read in the idle window (the guide, the notes, the tables, a review) takes the place
+    // of the prompt above the options.
+    const Vista llegida = s.panell().vista();
+    const bool guia = inactiu && llegida != Vista::Credits && llegida != Vista::Autor &&
+                      llegida != Vista::Estadistiques && llegida != Vista::Professor;
     v.avis_familia = inactiu && s.cal_seleccionar_familia() && !guia;
     v.comencar = inactiu && !s.cal_seleccionar_familia();
     if (v.comencar && !guia)

@@ -18,7 +18,11 @@ enum class Focus_exercici {
     Caixa,   // the first answer box of the formula (`primera_caixa`)
     Nom,     // the name box
     Seguent, // the button that asks for the next exercise
+    Accio,   // the first action offered at the end of a set
 };
+
+// The actions offered at the end of a set, in their order on screen.
+enum class Accio_final { Repeteix, Revisa, Nova };
 
 struct Vista_exercici {
     std::string instruccio;                     // the prompt's caption; shown while an exercise is up
@@ -40,8 +44,19 @@ struct Vista_exercici {
     bool marc_curt = false; // a right answer keeps only the right half of the frame
     bool serie_acabada = false;
     bool corregir = false, seguent = false; // the buttons
+    // The end of a set: the mark and the share of right answers as the report writes them, the
+    // set's totals, the actions offered, and the last round's result.
+    bool resultat = false;
+    std::string nota, percentatge, totals;
+    bool suspesa = false;
+    bool repeteix = false, revisa = false, nova = false; // `revisa` also idle, for a set read back
+    std::string resultat_repeticio;
+    // The round of mistakes: its progress and the button that leaves it.
+    std::string progres_repeticio;
+    bool deixa_repeticio = false;
     Focus_exercici focus = Focus_exercici::Cap;
-    int primera_caixa = -1; // the first answer box shown, with Focus_exercici::Caixa
+    int primera_caixa = -1;                        // the first answer box shown, with Focus_exercici::Caixa
+    Accio_final primera_accio = Accio_final::Nova; // with Focus_exercici::Accio
     bool operator==(const Vista_exercici &) const = default;
 };
 
