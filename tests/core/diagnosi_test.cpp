@@ -309,3 +309,26 @@ TEST(Diagnosi, TotElCataleg) {
     }
     EXPECT_GT(provats, 5000);
 }
+
+// Naming a formula the catalogue gives to two compounds: either name is right, whichever was drawn;
+// any other name is marked as before.
+TEST(Diagnosi, FormulaDeDosCompostosAcceptaElsDosNoms) {
+    const struct {
+        const char *formula, *teclejat;
+        bool correcte;
+    } casos[] = {
+        {"AuPO3", "metafosfat d'or (I)", true}, {"AuPO3", "fosfonit d'or (III)", true},
+        {"AuPO3", "fosfonit d'or (I)", false},  {"AuPO3", "metafosfat d'or (III)", false},
+        {"NaCl", "clorur de sodi", true},       {"NaCl", "bromur de sodi", false},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.teclejat);
+        for (const Compost *sortejat : index().per_formula(c.formula)) {
+            const Exercici e =
+                construeix(taules(), sortejat->tipus, sortejat->a, sortejat->b, Tasca::Anomenar);
+            EXPECT_EQ(corregeix_nom_de_formula(taules(), e, c.teclejat, sortejat->nom, false).correcte,
+                      c.correcte);
+        }
+    }
+    EXPECT_EQ(index().per_formula("AuPO3").size(), 2u);
+}

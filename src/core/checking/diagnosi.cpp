@@ -96,6 +96,18 @@ const Index_cataleg &index_cataleg(const Taules &t) {
     return index;
 }
 
+Correccio_nom corregeix_nom_de_formula(const Taules &t, const Exercici &e, const std::string &teclejat,
+                                       const std::string &esperat, bool assistent) {
+    Correccio_nom c = corregeix_nom(teclejat, esperat, assistent);
+    if (c.correcte) return c;
+    for (const Compost *altre : index_cataleg(t).per_formula(e.formula())) {
+        if (altre->nom == esperat) continue;
+        Correccio_nom d = corregeix_nom(teclejat, altre->nom, assistent);
+        if (d.correcte) return d;
+    }
+    return c;
+}
+
 namespace {
 
 // ---- Words of the sentences ----------------------------------------------------------------

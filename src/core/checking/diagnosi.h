@@ -71,6 +71,12 @@ class Index_cataleg {
 // The index of the catalogue of the program's tables, built on first use.
 const Index_cataleg &index_cataleg(const Taules &t);
 
+// The correction of a name typed for the formula of `e`: right when it is the expected name, or the
+// name of another compound of the catalogue with the same formula (AuPO3 is both metafosfat d'or
+// (I) and fosfonit d'or (III): a student cannot tell which one was drawn).
+Correccio_nom corregeix_nom_de_formula(const Taules &t, const Exercici &e, const std::string &teclejat,
+                                       const std::string &esperat, bool assistent);
+
 // The name in the tolerant form the catalogue is indexed by: lower case, the assistant's spaces,
 // no accents, "de plata" as "d'argent", "de" elided.
 std::string forma_tolerant(const std::string &nom);

@@ -270,7 +270,8 @@ void Sessio::avalua_resposta() {
         linia = linia_registre_formula(numero_, nom_demanat_, exercici_, resposta_.caixes, correcte);
         resposta_escrita = llegeix_linia_registre(linia).value_or(Linia_registre{}).resposta;
     } else {
-        const Correccio_nom c = corregeix_nom(resposta_.nom, nom_esperat_, opcions_.assistent);
+        const Correccio_nom c =
+            corregeix_nom_de_formula(taules_, exercici_, resposta_.nom, nom_esperat_, opcions_.assistent);
         correcte = c.correcte;
         nom_esperat_ = c.nom_esperat_mostrat;
         resposta_.nom = c.resposta_mostrada;
@@ -296,9 +297,7 @@ void Sessio::avalua_resposta() {
                             : esgotat ? Veredicte::Temps
                                       : Veredicte::Incorrecte,
                             exercici_.Comentari,
-                            {}};
-        for (const Troballa &d : diagnosi_)
-            correccio_ronda_.diagnosi.push_back(d.text);
+                            {}}; // the diagnosis is shown above it, as in the set
         repeticio_->respon(correcte);
         return;
     }
