@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "controls.h"
 #include "disposicio_qt.h"
@@ -194,22 +195,18 @@ void PanellExercici::connecta() {
                          [this, c = c](const QString &text) { sessio_.posa_caixa(c, entrada(text)); });
     QObject::connect(Text1, &QLineEdit::textEdited, Text1,
                      [this](const QString &text) { sessio_.posa_nom(entrada(text)); });
-    QObject::connect(cmdCorregir, &QPushButton::clicked, cmdCorregir, [this] {
-        sessio_.corregeix();
-        refresca_();
-    });
-    QObject::connect(cmdSeguent, &QPushButton::clicked, cmdSeguent, [this] {
-        sessio_.Seguent();
-        refresca_();
-    });
-    QObject::connect(cmdRepeteix, &QPushButton::clicked, cmdRepeteix, [this] {
-        sessio_.repeteix_errors();
-        refresca_();
-    });
-    QObject::connect(cmdDeixa, &QPushButton::clicked, cmdDeixa, [this] {
-        sessio_.deixa_repeticio();
-        refresca_();
-    });
+    // Each button asks the session one thing, then the window shows what the session says.
+    const std::pair<QPushButton *, void (Sessio::*)()> accions[] = {
+        {cmdCorregir, &Sessio::corregeix},
+        {cmdSeguent, &Sessio::Seguent},
+        {cmdRepeteix, &Sessio::repeteix_errors},
+        {cmdDeixa, &Sessio::deixa_repeticio},
+    };
+    for (const auto &[boto, accio] : accions)
+        QObject::connect(boto, &QPushButton::clicked, boto, [this, accio = accio] {
+            (sessio_.*accio)();
+            refresca_();
+        });
 }
 
 std::array<QLineEdit *, Nombre_caixes> PanellExercici::caixes() const {

@@ -54,37 +54,43 @@ void PanellOpcions::construeix_caselles(const Controls &c) {
         *families[i] = c.casella(noms_families[i], titols_families[i], consells_families[i],
                                  px(16, 257 + 20 * i, 280, 19));
 
-    Option1 = c.opcio("Option1", QStringLiteral("Formular"),
-                      QStringLiteral("Assenyala aquesta opció si només vols exercicis de FORMULAR"),
-                      px(16, 419, 120, 19));
-    Option2 =
-        c.opcio("Option2", QStringLiteral("Anomenar"),
-                QStringLiteral("Assenyala aquesta opció si només vols exercicis d'ANOMENAR (Nomenclatura)"),
-                px(140, 419, 150, 19));
-    Option3 = c.opcio(
-        "Option3", QStringLiteral("Formular i anomenar (alternat)"),
-        QStringLiteral("Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma alterna"),
-        px(16, 438, 276, 19));
-    Option4 = c.opcio(
-        "Option4", QStringLiteral("Formular i anomenar (aleatori)"),
-        QStringLiteral("Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma aleatoria"),
-        px(16, 457, 276, 19));
+    // The tasks, and the options of the set: what each says, its hint and where it stands.
+    const struct {
+        QRadioButton **boto;
+        const char *nom, *titol, *consell;
+        disposicio::Rectangle lloc;
+    } tasques[] = {{&Option1, "Option1", "Formular",
+                    "Assenyala aquesta opció si només vols exercicis de FORMULAR", px(16, 419, 120, 19)},
+                   {&Option2, "Option2", "Anomenar",
+                    "Assenyala aquesta opció si només vols exercicis d'ANOMENAR (Nomenclatura)",
+                    px(140, 419, 150, 19)},
+                   {&Option3, "Option3", "Formular i anomenar (alternat)",
+                    "Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma alterna",
+                    px(16, 438, 276, 19)},
+                   {&Option4, "Option4", "Formular i anomenar (aleatori)",
+                    "Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma aleatoria",
+                    px(16, 457, 276, 19)}};
+    for (const auto &t : tasques)
+        *t.boto = c.opcio(t.nom, QString::fromUtf8(t.titol), QString::fromUtf8(t.consell), t.lloc);
     Option3->setChecked(true);
 
-    Check8 = c.casella(
-        "Check8", QStringLiteral("Assistent ortogràfic"),
-        QStringLiteral("Assenyala aquesta casella si vols que l'ordinador corregeixi automàticament "
-                       "petites errades com els accents, majúscules, etc."),
-        px(16, 498, 276, 18));
-    Check11 =
-        c.casella("Check11", QStringLiteral("Limitar temps per resposta"),
-                  QStringLiteral("Assenyala aquesta casella si vols tenir un temps limitat per respota"),
-                  px(16, 516, 276, 18));
-    Check10 = c.casella(
-        "Check10", QStringLiteral("Apunts de teoria, símbols i valències consultables"),
-        QStringLiteral("Assenyala aquesta casella si vols tenir accés a la consulta dels apunts, els "
-                       "símbols dels elements i la taula de valències."),
-        px(306, 516, 384, 18));
+    const struct {
+        QCheckBox **casella;
+        const char *nom, *titol, *consell;
+        disposicio::Rectangle lloc;
+    } opcions[] = {
+        {&Check8, "Check8", "Assistent ortogràfic",
+         "Assenyala aquesta casella si vols que l'ordinador corregeixi automàticament petites errades com "
+         "els accents, majúscules, etc.",
+         px(16, 498, 276, 18)},
+        {&Check11, "Check11", "Limitar temps per resposta",
+         "Assenyala aquesta casella si vols tenir un temps limitat per respota", px(16, 516, 276, 18)},
+        {&Check10, "Check10", "Apunts de teoria, símbols i valències consultables",
+         "Assenyala aquesta casella si vols tenir accés a la consulta dels apunts, els símbols dels elements "
+         "i la taula de valències.",
+         px(306, 516, 384, 18)}};
+    for (const auto &o : opcions)
+        *o.casella = c.casella(o.nom, QString::fromUtf8(o.titol), QString::fromUtf8(o.consell), o.lloc);
 
     // Frozen captions: plain labels beside the tick marks once the set has started.
     const struct {

@@ -13,37 +13,11 @@
 namespace quimerix {
 
 std::string_view clau(Tipus_troballa t) {
-    switch (t) {
-    case Tipus_troballa::Altre_compost:
-        return "altre_compost";
-    case Tipus_troballa::Majuscula:
-        return "majuscula";
-    case Tipus_troballa::Ordre:
-        return "ordre";
-    case Tipus_troballa::Simplificacio:
-        return "simplificacio";
-    case Tipus_troballa::Subindex:
-        return "subindex";
-    case Tipus_troballa::Parentesi:
-        return "parentesi";
-    case Tipus_troballa::Element:
-        return "element";
-    case Tipus_troballa::Numeral:
-        return "numeral";
-    case Tipus_troballa::Prefix:
-        return "prefix";
-    case Tipus_troballa::Terminacio:
-        return "terminacio";
-    case Tipus_troballa::Hipo_per:
-        return "hipo_per";
-    case Tipus_troballa::Espai:
-        return "espai";
-    case Tipus_troballa::Ortografia:
-        return "ortografia";
-    case Tipus_troballa::Desconegut:
-        return "desconegut";
-    }
-    return "desconegut";
+    // In the order of the kinds.
+    static constexpr std::string_view claus[] = {
+        "altre_compost", "majuscula", "ordre",      "simplificacio", "subindex", "parentesi",  "element",
+        "numeral",       "prefix",    "terminacio", "hipo_per",      "espai",    "ortografia", "desconegut"};
+    return claus[static_cast<int>(t)];
 }
 
 std::string forma_tolerant(const std::string &nom) {

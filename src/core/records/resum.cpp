@@ -26,17 +26,9 @@ const std::array<const char *, Nombre_codis> Noms_familia{"Òxids metàl·lics",
                                                           "Oxosals"};
 
 const char *text_estat(Estat_fila e) {
-    switch (e) {
-    case Estat_fila::Correcte:
-        return "correcte";
-    case Estat_fila::No_quadra:
-        return "no quadra";
-    case Estat_fila::No_examen:
-        return "no és de l'examen";
-    case Estat_fila::Illegible:
-        break;
-    }
-    return "il·legible";
+    // In the order of the states.
+    static constexpr const char *textos[] = {"correcte", "no quadra", "il·legible", "no és de l'examen"};
+    return textos[static_cast<int>(e)];
 }
 
 namespace {

@@ -10,15 +10,9 @@
 namespace quimerix {
 
 std::string text_veredicte(Veredicte v) {
-    switch (v) {
-    case Veredicte::Correcte:
-        return "Correcte";
-    case Veredicte::Incorrecte:
-        return "Incorrecte";
-    case Veredicte::Temps:
-        return "Temps esgotat";
-    }
-    return {};
+    // In the order of the verdicts.
+    static constexpr const char *textos[] = {"Correcte", "Incorrecte", "Temps esgotat"};
+    return textos[static_cast<int>(v)];
 }
 
 std::vector<Fila_revisio> files_revisio(const DadesSessio &d, const std::vector<int> &esgotats) {
