@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "classe_comu.h"
 #include "records/arxiu_sessio.h"
 #include "records/resum.h"
 #include "sessions_prova.h"
@@ -14,23 +15,6 @@
 using namespace quimerix;
 
 namespace {
-
-std::vector<std::string> escriu_classe(const std::filesystem::path &carpeta) {
-    std::filesystem::create_directories(carpeta);
-    std::vector<std::string> camins;
-    const auto &compostos = prova::compostos();
-    for (int alumne = 0; alumne < 30; ++alumne) {
-        std::vector<prova::Exercici_fet> fets;
-        auto it = std::next(compostos.begin(), alumne * 37 % 1500);
-        for (int i = 0; i < 100; ++i, ++it)
-            fets.push_back({it->first, 1 + i % 2, (i * 7 + alumne) % 10 < 7});
-        const std::string cami = (carpeta / ("alumne" + std::to_string(alumne) + ".qxs")).string();
-        std::ofstream(cami, std::ios::binary)
-            << arxiu_sessio(prova::sessio("Alumne " + std::to_string(alumne), "08/12/2026", fets)).value();
-        camins.push_back(cami);
-    }
-    return camins;
-}
 
 void BM_Resum30x100(benchmark::State &state) {
     const auto carpeta = std::filesystem::temp_directory_path() / "quimerix_bench_resum";

@@ -46,18 +46,6 @@ QByteArray contingut(const QString &cami) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// No two visible buttons share a mnemonic.
-bool mnemonics_unics(QWidget &f) {
-    QSet<QKeySequence> vistos;
-    for (QAbstractButton *boto : f.findChildren<QAbstractButton *>()) {
-        const QKeySequence m = QKeySequence::mnemonic(boto->text());
-        if (!boto->isVisible() || m.isEmpty()) continue;
-        if (vistos.contains(m)) return false;
-        vistos.insert(m);
-    }
-    return true;
-}
-
 // Chooses a file with "Guardar", checking the name the chooser proposes first.
 void tria_arxiu(Banc &b, const QString &proposat, const QString &nom) {
     QTimer::singleShot(0, [proposat, nom] {

@@ -880,16 +880,7 @@ void FinestraTest::focus_i_mnemonics_en_cada_estat() {
     Banc b;
     auto &f = b.finestra;
     QVERIFY(QTest::qWaitForWindowActive(&f));
-    auto mnemonics_unics = [&f] {
-        QSet<QKeySequence> vistos;
-        for (QAbstractButton *boto : f.findChildren<QAbstractButton *>()) {
-            const QKeySequence m = QKeySequence::mnemonic(boto->text());
-            if (!boto->isVisible() || m.isEmpty()) continue;
-            if (vistos.contains(m)) return false;
-            vistos.insert(m);
-        }
-        return true;
-    };
+    auto mnemonics_unics = [&f] { return prova::mnemonics_unics(f); };
     QVERIFY(mnemonics_unics());
     f.opcions().Option1->click();
     f.opcions().Text10->setText(QStringLiteral("Anna Puig"));

@@ -2,14 +2,17 @@
 // What the window tests share: a scripted random source, scripted message boxes, and helpers
 // that drive the window as a student would.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <deque>
 #include <functional>
@@ -185,6 +188,18 @@ struct SenseDrets {
         setfsgid(0);
     }
 };
+
+// No two visible buttons share a mnemonic.
+inline bool mnemonics_unics(QWidget &f) {
+    QSet<QKeySequence> vistos;
+    for (QAbstractButton *boto : f.findChildren<QAbstractButton *>()) {
+        const QKeySequence m = QKeySequence::mnemonic(boto->text());
+        if (!boto->isVisible() || m.isEmpty()) continue;
+        if (vistos.contains(m)) return false;
+        vistos.insert(m);
+    }
+    return true;
+}
 
 } // namespace prova
 
