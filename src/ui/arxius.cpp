@@ -78,6 +78,8 @@ frmArxius::frmArxius(Mode mode, const QString &carpeta, Missatges &missatges, QW
     Command1->setVisible(desa);
     Command3->setVisible(!desa);
     (desa ? Command1 : Command3)->setDefault(true);
+    // A screen reader hears, with the dialog's title, what it asks.
+    setAccessibleDescription(Label1->text());
 
     const QString inici = QFileInfo(carpeta).isDir() ? QDir(carpeta).absolutePath() : carpeta_documents();
     posa_carpeta(inici);
@@ -145,6 +147,13 @@ void frmArxius::construeix() {
     botons->addWidget(Command2);
     graella->addLayout(botons, 4, 0, 1, 2);
     resize(560, 420);
+
+    // Each list and box is read by the caption of the frame it sits in.
+    const std::pair<QWidget *, QGroupBox *> marcs[] = {
+        {Drive1, FrameUnitat}, {Dir1, FrameRuta}, {File1, FrameArxius}, {Text1, FrameNomArxiu}};
+    for (const auto &[control, marc] : marcs)
+        control->setAccessibleName(marc->title());
+    Combo1->setAccessibleName(QStringLiteral("Arxius triats abans"));
 
     connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
     connect(Drive1, &QComboBox::activated, this, [this](int i) { Drive1_Change(i); });

@@ -26,7 +26,7 @@ ArxiusFinestra::ArxiusFinestra(QWidget *superficie, DisposicioFinestra &disposic
                                Missatges &missatges)
     : sessio_(sessio), missatges_(missatges), superficie_(superficie), arxiu_(missatges),
       dialegs_qt_(std::make_unique<DialegsImpressioQt>(superficie)), dialegs_(dialegs_qt_.get()) {
-    cmdSave = new QPushButton(QStringLiteral("Guardar"), superficie);
+    cmdSave = new QPushButton(QStringLiteral("G&uardar"), superficie);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdSave->setToolTip(QStringLiteral("Tria l'arxiu on es desaran els exercicis de la sessió"));
     disposicio_finestra.registra(cmdSave, disposicio::Tipus::Ordinari, px(314, 470, 110, 32));

@@ -38,6 +38,15 @@ void sense_controls(QLineEdit *caixa) {
     caixa->setValidator(new SenseControls(caixa));
 }
 
+QString sense_mnemonic(const QString &text) {
+    QString net;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size()) ++i;
+        net += text[i];
+    }
+    return net;
+}
+
 QString en_linies(const std::string &s) {
     QString q = qs(s);
     q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -44,6 +44,8 @@ inline std::string entrada(const QString &text) {
 // A text box that turns a typed or pasted control character (a line break, a tab) into a space as
 // it arrives, so that what it shows is what the session reads.
 void sense_controls(QLineEdit *caixa);
+// A caption without its mnemonic marks ("&Formular" reads "Formular"; "&&" stands for "&").
+QString sense_mnemonic(const QString &text);
 // Captions joined by CR LF are shown line by line.
 QString en_linies(const std::string &s);
 using impressio::color_qt;

@@ -21,6 +21,7 @@
 #include "panell_opcions.h"
 #include "panell_xifres.h"
 #include "records/arxiu_sessio.h"
+#include "session/vista.h"
 
 namespace quimerix::ui {
 
@@ -189,7 +190,25 @@ void frmQUIMERIX::refresca() {
     }
     // Last, so that the keyboard goes to a control already shown.
     exercici_->mostra(s);
+    avisa_temps(qs(vista_opcions(s).avis_temps));
     refrescant_ = false;
+}
+
+// The countdown's warning goes on the control the student is typing in: a screen reader reads out
+// a change to the focused control's description. It stays there until the next warning or the
+// end of the exercise, when the keyboard has already moved on.
+void frmQUIMERIX::avisa_temps(const QString &avis) {
+    const bool nou = !avis.isEmpty() && avis != avis_temps_;
+    avis_temps_ = avis;
+    if (avisat_ && (nou || sessio_->estat() != Estat::Pregunta)) {
+        avisat_->setAccessibleDescription(QString());
+        avisat_ = nullptr;
+    }
+    QWidget *focus = QApplication::focusWidget();
+    if (nou && focus && isAncestorOf(focus)) {
+        focus->setAccessibleDescription(avis);
+        avisat_ = focus;
+    }
 }
 
 void frmQUIMERIX::keyPressEvent(QKeyEvent *event) {

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "disposicio_qt.h"
@@ -82,6 +83,7 @@ class frmQUIMERIX : public QMainWindow {
     // The first fit to the screen when the window is shown.
     void mostra_a_pantalla(QShowEvent *event);
     void prem_panell(Boto b);
+    void avisa_temps(const QString &avis);
 
     std::unique_ptr<Pont> pont_;
     DialegsImpressioQt dialegs_qt_{this};
@@ -106,6 +108,9 @@ class frmQUIMERIX : public QMainWindow {
     QElapsedTimer correccio_vista_;
     Estat estat_vist_ = Estat::Inactiu;
     bool primer_cop_ = true;
+    // The countdown's last spoken warning, and the control that carries it.
+    QString avis_temps_;
+    QPointer<QWidget> avisat_;
 };
 
 // An Enter within this time of a correction being shown does not move on.

@@ -50,11 +50,13 @@ VistaPreviaInforme::VistaPreviaInforme(const Document_impressio &d, QPrinter &pa
         if (!impressio::pinta(document_, *p)) pintat_ = false;
     });
     pagines->fitToWidth();
+    pagines->setAccessibleName(QStringLiteral("Pàgines de l'informe"));
 
     auto *botons = new QHBoxLayout;
     botons->addStretch();
+    QPushButton *imprimeix = nullptr;
     if (impressora) {
-        auto *imprimeix = new QPushButton(QStringLiteral("&Imprimeix"), this);
+        imprimeix = new QPushButton(QStringLiteral("&Imprimeix"), this);
         imprimeix->setObjectName(QStringLiteral("cmdImprimeix"));
         connect(imprimeix, &QPushButton::clicked, this, &VistaPreviaInforme::imprimeix);
         botons->addWidget(imprimeix);
@@ -63,6 +65,8 @@ VistaPreviaInforme::VistaPreviaInforme(const Document_impressio &d, QPrinter &pa
     pdf->setObjectName(QStringLiteral("cmdDesaPdf"));
     connect(pdf, &QPushButton::clicked, this, [this] { acaba(Final_previa::Desa_pdf); });
     botons->addWidget(pdf);
+    // Enter prints, or saves the PDF when there is no printer; Esc closes.
+    (imprimeix ? imprimeix : pdf)->setDefault(true);
     auto *tanca = new QPushButton(QStringLiteral("&Tanca"), this);
     tanca->setObjectName(QStringLiteral("cmdTanca"));
     connect(tanca, &QPushButton::clicked, this, &QDialog::reject);

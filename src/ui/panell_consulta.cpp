@@ -106,6 +106,9 @@ void PanellConsulta::construeix_textos(QWidget *s) {
     for (QAbstractScrollArea *t :
          {static_cast<QAbstractScrollArea *>(Text6), static_cast<QAbstractScrollArea *>(Text8)})
         disposicio_finestra_.registra(t, Tipus::Ordinari, Area);
+    // Read aloud by what they hold, as the buttons that bring them up say it.
+    Text6->setAccessibleName(QStringLiteral("Apunts de teoria de formulació i nomenclatura"));
+    Text8->setAccessibleName(QStringLiteral("Guia d'ús del programa"));
     Text6->setReadOnly(true);
     Text8->setReadOnly(true);
     Text6->setTabChangesFocus(true);
@@ -134,6 +137,8 @@ void PanellConsulta::construeix_textos(QWidget *s) {
     // The notes and the tables are written the first time they are shown (see omple).
     Label81 = taula("Taula81", "Label81", Taula81);
     Label92 = taula("Taula92", "Label92", Taula92);
+    Taula81->setAccessibleName(QStringLiteral("Taula de valències dels elements"));
+    Taula92->setAccessibleName(QStringLiteral("Noms i símbols dels elements"));
 
     lstRevisio = new QListWidget(s);
     lstRevisio->setObjectName(QStringLiteral("lstRevisio"));
@@ -142,6 +147,7 @@ void PanellConsulta::construeix_textos(QWidget *s) {
     disposicio_finestra_.registra(lstRevisio, Tipus::Ordinari, Llista_sessio);
     txtRevisio = new QPlainTextEdit(s);
     txtRevisio->setObjectName(QStringLiteral("txtRevisio"));
+    txtRevisio->setAccessibleName(QStringLiteral("Detall de l'exercici"));
     txtRevisio->setReadOnly(true);
     txtRevisio->setTabChangesFocus(true);
     txtRevisio->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -57,6 +57,7 @@ PanellEstadistiques::PanellEstadistiques(const Controls &c) : disposicio_finestr
     mida_lletra(txtProfessor, 9);
     c.disposicio_finestra().registra(txtProfessor, disposicio::Tipus::Ordinari, px(306, 242, 384, 270));
     txtProfessor->setTabChangesFocus(true);
+    txtProfessor->setAccessibleName(QStringLiteral("Comentari del professor"));
 
     lblDiagnosi = c.etiqueta("lblDiagnosi", QString(), px(306, 242, 384, 60));
     lblDiagnosi->setWordWrap(true);
@@ -73,6 +74,8 @@ PanellEstadistiques::PanellEstadistiques(const Controls &c) : disposicio_finestr
     // A click leaves the keyboard where the student was; Tab still reaches the button.
     for (QPushButton *b : {cmdInforme, cmdAjuda})
         b->setFocusPolicy(Qt::TabFocus);
+    // After a correction the comment, or the button that brings it up, is the next Tab.
+    QWidget::setTabOrder(txtProfessor, cmdAjuda);
 }
 
 void PanellEstadistiques::mostra(const Sessio &s) {

@@ -111,15 +111,17 @@ void PanellExercici::construeix_resposta(const Controls &c) {
         sense_controls(t);
         return t;
     };
+    // Each box has a name of its own, so that a screen reader tells them apart.
     const QString element = QStringLiteral("Element");
     const QString subindex = QStringLiteral("Subíndex");
-    Text11 = caixa("Text11", element, element, Simbol1, 34);
-    Text12 = caixa("Text12", subindex, subindex, Subindex1, 22);
-    Text2 = caixa("Text2", element, element, Simbol2, 34);
-    Text3 = caixa("Text3", subindex, subindex, Subindex2, 22);
-    Text4 = caixa("Text4", element, element, Simbol3, 34);
-    Text5 = caixa("Text5", QStringLiteral("Suníndex"), subindex, Subindex3, 40);
-    Text13 = caixa("Text13", subindex, subindex, Subindex_grup, 22);
+    Text11 = caixa("Text11", element, QStringLiteral("Primer element"), Simbol1, 34);
+    Text12 = caixa("Text12", subindex, QStringLiteral("Subíndex del primer element"), Subindex1, 22);
+    Text2 = caixa("Text2", element, QStringLiteral("Segon element"), Simbol2, 34);
+    Text3 = caixa("Text3", subindex, QStringLiteral("Subíndex del segon element"), Subindex2, 22);
+    Text4 = caixa("Text4", element, QStringLiteral("Tercer element"), Simbol3, 34);
+    Text5 = caixa("Text5", QStringLiteral("Suníndex"), QStringLiteral("Subíndex del tercer element"),
+                  Subindex3, 40);
+    Text13 = caixa("Text13", subindex, QStringLiteral("Subíndex del grup"), Subindex_grup, 22);
     for (QLineEdit *t : {Text11, Text2, Text4})
         mida_lletra(t, 12, true);
     for (QLineEdit *t : {Text12, Text3, Text5, Text13})
@@ -325,6 +327,11 @@ void PanellExercici::mostra(const Sessio &s) {
     cmdCorregir->setVisible(v.corregir);
     cmdSeguent->setVisible(v.seguent);
     aplica_linies(s);
+    // The control the keyboard lands on carries what was just corrected, or the set's result, so
+    // that a screen reader says it without the student moving.
+    cmdSeguent->setAccessibleDescription(qs(v.anunci));
+    for (QPushButton *accio : {cmdRepeteix, cmdRevisa})
+        accio->setAccessibleDescription(v.resultat && accio == lloc_de_treball() ? qs(v.anunci) : QString());
 
     if (nou || cal_seguent || cal_accio)
         if (QWidget *w = lloc_de_treball()) w->setFocus(Qt::OtherFocusReason);

@@ -59,15 +59,15 @@ void PanellOpcions::construeix_caselles(const Controls &c) {
         QRadioButton **boto;
         const char *nom, *titol, *consell;
         disposicio::Rectangle lloc;
-    } tasques[] = {{&Option1, "Option1", "Formular",
+    } tasques[] = {{&Option1, "Option1", "&Formular",
                     "Assenyala aquesta opció si només vols exercicis de FORMULAR", px(16, 419, 120, 19)},
-                   {&Option2, "Option2", "Anomenar",
+                   {&Option2, "Option2", "Ano&menar",
                     "Assenyala aquesta opció si només vols exercicis d'ANOMENAR (Nomenclatura)",
                     px(140, 419, 150, 19)},
-                   {&Option3, "Option3", "Formular i anomenar (alternat)",
+                   {&Option3, "Option3", "Formular i anomenar (a&lternat)",
                     "Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma alterna",
                     px(16, 438, 276, 19)},
-                   {&Option4, "Option4", "Formular i anomenar (aleatori)",
+                   {&Option4, "Option4", "Formular i anomenar (alea&tori)",
                     "Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma aleatoria",
                     px(16, 457, 276, 19)}};
     for (const auto &t : tasques)
@@ -79,13 +79,13 @@ void PanellOpcions::construeix_caselles(const Controls &c) {
         const char *nom, *titol, *consell;
         disposicio::Rectangle lloc;
     } opcions[] = {
-        {&Check8, "Check8", "Assistent ortogràfic",
+        {&Check8, "Check8", "Assistent ortogràfi&c",
          "Assenyala aquesta casella si vols que l'ordinador corregeixi automàticament petites errades com "
          "els accents, majúscules, etc.",
          px(16, 498, 276, 18)},
         {&Check11, "Check11", "Limitar temps per resposta",
          "Assenyala aquesta casella si vols tenir un temps limitat per respota", px(16, 516, 276, 18)},
-        {&Check10, "Check10", "Apunts de teoria, símbols i valències consultables",
+        {&Check10, "Check10", "Apunts de teoria, sím&bols i valències consultables",
          "Assenyala aquesta casella si vols tenir accés a la consulta dels apunts, els símbols dels elements "
          "i la taula de valències.",
          px(306, 516, 384, 18)}};
@@ -105,7 +105,7 @@ void PanellOpcions::construeix_caselles(const Controls &c) {
         {&Label42, "Label42", Option3}, {&Label43, "Label43", Option4}};
     for (const auto &f : congelades) {
         const Rectangle r = disposicio_finestra_->registre(f.opcio);
-        *f.label = c.etiqueta(f.nom, f.opcio->text(), {r.a + 20 * T, r.b, r.c - 20 * T, r.d});
+        *f.label = c.etiqueta(f.nom, sense_mnemonic(f.opcio->text()), {r.a + 20 * T, r.b, r.c - 20 * T, r.d});
     }
 }
 
@@ -144,19 +144,19 @@ void PanellOpcions::construeix_xifres(const Controls &c) {
     for (QLabel *l : {Label50, Label49})
         l->setWordWrap(true);
 
-    Label41 = c.etiqueta("Label41", QStringLiteral("Nom i cognoms:"), px(314, 384, 100, 20));
+    Label41 = c.etiqueta("Label41", QStringLiteral("Nom i co&gnoms:"), px(314, 384, 100, 20));
     Text10 = new QLineEdit(c.superficie());
     Text10->setObjectName(QStringLiteral("Text10"));
     Text10->setMaxLength(static_cast<int>(Maxim_nom_alumne));
     sense_controls(Text10);
     c.disposicio_finestra().registra(Text10, disposicio::Tipus::Ordinari, px(414, 382, 272, 24));
-    Label88 = c.etiqueta("Label88", QStringLiteral("Data:"), px(314, 412, 100, 20));
+    Label88 = c.etiqueta("Label88", QStringLiteral("D&ata:"), px(314, 412, 100, 20));
     Text14 = new QLineEdit(data_avui(), c.superficie());
     Text14->setObjectName(QStringLiteral("Text14"));
     Text14->setMaxLength(static_cast<int>(Maxim_data));
     sense_controls(Text14);
     c.disposicio_finestra().registra(Text14, disposicio::Tipus::Ordinari, px(414, 410, 100, 24));
-    Label94 = c.etiqueta("Label94", QStringLiteral("Codi d'examen:"), px(314, 440, 100, 20));
+    Label94 = c.etiqueta("Label94", QStringLiteral("Codi d'e&xamen:"), px(314, 440, 100, 20));
     txtExamen = new QLineEdit(c.superficie());
     txtExamen->setObjectName(QStringLiteral("txtExamen"));
     txtExamen->setMaxLength(32);
@@ -165,6 +165,17 @@ void PanellOpcions::construeix_xifres(const Controls &c) {
     sense_controls(txtExamen);
     c.disposicio_finestra().registra(txtExamen, disposicio::Tipus::Ordinari, px(414, 438, 150, 24));
     cmdComencar = c.boto("cmdComençar", QStringLiteral("D'acord"), QString(), px(576, 470, 110, 32));
+    // The step buttons show only "-" and "+": a screen reader says what they change. The boxes take
+    // their names, and their Alt+letter, from the labels beside them.
+    const std::pair<QPushButton *, const char *> passos[] = {{Command1, "Menys exercicis"},
+                                                             {Command2, "Més exercicis"},
+                                                             {Command4, "Menys segons per resposta"},
+                                                             {Command3, "Més segons per resposta"}};
+    for (const auto &[boto, nom] : passos)
+        boto->setAccessibleName(QString::fromUtf8(nom));
+    Label41->setBuddy(Text10);
+    Label88->setBuddy(Text14);
+    Label94->setBuddy(txtExamen);
 
     Label87 = c.etiqueta("Label87", QString(), px(152, 130, 540, 30));
     Label48 =
@@ -321,6 +332,13 @@ void PanellOpcions::mostra(const Sessio &s) {
 
     Label45->setText(QString::number(o.nombre_exercicis));
     Label46->setText(QString::number(o.segons));
+    // A screen reader hears the figure change under the step button it was changed with.
+    const QString exercicis = QStringLiteral("Nombre d'exercicis: %1").arg(o.nombre_exercicis);
+    const QString segons = QStringLiteral("Temps per resposta: %1 segons").arg(o.segons);
+    for (QPushButton *b : {Command1, Command2})
+        b->setAccessibleDescription(exercicis);
+    for (QPushButton *b : {Command3, Command4})
+        b->setAccessibleDescription(segons);
     Label47->setText(QString::number(s.Nombre_combinacions()));
     Label44->setText(qs(s.Temps_Estimat()));
     for (QWidget *w : std::initializer_list<QWidget *>{Label84, Command1, Label45, Command2, Label50, Label47,

@@ -264,12 +264,21 @@ TEST(Sessio, CompteEnreraIFiDelTemps) {
     // Tick by tick: value after the tick, red, corrected.
     for (int t = 1; t <= 30; ++t) {
         s.tic();
+        const int queden = 30 - t;
+        const std::string avis = queden == 15   ? "Queda la meitat del temps: 15 segons"
+                                 : queden == 10 ? "Queden 10 segons"
+                                 : queden == 5  ? "Queden 5 segons"
+                                                : "";
+        EXPECT_EQ(vista_opcions(s).avis_temps, avis) << t;
         EXPECT_EQ(s.segons_restants(), 30 - t);
         EXPECT_EQ(s.temps_gairebe_esgotat(), 30 - t <= 5) << t;
         EXPECT_EQ(s.estat(), t < 30 ? Estat::Pregunta : Estat::Corregit) << t;
     }
     EXPECT_EQ(m.avisos, std::vector<std::string>{A_temps});
     EXPECT_EQ(s.Resultat(), Resultat_incorrecte);
+    EXPECT_TRUE(vista_exercici(s).anunci.starts_with(
+        "Temps esgotat. Resposta esperada: " + s.nom_esperat_mostrat() + "."))
+        << vista_exercici(s).anunci;
     EXPECT_EQ(s.resposta().nom, "òxid");
     ASSERT_EQ(s.registre().Nombre_registres(), 1);
     // Later ticks change nothing.
@@ -480,16 +489,22 @@ TEST(Sessio, VistaDeLExerciciPerEstat) {
             nom_esperat, fila_esperada, serie_acabada;
         F focus;
         const char *instruccio;
+        const char *anunci; // its start; {esperada} stands for the expected answer
     } files[] = {
-        {"inactiu", Tasca::Formular, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, F::Cap, ""},
-        {"iniciada", Tasca::Formular, false, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, F::Seguent, ""},
-        {"pregunta", Tasca::Formular, false, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, F::Caixa, "Formula:"},
-        {"pregunta", Tasca::Anomenar, false, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, F::Nom, "Anomena:"},
-        {"corregit", Tasca::Formular, true, 1, 0, 1, 0, 1, 1, 0, 1, 0, 0, 0, F::Seguent, "Formula:"},
-        {"corregit", Tasca::Formular, false, 1, 0, 1, 0, 1, 0, 1, 0, 0, 1, 0, F::Seguent, "Formula:"},
-        {"corregit", Tasca::Anomenar, true, 1, 0, 1, 0, 1, 1, 0, 1, 0, 0, 0, F::Seguent, "Anomena:"},
-        {"corregit", Tasca::Anomenar, false, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 0, F::Seguent, "Anomena:"},
-        {"acabada", Tasca::Anomenar, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, F::Accio, "Anomena:"},
+        {"inactiu", Tasca::Formular, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, F::Cap, "", ""},
+        {"iniciada", Tasca::Formular, false, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, F::Seguent, "", ""},
+        {"pregunta", Tasca::Formular, false, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, F::Caixa, "Formula:", ""},
+        {"pregunta", Tasca::Anomenar, false, 1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, F::Nom, "Anomena:", ""},
+        {"corregit", Tasca::Formular, true, 1, 0, 1, 0, 1, 1, 0, 1, 0, 0, 0, F::Seguent,
+         "Formula:", "Correcte."},
+        {"corregit", Tasca::Formular, false, 1, 0, 1, 0, 1, 0, 1, 0, 0, 1, 0, F::Seguent,
+         "Formula:", "Incorrecte. Resposta esperada: {esperada}. Hi falta un element"},
+        {"corregit", Tasca::Anomenar, true, 1, 0, 1, 0, 1, 1, 0, 1, 0, 0, 0, F::Seguent,
+         "Anomena:", "Correcte."},
+        {"corregit", Tasca::Anomenar, false, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 0, F::Seguent,
+         "Anomena:", "Incorrecte. Resposta esperada: {esperada}. "},
+        {"acabada", Tasca::Anomenar, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, F::Accio,
+         "Anomena:", "S'han completat tots els exercicis. NOTA: 0, 0 %. 0 encerts de 1 exercici."},
     };
     for (const Fila &f : files) {
         SCOPED_TRACE(std::string(f.estat) + (f.tasca == Tasca::Formular ? " formular" : " anomenar"));
@@ -528,6 +543,11 @@ TEST(Sessio, VistaDeLExerciciPerEstat) {
         EXPECT_EQ(v.serie_acabada, f.serie_acabada);
         EXPECT_EQ(v.focus, f.focus);
         EXPECT_EQ(v.instruccio, f.instruccio);
+        std::string anunci = f.anunci;
+        if (const auto i = anunci.find("{esperada}"); i != std::string::npos)
+            anunci.replace(i, 10, f.tasca == Tasca::Formular ? x.formula() : s.nom_esperat_mostrat());
+        EXPECT_TRUE(v.anunci.starts_with(anunci)) << v.anunci;
+        EXPECT_EQ(v.anunci.empty(), anunci.empty()) << v.anunci;
         const bool formula_demanada = f.en_curs && f.tasca == Tasca::Formular;
         EXPECT_EQ(v.nom_demanat, formula_demanada);
         EXPECT_EQ(v.nom, f.en_curs && !formula_demanada);
@@ -541,6 +561,21 @@ TEST(Sessio, VistaDeLExerciciPerEstat) {
     }
 }
 
+// The seconds at which the countdown speaks, for limits around its marks.
+TEST(Sessio, AvisosDelCompteEnrere) {
+    const struct {
+        int limit;
+        std::vector<int> marques; // the seconds left that speak, from the limit down to 0
+    } files[] = {{1, {}},       {5, {}},           {6, {5}},          {10, {5}},        {11, {10, 5}},
+                 {20, {10, 5}}, {21, {11, 10, 5}}, {30, {15, 10, 5}}, {99, {50, 10, 5}}};
+    for (const auto &f : files) {
+        std::vector<int> marques;
+        for (int queden = f.limit; queden >= 0; --queden)
+            if (!avis_compte_enrere(f.limit, queden).empty()) marques.push_back(queden);
+        EXPECT_EQ(marques, f.marques) << f.limit;
+    }
+}
+
 // What the options area shows, and the prompt above it, in each state.
 TEST(Sessio, VistaDeLesOpcionsPerEstat) {
     struct Fila {
@@ -548,11 +583,11 @@ TEST(Sessio, VistaDeLesOpcionsPerEstat) {
         bool limit_temps, sense_families;
         Vista_opcions vista;
     } files[] = {
-        {"inactiu", true, false, {1, 0, 1, 1, 0, 0, 1, "Configura les opcions i prem \"D'acord\""}},
-        {"inactiu", false, false, {1, 0, 1, 0, 0, 0, 1, "Configura les opcions i prem \"D'acord\""}},
-        {"inactiu", true, true, {1, 0, 1, 1, 0, 1, 0, ""}},
-        {"iniciada", true, false, {0, 1, 0, 0, 1, 0, 0, "Prem Següent per començar el primer exercici"}},
-        {"pregunta", false, false, {0, 1, 0, 0, 0, 0, 0, ""}},
+        {"inactiu", true, false, {1, 0, 1, 1, 0, 0, 1, "Configura les opcions i prem \"D'acord\"", ""}},
+        {"inactiu", false, false, {1, 0, 1, 0, 0, 0, 1, "Configura les opcions i prem \"D'acord\"", ""}},
+        {"inactiu", true, true, {1, 0, 1, 1, 0, 1, 0, "", ""}},
+        {"iniciada", true, false, {0, 1, 0, 0, 1, 0, 0, "Prem Següent per començar el primer exercici", ""}},
+        {"pregunta", false, false, {0, 1, 0, 0, 0, 0, 0, "", ""}},
     };
     for (const Fila &f : files) {
         SCOPED_TRACE(f.estat);

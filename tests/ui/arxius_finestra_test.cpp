@@ -105,7 +105,7 @@ void ArxiusFinestraTest::initTestCase() {
 void ArxiusFinestraTest::controls_en_repos() {
     Banc b;
     auto &a = b.finestra.arxius();
-    QCOMPARE(a.cmdSave->text(), QStringLiteral("Guardar"));
+    QCOMPARE(a.cmdSave->text(), QStringLiteral("G&uardar"));
     QCOMPARE(a.cmdOpen->text(), QStringLiteral("Imprimir Arxiu"));
     QCOMPARE(a.Label89->text(), Sense_arxiu);
     for (QWidget *w : {static_cast<QWidget *>(a.cmdSave), static_cast<QWidget *>(a.cmdOpen),

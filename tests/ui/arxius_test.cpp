@@ -118,6 +118,11 @@ void ArxiusTest::controls_per_mode() {
     QCOMPARE(f.Command1->isVisible(), desa);
     QCOMPARE(f.Command3->isVisible(), !desa);
     QVERIFY(f.Command2->isVisible());
+    // Read aloud: what it asks with its title, each list and box by its frame, the confirm default.
+    QCOMPARE(f.accessibleDescription(), instruccio);
+    QCOMPARE(prova::sense_nom(f), QStringList());
+    QCOMPARE(f.File1->accessibleName(), QStringLiteral("Arxius (*.qxs)"));
+    QVERIFY((desa ? f.Command1 : f.Command3)->isDefault());
     // Only session files, exactly as named, sorted without regard to case.
     QCOMPARE(s.arxius(), (QStringList{"a.qxs", "b.qxs", "C.qxs"}));
     QCOMPARE(f.Label2->text(), c.notes);

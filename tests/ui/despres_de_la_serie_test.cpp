@@ -9,7 +9,7 @@ class DespresDeLaSerieTest : public QObject {
   private slots:
     void initTestCase();
     void serie_repeticio_revisio_i_nova_serie();
-    void botons_de_pas_mantinguts_es_repeteixen();
+    void botons_de_pas_mantinguts_es_repeteixen_i_diuen_la_xifra();
 };
 
 #ifndef Q_MOC_RUN
@@ -121,7 +121,11 @@ void DespresDeLaSerieTest::serie_repeticio_revisio_i_nova_serie() {
     for (QPushButton *boto : {e.cmdRepeteix, e.cmdRevisa, e.cmdNova, f.cmdPrint, f.cmdSortir})
         QVERIFY2(boto->isVisible(), qPrintable(boto->objectName()));
     QCOMPARE(QApplication::focusWidget(), e.cmdRepeteix);
+    // A screen reader says the result as the keyboard lands on the first action.
+    QCOMPARE(e.cmdRepeteix->accessibleDescription(),
+             QStringLiteral("S'han completat tots els exercicis. NOTA: 5, 50 %. 2 encerts de 4 exercicis."));
     QVERIFY(mnemonics_unics(f));
+    QCOMPARE(prova::sense_nom(f), QStringList());
     QVERIFY(f.consulta().cmdTeoria->isVisible() && f.consulta().cmdTeoria->isEnabled());
     QVERIFY(f.arxius().espera_desades());
     const QByteArray arxiu = contingut(primer);
@@ -158,6 +162,8 @@ void DespresDeLaSerieTest::serie_repeticio_revisio_i_nova_serie() {
              QStringLiteral("Repetició acabada: 2 de 2 errors corregits, 1 a la primera."));
     QVERIFY(e.lblNota->isVisible() && !e.lblProgres->isVisible() && !e.cmdDeixa->isVisible());
     QCOMPARE(QApplication::focusWidget(), e.cmdRepeteix);
+    QVERIFY(e.cmdRepeteix->accessibleDescription().endsWith(
+        QStringLiteral(" Repetició acabada: 2 de 2 errors corregits, 1 a la primera.")));
     QCOMPARE(contingut(primer), arxiu);
     QCOMPARE(f.sessio().registre().Nombre_registres(), 4);
     QCOMPARE(f.xifres().Label24->text(), QStringLiteral("4"));
@@ -216,6 +222,8 @@ void DespresDeLaSerieTest::serie_repeticio_revisio_i_nova_serie() {
     QVERIFY(!e.cmdRepeteix->isVisible());
     QCOMPARE(QApplication::focusWidget(), e.cmdRevisa);
     QCOMPARE(e.lblNota->text(), QStringLiteral("NOTA: 10"));
+    QVERIFY(e.cmdRevisa->accessibleDescription().startsWith(QStringLiteral("S'han completat")));
+    QVERIFY(e.cmdRepeteix->accessibleDescription().isEmpty());
     for (const std::string &x : segona)
         QVERIFY(std::find(formules.begin(), formules.end(), x) == formules.end());
     QVERIFY(f.arxius().espera_desades()); // the saves are written off the window's thread
@@ -240,7 +248,7 @@ void DespresDeLaSerieTest::serie_repeticio_revisio_i_nova_serie() {
 }
 
 // Held down, "-" and "+" go on by themselves.
-void DespresDeLaSerieTest::botons_de_pas_mantinguts_es_repeteixen() {
+void DespresDeLaSerieTest::botons_de_pas_mantinguts_es_repeteixen_i_diuen_la_xifra() {
     Banc b;
     auto &o = b.finestra.opcions();
     QVERIFY(QTest::qWaitForWindowActive(&b.finestra));
@@ -250,6 +258,19 @@ void DespresDeLaSerieTest::botons_de_pas_mantinguts_es_repeteixen() {
     QTest::qWait(1000);
     QTest::mouseRelease(o.Command2, Qt::LeftButton);
     QVERIFY2(o.Label45->text().toInt() >= 30, qPrintable(o.Label45->text()));
+    // Each says, to a screen reader, what it changes and the figure it has reached.
+    const struct {
+        QPushButton *boto;
+        QString nom, descripcio;
+    } passos[] = {{o.Command1, "Menys exercicis", "Nombre d'exercicis: " + o.Label45->text()},
+                  {o.Command2, "Més exercicis", "Nombre d'exercicis: " + o.Label45->text()},
+                  {o.Command4, "Menys segons per resposta", "Temps per resposta: 30 segons"},
+                  {o.Command3, "Més segons per resposta", "Temps per resposta: 30 segons"}};
+    for (const auto &p : passos) {
+        const QAccessibleInterface *a = QAccessible::queryAccessibleInterface(p.boto);
+        QCOMPARE(a->text(QAccessible::Name), p.nom);
+        QCOMPARE(a->text(QAccessible::Description), p.descripcio);
+    }
 }
 
 PROVA_MAIN(DespresDeLaSerieTest)

@@ -25,7 +25,7 @@ class FinestraTest : public QObject {
     void conjunt_nomes_amb_teclat();
     void enter_mantingut_no_salta();
     void enter_sobre_un_boto_amb_focus_el_prem();
-    void focus_i_mnemonics_en_cada_estat();
+    void focus_mnemonics_i_noms_en_cada_estat();
     void nom_llarg_sense_farciment();
     void caracters_de_control_enganxats_esdevenen_espais();
     void redimensionar_escala_els_controls();
@@ -41,6 +41,7 @@ class FinestraTest : public QObject {
 #include <QPlainTextEdit>
 #include <QScreen>
 
+#include "controls.h"
 #include "linia.h"
 #include "reference/taules_referencia.h"
 #include "suport.h"
@@ -111,14 +112,14 @@ void FinestraTest::controls_data() {
                             << "Oxosals"
                             << "Assenyala aquesta casella si vols exercicis d'oxosals" << -1;
     QTest::newRow("cmdSave") << "cmdSave"
-                             << "Guardar"
+                             << "G&uardar"
                              << "Tria l'arxiu on es desaran els exercicis de la sessió" << -1;
     QTest::newRow("cmdOpen") << "cmdOpen"
                              << "Imprimir Arxiu"
                              << "Imprimeix l'informe d'una sessió desada" << -1;
     QTest::newRow("Check8")
         << "Check8"
-        << "Assistent ortogràfic"
+        << "Assistent ortogràfi&c"
         << "Assenyala aquesta casella si vols que l'ordinador corregeixi automàticament petites "
            "errades com els accents, majúscules, etc."
         << -1;
@@ -126,19 +127,19 @@ void FinestraTest::controls_data() {
                              << "Limitar temps per resposta"
                              << "Assenyala aquesta casella si vols tenir un temps limitat per respota" << -1;
     QTest::newRow("Option1") << "Option1"
-                             << "Formular"
+                             << "&Formular"
                              << "Assenyala aquesta opció si només vols exercicis de FORMULAR" << -1;
     QTest::newRow("Option2") << "Option2"
-                             << "Anomenar"
+                             << "Ano&menar"
                              << "Assenyala aquesta opció si només vols exercicis d'ANOMENAR (Nomenclatura)"
                              << -1;
     QTest::newRow("Option3")
         << "Option3"
-        << "Formular i anomenar (alternat)"
+        << "Formular i anomenar (a&lternat)"
         << "Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma alterna" << -1;
     QTest::newRow("Option4")
         << "Option4"
-        << "Formular i anomenar (aleatori)"
+        << "Formular i anomenar (alea&tori)"
         << "Assenyala aquesta opció si vols exercicis de FORMULAR i ANOMENAR de forma aleatoria" << -1;
     QTest::newRow("Command1") << "Command1"
                               << "-"
@@ -152,6 +153,15 @@ void FinestraTest::controls_data() {
     QTest::newRow("Command4") << "Command4"
                               << "-"
                               << "Disminueix el temps de resposta de cada exercici" << -1;
+    QTest::newRow("Label41") << "Label41"
+                             << "Nom i co&gnoms:"
+                             << "" << -1;
+    QTest::newRow("Label88") << "Label88"
+                             << "D&ata:"
+                             << "" << -1;
+    QTest::newRow("Label94") << "Label94"
+                             << "Codi d'e&xamen:"
+                             << "" << -1;
     QTest::newRow("cmdComençar") << "cmdComençar"
                                  << "D'acord"
                                  << "" << -1;
@@ -596,12 +606,17 @@ void FinestraTest::temps_esgotat_amb_resposta_buida() {
     QCOMPARE(f.xifres().Label28->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     bool corregit_al_darrere = false;
     b.missatges.en_avis = [&] { corregit_al_darrere = f.exercici().Label5->isVisible(); };
+    QWidget *caixa = QApplication::focusWidget();
+    QVERIFY(caixa && caixa->accessibleDescription().isEmpty());
     f.tic_crono();
     QCOMPARE(f.xifres().Label28->text(), QString("5"));
     QCOMPARE(f.xifres().Label28->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    // A screen reader hears the mark from the box the student is typing in, once.
+    QCOMPARE(caixa->accessibleDescription(), QStringLiteral("Queden 5 segons"));
     for (int i = 0; i < 4; ++i)
         f.tic_crono();
     QCOMPARE(f.xifres().Label28->text(), QString("1"));
+    QCOMPARE(caixa->accessibleDescription(), QStringLiteral("Queden 5 segons"));
     QVERIFY(f.exercici().cmdCorregir->isVisible());
     QVERIFY(b.missatges.rebuts.size() == 1); // the file question only
     f.tic_crono();
@@ -613,6 +628,10 @@ void FinestraTest::temps_esgotat_amb_resposta_buida() {
     QVERIFY(!b.missatges.rebuts.back().pregunta);
     QVERIFY(corregit_al_darrere);
     QVERIFY(!f.crono->isActive());
+    QVERIFY(caixa->accessibleDescription().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSeguent);
+    QVERIFY(f.exercici().cmdSeguent->accessibleDescription().startsWith(
+        "Temps esgotat. Resposta esperada: " + qs(f.sessio().Exercici_actual().formula()) + "."));
     f.tic_crono(); // a late tick corrects nothing more
     QCOMPARE(b.missatges.rebuts.size(), std::size_t{2});
     QCOMPARE(f.sessio().registre().Nombre_registres(), 1);
@@ -874,31 +893,58 @@ void FinestraTest::finestra_dins_l_area_de_treball() {
     QVERIFY(f.frameGeometry().width() <= area.width());
 }
 
-// No two visible buttons share a mnemonic, the keyboard waits on "Següent" whenever it is the next
-// step, and Alt+S presses it.
-void FinestraTest::focus_i_mnemonics_en_cada_estat() {
+// In every state no two visible controls share a mnemonic and every control the keyboard reaches
+// has a name a screen reader can say; the options' Alt+letter reach their controls; the keyboard
+// waits on "Següent" whenever it is the next step, carrying what was corrected, and Alt+S presses it.
+void FinestraTest::focus_mnemonics_i_noms_en_cada_estat() {
     Banc b;
     auto &f = b.finestra;
     QVERIFY(QTest::qWaitForWindowActive(&f));
-    auto mnemonics_unics = [&f] { return prova::mnemonics_unics(f); };
-    QVERIFY(mnemonics_unics());
-    f.opcions().Option1->click();
-    f.opcions().Text10->setText(QStringLiteral("Anna Puig"));
-    f.opcions().cmdComencar->click(); // with the time limit: the set waits for "Següent"
+    auto comprova = [&f] {
+        QVERIFY(prova::mnemonics_unics(f));
+        QCOMPARE(prova::sense_nom(f), QStringList());
+    };
+    comprova();
+    auto &o = f.opcions();
+    const struct {
+        Qt::Key tecla;
+        QWidget *control;
+    } tecles[] = {{Qt::Key_G, o.Text10},  {Qt::Key_A, o.Text14},  {Qt::Key_X, o.txtExamen},
+                  {Qt::Key_M, o.Option2}, {Qt::Key_L, o.Option3}, {Qt::Key_T, o.Option4},
+                  {Qt::Key_F, o.Option1}, {Qt::Key_C, o.Check8},  {Qt::Key_B, o.Check10}};
+    for (const auto &t : tecles) {
+        QTest::keyClick(&f, t.tecla, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), t.control);
+    }
+    // A box's or an option's mnemonic also ticks it, as a click would.
+    QTRY_VERIFY(o.Option1->isChecked() && !o.Check8->isChecked() && !o.Check10->isChecked());
+    QVERIFY(!f.sessio().opcions().assistent && !f.sessio().opcions().consulta);
+    o.Text10->setText(QStringLiteral("Anna Puig"));
+    o.cmdComencar->click(); // with the time limit: the set waits for "Següent"
     QCOMPARE(f.sessio().estat(), Estat::Iniciada);
     QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSeguent);
-    QVERIFY(mnemonics_unics());
+    comprova();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier); // an animated click
     QTRY_COMPARE(f.sessio().estat(), Estat::Pregunta);
-    QVERIFY(mnemonics_unics());
+    comprova();
     f.exercici().cmdCorregir->click();
     QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSeguent);
-    QVERIFY(mnemonics_unics());
+    QVERIFY(f.exercici().cmdSeguent->accessibleDescription().startsWith(
+        "Incorrecte. Resposta esperada: " + qs(f.sessio().Exercici_actual().formula()) + ". "));
+    comprova();
+    // The professor's comment, which a wrong answer brings up, is the next Tab.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.estadistiques().txtProfessor);
     f.estadistiques().cmdInforme->click();
     QCOMPARE(QApplication::focusWidget(), f.exercici().cmdSeguent);
+    comprova();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
     QTRY_COMPARE(f.xifres().Label24->text(), QString("2"));
     QVERIFY(f.sessio().estat() == Estat::Pregunta);
+    b.escriu_formula_correcta();
+    f.exercici().cmdCorregir->click();
+    QCOMPARE(f.exercici().cmdSeguent->accessibleDescription(), QStringLiteral("Correcte."));
+    comprova();
 }
 
 // ---- Date, exit ----

@@ -136,7 +136,7 @@ void InformeUiTest::flux() {
 }
 
 // The real preview paints the report's pages fitted to the width of the screen's work area, offers
-// "Imprimeix" only with a printer, and closes with Esc.
+// "Imprimeix" only with a printer, as the default button (else "Desa en PDF"), and closes with Esc.
 void InformeUiTest::vista_previa_real_data() {
     QTest::addColumn<bool>("impressora");
     QTest::newRow("amb impressora") << true;
@@ -149,7 +149,7 @@ void InformeUiTest::vista_previa_real() {
     const auto d = informe(conjunt(30, 10));
     QVERIFY(d);
     int pagines = -1;
-    bool ajustada = false, amb_boto_imprimeix = !impressora, omple_pantalla = false;
+    bool ajustada = false, amb_boto_imprimeix = !impressora, omple_pantalla = false, defecte = false;
     QTimer::singleShot(0, [&] {
         auto *vista = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (vista == nullptr) return;
@@ -159,6 +159,9 @@ void InformeUiTest::vista_previa_real() {
             ajustada = widget->zoomMode() == QPrintPreviewWidget::FitToWidth;
         }
         amb_boto_imprimeix = vista->findChild<QPushButton *>(QStringLiteral("cmdImprimeix")) != nullptr;
+        const auto *per_defecte = vista->findChild<QPushButton *>(impressora ? QStringLiteral("cmdImprimeix")
+                                                                             : QStringLiteral("cmdDesaPdf"));
+        defecte = per_defecte && per_defecte->isDefault();
         omple_pantalla = vista->isMaximized();
         QTest::keyClick(vista, Qt::Key_Escape);
     });
@@ -166,6 +169,7 @@ void InformeUiTest::vista_previa_real() {
     QCOMPARE(pagines, 2);
     QVERIFY(ajustada);
     QCOMPARE(amb_boto_imprimeix, impressora);
+    QVERIFY(defecte);
     QVERIFY(omple_pantalla);
 }
 

@@ -100,7 +100,7 @@ void PanellTest::sense_check10_mai_no_surten() {
     Banc b;
     auto &f = b.finestra;
     QVERIFY(f.opcions().Check10->isVisible() && f.opcions().Check10->isChecked());
-    QCOMPARE(f.opcions().Check10->text(), QString("Apunts de teoria, símbols i valències consultables"));
+    QCOMPARE(f.opcions().Check10->text(), QString("Apunts de teoria, sím&bols i valències consultables"));
     QCOMPARE(f.opcions().Check10->toolTip(),
              QString("Assenyala aquesta casella si vols tenir accés a la consulta dels "
                      "apunts, els símbols dels elements i la taula de valències."));

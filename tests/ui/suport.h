@@ -3,10 +3,12 @@
 // that drive the window as a student would.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -189,16 +192,36 @@ struct SenseDrets {
     }
 };
 
-// No two visible buttons share a mnemonic.
+// No two visible controls share a mnemonic: buttons and boxes, the labels that lead to a box, the
+// frames' titles.
 inline bool mnemonics_unics(QWidget &f) {
     QSet<QKeySequence> vistos;
-    for (QAbstractButton *boto : f.findChildren<QAbstractButton *>()) {
-        const QKeySequence m = QKeySequence::mnemonic(boto->text());
-        if (!boto->isVisible() || m.isEmpty()) continue;
+    for (QWidget *w : f.findChildren<QWidget *>()) {
+        QString text;
+        if (auto *boto = qobject_cast<QAbstractButton *>(w)) text = boto->text();
+        if (auto *etiqueta = qobject_cast<QLabel *>(w); etiqueta && etiqueta->buddy())
+            text = etiqueta->text();
+        if (auto *marc = qobject_cast<QGroupBox *>(w)) text = marc->title();
+        const QKeySequence m = QKeySequence::mnemonic(text);
+        if (!w->isVisible() || m.isEmpty()) continue;
         if (vistos.contains(m)) return false;
         vistos.insert(m);
     }
     return true;
+}
+
+// The visible controls the keyboard reaches whose accessible name, as a screen reader gets it,
+// says nothing of what they do (empty, or a sign such as "-" or "+"), by object name.
+inline QStringList sense_nom(QWidget &f) {
+    QStringList sense;
+    for (QWidget *w : f.findChildren<QWidget *>()) {
+        if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        const QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+        const QString nom = a ? a->text(QAccessible::Name) : QString();
+        if (!std::any_of(nom.begin(), nom.end(), [](QChar c) { return c.isLetter(); }))
+            sense << w->objectName() + " «" + nom + "»";
+    }
+    return sense;
 }
 
 } // namespace prova

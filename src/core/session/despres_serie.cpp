@@ -45,7 +45,7 @@ void Sessio::deixa_repeticio() {
 }
 
 std::vector<std::string> Sessio::detall_repeticio() const {
-    return linies_correccio(correccio_ronda_);
+    return linies_correccio(correccio_);
 }
 
 void Sessio::nova_serie() {

@@ -285,19 +285,19 @@ void Sessio::avalua_resposta() {
     panell_.despres_de_corregir(!correcte);
     const bool esgotat = std::exchange(esgotat_, false);
 
+    // What is shown of this correction; the diagnosis is kept apart, since it is shown above it.
+    correccio_ = {ronda_activa_ ? repeticio_->actual()->numero : numero_,
+                  tasca,
+                  tasca == Tasca::Formular ? nom_demanat_ : formula_registre(exercici_),
+                  resposta_escrita,
+                  tasca == Tasca::Formular ? exercici_.formula() : nom_esperat_,
+                  correcte  ? Veredicte::Correcte
+                  : esgotat ? Veredicte::Temps
+                            : Veredicte::Incorrecte,
+                  exercici_.Comentari,
+                  {}};
     if (ronda_activa_) {
         // The round changes nothing of the set: only its own queue and what is shown.
-        const Error_serie &e = *repeticio_->actual();
-        correccio_ronda_ = {e.numero,
-                            tasca,
-                            tasca == Tasca::Formular ? nom_demanat_ : formula_registre(exercici_),
-                            resposta_escrita,
-                            tasca == Tasca::Formular ? exercici_.formula() : nom_esperat_,
-                            correcte  ? Veredicte::Correcte
-                            : esgotat ? Veredicte::Temps
-                                      : Veredicte::Incorrecte,
-                            exercici_.Comentari,
-                            {}}; // the diagnosis is shown above it, as in the set
         repeticio_->respon(correcte);
         return;
     }

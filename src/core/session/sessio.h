@@ -205,6 +205,8 @@ class Sessio {
     const std::string &nom_esperat_mostrat() const { return nom_esperat_; }
     // What is wrong in the last answer, when it was wrong and is still on screen; empty otherwise.
     const std::vector<Troballa> &diagnosi() const { return diagnosi_; }
+    // The last correction as shown: question, answer, verdict, expected answer and comment.
+    const Correccio_mostrada &correccio() const { return correccio_; }
     // Last correction: 0 none yet, 1 wrong, 2 right.
     int Resultat() const { return resultat_; }
     // "CORRECTE" / "INCORRECTE" shown (only once the exercise is corrected).
@@ -241,6 +243,8 @@ class Sessio {
     int exercicis_demanats() const { return opcions_.nombre_exercicis; }
     // Seconds left for the answer.
     int segons_restants() const { return segons_restants_; }
+    // Seconds given for each answer in the set or round under way.
+    int temps_resposta() const { return temps_resposta_; }
     // The time is nearly up (5 seconds or fewer): the countdown is shown in red.
     bool temps_gairebe_esgotat() const { return vermell_; }
     // The time limit in force: the option in the set, the set's own in the round.
@@ -333,7 +337,7 @@ class Sessio {
     bool esgotat_ = false; // the answer being corrected ran out of time
     std::optional<Repeticio> repeticio_;
     bool ronda_activa_ = false;
-    Correccio_mostrada correccio_ronda_;
+    Correccio_mostrada correccio_;
     std::optional<DadesSessio> desada_;
 };
 

@@ -52,6 +52,17 @@ Vista_exercici vista_exercici(const Sessio &s) {
         v.progres_repeticio = s.repeticio()->progres();
         v.deixa_repeticio = true;
     }
+    if (e == Estat::Corregit) {
+        const Correccio_mostrada &c = s.correccio();
+        v.anunci = text_veredicte(c.veredicte) + ".";
+        if (c.veredicte != Veredicte::Correcte) v.anunci += " Resposta esperada: " + c.esperada + ".";
+        for (const Troballa &t : s.diagnosi())
+            v.anunci += " " + t.text;
+    } else if (v.resultat) {
+        v.anunci =
+            "S'han completat tots els exercicis. " + v.nota + ", " + v.percentatge + ". " + v.totals + ".";
+        if (!v.resultat_repeticio.empty()) v.anunci += " " + v.resultat_repeticio;
+    }
     v.corregir = e == Estat::Pregunta;
     v.seguent = e == Estat::Iniciada || e == Estat::Corregit;
     if (e == Estat::Pregunta)
@@ -85,7 +96,18 @@ Vista_opcions vista_opcions(const Sessio &s) {
         v.indicacio = "Configura les opcions i prem \"D'acord\"";
     else if (e == Estat::Iniciada)
         v.indicacio = "Prem Següent per començar el primer exercici";
+    if (v.compte_enrere && e == Estat::Pregunta)
+        v.avis_temps = avis_compte_enrere(s.temps_resposta(), s.segons_restants());
     return v;
+}
+
+std::string avis_compte_enrere(int limit, int restants) {
+    if (restants >= limit) return {};
+    if (restants == 5 || restants == 10) return "Queden " + std::to_string(restants) + " segons";
+    // Half of a short limit falls on or after the 10-second mark, which speaks for it.
+    if (restants > 10 && restants == (limit + 1) / 2)
+        return "Queda la meitat del temps: " + std::to_string(restants) + " segons";
+    return {};
 }
 
 } // namespace quimerix

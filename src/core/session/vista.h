@@ -54,6 +54,9 @@ struct Vista_exercici {
     // The round of mistakes: its progress and the button that leaves it.
     std::string progres_repeticio;
     bool deixa_repeticio = false;
+    // What a screen reader hears when the keyboard lands after a correction (the verdict, the
+    // expected answer and what is wrong) or at the end of a set (the mark and the totals).
+    std::string anunci;
     Focus_exercici focus = Focus_exercici::Cap;
     int primera_caixa = -1;                        // the first answer box shown, with Focus_exercici::Caixa
     Accio_final primera_accio = Accio_final::Nova; // with Focus_exercici::Accio
@@ -72,9 +75,15 @@ struct Vista_opcions {
     bool avis_familia = false;  // "choose a family" in place of the start button
     bool comencar = false;      // "D'acord"
     std::string indicacio;      // the prompt above the options; empty when none is shown
+    std::string avis_temps;     // the countdown's spoken warning at this second; empty otherwise
     bool operator==(const Vista_opcions &) const = default;
 };
 
 Vista_opcions vista_opcions(const Sessio &s);
+
+// The countdown speaks only at a few marks: half the time, 10 and 5 seconds left. `limit` is the
+// time given for the answer, `restants` the seconds left; empty between the marks. The time-out
+// itself is told by its own message.
+std::string avis_compte_enrere(int limit, int restants);
 
 } // namespace quimerix
