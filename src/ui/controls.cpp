@@ -106,6 +106,16 @@ Linia *Controls::linia(const char *nom, int x1, int y1, int x2, int y2) const {
     return registra(new Linia(superficie_), nom, px(x1, y1, x2, y2), Tipus::Linia);
 }
 
+std::tuple<Linia *, Linia *, Linia *, Linia *> Controls::vora(int primer, int x1, int y1, int x2,
+                                                              int y2) const {
+    auto nom = [primer](int i) { return "Line" + std::to_string(primer + i); };
+    Linia *dalt = linia(nom(0).c_str(), x1, y1, x2, y1);
+    Linia *baix = linia(nom(1).c_str(), x1, y2, x2, y2);
+    Linia *esquerra = linia(nom(2).c_str(), x1, y1, x1, y2);
+    Linia *dreta = linia(nom(3).c_str(), x2, y1, x2, y2);
+    return {dalt, baix, esquerra, dreta};
+}
+
 std::pair<QWidget *, QHBoxLayout *> Controls::fila(const char *nom, Rectangle r) const {
     auto *w = new QWidget(superficie_);
     auto *l = new QHBoxLayout(w);

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QString>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "layout/disposicio.h"
@@ -73,6 +74,9 @@ class Controls {
     QGroupBox *marc(const char *nom, const QString &titol, disposicio::Rectangle r) const;
     // A frame line between two end points in design pixels.
     Linia *linia(const char *nom, int x1, int y1, int x2, int y2) const;
+    // The four frame lines of a box between corners (x1, y1) and (x2, y2), made in the order top,
+    // bottom, left, right and named "Line" with the numbers from `primer` on.
+    std::tuple<Linia *, Linia *, Linia *, Linia *> vora(int primer, int x1, int y1, int x2, int y2) const;
     // A row that holds the pieces of a formula, laid out by Qt inside its recorded place.
     std::pair<QWidget *, QHBoxLayout *> fila(const char *nom, disposicio::Rectangle r) const;
     // One piece of a formula in a row: a symbol, a subscript or a bracket.

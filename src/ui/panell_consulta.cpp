@@ -86,6 +86,26 @@ QFont lletra_fixa() {
     return f;
 }
 
+// One view of the panel: the button that brings it up and what the keyboard reaches in it, each
+// nullptr where the view has none.
+struct Pestanya {
+    Vista vista;
+    QPushButton *boto;
+    QWidget *contingut;
+};
+
+// The view `v` of panel `p`; neither button nor content for a view that is not the panel's.
+Pestanya pestanya(const PanellConsulta &p, Vista v) {
+    const Pestanya totes[] = {
+        {Vista::Teoria, p.cmdTeoria, p.Text6},     {Vista::Valencies, p.cmdValencies, p.Taula81},
+        {Vista::Simbols, p.cmdSimbols, p.Taula92}, {Vista::Guia, p.cmdHelp, p.Text8},
+        {Vista::Credits, p.cmdCredits, nullptr},   {Vista::Autor, p.cmdAutor, nullptr},
+        {Vista::Revisio, nullptr, p.lstRevisio}};
+    for (const Pestanya &t : totes)
+        if (t.vista == v) return t;
+    return {v, nullptr, nullptr};
+}
+
 } // namespace
 
 PanellConsulta::PanellConsulta(QWidget *superficie, DisposicioFinestra &disposicio_finestra)
@@ -213,41 +233,11 @@ void PanellConsulta::escriu_guia() {
 }
 
 QPushButton *PanellConsulta::boto(Boto b) const {
-    switch (b) {
-    case Boto::Teoria:
-        return cmdTeoria;
-    case Boto::Valencies:
-        return cmdValencies;
-    case Boto::Simbols:
-        return cmdSimbols;
-    case Boto::Guia:
-        return cmdHelp;
-    case Boto::Credits:
-        return cmdCredits;
-    case Boto::Autor:
-        return cmdAutor;
-    case Boto::Informe:
-    case Boto::Ajuda:
-        break;
-    }
-    return nullptr;
+    return pestanya(*this, Vista_de[static_cast<std::size_t>(b)]).boto;
 }
 
 QWidget *PanellConsulta::contingut(Vista v) const {
-    switch (v) {
-    case Vista::Teoria:
-        return Text6;
-    case Vista::Valencies:
-        return Taula81;
-    case Vista::Simbols:
-        return Taula92;
-    case Vista::Guia:
-        return Text8;
-    case Vista::Revisio:
-        return lstRevisio;
-    default:
-        return nullptr;
-    }
+    return pestanya(*this, v).contingut;
 }
 
 void PanellConsulta::pinta_boto(QPushButton *b, EstatBoto e) {

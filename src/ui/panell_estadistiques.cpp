@@ -42,10 +42,7 @@ PanellEstadistiques::PanellEstadistiques(const Controls &c) : disposicio_finestr
         *t[k] = titols[k];
         *v[k] = cel[k];
     }
-    Line31 = c.linia("Line31", 306, 262, 690, 262);
-    Line32 = c.linia("Line32", 306, 493, 690, 493);
-    Line33 = c.linia("Line33", 306, 262, 306, 493);
-    Line34 = c.linia("Line34", 690, 262, 690, 493);
+    std::tie(Line31, Line32, Line33, Line34) = c.vora(31, 306, 262, 690, 493);
     Line35 = c.linia("Line35", 600, 262, 600, 493);
     Line36 = c.linia("Line36", 306, 321, 690, 321);
     Line37 = c.linia("Line37", 306, 397, 690, 397);

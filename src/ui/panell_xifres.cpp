@@ -20,10 +20,7 @@ PanellXifres::PanellXifres(const Controls &c) {
     Label24->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     mida_lletra(Label24, 9, true);
     mida_lletra(Label27, 9, true);
-    Line1 = c.linia("Line1", 10, 78, 144, 78);
-    Line2 = c.linia("Line2", 10, 112, 144, 112);
-    Line3 = c.linia("Line3", 10, 78, 10, 112);
-    Line4 = c.linia("Line4", 144, 78, 144, 112);
+    std::tie(Line1, Line2, Line3, Line4) = c.vora(1, 10, 78, 144, 112);
     Label25 = c.etiqueta("Label25", QStringLiteral("Temps:"), px(16, 86, 48, 18));
     Label28 = c.etiqueta("Label28", QString(), px(66, 80, 72, 30));
     Label28->setAlignment(Qt::AlignCenter);

@@ -6,12 +6,15 @@ class DisposicioTest : public QObject {
     Q_OBJECT
   private slots:
     void els_controls_segueixen_la_superficie();
+    void la_vora_tanca_el_quadre_data();
+    void la_vora_tanca_el_quadre();
 };
 
 #ifndef Q_MOC_RUN
 #include <QComboBox>
 #include <QLabel>
 
+#include "controls.h"
 #include "disposicio_qt.h"
 #include "layout/disposicio.h"
 #include "linia.h"
@@ -58,6 +61,36 @@ void DisposicioTest::els_controls_segueixen_la_superficie() {
     disp.redimensiona();
     QCOMPARE(etiqueta->geometry(), QRect(66, 20, 100, 30));
     QCOMPARE(aparcada->x(), -200);
+}
+
+void DisposicioTest::la_vora_tanca_el_quadre_data() {
+    QTest::addColumn<int>("primer");
+    QTest::addColumn<QRect>("quadre"); // corners (x1, y1) and (x2, y2) as left, top, right, bottom
+    QTest::newRow("estadístiques") << 31 << QRect(QPoint(306, 262), QPoint(690, 493));
+    QTest::newRow("compte enrere") << 1 << QRect(QPoint(10, 78), QPoint(144, 112));
+}
+
+// The four lines of a box meet at its corners, in the order top, bottom, left, right, each named
+// with its number.
+void DisposicioTest::la_vora_tanca_el_quadre() {
+    QFETCH(int, primer);
+    QFETCH(QRect, quadre);
+    QWidget superficie;
+    superficie.resize(800, 600);
+    quimerix::ui::DisposicioFinestra disp(&superficie);
+    const quimerix::ui::Controls c(&superficie, disp);
+    const auto [dalt, baix, esquerra, dreta] =
+        c.vora(primer, quadre.left(), quadre.top(), quadre.right(), quadre.bottom());
+    const std::pair<quimerix::ui::Linia *, QLine> esperades[] = {
+        {dalt, QLine(quadre.topLeft(), quadre.topRight())},
+        {baix, QLine(quadre.bottomLeft(), quadre.bottomRight())},
+        {esquerra, QLine(quadre.topLeft(), quadre.bottomLeft())},
+        {dreta, QLine(quadre.topRight(), quadre.bottomRight())}};
+    int numero = primer;
+    for (const auto &[linia, esperada] : esperades) {
+        QCOMPARE(linia->objectName(), QStringLiteral("Line%1").arg(numero++));
+        QCOMPARE(QLine(linia->x1(), linia->y1(), linia->x2(), linia->y2()), esperada);
+    }
 }
 
 PROVA_MAIN(DisposicioTest)

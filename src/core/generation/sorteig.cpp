@@ -194,51 +194,41 @@ bool usable_hidracid(const Taules &t, Parell p) {
 
 namespace {
 
+// What each family takes and how it is built, in Tipus_compost order: a one-pair family tests a
+// pair and builds from it; a two-pair family builds from two (its tests are pren_doble's).
+struct Familia {
+    bool (*pren)(const Taules &, Parell);
+    Exercici (*simple)(const Taules &, Parell, Tasca);
+    Exercici (*doble)(const Taules &, Parell, Parell, Tasca);
+};
+
+constexpr std::array<Familia, Nombre_tipus> kFamilies = {{
+    {usable_oxid, formularOXIDS, nullptr},
+    {usable_hidrur, formularHIDRURS, nullptr},
+    {usable_hidracid, formularHIDRURSHIDRACIDS, nullptr},
+    {nullptr, nullptr, formularSALSBINARIES},
+    {nullptr, nullptr, formularCOMPOSTOSBINARISNoMetallNoMetall},
+    {disponible_hidroxid, formularHIDROXIDS, nullptr},
+    {disponible_oxoacid, formularOXIACIDS, nullptr},
+    {disponible_oxoacid_especial, formularOXIACIDSESPECIALS, nullptr},
+    {nullptr, nullptr, formularOXISALS},
+    {nullptr, nullptr, formularOXISALSESPECIALS},
+}};
+
+const Familia &familia(Tipus_compost tipus) {
+    return kFamilies[static_cast<int>(tipus)];
+}
+
 bool pren_simple(const Taules &t, Tipus_compost tipus, Parell p) {
-    switch (tipus) {
-    case Tipus_compost::Oxid:
-        return usable_oxid(t, p);
-    case Tipus_compost::Hidrur:
-        return usable_hidrur(t, p);
-    case Tipus_compost::Hidracid:
-        return usable_hidracid(t, p);
-    case Tipus_compost::Hidroxid:
-        return disponible_hidroxid(t, p);
-    case Tipus_compost::Oxoacid:
-        return disponible_oxoacid(t, p);
-    case Tipus_compost::Oxoacid_especial:
-        return disponible_oxoacid_especial(t, p);
-    default:
-        return false;
-    }
+    const Familia &f = familia(tipus);
+    return f.pren != nullptr && f.pren(t, p);
 }
 
 } // namespace
 
 Exercici construeix(const Taules &t, Tipus_compost tipus, Parell a, Parell b, Tasca Mode_actual) {
-    switch (tipus) {
-    case Tipus_compost::Oxid:
-        return formularOXIDS(t, a, Mode_actual);
-    case Tipus_compost::Hidrur:
-        return formularHIDRURS(t, a, Mode_actual);
-    case Tipus_compost::Hidracid:
-        return formularHIDRURSHIDRACIDS(t, a, Mode_actual);
-    case Tipus_compost::Sal_binaria:
-        return formularSALSBINARIES(t, a, b, Mode_actual);
-    case Tipus_compost::Binari_no_metall:
-        return formularCOMPOSTOSBINARISNoMetallNoMetall(t, a, b, Mode_actual);
-    case Tipus_compost::Hidroxid:
-        return formularHIDROXIDS(t, a, Mode_actual);
-    case Tipus_compost::Oxoacid:
-        return formularOXIACIDS(t, a, Mode_actual);
-    case Tipus_compost::Oxoacid_especial:
-        return formularOXIACIDSESPECIALS(t, a, Mode_actual);
-    case Tipus_compost::Oxosal:
-        return formularOXISALS(t, a, b, Mode_actual);
-    case Tipus_compost::Oxosal_especial:
-        return formularOXISALSESPECIALS(t, a, b, Mode_actual);
-    }
-    return {};
+    const Familia &f = familia(tipus);
+    return f.doble != nullptr ? f.doble(t, a, b, Mode_actual) : f.simple(t, a, Mode_actual);
 }
 
 std::vector<Entrada_cataleg> cataleg(const Taules &t) {
