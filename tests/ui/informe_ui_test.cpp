@@ -13,6 +13,8 @@ class InformeUiTest : public QObject {
     void vista_previa_real_data();
     void vista_previa_real();
     void dialegs_de_qt_en_catala();
+    void preguntes_i_avisos_amb_el_teclat_data();
+    void preguntes_i_avisos_amb_el_teclat();
 };
 
 #ifndef Q_MOC_RUN
@@ -32,6 +34,7 @@ class InformeUiTest : public QObject {
 
 #include "checking/estadistiques.h"
 #include "informe_ui.h"
+#include "missatges.h"
 #include "records/informe.h"
 #include "suport.h"
 #include "traduccio.h"
@@ -185,6 +188,43 @@ void InformeUiTest::dialegs_de_qt_en_catala() {
     dialeg.setAcceptMode(QFileDialog::AcceptSave);
     QCOMPARE(dialeg.labelText(QFileDialog::LookIn), QStringLiteral("Cerca a:"));
     QCOMPARE(dialeg.labelText(QFileDialog::Reject), QStringLiteral("Cancel·la"));
+}
+
+// The program's questions answer No to Enter and to Esc (the safe answer), Yes to Alt+S; a notice
+// closes with either key. A screen reader reads the question as the box's description.
+void InformeUiTest::preguntes_i_avisos_amb_el_teclat_data() {
+    QTest::addColumn<bool>("pregunta");
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<bool>("alt");
+    QTest::addColumn<bool>("resposta");
+    QTest::newRow("pregunta, Retorn") << true << int(Qt::Key_Return) << false << false;
+    QTest::newRow("pregunta, Esc") << true << int(Qt::Key_Escape) << false << false;
+    QTest::newRow("pregunta, Alt+S") << true << int(Qt::Key_S) << true << true;
+    QTest::newRow("avís, Retorn") << false << int(Qt::Key_Return) << false << false;
+    QTest::newRow("avís, Esc") << false << int(Qt::Key_Escape) << false << false;
+}
+
+void InformeUiTest::preguntes_i_avisos_amb_el_teclat() {
+    QFETCH(bool, pregunta);
+    QFETCH(int, tecla);
+    QFETCH(bool, alt);
+    QFETCH(bool, resposta);
+    quimerix::ui::MissatgesQt missatges(nullptr);
+    QString llegit;
+    QTimer::singleShot(0, [&] {
+        QWidget *caixa = QApplication::activeModalWidget();
+        if (caixa == nullptr) return;
+        llegit = QAccessible::queryAccessibleInterface(caixa)->text(QAccessible::Description);
+        QApplication::setActiveWindow(caixa);
+        QTest::keyClick(caixa, Qt::Key(tecla), alt ? Qt::AltModifier : Qt::NoModifier);
+    });
+    const std::string text = "Segur que vols sortir del programa?";
+    if (pregunta) {
+        QCOMPARE(missatges.pregunta(" Atenció !", text, quimerix::Icona::Exclamacio), resposta);
+    } else {
+        missatges.avisa(" Atenció !", text, quimerix::Icona::Informacio);
+    }
+    QCOMPARE(llegit, QString::fromStdString(text));
 }
 
 #endif
