@@ -241,6 +241,7 @@ void FinestraTest::controls() {
     QFETCH(QString, consell);
     QFETCH(int, maxim);
     Banc b;
+    b.finestra.construeix_arees(); // the hidden areas too
     QWidget *w = b.finestra.findChild<QWidget *>(nom);
     QVERIFY2(w, qPrintable(nom));
     QCOMPARE(w->toolTip(), consell);
