@@ -76,17 +76,78 @@ frmQUIMERIX::frmQUIMERIX(FontAleatoria &aleatori, Missatges &missatges, QWidget 
 
 frmQUIMERIX::~frmQUIMERIX() = default;
 
+namespace {
+
+// Whether each deferred area shows anything for the session as it stands: the window makes an
+// area's controls only once it does.
+bool mostra_xifres(const Vista_opcions &v) {
+    return v.recompte || v.compte_enrere;
+}
+
+bool mostra_estadistiques(const Sessio &s) {
+    const Vista v = s.panell().vista();
+    return (s.estat() != Estat::Inactiu && v == Vista::Estadistiques) || v == Vista::Professor ||
+           v == Vista::Diagnosi || s.boto(Boto::Informe).ofert || s.boto(Boto::Ajuda).ofert;
+}
+
+} // namespace
+
+PanellXifres &frmQUIMERIX::xifres() const {
+    return xifres_->area();
+}
+
+PanellExercici &frmQUIMERIX::exercici() const {
+    return exercici_->area();
+}
+
+PanellEstadistiques &frmQUIMERIX::estadistiques() const {
+    return estadistiques_->area();
+}
+
+PanellHistorial &frmQUIMERIX::historial() const {
+    return historial_->area();
+}
+
+void frmQUIMERIX::construeix_arees() const {
+    xifres();
+    exercici();
+    estadistiques();
+    historial();
+    consulta();
+}
+
+PanellConsulta &frmQUIMERIX::consulta() const {
+    consulta_->construeix_vistes();
+    return *consulta_;
+}
+
 // The areas in the order their controls are made: it is the order of the keyboard's Tab and of
-// the layers where controls overlap (frames behind what they hold).
+// the layers where controls overlap (frames behind what they hold). The areas hidden in the idle
+// window keep their place in that order while they wait to be made.
 void frmQUIMERIX::construeix() {
     const Controls c(superficie_, *disposicio_finestra_);
     auto redibuixa = [this] { refresca(); };
     opcions_ = std::make_unique<PanellOpcions>(c, *sessio_, *pont_, redibuixa);
     arxius_ = std::make_unique<ArxiusFinestra>(superficie_, *disposicio_finestra_, *sessio_, *pont_);
-    xifres_ = std::make_unique<PanellXifres>(c);
-    exercici_ = std::make_unique<PanellExercici>(c, *sessio_, redibuixa);
-    estadistiques_ = std::make_unique<PanellEstadistiques>(c);
-    historial_ = std::make_unique<PanellHistorial>(c);
+    xifres_ = std::make_unique<AreaDiferida<PanellXifres>>(
+        superficie_, "llocXifres", [c] { return std::make_unique<PanellXifres>(c); },
+        [this](PanellXifres &x) { area_feta(x); });
+    exercici_ = std::make_unique<AreaDiferida<PanellExercici>>(
+        superficie_, "llocExercici",
+        [this, c, redibuixa] { return std::make_unique<PanellExercici>(c, *sessio_, redibuixa); },
+        [this](PanellExercici &e) {
+            connecta_exercici(e);
+            area_feta(e);
+        });
+    estadistiques_ = std::make_unique<AreaDiferida<PanellEstadistiques>>(
+        superficie_, "llocEstadistiques", [c] { return std::make_unique<PanellEstadistiques>(c); },
+        [this](PanellEstadistiques &e) {
+            connecta_estadistiques(e);
+            area_feta(e);
+        });
+    historial_ = std::make_unique<AreaDiferida<PanellHistorial>>(
+        superficie_, "llocHistorial", [c] { return std::make_unique<PanellHistorial>(c); },
+        [this](PanellHistorial &h) { area_feta(h); });
     cmdPrint = c.boto("cmdPrint", QStringLiteral("&Imprimir"),
                       QStringLiteral("Imprimeix l'informe dels exercicis"), px(698, 526, 94, 30));
     // Alt+S is "Següent"'s.
@@ -101,10 +162,8 @@ void frmQUIMERIX::construeix() {
 void frmQUIMERIX::connecta() {
     for (int b = 0; b < Nombre_botons; ++b) {
         const Boto boto = static_cast<Boto>(b);
-        QPushButton *control = boto == Boto::Informe ? estadistiques_->cmdInforme
-                               : boto == Boto::Ajuda ? estadistiques_->cmdAjuda
-                                                     : consulta_->boto(boto);
-        connect(control, &QPushButton::clicked, this, [this, boto] { prem_panell(boto); });
+        if (QPushButton *control = consulta_->boto(boto))
+            connect(control, &QPushButton::clicked, this, [this, boto] { prem_panell(boto); });
     }
     connect(consulta_->tmrImage, &QTimer::timeout, this, [this] {
         sessio_->tic_imatge();
@@ -113,18 +172,33 @@ void frmQUIMERIX::connecta() {
     connect(cmdPrint, &QPushButton::clicked, this, [this] { imprimeix_informe(sessio_->dades()); });
     connect(cmdSortir, &QPushButton::clicked, this, &QWidget::close);
     connect(crono, &QTimer::timeout, this, &frmQUIMERIX::tic_crono);
-    connect(exercici_->cmdRevisa, &QPushButton::clicked, this, [this] {
-        sessio_->revisa();
-        refresca();
-        if (consulta_->lstRevisio->isVisible()) consulta_->lstRevisio->setFocus(Qt::OtherFocusReason);
-    });
-    connect(exercici_->cmdNova, &QPushButton::clicked, this, &frmQUIMERIX::nova_sessio);
     arxius_->en_llegida = [this] { refresca(); };
     // A set read back from its file shows its own statistics captions.
     arxius_->mostra_estadistiques = [this](const DadesSessio &d) {
-        estadistiques_->mostra_desades(d);
-        xifres_->mostra_desades(d);
+        estadistiques().mostra_desades(d);
+        xifres().mostra_desades(d);
     };
+}
+
+void frmQUIMERIX::connecta_exercici(PanellExercici &e) {
+    connect(e.cmdRevisa, &QPushButton::clicked, this, [this] {
+        sessio_->revisa();
+        refresca();
+        QWidget *llista = consulta_->lstRevisio;
+        if (llista && llista->isVisible()) llista->setFocus(Qt::OtherFocusReason);
+    });
+    connect(e.cmdNova, &QPushButton::clicked, this, &frmQUIMERIX::nova_sessio);
+}
+
+void frmQUIMERIX::connecta_estadistiques(PanellEstadistiques &e) {
+    connect(e.cmdInforme, &QPushButton::clicked, this, [this] { prem_panell(Boto::Informe); });
+    connect(e.cmdAjuda, &QPushButton::clicked, this, [this] { prem_panell(Boto::Ajuda); });
+}
+
+template <class Area> void frmQUIMERIX::area_feta(Area &area) {
+    // Before the window is first laid out its fonts are sized by the first layout.
+    if (superficie_->testAttribute(Qt::WA_Resized)) disposicio_finestra_->redimensiona();
+    if (!refrescant_) area.mostra(*sessio_);
 }
 
 void frmQUIMERIX::posa_dialegs_impressio(DialegsImpressio &dialegs) {
@@ -145,8 +219,8 @@ void frmQUIMERIX::obre_arxiu_desat(const QString &ruta) {
     if (sessio_->estat() == Estat::Inactiu) {
         sessio_->posa_desada(*dades);
         refresca();
-        estadistiques_->mostra_desades(*dades);
-        xifres_->mostra_desades(*dades);
+        estadistiques().mostra_desades(*dades);
+        xifres().mostra_desades(*dades);
     }
     ui::imprimeix_informe(*dades, *pont_, *dialegs_);
 }
@@ -166,7 +240,7 @@ void frmQUIMERIX::tic_crono() {
 }
 
 void frmQUIMERIX::aplica_linies() {
-    exercici_->aplica_linies(*sessio_);
+    if (PanellExercici *e = exercici_->si_feta()) e->aplica_linies(*sessio_);
 }
 
 void frmQUIMERIX::refresca() {
@@ -175,11 +249,12 @@ void frmQUIMERIX::refresca() {
     const Sessio &s = *sessio_;
     if (s.estat() == Estat::Corregit && estat_vist_ != Estat::Corregit) correccio_vista_.start();
     estat_vist_ = s.estat();
+    const Vista_opcions vista = vista_opcions(s);
     opcions_->mostra(s);
     arxius_->mostra(s.estat() == Estat::Inactiu);
-    xifres_->mostra(s);
-    estadistiques_->mostra(s);
-    historial_->mostra(s);
+    if (PanellXifres *x = xifres_->si_cal(mostra_xifres(vista))) x->mostra(s);
+    if (PanellEstadistiques *e = estadistiques_->si_cal(mostra_estadistiques(s))) e->mostra(s);
+    if (PanellHistorial *h = historial_->si_cal(vista.recompte)) h->mostra(s);
     consulta_->mostra(s);
     cmdPrint->setVisible(s.ofereix_impressio());
     cmdPrint->setEnabled(s.impressio_activa());
@@ -189,8 +264,8 @@ void frmQUIMERIX::refresca() {
         crono->stop();
     }
     // Last, so that the keyboard goes to a control already shown.
-    exercici_->mostra(s);
-    avisa_temps(qs(vista_opcions(s).avis_temps));
+    if (PanellExercici *e = exercici_->si_cal(mostra_alguna_cosa(vista_exercici(s)))) e->mostra(s);
+    avisa_temps(qs(vista.avis_temps));
     refrescant_ = false;
 }
 
@@ -222,7 +297,9 @@ void frmQUIMERIX::keyPressEvent(QKeyEvent *event) {
         // Enter on a button the student has tabbed to presses that button, as Space does; the
         // correction and next buttons mean what the session's state says.
         auto *boto = qobject_cast<QPushButton *>(QApplication::focusWidget());
-        if (boto && boto != exercici_->cmdCorregir && boto != exercici_->cmdSeguent && boto->isEnabled()) {
+        const PanellExercici *panell = exercici_->si_feta();
+        if (boto && (!panell || (boto != panell->cmdCorregir && boto != panell->cmdSeguent)) &&
+            boto->isEnabled()) {
             boto->click();
             event->accept();
             return;
@@ -273,11 +350,14 @@ void frmQUIMERIX::prem_panell(Boto b) {
     refresca();
     QWidget *focus = QApplication::focusWidget();
     if (focus && focus->isVisible() && focus->isEnabled() && !qobject_cast<QPushButton *>(focus)) return;
-    QWidget *desti = exercici_->lloc_de_treball();
+    const PanellExercici *exercici = exercici_->si_feta();
+    QWidget *desti = exercici ? exercici->lloc_de_treball() : nullptr;
     if (!desti && opcions_->cmdComencar->isVisible()) desti = opcions_->cmdComencar;
     if (!desti) desti = consulta_->contingut(sessio_->panell().vista());
+    const PanellEstadistiques *estadistiques = estadistiques_->si_feta();
     if (!desti)
-        desti = estadistiques_->cmdInforme->isEnabled() ? estadistiques_->cmdInforme : consulta_->cmdHelp;
+        desti = estadistiques && estadistiques->cmdInforme->isEnabled() ? estadistiques->cmdInforme
+                                                                        : consulta_->cmdHelp;
     if (desti && desti->isVisible() && desti->isEnabled()) desti->setFocus(Qt::OtherFocusReason);
 }
 

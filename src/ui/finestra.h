@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <memory>
 
+#include "area_diferida.h"
 #include "disposicio_qt.h"
 #include "informe_ui.h"
 #include "missatges.h"
@@ -36,13 +37,17 @@ class frmQUIMERIX : public QMainWindow {
     const Sessio &sessio() const { return *sessio_; }
     const DisposicioFinestra &disposicio_finestra() const { return *disposicio_finestra_; }
 
-    // The areas of the window, each with its controls named as the window's objectNames.
+    // The areas of the window, each with its controls named as the window's objectNames. The areas
+    // hidden while the window waits for a set are made when first shown; asking for one here
+    // makes it at once.
     PanellOpcions &opcions() const { return *opcions_; }
-    PanellXifres &xifres() const { return *xifres_; }
-    PanellExercici &exercici() const { return *exercici_; }
-    PanellEstadistiques &estadistiques() const { return *estadistiques_; }
-    PanellHistorial &historial() const { return *historial_; }
-    PanellConsulta &consulta() const { return *consulta_; }
+    PanellXifres &xifres() const;
+    PanellExercici &exercici() const;
+    PanellEstadistiques &estadistiques() const;
+    PanellHistorial &historial() const;
+    PanellConsulta &consulta() const;
+    // Makes every area now, shown or not.
+    void construeix_arees() const;
     // The session file controls: cmdSave, cmdOpen, Label89, txtRuta_Arxiu.
     ArxiusFinestra &arxius() const { return *arxius_; }
 
@@ -77,6 +82,11 @@ class frmQUIMERIX : public QMainWindow {
 
     void construeix();
     void connecta();
+    // Once an area is made: its fonts follow the window's size, and it shows the session (unless
+    // it was made to be shown by the refresh under way).
+    template <class Area> void area_feta(Area &area);
+    void connecta_exercici(PanellExercici &e);
+    void connecta_estadistiques(PanellEstadistiques &e);
     void refresca();
     void aplica_linies();
     bool ajusta_a_pantalla();
@@ -94,10 +104,11 @@ class frmQUIMERIX : public QMainWindow {
     std::unique_ptr<DisposicioFinestra> disposicio_finestra_;
     std::unique_ptr<PanellOpcions> opcions_;
     std::unique_ptr<ArxiusFinestra> arxius_;
-    std::unique_ptr<PanellXifres> xifres_;
-    std::unique_ptr<PanellExercici> exercici_;
-    std::unique_ptr<PanellEstadistiques> estadistiques_;
-    std::unique_ptr<PanellHistorial> historial_;
+    // Made when first shown (see AreaDiferida).
+    std::unique_ptr<AreaDiferida<PanellXifres>> xifres_;
+    std::unique_ptr<AreaDiferida<PanellExercici>> exercici_;
+    std::unique_ptr<AreaDiferida<PanellEstadistiques>> estadistiques_;
+    std::unique_ptr<AreaDiferida<PanellHistorial>> historial_;
     PanellConsulta *consulta_ = nullptr;
     // The size last asked for to fit the work area, so that a window manager that refuses it is not
     // asked again and again.

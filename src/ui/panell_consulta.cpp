@@ -16,6 +16,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "area_diferida.h"
 #include "controls.h"
 #include "disposicio_qt.h"
 #include "reference/taules_referencia.h"
@@ -109,7 +110,8 @@ Pestanya pestanya(const PanellConsulta &p, Vista v) {
 } // namespace
 
 PanellConsulta::PanellConsulta(QWidget *superficie, DisposicioFinestra &disposicio_finestra)
-    : QObject(superficie), disposicio_finestra_(disposicio_finestra) {
+    : QObject(superficie), superficie_(superficie), disposicio_finestra_(disposicio_finestra),
+      lloc_vistes_(std::make_unique<LlocArea>(superficie, "llocVistes")) {
     construeix_textos(superficie);
     construeix_botons(superficie);
     tmrImage = new QTimer(this);
@@ -117,7 +119,19 @@ PanellConsulta::PanellConsulta(QWidget *superficie, DisposicioFinestra &disposic
     tmrImage->setInterval(1500);
 }
 
-void PanellConsulta::construeix_textos(QWidget *s) {
+PanellConsulta::~PanellConsulta() = default;
+
+void PanellConsulta::construeix_vistes() {
+    if (Text6) return;
+    lloc_vistes_->construeix([this] { fes_vistes(superficie_); });
+    // Shown only when the session asks for them.
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Text6, Text8, Taula81, Taula92, lstRevisio, txtRevisio})
+        w->hide();
+    if (inactiu_vist_ >= 0) colloca_vistes();
+}
+
+void PanellConsulta::fes_vistes(QWidget *s) {
     Text6 = new QPlainTextEdit(s);
     Text6->setObjectName(QStringLiteral("Text6"));
     Text8 = new QTextEdit(s);
@@ -175,7 +189,9 @@ void PanellConsulta::construeix_textos(QWidget *s) {
     // The arrows choose a row; Enter on a row shows it too.
     connect(lstRevisio, &QListWidget::currentRowChanged, this, [this] { mostra_detall(); });
     connect(lstRevisio, &QListWidget::activated, this, [this] { mostra_detall(); });
+}
 
+void PanellConsulta::construeix_textos(QWidget *s) {
     Label86 = new QLabel(
         QString::fromStdString(Autor(Versio())).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), s);
     Label86->setObjectName(QStringLiteral("Label86"));
@@ -220,6 +236,7 @@ void PanellConsulta::construeix_botons(QWidget *s) {
 }
 
 void PanellConsulta::escriu_guia() {
+    construeix_vistes();
     Text8->setPlainText(recurs(QStringLiteral(":/guia.txt")));
     // The title and the credit line are centred.
     QTextCursor c(Text8->document());
@@ -255,6 +272,11 @@ void PanellConsulta::colloca_autor(bool inactiu) {
     disposicio_finestra_.canvia_disseny(Label86, inactiu ? Autor_inactiu : Autor_sessio);
     for (QLabel *r : ratoli)
         disposicio_finestra_.canvia_disseny(r, inactiu ? Imatge_inactiu : Imatge_sessio);
+    if (Text6) colloca_vistes();
+}
+
+void PanellConsulta::colloca_vistes() {
+    const bool inactiu = inactiu_vist_ == 1;
     for (QWidget *w : std::initializer_list<QWidget *>{Text8, Text6, Taula81, Taula92})
         disposicio_finestra_.canvia_disseny(w, inactiu ? Guia_inactiu : Area);
     disposicio_finestra_.canvia_disseny(lstRevisio, inactiu ? Llista_inactiu : Llista_sessio);
@@ -304,15 +326,20 @@ void PanellConsulta::mostra(const Sessio &s) {
     const Panell &p = s.panell();
     const Vista v = p.vista();
     sessio_ = &s;
-    omple(v);
-    if (v == Vista::Revisio) mostra_revisio(s);
-    lstRevisio->setVisible(v == Vista::Revisio);
-    txtRevisio->setVisible(v == Vista::Revisio);
     colloca_autor(s.estat() == Estat::Inactiu);
-    Text6->setVisible(v == Vista::Teoria);
-    Taula81->setVisible(v == Vista::Valencies);
-    Taula92->setVisible(v == Vista::Simbols);
-    Text8->setVisible(v == Vista::Guia);
+    if (v == Vista::Teoria || v == Vista::Valencies || v == Vista::Simbols || v == Vista::Guia ||
+        v == Vista::Revisio)
+        construeix_vistes();
+    if (Text6) {
+        omple(v);
+        if (v == Vista::Revisio) mostra_revisio(s);
+        lstRevisio->setVisible(v == Vista::Revisio);
+        txtRevisio->setVisible(v == Vista::Revisio);
+        Text6->setVisible(v == Vista::Teoria);
+        Taula81->setVisible(v == Vista::Valencies);
+        Taula92->setVisible(v == Vista::Simbols);
+        Text8->setVisible(v == Vista::Guia);
+    }
     Label86->setVisible(p.mostra_autor());
     for (int i = 0; i < Nombre_imatges; ++i)
         ratoli[i]->setVisible(i == p.imatge());

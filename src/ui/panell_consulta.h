@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <array>
+#include <memory>
 
 #include "session/panell.h"
 
@@ -24,15 +25,20 @@ class Sessio;
 namespace quimerix::ui {
 
 class DisposicioFinestra;
+class LlocArea;
 
 class PanellConsulta : public QObject {
   public:
     PanellConsulta(QWidget *superficie, DisposicioFinestra &disposicio_finestra);
+    ~PanellConsulta() override;
 
     // Shows the view, the buttons and the picture as the session holds them.
     void mostra(const Sessio &s);
     // Writes the guide afresh (each time its button is pressed).
     void escriu_guia();
+    // Makes the controls of the views (the notes, the tables, the guide, the review): they are made
+    // when one is first shown, and until then Text6 .. txtRevisio are null.
+    void construeix_vistes();
     // The button of this panel that brings up a view; nullptr for the statistics and professor's
     // buttons, which belong to the window.
     QPushButton *boto(Boto b) const;
@@ -41,14 +47,15 @@ class PanellConsulta : public QObject {
     // Offered, enabled and pressed look of a tab button.
     static void pinta_boto(QPushButton *b, EstatBoto e);
 
-    QPlainTextEdit *Text6;
-    QTextEdit *Text8;
-    QLabel *Label81, *Label92, *Label86;
-    QScrollArea *Taula81, *Taula92; // Label81 and Label92 scroll inside them when too wide
+    QPlainTextEdit *Text6 = nullptr;
+    QTextEdit *Text8 = nullptr;
+    QLabel *Label81 = nullptr, *Label92 = nullptr, *Label86;
+    QScrollArea *Taula81 = nullptr,
+                *Taula92 = nullptr; // Label81 and Label92 scroll inside them when too wide
     std::array<QLabel *, Nombre_imatges> ratoli{};
     // The review of a set: its exercises, and the detail of the one chosen.
-    QListWidget *lstRevisio;
-    QPlainTextEdit *txtRevisio;
+    QListWidget *lstRevisio = nullptr;
+    QPlainTextEdit *txtRevisio = nullptr;
     QTimer *tmrImage;
     QPushButton *cmdTeoria, *cmdValencies, *cmdSimbols, *cmdHelp, *cmdCredits, *cmdAutor;
 
@@ -56,7 +63,9 @@ class PanellConsulta : public QObject {
     bool eventFilter(QObject *objecte, QEvent *event) override;
 
   private:
+    void fes_vistes(QWidget *s);
     void construeix_textos(QWidget *s);
+    void colloca_vistes();
     void construeix_botons(QWidget *s);
     void omple(Vista v);
     void ajusta_taula(QScrollArea *area, QLabel *taula);
@@ -64,7 +73,9 @@ class PanellConsulta : public QObject {
     void mostra_revisio(const Sessio &s);
     void mostra_detall();
 
+    QWidget *superficie_;
     DisposicioFinestra &disposicio_finestra_;
+    std::unique_ptr<LlocArea> lloc_vistes_;
     int inactiu_vist_ = -1;
     const Sessio *sessio_ = nullptr; // the session last shown, for the detail of a chosen row
 };

@@ -10,6 +10,9 @@ class FinestraTest : public QObject {
     void controls();
     void peces_de_formula();
     void valors_per_defecte_i_estat_de_repos();
+    void arees_fetes_en_mostrar_se_data();
+    void arees_fetes_en_mostrar_se();
+    void arees_en_el_seu_lloc();
     void families();
     void inici_refusat_i_despres_acceptat_data();
     void inici_refusat_i_despres_acceptat();
@@ -251,6 +254,7 @@ void FinestraTest::controls() {
     QFETCH(QString, consell);
     QFETCH(int, maxim);
     Banc b;
+    b.finestra.construeix_arees(); // the hidden areas too
     QWidget *w = b.finestra.findChild<QWidget *>(nom);
     QVERIFY2(w, qPrintable(nom));
     QCOMPARE(w->toolTip(), consell);
@@ -332,6 +336,71 @@ void FinestraTest::valors_per_defecte_i_estat_de_repos() {
     }
     // With no exercise in hand the notes can be read (their option is ticked by default).
     QVERIFY(f.consulta().cmdTeoria->isVisible());
+}
+
+// The areas hidden in the idle window are made when first shown: absent at idle, then shown in
+// their place. `boto` is pressed in the idle window; empty, a set is started.
+void FinestraTest::arees_fetes_en_mostrar_se_data() {
+    QTest::addColumn<QString>("boto");
+    QTest::addColumn<QStringList>("controls");
+    const QStringList serie{"Frame4",  "Label24", "cmdCorregir", "filaResposta", "Label64",
+                            "Label65", "Line31",  "Label51(0)",  "Label79"};
+    QTest::newRow("la sèrie") << QString() << serie;
+    QTest::newRow("teoria") << "cmdTeoria" << QStringList{"Text6"};
+    QTest::newRow("valències") << "cmdValències" << QStringList{"Taula81", "Label81"};
+    QTest::newRow("guia") << "cmdHelp" << QStringList{"Text8"};
+}
+
+void FinestraTest::arees_fetes_en_mostrar_se() {
+    QFETCH(QString, boto);
+    QFETCH(QStringList, controls);
+    Banc b;
+    auto &f = b.finestra;
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    for (const char *nom : {"Frame4", "cmdCorregir", "cmdInforme", "txtProfessor", "Label64", "Label51(0)",
+                            "Text6", "Text8", "Taula81", "lstRevisio"})
+        QVERIFY2(!f.findChild<QWidget *>(QString::fromUtf8(nom)), nom);
+    if (boto.isEmpty())
+        b.comenca(f.opcions().Option1, true);
+    else
+        f.findChild<QPushButton *>(boto)->click();
+    const auto &d = f.disposicio_finestra();
+    for (const QString &nom : controls) {
+        auto *w = f.findChild<QWidget *>(nom);
+        QVERIFY2(w && w->isVisible(), qPrintable(nom));
+        // Laid out for the window as it is now, as the controls made with the window are.
+        const auto r = d.actual(w);
+        constexpr int T = quimerix::disposicio::Twips_per_pixel;
+        if (!dynamic_cast<quimerix::ui::Linia *>(w)) QCOMPARE(w->pos(), QPoint(r.a / T, r.b / T));
+    }
+}
+
+// Made later, the areas still lie in the layers and come in the Tab order as they are made.
+void FinestraTest::arees_en_el_seu_lloc() {
+    Banc b;
+    auto &f = b.finestra;
+    f.construeix_arees();
+    QWidget *superficie = f.findChild<QWidget *>("superficie");
+    const QObjectList capes = superficie->children();
+    qsizetype capa = -1;
+    for (const char *nom :
+         {"Frame1", "cmdSave", "Frame4", "Label24", "Label80", "cmdCorregir", "Label64", "txtProfessor",
+          "Label51(0)", "cmdPrint", "Text6", "lstRevisio", "Label86", "cmdTeoria"}) {
+        const qsizetype i = capes.indexOf(f.findChild<QWidget *>(QString::fromUtf8(nom)));
+        QVERIFY2(i > capa, nom);
+        capa = i;
+    }
+    QStringList tab;
+    for (QWidget *w = f.nextInFocusChain(); w != &f; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus) tab << w->objectName();
+    qsizetype ordre = -1;
+    for (const char *nom :
+         {"Check1", "cmdComençar", "cmdSave", "Text11", "Text13", "Text1", "cmdCorregir", "cmdNova",
+          "cmdInforme", "cmdAjuda", "cmdPrint", "cmdSortir", "Text6", "Taula81", "txtRevisio", "cmdTeoria"}) {
+        const qsizetype i = tab.indexOf(QString::fromUtf8(nom));
+        QVERIFY2(i > ordre, nom);
+        ordre = i;
+    }
 }
 
 // ---- Options ----

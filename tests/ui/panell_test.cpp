@@ -202,6 +202,7 @@ void PanellTest::continguts_i_imatges() {
                  QString::fromStdString(quimerix::Simbols()[4]));
         for (const char *t : {"Label81", "Label92"})
             QVERIFY2(QFontInfo(control(c, t)->font()).fixedPitch(), t);
+        b.finestra.construeix_arees();
         for (const char *t : {"Text6", "Text8", "Taula81", "Taula92", "txtProfessor"}) // reached with Tab
             QVERIFY2(control(b, t)->focusPolicy() & Qt::TabFocus, t);
         QVERIFY(control<QPlainTextEdit>(c, "Text6")->toPlainText().contains("1.1.a) ÒXIDS NO METÀLICS"));

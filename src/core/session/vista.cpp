@@ -76,6 +76,12 @@ Vista_exercici vista_exercici(const Sessio &s) {
     return v;
 }
 
+bool mostra_alguna_cosa(const Vista_exercici &v) {
+    return v.en_curs || v.fila_esperada || v.claudators_esperats || v.incorrecte || v.correcte ||
+           v.nom_esperat || v.marc || v.serie_acabada || v.resultat || v.revisa || v.nova || v.repeteix ||
+           v.deixa_repeticio || !v.progres_repeticio.empty() || v.corregir || v.seguent;
+}
+
 Vista_opcions vista_opcions(const Sessio &s) {
     Vista_opcions v;
     const Estat e = s.estat();

@@ -64,6 +64,8 @@ struct Vista_exercici {
 };
 
 Vista_exercici vista_exercici(const Sessio &s);
+// True when the area shows any piece at all (the idle window waiting for a set shows none).
+bool mostra_alguna_cosa(const Vista_exercici &v);
 
 // The options area, and the figures and history that take its place once a set is under way.
 struct Vista_opcions {
