@@ -375,7 +375,8 @@ void FinestraTest::arees_fetes_en_mostrar_se() {
     }
 }
 
-// Made later, the areas still lie in the layers and come in the Tab order as they are made.
+// Made later, the areas still lie in the layers and come in the Tab order as they are made (the
+// professor's comment, then the button that brings it up, right after the exercise's buttons).
 void FinestraTest::arees_en_el_seu_lloc() {
     Banc b;
     auto &f = b.finestra;
@@ -394,9 +395,9 @@ void FinestraTest::arees_en_el_seu_lloc() {
     for (QWidget *w = f.nextInFocusChain(); w != &f; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus) tab << w->objectName();
     qsizetype ordre = -1;
-    for (const char *nom :
-         {"Check1", "cmdComençar", "cmdSave", "Text11", "Text13", "Text1", "cmdCorregir", "cmdNova",
-          "cmdInforme", "cmdAjuda", "cmdPrint", "cmdSortir", "Text6", "Taula81", "txtRevisio", "cmdTeoria"}) {
+    for (const char *nom : {"Check1", "cmdComençar", "cmdSave", "Text11", "Text13", "Text1", "cmdCorregir",
+                            "cmdNova", "txtProfessor", "cmdAjuda", "cmdInforme", "cmdPrint", "cmdSortir",
+                            "Text6", "Taula81", "txtRevisio", "cmdTeoria"}) {
         const qsizetype i = tab.indexOf(QString::fromUtf8(nom));
         QVERIFY2(i > ordre, nom);
         ordre = i;
