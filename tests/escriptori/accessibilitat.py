@@ -23,6 +23,10 @@ from gi.repository import Atspi
 
 ESPERA = 20  # seconds a state may take to show
 SEGONS = 12  # the time limit of the timed set: long enough to cross half time, 10 s and 5 s
+# The step buttons, by their names or, while they have none, by their tooltips.
+MENYS_EXERCICIS = ("Menys exercicis", "Disminueix el nombre d'exercicis")
+MENYS_SEGONS = ("Menys segons per resposta", "Disminueix el temps de resposta de cada exercici")
+SUBINDEXS = str.maketrans("₀₁₂₃₄₅₆₇₈₉", "0123456789")
 fallades = []
 
 
@@ -60,7 +64,9 @@ def visibles(arrel):
     while pila:
         o = pila.pop()
         try:
-            if o is not arrel and not (te(o, pyatspi.STATE_SHOWING) and te(o, pyatspi.STATE_VISIBLE)):
+            estat = o.getState()
+            if o is not arrel and not (estat.contains(pyatspi.STATE_SHOWING)
+                                       and estat.contains(pyatspi.STATE_VISIBLE)):
                 continue
             fills = [o.getChildAtIndex(i) for i in range(o.childCount)]
         except Exception:  # pylint: disable=broad-except
@@ -89,7 +95,7 @@ def revisa_noms(app, estat):
 
 
 def troba(app, rol, *noms, que=None):
-    """The first object on screen of role `rol` whose name (or, failing that, description) is one of `noms`."""
+    """The first object on screen of role `rol` whose name, or failing that description, is in `noms`."""
     def cerca():
         trobats = [o for o in visibles(app) if o.getRole() == rol]
         for camp in ("name", "description"):
@@ -115,6 +121,11 @@ def escriu(o, text):
 
 def enfocat(app):
     return next((o for o in visibles(app) if te(o, pyatspi.STATE_FOCUSED)), None)
+
+
+def focus_a(app, condicio, que):
+    """Waits for the focus to land on a control that meets `condicio`, and gives that control."""
+    return espera(lambda: (o := enfocat(app)) and condicio(o) and o, f"the focus on {que}")
 
 
 def dialeg(app):
@@ -162,7 +173,7 @@ def cataleg(eines):
 
 def normal(text):
     """For looking an answer up in a text: no case, no spaces, subscripts as plain figures."""
-    return "".join(text.casefold().split()).translate(str.maketrans("₀₁₂₃₄₅₆₇₈₉", "0123456789"))
+    return "".join(text.casefold().split()).translate(SUBINDEXS)
 
 
 class Joc:
@@ -209,15 +220,13 @@ class Joc:
                 if te(caixa, pyatspi.STATE_SHOWING):
                     escriu(caixa, text if be else "Q")
         else:
-            caixa = espera(lambda: (o := enfocat(self.app)) and o.getRole() == pyatspi.ROLE_TEXT and o,
-                           "the focus in the name box")
+            caixa = focus_a(self.app, lambda o: o.getRole() == pyatspi.ROLE_TEXT, "the name box")
             escriu(caixa, compost["nom"] if be else "nom equivocat")
         prem(troba(self.app, pyatspi.ROLE_PUSH_BUTTON, "Corregir"))
 
     def despres_de_corregir(self, estat, be, esperades):
         """Checks what the control that takes the focus after a correction carries."""
-        seguent = espera(lambda: (o := enfocat(self.app)) and o.name == "Següent" and o,
-                         f"{estat}: the focus on Següent")
+        seguent = focus_a(self.app, lambda o: o.name == "Següent", f"Següent ({estat})")
         revisa_noms(self.app, estat)
         mostrat = [o.name for o in visibles(self.app) if o.getRole() == pyatspi.ROLE_LABEL
                    and o.name in ("CORRECTE", "INCORRECTE")]
@@ -242,15 +251,14 @@ class Joc:
     def comenca(self, nombre, temps):
         marca(self.app, "Limitar temps per resposta", temps is not None)
         if temps is not None:
-            posa_xifra(self.app, ("Menys segons per resposta", "Disminueix el temps de resposta de cada exercici"),
-                       temps)
-        posa_xifra(self.app, ("Menys exercicis", "Disminueix el nombre d'exercicis"), nombre)
+            posa_xifra(self.app, MENYS_SEGONS, temps)
+        posa_xifra(self.app, MENYS_EXERCICIS, nombre)
         etiqueta = troba(self.app, pyatspi.ROLE_LABEL, "Nom i cognoms:")
         escriu(etiqueta.parent.getChildAtIndex(etiqueta.getIndexInParent() + 1), "Alumne de prova")
         prem(troba(self.app, pyatspi.ROLE_PUSH_BUTTON, "D'acord"))
         respon_dialeg(self.app, "Sí")  # no file is kept for the set
         if temps is not None:  # a timed set waits for the student to ask for its first exercise
-            prem(espera(lambda: (o := enfocat(self.app)) and o.name == "Següent" and o, "the focus on Següent"))
+            prem(focus_a(self.app, lambda o: o.name == "Següent", "Següent"))
 
     def serie_sense_temps(self):
         """Two exercises, one of each task: the first answered right, the second wrong."""
@@ -262,8 +270,8 @@ class Joc:
             self.despres_de_corregir(f"{'correcte' if be else 'incorrecte'} ({tasca})", be, esperades)
             prem(troba(self.app, pyatspi.ROLE_PUSH_BUTTON, "Següent"))
         respon_dialeg(self.app, "No")  # no report printed
-        accio = espera(lambda: (o := enfocat(self.app)) and o.getRole() == pyatspi.ROLE_PUSH_BUTTON
-                       and o.name != "Següent" and o, "the focus on an action of the end of the set")
+        accio = focus_a(self.app, lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name != "Següent",
+                        "an action of the end of the set")
         revisa_noms(self.app, "final de la sèrie")
         print(f"  focus: {accio.getRoleName()} {accio.name!r}, description: {accio.description!r}")
 
@@ -273,8 +281,7 @@ class Joc:
         self.comenca(1, SEGONS)
         tasca, _, esperades = self.pregunta()
         revisa_noms(self.app, f"compte enrere ({tasca})")
-        caixa = espera(lambda: (o := enfocat(self.app)) and o.getRole() == pyatspi.ROLE_TEXT and o,
-                       "the focus in the answer")
+        caixa = focus_a(self.app, lambda o: o.getRole() == pyatspi.ROLE_TEXT, "the answer")
         anuncis, inici = [], time.monotonic()
         darrer = caixa.description
         while not dialeg(self.app) and time.monotonic() - inici < SEGONS + ESPERA:
@@ -286,9 +293,11 @@ class Joc:
             time.sleep(0.05)
         revisa_noms(self.app, "temps esgotat (avís)")
         if not all(any(re.search(rf"\b{s}\b", a) for a in anuncis) for s in (10, 5)):
-            falla("compte enrere", f"the focused {caixa.name!r} did not announce 10 s and 5 s left: {anuncis}")
+            falla("compte enrere", f"the focused {caixa.name!r} did not announce 10 s and 5 s left: "
+                                   f"{anuncis}")
         if len(anuncis) > 4:
-            falla("compte enrere", f"{len(anuncis)} announcements in {SEGONS} s: only thresholds are announced")
+            falla("compte enrere", f"{len(anuncis)} announcements in {SEGONS} s: only the thresholds "
+                                   "are announced")
         respon_dialeg(self.app, "D'acord")
         self.despres_de_corregir(f"temps esgotat ({tasca})", False, esperades)
 
