@@ -6,10 +6,11 @@ Usage: accessibilitat.py QUIMERIX QUIMERIX-EINES   (on an X display, with the AT
 Everything is done by accessible actions: buttons are pressed, boxes are given their text, and
 the exercise is read from the accessible tree; the catalogue of the tool gives the right answers.
 In each state (idle, a question of each task, after a right and a wrong correction, the countdown
-and its time-out, the end of a set) it counts the focusable controls on screen whose accessible
-name says nothing. After each correction it reads the control that has the focus, whose
-description must carry the verdict and, after a mistake, the expected answer; during the
-countdown that control must announce the thresholds only. Exits 1 with the faults listed.
+and its time-out, the end of a set, each message box) it counts the focusable controls on screen
+whose accessible name says nothing. After each correction it reads the control that has the
+focus, whose description must carry the verdict and, after a mistake, the expected answer and
+the diagnosis; during the countdown that control must announce the thresholds only.
+Exits 1 with the faults listed.
 """
 
 import json
@@ -17,6 +18,7 @@ import re
 import subprocess
 import sys
 import time
+from typing import NamedTuple
 
 import pyatspi
 from gi.repository import Atspi
@@ -27,6 +29,7 @@ SEGONS = 12  # the time limit of the timed set: long enough to cross half time, 
 MENYS_EXERCICIS = ("Menys exercicis", "Disminueix el nombre d'exercicis")
 MENYS_SEGONS = ("Menys segons per resposta", "Disminueix el temps de resposta de cada exercici")
 SUBINDEXS = str.maketrans("₀₁₂₃₄₅₆₇₈₉", "0123456789")
+LABEL, BOTO, TEXT = pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT
 fallades = []
 
 
@@ -58,9 +61,19 @@ def te(o, estat):
     return o.getState().contains(estat)
 
 
-def visibles(arrel):
-    """The objects on screen under `arrel`: hidden widgets hide their whole subtree."""
-    pila = [arrel]
+class Vist(NamedTuple):
+    """An object on screen as read once: each read is a call on the bus."""
+    o: object
+    rol: object
+    nom: str
+    descripcio: str
+    enfocable: bool
+    enfocat: bool
+
+
+def pantalla(arrel):
+    """The objects on screen under `arrel`, in the tree's order: a hidden widget hides its subtree."""
+    vistos, pila = [], [arrel]
     while pila:
         o = pila.pop()
         try:
@@ -68,15 +81,13 @@ def visibles(arrel):
             if o is not arrel and not (estat.contains(pyatspi.STATE_SHOWING)
                                        and estat.contains(pyatspi.STATE_VISIBLE)):
                 continue
+            vistos.append(Vist(o, o.getRole(), o.name, o.description, estat.contains(pyatspi.STATE_FOCUSABLE),
+                               estat.contains(pyatspi.STATE_FOCUSED)))
             fills = [o.getChildAtIndex(i) for i in range(o.childCount)]
-        except Exception:  # pylint: disable=broad-except
+        except Exception:  # pylint: disable=broad-except  (gone while the window changed)
             continue
-        yield o
         pila.extend(reversed([f for f in fills if f is not None]))
-
-
-def descriu(o):
-    return f"{o.getRoleName()} {o.name!r} ({o.description!r}) {o.path}"
+    return vistos
 
 
 def sense_nom(nom):
@@ -84,48 +95,58 @@ def sense_nom(nom):
     return sum(c.isalpha() for c in nom) < 2
 
 
-def revisa_noms(app, estat):
-    enfocables = [o for o in visibles(app) if o is not app and te(o, pyatspi.STATE_FOCUSABLE)]
-    dolents = [o for o in enfocables if sense_nom(o.name)]
+def revisa_noms(arrel, estat, vistos=None):
+    """Counts the focusable controls on screen and those without a name; gives what is on screen."""
+    vistos = vistos or pantalla(arrel)
+    enfocables = [v for v in vistos[1:] if v.enfocable]
+    dolents = [v for v in enfocables if sense_nom(v.nom)]
     print(f"{estat}: {len(enfocables)} controls enfocables, {len(dolents)} sense nom")
-    for o in dolents:
-        abans = o.parent.getChildAtIndex(o.getIndexInParent() - 1) if o.getIndexInParent() > 0 else None
+    for v in dolents:
+        i = v.o.getIndexInParent()
+        abans = v.o.parent.getChildAtIndex(i - 1) if i > 0 else None
         lloc = f", after {abans.getRoleName()} {abans.name!r}" if abans is not None else ""
-        falla(estat, f"focusable control without a meaningful name: {descriu(o)}{lloc}")
+        falla(estat, f"focusable control without a meaningful name: {v.o.getRoleName()} {v.nom!r} "
+                     f"(description {v.descripcio!r}) {v.o.path}{lloc}")
+    return vistos
 
 
-def troba(app, rol, *noms, que=None):
-    """The first object on screen of role `rol` whose name, or failing that description, is in `noms`."""
+trobats = {}  # controls found before, looked at first: a walk of the whole tree is slow
+
+
+def troba(arrel, rol, *noms, que=None):
+    """The object on screen of role `rol` whose name, or failing that description, is in `noms`."""
+    clau = (arrel.path, rol, noms)
+
     def cerca():
-        trobats = [o for o in visibles(app) if o.getRole() == rol]
-        for camp in ("name", "description"):
-            for o in trobats:
-                if getattr(o, camp).replace("&", "") in noms:
-                    return o
+        o = trobats.get(clau)
+        if o is not None and te(o, pyatspi.STATE_SHOWING):
+            return o
+        vistos = [v for v in pantalla(arrel) if v.rol == rol]
+        for v in vistos:
+            if v.nom.replace("&", "") in noms or v.descripcio in noms:
+                trobats[clau] = v.o
+                return v.o
         return None
     return espera(cerca, que or f"{' / '.join(noms)} on screen")
 
 
 def prem(o):
-    accio = o.queryAction()
-    for i in range(accio.nActions):
-        if accio.getName(i).lower() in ("press", "click", "toggle"):
-            accio.doAction(i)
-            return
-    raise NoArriba(f"{descriu(o)} offers no press action")
+    """Presses a button or toggles a box, once it offers that (a disabled control offers nothing)."""
+    def accio():  # the action's index, plus one so that the first counts as found
+        a = o.queryAction()
+        noms = [a.getName(i).lower() for i in range(a.nActions)]
+        return next((i + 1 for i, n in enumerate(noms) if n in ("press", "click", "toggle")), None)
+    o.queryAction().doAction(espera(accio, f"{o.getRoleName()} {o.name!r} to offer a press action") - 1)
 
 
 def escriu(o, text):
     o.queryEditableText().setTextContents(text)
 
 
-def enfocat(app):
-    return next((o for o in visibles(app) if te(o, pyatspi.STATE_FOCUSED)), None)
-
-
-def focus_a(app, condicio, que):
+def focus_a(arrel, condicio, que):
     """Waits for the focus to land on a control that meets `condicio`, and gives that control."""
-    return espera(lambda: (o := enfocat(app)) and condicio(o) and o, f"the focus on {que}")
+    return espera(lambda: next((v for v in pantalla(arrel) if v.enfocat and condicio(v)), None),
+                  f"the focus on {que}").o
 
 
 def dialeg(app):
@@ -137,9 +158,9 @@ def dialeg(app):
 def respon_dialeg(app, boto):
     """Checks the names in the message box on screen and answers it with `boto`."""
     caixa = espera(lambda: dialeg(app), f"a message box to answer {boto!r}")
-    text = " ".join(o.name for o in visibles(caixa) if o.getRole() == pyatspi.ROLE_LABEL)
+    text = " ".join(v.nom for v in pantalla(caixa) if v.rol == LABEL)
     revisa_noms(caixa, f"missatge «{text}»")
-    prem(troba(caixa, pyatspi.ROLE_PUSH_BUTTON, boto))
+    prem(troba(caixa, BOTO, boto))
     espera(lambda: not dialeg(app), "the message box to close")
 
 
@@ -151,10 +172,14 @@ def marca(app, nom, valor):
         espera(lambda: te(casella, pyatspi.STATE_CHECKED) == valor, f"{nom!r} to change")
 
 
+def despres(o):
+    return o.parent.getChildAtIndex(o.getIndexInParent() + 1)
+
+
 def posa_xifra(app, noms, valor):
     """Presses the step button named `noms` until the figure beside it reads `valor`."""
-    boto = troba(app, pyatspi.ROLE_PUSH_BUTTON, *noms)
-    xifra = boto.parent.getChildAtIndex(boto.getIndexInParent() + 1)
+    boto = troba(app, BOTO, *noms)
+    xifra = despres(boto)
     while xifra.name != str(valor):
         abans = xifra.name
         prem(boto)
@@ -163,9 +188,8 @@ def posa_xifra(app, noms, valor):
 
 def cataleg(eines):
     sortida = subprocess.run([eines, "cataleg", "--json"], check=True, capture_output=True, text=True).stdout
-    compostos = [json.loads(l) for l in sortida.splitlines() if l.strip()]
     per_nom, per_caixes = {}, {}
-    for c in compostos:
+    for c in (json.loads(l) for l in sortida.splitlines() if l.strip()):
         per_nom.setdefault(c["nom"].casefold(), c)
         per_caixes.setdefault(tuple(c["caixes"]), []).append(c)
     return per_nom, per_caixes
@@ -186,102 +210,102 @@ class Joc:
     def fila(self, rol):
         """The row on screen of seven pieces of `rol` (the formula asked, or its answer boxes)."""
         def cerca():
-            for o in visibles(self.app):
-                if o.getRole() == pyatspi.ROLE_FILLER:
-                    peces = [f for f in o if f is not None and f.getRole() == rol]
-                    if len(peces) >= 7 and o.childCount <= 9:  # the brackets may stand in the row
+            for v in pantalla(self.app):
+                if v.rol == pyatspi.ROLE_FILLER and v.o.childCount <= 9:  # the brackets may stand in it
+                    peces = [f for f in v.o if f is not None and f.getRole() == rol]
+                    if len(peces) >= 7:
                         return peces[:7]
             return None
         return espera(cerca, "the row of the formula")
 
-    def pregunta(self):
-        """Reads the exercise on screen: its task and its right answers."""
-        troba(self.app, pyatspi.ROLE_PUSH_BUTTON, "Corregir", que="a question")
-        etiquetes = espera(lambda: {o.name: o for o in visibles(self.app) if o.getRole() == pyatspi.ROLE_LABEL
-                                    and o.name in ("Formula:", "Anomena:")}, "a question")
+    def pregunta(self, estat):
+        """Checks the names of the question on screen, and reads its task and its right answers."""
+        troba(self.app, BOTO, "Corregir", que="a question")
+        vistos = pantalla(self.app)
+        etiquetes = [v.nom for v in vistos if v.rol == LABEL]
+        revisa_noms(self.app, f"{estat} ({'formular' if 'Formula:' in etiquetes else 'anomenar'})", vistos)
         if "Formula:" in etiquetes:
-            noms = [o.name for o in visibles(self.app) if o.getRole() == pyatspi.ROLE_LABEL
-                    and o.name.casefold() in self.per_nom]
+            noms = [n for n in etiquetes if n.casefold() in self.per_nom]
             if not noms:
-                raise NoArriba("the name asked is not a name of the catalogue")
+                raise NoArriba(f"a name of the catalogue among the labels {etiquetes}")
             compost = self.per_nom[noms[0].casefold()]
             print(f"  asked for the formula of {noms[0]!r}: {compost['formula']}")
             return "formular", compost, [compost["formula"]]
-        peces = tuple(o.name for o in self.fila(pyatspi.ROLE_LABEL))
+        peces = tuple(o.name for o in self.fila(LABEL))
         compostos = self.per_caixes.get(peces)
         if not compostos:
-            raise NoArriba(f"the formula asked {peces} is not in the catalogue")
+            raise NoArriba(f"the formula asked {peces} in the catalogue")
         print(f"  asked for the name of {compostos[0]['formula']}: {compostos[0]['nom']}")
         return "anomenar", compostos[0], [c["nom"] for c in compostos]
 
     def respon(self, tasca, compost, be):
         if tasca == "formular":
-            for caixa, text in zip(self.fila(pyatspi.ROLE_TEXT), compost["caixes"]):
+            for caixa, text in zip(self.fila(TEXT), compost["caixes"]):
                 if te(caixa, pyatspi.STATE_SHOWING):
                     escriu(caixa, text if be else "Q")
         else:
-            caixa = focus_a(self.app, lambda o: o.getRole() == pyatspi.ROLE_TEXT, "the name box")
-            escriu(caixa, compost["nom"] if be else "nom equivocat")
-        prem(troba(self.app, pyatspi.ROLE_PUSH_BUTTON, "Corregir"))
+            escriu(focus_a(self.app, lambda v: v.rol == TEXT, "the name box"),
+                   compost["nom"] if be else "nom equivocat")
+        prem(troba(self.app, BOTO, "Corregir"))
 
     def despres_de_corregir(self, estat, be, esperades):
         """Checks what the control that takes the focus after a correction carries."""
-        seguent = focus_a(self.app, lambda o: o.name == "Següent", f"Següent ({estat})")
-        revisa_noms(self.app, estat)
-        mostrat = [o.name for o in visibles(self.app) if o.getRole() == pyatspi.ROLE_LABEL
-                   and o.name in ("CORRECTE", "INCORRECTE")]
+        seguent = troba(self.app, BOTO, "Següent")
+        try:
+            espera(lambda: te(seguent, pyatspi.STATE_FOCUSED), "the focus on Següent", 10)
+        except NoArriba:
+            enfocat = [f"{v.o.getRoleName()} {v.nom!r}" for v in pantalla(self.app) if v.enfocat]
+            falla(estat, f"the focus is on {enfocat}, not on Següent")
+        vistos = revisa_noms(self.app, estat)
+        mostrat = [v.nom for v in vistos if v.rol == LABEL and v.nom in ("CORRECTE", "INCORRECTE")]
         if mostrat != ["CORRECTE" if be else "INCORRECTE"]:
             falla(estat, f"the window shows {mostrat} for the answer set through the bus")
         descripcio = seguent.description
         print(f"  focus: {seguent.getRoleName()} {seguent.name!r}, description: {descripcio!r}")
         text = normal(descripcio)
-        veredicte = "correcte" in text and "incorrecte" not in text if be else \
-            "incorrecte" in text or "temps" in text
-        if not veredicte:
-            falla(estat, f"the focused control {seguent.name!r} does not carry the verdict "
-                         f"({'CORRECTE' if be else 'INCORRECTE'}) in its description {descripcio!r}")
+        if not ("correcte" in text and "incorrecte" not in text if be else
+                "incorrecte" in text or "temps" in text):
+            falla(estat, f"Següent does not carry the verdict ({'CORRECTE' if be else 'INCORRECTE'}) "
+                         f"in its description {descripcio!r}")
         if not be and not any(normal(e) in text for e in esperades):
-            falla(estat, f"the focused control {seguent.name!r} does not carry the expected answer "
-                         f"{' / '.join(esperades)!r} in its description {descripcio!r}")
-        diagnosi = [o.description for o in visibles(self.app)
-                    if o.getRole() == pyatspi.ROLE_LABEL and o.name == "INCORRECTE" and o.description]
+            falla(estat, f"Següent does not carry the expected answer {' / '.join(esperades)!r} in its "
+                         f"description {descripcio!r}")
+        # The diagnosis stands as the description of the verdict's label.
+        diagnosi = [v.descripcio for v in vistos if v.rol == LABEL and v.nom == "INCORRECTE" and v.descripcio]
         if not be and diagnosi and normal(diagnosi[0].splitlines()[0]) not in text:
-            falla(estat, f"the focused control {seguent.name!r} does not carry the diagnosis {diagnosi[0]!r}")
+            falla(estat, f"Següent does not carry the diagnosis {diagnosi[0]!r} in its description")
 
     def comenca(self, nombre, temps):
         marca(self.app, "Limitar temps per resposta", temps is not None)
         if temps is not None:
             posa_xifra(self.app, MENYS_SEGONS, temps)
         posa_xifra(self.app, MENYS_EXERCICIS, nombre)
-        etiqueta = troba(self.app, pyatspi.ROLE_LABEL, "Nom i cognoms:")
-        escriu(etiqueta.parent.getChildAtIndex(etiqueta.getIndexInParent() + 1), "Alumne de prova")
-        prem(troba(self.app, pyatspi.ROLE_PUSH_BUTTON, "D'acord"))
+        escriu(despres(troba(self.app, LABEL, "Nom i cognoms:")), "Alumne de prova")
+        prem(troba(self.app, BOTO, "D'acord"))
         respon_dialeg(self.app, "Sí")  # no file is kept for the set
         if temps is not None:  # a timed set waits for the student to ask for its first exercise
-            prem(focus_a(self.app, lambda o: o.name == "Següent", "Següent"))
+            prem(focus_a(self.app, lambda v: v.nom == "Següent", "Següent"))
 
     def serie_sense_temps(self):
         """Two exercises, one of each task: the first answered right, the second wrong."""
         self.comenca(2, None)
         for numero, be in ((1, True), (2, False)):
-            tasca, compost, esperades = self.pregunta()
-            revisa_noms(self.app, f"pregunta {numero} ({tasca})")
+            tasca, compost, esperades = self.pregunta(f"pregunta {numero}")
             self.respon(tasca, compost, be)
             self.despres_de_corregir(f"{'correcte' if be else 'incorrecte'} ({tasca})", be, esperades)
-            prem(troba(self.app, pyatspi.ROLE_PUSH_BUTTON, "Següent"))
+            prem(troba(self.app, BOTO, "Següent"))
         respon_dialeg(self.app, "No")  # no report printed
-        accio = focus_a(self.app, lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name != "Següent",
-                        "an action of the end of the set")
+        accio = focus_a(self.app, lambda v: v.rol == BOTO and v.nom != "Següent", "an action of the end")
         revisa_noms(self.app, "final de la sèrie")
         print(f"  focus: {accio.getRoleName()} {accio.name!r}, description: {accio.description!r}")
 
     def serie_amb_temps(self):
         """One exercise with a time limit, left to run out while the announcements are read."""
-        prem(troba(self.app, pyatspi.ROLE_PUSH_BUTTON, "Nova sessió"))
+        prem(troba(self.app, BOTO, "Nova sessió"))
+        troba(self.app, BOTO, "D'acord", que="the idle window")
         self.comenca(1, SEGONS)
-        tasca, _, esperades = self.pregunta()
-        revisa_noms(self.app, f"compte enrere ({tasca})")
-        caixa = focus_a(self.app, lambda o: o.getRole() == pyatspi.ROLE_TEXT, "the answer")
+        tasca, _, esperades = self.pregunta("compte enrere")
+        caixa = focus_a(self.app, lambda v: v.rol == TEXT, "the answer")
         anuncis, inici = [], time.monotonic()
         darrer = caixa.description
         while not dialeg(self.app) and time.monotonic() - inici < SEGONS + ESPERA:
@@ -309,11 +333,12 @@ def main():
         def aplicacio():
             for app in pyatspi.Registry.getDesktop(0):
                 if app is not None and app.get_process_id() == proces.pid:
-                    app.set_cache_mask(Atspi.Cache.NONE)  # read the window as it is now, not as it was
+                    # Read the window as it is now: only what never changes is kept.
+                    app.set_cache_mask(Atspi.Cache.ROLE | Atspi.Cache.INTERFACES)
                     return app
             return None
         app = espera(aplicacio, "the program on the accessibility bus")
-        troba(app, pyatspi.ROLE_PUSH_BUTTON, "D'acord", que="the idle window")
+        troba(app, BOTO, "D'acord", que="the idle window")
         revisa_noms(app, "inactiu")
         joc = Joc(app, eines)
         joc.serie_sense_temps()
