@@ -24,7 +24,8 @@ import pyatspi
 from gi.repository import Atspi
 
 ESPERA = 20  # seconds a state may take to show
-SEGONS = 12  # the time limit of the timed set: long enough to cross half time, 10 s and 5 s
+SEGONS = 22  # the time limit of the timed set: its half, 11 s, comes before the 10-second mark
+LLINDARS = ((SEGONS + 1) // 2, 10, 5)  # the seconds left that the countdown announces
 # The step buttons, by their names or, while they have none, by their tooltips.
 MENYS_EXERCICIS = ("Menys exercicis", "Disminueix el nombre d'exercicis")
 MENYS_SEGONS = ("Menys segons per resposta", "Disminueix el temps de resposta de cada exercici")
@@ -296,8 +297,13 @@ class Joc:
             prem(troba(self.app, BOTO, "Següent"))
         respon_dialeg(self.app, "No")  # no report printed
         accio = focus_a(self.app, lambda v: v.rol == BOTO and v.nom != "Següent", "an action of the end")
-        revisa_noms(self.app, "final de la sèrie")
+        vistos = revisa_noms(self.app, "final de la sèrie")
         print(f"  focus: {accio.getRoleName()} {accio.name!r}, description: {accio.description!r}")
+        # The result the window shows, its share and its totals ("50 %  ·  1 encert de 2 exercicis").
+        resultat = [p for v in vistos if v.rol == LABEL and " · " in v.nom for p in v.nom.split(" · ")]
+        if not resultat or not all(normal(p) in normal(accio.description) for p in resultat):
+            falla("final de la sèrie", f"{accio.name!r} does not carry the set's result {resultat} in its "
+                                       f"description {accio.description!r}")
 
     def serie_amb_temps(self):
         """One exercise with a time limit, left to run out while the announcements are read."""
@@ -316,10 +322,10 @@ class Joc:
                 darrer = descripcio
             time.sleep(0.05)
         revisa_noms(self.app, "temps esgotat (avís)")
-        if not all(any(re.search(rf"\b{s}\b", a) for a in anuncis) for s in (10, 5)):
-            falla("compte enrere", f"the focused {caixa.name!r} did not announce 10 s and 5 s left: "
-                                   f"{anuncis}")
-        if len(anuncis) > 4:
+        for llindar in LLINDARS:
+            if not any(re.search(rf"\b{llindar}\b", a) for a in anuncis):
+                falla("compte enrere", f"the focused {caixa.name!r} did not announce {llindar} s left")
+        if len(anuncis) > len(LLINDARS) + 1:
             falla("compte enrere", f"{len(anuncis)} announcements in {SEGONS} s: only the thresholds "
                                    "are announced")
         respon_dialeg(self.app, "D'acord")
