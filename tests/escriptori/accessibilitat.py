@@ -26,9 +26,6 @@ from gi.repository import Atspi
 ESPERA = 20  # seconds a state may take to show
 SEGONS = 22  # the time limit of the timed set: its half, 11 s, comes before the 10-second mark
 LLINDARS = ((SEGONS + 1) // 2, 10, 5)  # the seconds left that the countdown announces
-# The step buttons, by their names or, while they have none, by their tooltips.
-MENYS_EXERCICIS = ("Menys exercicis", "Disminueix el nombre d'exercicis")
-MENYS_SEGONS = ("Menys segons per resposta", "Disminueix el temps de resposta de cada exercici")
 SUBINDEXS = str.maketrans("₀₁₂₃₄₅₆₇₈₉", "0123456789")
 LABEL, BOTO, TEXT = pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT
 fallades = []
@@ -115,7 +112,7 @@ trobats = {}  # controls found before, looked at first: a walk of the whole tree
 
 
 def troba(arrel, rol, *noms, que=None):
-    """The object on screen of role `rol` whose name, or failing that description, is in `noms`."""
+    """The object on screen of role `rol` whose name is one of `noms`."""
     clau = (arrel.path, rol, noms)
 
     def cerca():
@@ -124,7 +121,7 @@ def troba(arrel, rol, *noms, que=None):
             return o
         vistos = [v for v in pantalla(arrel) if v.rol == rol]
         for v in vistos:
-            if v.nom.replace("&", "") in noms or v.descripcio in noms:
+            if v.nom.replace("&", "") in noms:
                 trobats[clau] = v.o
                 return v.o
         return None
@@ -177,14 +174,14 @@ def despres(o):
     return o.parent.getChildAtIndex(o.getIndexInParent() + 1)
 
 
-def posa_xifra(app, noms, valor):
-    """Presses the step button named `noms` until the figure beside it reads `valor`."""
-    boto = troba(app, BOTO, *noms)
+def posa_xifra(app, nom, valor):
+    """Presses the step button `nom` until the figure beside it reads `valor`."""
+    boto = troba(app, BOTO, nom)
     xifra = despres(boto)
     while xifra.name != str(valor):
         abans = xifra.name
         prem(boto)
-        espera(lambda: xifra.name != abans, f"{noms[0]} to change {abans}")
+        espera(lambda: xifra.name != abans, f"{nom!r} to change {abans}")
 
 
 def cataleg(eines):
@@ -279,8 +276,8 @@ class Joc:
     def comenca(self, nombre, temps):
         marca(self.app, "Limitar temps per resposta", temps is not None)
         if temps is not None:
-            posa_xifra(self.app, MENYS_SEGONS, temps)
-        posa_xifra(self.app, MENYS_EXERCICIS, nombre)
+            posa_xifra(self.app, "Menys segons per resposta", temps)
+        posa_xifra(self.app, "Menys exercicis", nombre)
         escriu(despres(troba(self.app, LABEL, "Nom i cognoms:")), "Alumne de prova")
         prem(troba(self.app, BOTO, "D'acord"))
         respon_dialeg(self.app, "Sí")  # no file is kept for the set
