@@ -192,10 +192,13 @@ void PanellExercici::connecta() {
     const std::pair<QLineEdit *, Caixa> caixes[] = {
         {Text11, Simbol1}, {Text12, Subindex1}, {Text2, Simbol2},       {Text3, Subindex2},
         {Text4, Simbol3},  {Text5, Subindex3},  {Text13, Subindex_grup}};
+    // Every change of text is the answer, typed or set through the accessibility bus (a screen
+    // reader, voice input, an on-screen keyboard); the window's own settings change nothing, since
+    // the session takes answers only while the question is up and they are its own.
     for (const auto &[t, c] : caixes)
-        QObject::connect(t, &QLineEdit::textEdited, t,
+        QObject::connect(t, &QLineEdit::textChanged, t,
                          [this, c = c](const QString &text) { sessio_.posa_caixa(c, entrada(text)); });
-    QObject::connect(Text1, &QLineEdit::textEdited, Text1,
+    QObject::connect(Text1, &QLineEdit::textChanged, Text1,
                      [this](const QString &text) { sessio_.posa_nom(entrada(text)); });
     // Each button asks the session one thing, then the window shows what the session says.
     const std::pair<QPushButton *, void (Sessio::*)()> accions[] = {

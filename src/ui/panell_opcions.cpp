@@ -187,9 +187,12 @@ void PanellOpcions::construeix_xifres(const Controls &c) {
 }
 
 void PanellOpcions::connecta() {
+    // The session follows the boxes however they change: by the mouse, the keyboard or the toggle
+    // action of the accessibility bus, which sets a box without clicking it. When the window sets
+    // them to what the session holds, the session is told what it already has and nothing changes.
     QCheckBox *families[] = {Check1, Check2, Check3, Check4, Check5, Check6, Check7};
     for (int i = 0; i < 7; ++i)
-        QObject::connect(families[i], &QCheckBox::clicked, families[i], [this, i](bool marcada) {
+        QObject::connect(families[i], &QCheckBox::toggled, families[i], [this, i](bool marcada) {
             sessio_.posa_familia(i, marcada);
             refresca_();
         });
@@ -198,8 +201,17 @@ void PanellOpcions::connecta() {
                                                               {Option3, Opcio_tasca::Alternat},
                                                               {Option4, Opcio_tasca::Aleatori}};
     for (const auto &[boto, tasca] : tasques)
-        QObject::connect(boto, &QRadioButton::clicked, boto, [this, tasca = tasca] {
+        QObject::connect(boto, &QRadioButton::toggled, boto, [this, tasca = tasca](bool marcada) {
+            if (!marcada) return;
             sessio_.posa_tasca(tasca);
+            refresca_();
+        });
+    const std::pair<QCheckBox *, void (Sessio::*)(bool)> opcions[] = {{Check8, &Sessio::posa_assistent},
+                                                                      {Check10, &Sessio::posa_consulta},
+                                                                      {Check11, &Sessio::posa_limit_temps}};
+    for (const auto &[casella, posa] : opcions)
+        QObject::connect(casella, &QCheckBox::toggled, casella, [this, posa = posa](bool marcada) {
+            (sessio_.*posa)(marcada);
             refresca_();
         });
     auto accio = [this](QAbstractButton *b, auto &&f) {
@@ -212,9 +224,6 @@ void PanellOpcions::connecta() {
     accio(Command2, [this] { sessio_.augmenta_exercicis(); });
     accio(Command3, [this] { sessio_.augmenta_temps(); });
     accio(Command4, [this] { sessio_.disminueix_temps(); });
-    accio(Check8, [this] { sessio_.posa_assistent(Check8->isChecked()); });
-    accio(Check10, [this] { sessio_.posa_consulta(Check10->isChecked()); });
-    accio(Check11, [this] { sessio_.posa_limit_temps(Check11->isChecked()); });
     // The button takes no second press while the start's questions are up.
     accio(cmdComencar, [this] {
         cmdComencar->setEnabled(false);

@@ -19,6 +19,10 @@ class FinestraTest : public QObject {
     void formula_correcta_i_despres_erronia();
     void nom_amb_assistent_data();
     void nom_amb_assistent();
+    void opcions_per_l_accio_d_accessibilitat_data();
+    void opcions_per_l_accio_d_accessibilitat();
+    void resposta_posada_per_l_accessibilitat_data();
+    void resposta_posada_per_l_accessibilitat();
     void temps_esgotat_amb_resposta_buida();
     void mode_alternat();
     void mode_aleatori_data();
@@ -40,6 +44,7 @@ class FinestraTest : public QObject {
 };
 
 #ifndef Q_MOC_RUN
+#include <QAccessible>
 #include <QDate>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -593,6 +598,60 @@ void FinestraTest::formula_correcta_i_despres_erronia() {
     QVERIFY(!f.estadistiques().txtProfessor->isVisible() && !f.estadistiques().cmdAjuda->isVisible() &&
             f.estadistiques().Label64->isVisible() && !e.lblDiagnosi->isVisible());
     QVERIFY(f.exercici().Label5->accessibleDescription().isEmpty());
+}
+
+// ---- Options and answers set through the accessibility bus ----
+
+// A screen reader or a voice control ticks a box with its toggle action, which sets the box
+// without clicking it: the set must take it, and a redraw of the window must keep it.
+void FinestraTest::opcions_per_l_accio_d_accessibilitat_data() {
+    QTest::addColumn<QString>("nom");
+    for (const char *nom :
+         {"Check1", "Check7", "Check8", "Check10", "Check11", "Option1", "Option2", "Option4"})
+        QTest::newRow(nom) << QString::fromUtf8(nom);
+}
+
+void FinestraTest::opcions_per_l_accio_d_accessibilitat() {
+    QFETCH(QString, nom);
+    Banc b;
+    auto &f = b.finestra;
+    auto *casella = f.findChild<QAbstractButton *>(nom);
+    QVERIFY(casella);
+    const bool abans = casella->isChecked();
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(casella);
+    QVERIFY(accessible && accessible->actionInterface());
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(casella->isChecked(), !abans);
+    f.opcions().Command2->click(); // the window is drawn again from the set's options
+    QCOMPARE(casella->isChecked(), !abans);
+}
+
+// Text set through the accessibility bus is the answer, as if typed.
+void FinestraTest::resposta_posada_per_l_accessibilitat_data() {
+    QTest::addColumn<bool>("anomenar");
+    QTest::newRow("formula a les caixes") << false;
+    QTest::newRow("nom") << true;
+}
+
+void FinestraTest::resposta_posada_per_l_accessibilitat() {
+    QFETCH(bool, anomenar);
+    Banc b;
+    auto &f = b.finestra;
+    b.comenca(anomenar ? f.opcions().Option2 : f.opcions().Option1);
+    const auto &x = f.sessio().Exercici_actual();
+    auto posa = [](QLineEdit *caixa, const std::string &text) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(caixa);
+        QVERIFY(accessible && accessible->editableTextInterface());
+        accessible->editableTextInterface()->replaceText(0, static_cast<int>(caixa->text().size()), qs(text));
+    };
+    if (anomenar) {
+        posa(f.exercici().Text1, x.Nom_compost);
+    } else {
+        for (int i = 0; i < 7; ++i)
+            if (x.visibles[i]) posa(b.caixes()[i], x.caixes[i]);
+    }
+    f.exercici().cmdCorregir->click();
+    QVERIFY(f.exercici().Label6->isVisible() && !f.exercici().Label5->isVisible());
 }
 
 void FinestraTest::nom_amb_assistent_data() {
