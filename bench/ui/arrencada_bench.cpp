@@ -1,9 +1,9 @@
 // Start-up of the program's main window beside a bare QMainWindow, as whole processes: each run
 // starts this program again to build one window offscreen and show it until no event is left, so
 // that each side pays what a student waits for (the application object, the fonts, the window).
-// After the runs the ratios of the means are printed, in wall time and in the CPU time the child
-// used (user and system, from its resource usage), which another program on the machine disturbs
-// less.
+// The three windows take turns, and after the runs the ratios of the medians are printed, in wall
+// time and in the CPU time the child used (user and system, from its resource usage), which
+// another program on the machine disturbs less.
 // Run: build/bin/quimerix_bench_finestra
 
 #include <benchmark/benchmark.h>
@@ -16,11 +16,14 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTest>
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "finestra.h"
 #include "generation/aleatori.h"
@@ -36,11 +39,15 @@ class MissatgesMuts final : public quimerix::Missatges {
 };
 
 const char *programa = nullptr;
-struct Mitjanes {
-    double temps = 0; // wall time, seconds
-    double cpu = 0;   // user and system time of the child, seconds
+
+// What each kind of window cost, run by run.
+struct Mostres {
+    std::vector<double> temps; // wall time, seconds
+    std::vector<double> cpu;   // user and system time of the child, seconds
 };
-Mitjanes mitjana_buida, mitjana_text, mitjana_quimerix;
+enum Finestra { Buida, AmbText, Quimerix, Nombre_finestres };
+const char *const noms_finestres[Nombre_finestres] = {"buida", "text", "quimerix"};
+std::array<Mostres, Nombre_finestres> mostres;
 
 // The child: one window, shown until the event queue is empty.
 // "text" is a bare window with one caption in the program's font (the window's 8 points): it pays
@@ -73,46 +80,56 @@ double segons(const timeval &t) {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
 }
 
-void mesura(benchmark::State &state, const char *quina, Mitjanes &mitjana) {
-    double total = 0, total_cpu = 0;
+// Starts one child that opens the window `quina`; false when it failed.
+bool una_arrencada(Finestra quina) {
+    char opcio[] = "--una";
+    std::string nom = noms_finestres[quina];
+    char *arguments[] = {const_cast<char *>(programa), opcio, nom.data(), nullptr};
+    const auto inici = std::chrono::steady_clock::now();
+    pid_t fill = 0;
+    int estat = 0;
+    rusage us{};
+    if (posix_spawn(&fill, programa, nullptr, nullptr, arguments, environ) != 0 ||
+        wait4(fill, &estat, 0, &us) != fill || !WIFEXITED(estat) || WEXITSTATUS(estat) != 0)
+        return false;
+    const std::chrono::duration<double> temps = std::chrono::steady_clock::now() - inici;
+    mostres[quina].temps.push_back(temps.count());
+    mostres[quina].cpu.push_back(segons(us.ru_utime) + segons(us.ru_stime));
+    return true;
+}
+
+// Each iteration opens the three windows one after the other, so that a change in the machine's
+// load falls on all three alike; the iteration's time is the program's window.
+void BM_Arrencada(benchmark::State &state) {
     for (auto _ : state) {
-        char opcio[] = "--una";
-        std::string nom = quina;
-        char *arguments[] = {const_cast<char *>(programa), opcio, nom.data(), nullptr};
-        const auto inici = std::chrono::steady_clock::now();
-        pid_t fill = 0;
-        int estat = 0;
-        rusage us{};
-        if (posix_spawn(&fill, programa, nullptr, nullptr, arguments, environ) != 0 ||
-            wait4(fill, &estat, 0, &us) != fill || !WIFEXITED(estat) || WEXITSTATUS(estat) != 0) {
-            state.SkipWithError("la finestra no s'ha pogut obrir");
-            break;
-        }
-        const std::chrono::duration<double> temps = std::chrono::steady_clock::now() - inici;
-        state.SetIterationTime(temps.count());
-        total += temps.count();
-        total_cpu += segons(us.ru_utime) + segons(us.ru_stime);
-    }
-    if (state.iterations() > 0) {
-        mitjana.temps = total / static_cast<double>(state.iterations());
-        mitjana.cpu = total_cpu / static_cast<double>(state.iterations());
+        for (int quina = 0; quina < Nombre_finestres; ++quina)
+            if (!una_arrencada(static_cast<Finestra>(quina))) {
+                state.SkipWithError("la finestra no s'ha pogut obrir");
+                return;
+            }
+        state.SetIterationTime(mostres[Quimerix].temps.back());
     }
 }
+BENCHMARK(BM_Arrencada)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(6.0);
 
-void BM_FinestraBuida(benchmark::State &state) {
-    mesura(state, "buida", mitjana_buida);
+double mediana(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
+    return v[v.size() / 2];
 }
-BENCHMARK(BM_FinestraBuida)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-void BM_FinestraAmbText(benchmark::State &state) {
-    mesura(state, "text", mitjana_text);
+// One line of ratios of the medians: the program's window against the bare one and against the
+// one with a caption.
+// `article` refers back to `que` ("la" arrencada, "el" temps).
+void informa(const char *que, const char *article, std::vector<double> Mostres::*mostra) {
+    const double buida = mediana(mostres[Buida].*mostra), text = mediana(mostres[AmbText].*mostra),
+                 quimerix = mediana(mostres[Quimerix].*mostra);
+    if (buida <= 0 || text <= 0) return;
+    std::printf("%s: %.2f vegades %s d'una QMainWindow buida (%.1f ms / %.1f ms), "
+                "%.2f vegades %s d'una amb un text (%.1f ms); medianes de %zu arrencades\n",
+                que, quimerix / buida, article, quimerix * 1e3, buida * 1e3, quimerix / text, article,
+                text * 1e3, mostres[Quimerix].temps.size());
 }
-BENCHMARK(BM_FinestraAmbText)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
-
-void BM_FinestraQuimerix(benchmark::State &state) {
-    mesura(state, "quimerix", mitjana_quimerix);
-}
-BENCHMARK(BM_FinestraQuimerix)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
 
@@ -132,18 +149,7 @@ int main(int argc, char **argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    if (mitjana_buida.temps > 0 && mitjana_text.temps > 0 && mitjana_quimerix.temps > 0) {
-        std::printf("Arrencada de la finestra: %.2f vegades la d'una QMainWindow buida (%.1f ms / %.1f ms), "
-                    "%.2f vegades la d'una amb un text (%.1f ms)\n",
-                    mitjana_quimerix.temps / mitjana_buida.temps, mitjana_quimerix.temps * 1e3,
-                    mitjana_buida.temps * 1e3, mitjana_quimerix.temps / mitjana_text.temps,
-                    mitjana_text.temps * 1e3);
-        if (mitjana_text.cpu > 0 && mitjana_buida.cpu > 0)
-            std::printf("Temps de CPU: %.2f vegades el d'una QMainWindow buida (%.1f ms / %.1f ms), "
-                        "%.2f vegades el d'una amb un text (%.1f ms)\n",
-                        mitjana_quimerix.cpu / mitjana_buida.cpu, mitjana_quimerix.cpu * 1e3,
-                        mitjana_buida.cpu * 1e3, mitjana_quimerix.cpu / mitjana_text.cpu,
-                        mitjana_text.cpu * 1e3);
-    }
+    informa("Arrencada de la finestra", "la", &Mostres::temps);
+    informa("Temps de CPU", "el", &Mostres::cpu);
     return 0;
 }
