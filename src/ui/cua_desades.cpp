@@ -5,7 +5,7 @@
 namespace quimerix::ui {
 
 CuaDesades::CuaDesades(Funcio_desa desa, Funcio_resultat resultat)
-    : desa_(std::move(desa)), resultat_(std::move(resultat)), treballador_([this] { treballa(); }) {}
+    : desa_(std::move(desa)), resultat_(std::move(resultat)) {}
 
 CuaDesades::~CuaDesades() {
     espera();
@@ -14,7 +14,7 @@ CuaDesades::~CuaDesades() {
         plegar_ = true;
     }
     canvi_.notify_all();
-    treballador_.join();
+    if (treballador_.joinable()) treballador_.join();
 }
 
 void CuaDesades::encua(const QString &ruta, const QByteArray &contingut) {
@@ -22,6 +22,8 @@ void CuaDesades::encua(const QString &ruta, const QByteArray &contingut) {
         std::lock_guard bloc(mutex_);
         pendent_ = Desada{ruta, contingut};
     }
+    // The worker starts with the first save: a window that never saves never has one.
+    if (!treballador_.joinable()) treballador_ = std::thread([this] { treballa(); });
     canvi_.notify_all();
 }
 

@@ -2,7 +2,7 @@
 // Saves off the window's thread: a set is written after every correction, and a slow or stalled
 // disk must not hold the correction back. One worker writes the saves in the order they come; a
 // save still waiting when a newer one arrives is dropped (each save is the whole file), and the
-// results come back to the window's thread.
+// results come back to the window's thread. The worker is started by the first save.
 
 #include <QByteArray>
 #include <QObject>

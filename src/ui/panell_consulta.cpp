@@ -68,16 +68,21 @@ class Imatge final : public QLabel {
 
   protected:
     void paintEvent(QPaintEvent *) override {
-        if (imatge_.isNull()) imatge_.load(recurs_);
+        // Read when first drawn, so that the window opens sooner, and scaled again only when the
+        // place changes size: the area around it repaints far more often than it is resized.
+        if (escalada_.isNull() || mida_escalada_ != size()) {
+            const QPixmap imatge(recurs_, "PNG");
+            escalada_ = imatge.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            mida_escalada_ = size();
+        }
         QPainter p(this);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QPixmap escalada = imatge_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        p.drawPixmap((width() - escalada.width()) / 2, (height() - escalada.height()) / 2, escalada);
+        p.drawPixmap((width() - escalada_.width()) / 2, (height() - escalada_.height()) / 2, escalada_);
     }
 
   private:
     QString recurs_;
-    QPixmap imatge_; // read when first drawn, so that the window opens sooner
+    QPixmap escalada_;
+    QSize mida_escalada_;
 };
 
 QFont lletra_fixa() {
