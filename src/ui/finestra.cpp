@@ -84,12 +84,6 @@ bool mostra_xifres(const Vista_opcions &v) {
     return v.recompte || v.compte_enrere;
 }
 
-bool mostra_estadistiques(const Sessio &s) {
-    const Vista v = s.panell().vista();
-    return (s.estat() != Estat::Inactiu && v == Vista::Estadistiques) || v == Vista::Professor ||
-           v == Vista::Diagnosi || s.boto(Boto::Informe).ofert || s.boto(Boto::Ajuda).ofert;
-}
-
 } // namespace
 
 PanellXifres &frmQUIMERIX::xifres() const {
@@ -253,7 +247,8 @@ void frmQUIMERIX::refresca() {
     opcions_->mostra(s);
     arxius_->mostra(s.estat() == Estat::Inactiu);
     if (PanellXifres *x = xifres_->si_cal(mostra_xifres(vista))) x->mostra(s);
-    if (PanellEstadistiques *e = estadistiques_->si_cal(mostra_estadistiques(s))) e->mostra(s);
+    if (PanellEstadistiques *e = estadistiques_->si_cal(mostra_alguna_cosa(vista_estadistiques(s))))
+        e->mostra(s);
     if (PanellHistorial *h = historial_->si_cal(vista.recompte)) h->mostra(s);
     consulta_->mostra(s);
     cmdPrint->setVisible(s.ofereix_impressio());

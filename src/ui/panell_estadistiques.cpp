@@ -76,20 +76,18 @@ PanellEstadistiques::PanellEstadistiques(const Controls &c) : disposicio_finestr
 }
 
 void PanellEstadistiques::mostra(const Sessio &s) {
-    const Vista vista = s.panell().vista();
-    const bool graella = s.estat() != Estat::Inactiu && vista == Vista::Estadistiques;
+    const Vista_estadistiques v = vista_estadistiques(s);
     const Estadistiques &est = s.estadistiques();
-    Label64->setVisible(graella);
+    Label64->setVisible(v.graella);
     for (int k = 0; k < Nombre_cel; ++k) {
-        titols[k]->setVisible(graella);
-        cel[k]->setVisible(graella);
+        titols[k]->setVisible(v.graella);
+        cel[k]->setVisible(v.graella);
         cel[k]->setText(qs(est.cel[k].text));
         pinta(cel[k], color_qt(est.cel[k].color));
     }
     for (Linia *l : {Line31, Line32, Line33, Line34, Line35, Line36, Line37})
-        l->setVisible(graella);
-    const bool professor = vista == Vista::Professor || vista == Vista::Diagnosi;
-    if (professor) {
+        l->setVisible(v.graella);
+    if (v.comentari) {
         // In the round of mistakes the comment comes with the verdict and the expected answer, as
         // the review shows them.
         QString comentari = en_linies(s.Exercici_actual().Comentari);
@@ -103,7 +101,7 @@ void PanellEstadistiques::mostra(const Sessio &s) {
     }
     // The diagnosis takes the lines its sentences need at the design's font and width, and the
     // comment the rest of the area.
-    const QString diagnosi = vista == Vista::Diagnosi ? qs(vista_exercici(s).diagnosi) : QString();
+    const QString diagnosi = qs(v.diagnosi);
     int alcada = 0;
     if (!diagnosi.isEmpty()) {
         QFont lletra = lblDiagnosi->font();
@@ -117,7 +115,7 @@ void PanellEstadistiques::mostra(const Sessio &s) {
     const int marge = alcada > 0 ? alcada + 4 : 0;
     disposicio_finestra_.canvia_disseny(txtProfessor, px(306, 242 + marge, 384, 270 - marge));
     lblDiagnosi->setVisible(!diagnosi.isEmpty());
-    txtProfessor->setVisible(professor);
+    txtProfessor->setVisible(v.comentari);
     PanellConsulta::pinta_boto(cmdInforme, s.boto(Boto::Informe));
     PanellConsulta::pinta_boto(cmdAjuda, s.boto(Boto::Ajuda));
 }

@@ -4,6 +4,18 @@
 
 namespace quimerix {
 
+namespace {
+
+// What is wrong in the answer just corrected, one sentence a line.
+std::string text_diagnosi(const Sessio &s) {
+    std::string text;
+    for (const Troballa &t : s.diagnosi())
+        text += (text.empty() ? "" : "\n") + t.text;
+    return text;
+}
+
+} // namespace
+
 Vista_exercici vista_exercici(const Sessio &s) {
     Vista_exercici v;
     const Estat e = s.estat();
@@ -27,9 +39,7 @@ Vista_exercici vista_exercici(const Sessio &s) {
     v.correcte = s.mostra_correcte();
     v.claudators_esperats = s.mostra_claudators_esperats();
     v.nom_esperat = s.mostra_nom_esperat();
-    if (v.incorrecte)
-        for (const Troballa &t : s.diagnosi())
-            v.diagnosi += (v.diagnosi.empty() ? "" : "\n") + t.text;
+    if (v.incorrecte) v.diagnosi = text_diagnosi(s);
     v.marc = e == Estat::Corregit;
     v.marc_curt = v.correcte;
     v.serie_acabada = s.serie_acabada();
@@ -80,6 +90,21 @@ bool mostra_alguna_cosa(const Vista_exercici &v) {
     return v.en_curs || v.fila_esperada || v.claudators_esperats || v.incorrecte || v.correcte ||
            v.nom_esperat || v.marc || v.serie_acabada || v.resultat || v.revisa || v.nova || v.repeteix ||
            v.deixa_repeticio || !v.progres_repeticio.empty() || v.corregir || v.seguent;
+}
+
+Vista_estadistiques vista_estadistiques(const Sessio &s) {
+    Vista_estadistiques v;
+    const Vista vista = s.panell().vista();
+    v.graella = s.estat() != Estat::Inactiu && vista == Vista::Estadistiques;
+    v.comentari = vista == Vista::Professor || vista == Vista::Diagnosi;
+    if (vista == Vista::Diagnosi && s.mostra_incorrecte()) v.diagnosi = text_diagnosi(s);
+    v.informe = s.boto(Boto::Informe).ofert;
+    v.ajuda = s.boto(Boto::Ajuda).ofert;
+    return v;
+}
+
+bool mostra_alguna_cosa(const Vista_estadistiques &v) {
+    return v.graella || v.comentari || v.informe || v.ajuda;
 }
 
 Vista_opcions vista_opcions(const Sessio &s) {

@@ -67,6 +67,19 @@ Vista_exercici vista_exercici(const Sessio &s);
 // True when the area shows any piece at all (the idle window waiting for a set shows none).
 bool mostra_alguna_cosa(const Vista_exercici &v);
 
+// The area shared by the statistics, the professor's comment and the diagnosis of a wrong answer.
+struct Vista_estadistiques {
+    bool graella = false;   // the statistics table of the set under way
+    bool comentari = false; // the professor's comment
+    std::string diagnosi;   // what is wrong, above the comment; empty when not shown
+    bool informe = false, ajuda = false; // the area's buttons are offered
+    bool operator==(const Vista_estadistiques &) const = default;
+};
+
+Vista_estadistiques vista_estadistiques(const Sessio &s);
+// True when the area shows any piece at all.
+bool mostra_alguna_cosa(const Vista_estadistiques &v);
+
 // The options area, and the figures and history that take its place once a set is under way.
 struct Vista_opcions {
     bool editables = false;     // the options take changes (no set yet, no exam code)
