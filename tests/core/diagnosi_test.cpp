@@ -100,6 +100,7 @@ TEST(Diagnosi, Formula) {
         {"CaCl2", "Ca2Cl", {T::Subindex}},
         {"Fe2(SO4)3", "Fe3(SO4)2", {T::Subindex}},
         {"Fe2O3", "Fe2", {T::Element}},
+        {"Fe2(SO4)3", "", {T::Buida}},
     };
     for (const auto &c : casos) {
         const auto d = de_formula(c.formula, c.escrita);
@@ -110,6 +111,9 @@ TEST(Diagnosi, Formula) {
                                      << llista(d);
         if (!conte(c.tipus, T::Desconegut)) {
             EXPECT_FALSE(conte(k, T::Desconegut)) << c.escrita << "\n" << llista(d);
+        }
+        if (conte(c.tipus, T::Buida)) {
+            EXPECT_EQ(d, (std::vector<Troballa>{{T::Buida, "No has escrit cap fórmula."}}));
         }
     }
 }
@@ -149,6 +153,8 @@ TEST(Diagnosi, Nom) {
         {"Al2O3", "oxid d'alumini", false, {T::Ortografia}},
         {"Fe2O3", "xyz", false, {T::Desconegut}},
         {"Fe2O3", "òxid ferro (III)", false, {T::Desconegut}},
+        {"FeF2", "", false, {T::Buida}},
+        {"FeF2", "   ", true, {T::Buida}},
     };
     for (const auto &c : casos) {
         const auto d = de_nom(c.formula, c.nom, c.assistent);
@@ -159,6 +165,9 @@ TEST(Diagnosi, Nom) {
                                      << llista(d);
         if (!conte(c.tipus, T::Desconegut)) {
             EXPECT_FALSE(conte(k, T::Desconegut)) << c.nom << "\n" << llista(d);
+        }
+        if (conte(c.tipus, T::Buida)) {
+            EXPECT_EQ(d, (std::vector<Troballa>{{T::Buida, "No has escrit cap nom."}}));
         }
     }
 }

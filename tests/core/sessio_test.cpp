@@ -498,11 +498,11 @@ TEST(Sessio, VistaDeLExerciciPerEstat) {
         {"corregit", Tasca::Formular, true, 1, 0, 1, 0, 1, 1, 0, 1, 0, 0, 0, F::Seguent,
          "Formula:", "Correcte."},
         {"corregit", Tasca::Formular, false, 1, 0, 1, 0, 1, 0, 1, 0, 0, 1, 0, F::Seguent,
-         "Formula:", "Incorrecte. Resposta esperada: {esperada}. Hi falta un element"},
+         "Formula:", "Incorrecte. Resposta esperada: {esperada}. No has escrit cap fórmula."},
         {"corregit", Tasca::Anomenar, true, 1, 0, 1, 0, 1, 1, 0, 1, 0, 0, 0, F::Seguent,
          "Anomena:", "Correcte."},
         {"corregit", Tasca::Anomenar, false, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 0, F::Seguent,
-         "Anomena:", "Incorrecte. Resposta esperada: {esperada}. "},
+         "Anomena:", "Incorrecte. Resposta esperada: {esperada}. No has escrit cap nom."},
         {"acabada", Tasca::Anomenar, false, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, F::Accio,
          "Anomena:", "S'han completat tots els exercicis. NOTA: 0, 0 %. 0 encerts de 1 exercici."},
     };

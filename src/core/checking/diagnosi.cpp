@@ -17,7 +17,8 @@ std::string_view clau(Tipus_troballa t) {
     // In the order of the kinds.
     static constexpr std::string_view claus[] = {
         "altre_compost", "majuscula", "ordre",      "simplificacio", "subindex", "parentesi",  "element",
-        "numeral",       "prefix",    "terminacio", "hipo_per",      "espai",    "ortografia", "desconegut"};
+        "numeral",       "prefix",    "terminacio", "hipo_per",      "espai",    "ortografia", "buida",
+        "desconegut"};
     return claus[static_cast<int>(t)];
 }
 
@@ -179,6 +180,14 @@ using namespace detall_diagnosi;
 std::vector<Troballa> diagnostica(const Taules &t, const Exercici &esperat, Tasca tasca,
                                   const Resposta &resposta, bool assistent,
                                   std::optional<bool> claudators_escrits) {
+    // An answer left empty (a time-out, a hurried Enter) has nothing to compare: say only that.
+    const auto en_blanc = [](const std::string &s) { return s.find_first_not_of(' ') == std::string::npos; };
+    const bool buida = tasca == Tasca::Anomenar
+                           ? en_blanc(resposta.nom)
+                           : std::all_of(resposta.caixes.begin(), resposta.caixes.end(), en_blanc);
+    if (buida)
+        return {{Tipus_troballa::Buida,
+                 tasca == Tasca::Anomenar ? "No has escrit cap nom." : "No has escrit cap fórmula."}};
     const Context cx{t, esperat, index_cataleg(t).de(esperat), esperat.formula()};
     if (tasca == Tasca::Anomenar) return diagnostica_nom(cx, resposta.nom, assistent);
     return diagnostica_formula(cx, resposta.caixes, claudators_escrits);

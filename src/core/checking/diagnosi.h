@@ -28,6 +28,7 @@ enum class Tipus_troballa {
     Hipo_per,      // name: hipo- or per- missing, extra or swapped
     Espai,         // name: only spaces differ
     Ortografia,    // name: only accents, apostrophes, capitals or l·l differ
+    Buida,         // nothing written at all
     Desconegut,    // none of the above
 };
 
