@@ -15,10 +15,10 @@ namespace quimerix {
 
 std::string_view clau(Tipus_troballa t) {
     // In the order of the kinds.
-    static constexpr std::string_view claus[] = {
-        "altre_compost", "majuscula", "ordre",      "simplificacio", "subindex", "parentesi",  "element",
-        "numeral",       "prefix",    "terminacio", "hipo_per",      "espai",    "ortografia", "buida",
-        "desconegut"};
+    static constexpr std::string_view claus[] = {"altre_compost", "majuscula",  "ordre",     "simplificacio",
+                                                 "subindex",      "parentesi",  "element",   "numeral",
+                                                 "prefix",        "terminacio", "hipo_per",  "espai",
+                                                 "ortografia",    "buida",      "desconegut"};
     return claus[static_cast<int>(t)];
 }
 

@@ -69,9 +69,9 @@ bool mostra_alguna_cosa(const Vista_exercici &v);
 
 // The area shared by the statistics, the professor's comment and the diagnosis of a wrong answer.
 struct Vista_estadistiques {
-    bool graella = false;   // the statistics table of the set under way
-    bool comentari = false; // the professor's comment
-    std::string diagnosi;   // what is wrong, above the comment; empty when not shown
+    bool graella = false;                // the statistics table of the set under way
+    bool comentari = false;              // the professor's comment
+    std::string diagnosi;                // what is wrong, above the comment; empty when not shown
     bool informe = false, ajuda = false; // the area's buttons are offered
     bool operator==(const Vista_estadistiques &) const = default;
 };
